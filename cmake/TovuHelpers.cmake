@@ -1,0 +1,33 @@
+# tovu_add_library(<target> [QT <modules>...] [LIBS <targets>...])
+# Builds every .cpp/.h of the calling folder (not its subfolders) into one static library.
+function(tovu_add_library target)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS
+       "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
+  add_library(${target} STATIC ${sources})
+  target_include_directories(${target} PUBLIC "${CMAKE_CURRENT_SOURCE_DIR}")
+  target_link_libraries(${target} PUBLIC ${ARG_LIBS})
+endfunction()
+
+# tovu_add_test(<name> LABEL unit|gui|e2e SOURCES <files>... LIBS <targets>... [TIMEOUT s])
+# One Qt Test executable per area. GUI tests run offscreen; every test gets its own
+# XDG folders so that nothing touches the user's files.
+function(tovu_add_test name)
+  cmake_parse_arguments(ARG "" "LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(NOT ARG_LABEL)
+    set(ARG_LABEL unit)
+  endif()
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 120)
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
+  add_test(NAME ${name} COMMAND ${name})
+  set(home "${CMAKE_BINARY_DIR}/testhome/${name}")
+  set_tests_properties(${name} PROPERTIES
+    LABELS "${ARG_LABEL}"
+    TIMEOUT ${ARG_TIMEOUT}
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_DATA_HOME=${home}/data;XDG_CONFIG_HOME=${home}/config;XDG_CACHE_HOME=${home}/cache;XDG_RUNTIME_DIR=${home}/run;LC_ALL=C.UTF-8;LANG=C.UTF-8;LANGUAGE=")
+  file(MAKE_DIRECTORY "${home}/run")
+  file(CHMOD "${home}/run" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
+endfunction()

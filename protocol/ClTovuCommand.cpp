@@ -1,0 +1,72 @@
+#include "ClTovuCommand.h"
+
+#include <QDataStream>
+#include <QDateTime>
+#include <QIODevice>
+#include <QRandomGenerator>
+
+ClTovuCommand::ClTovuCommand() = default;
+
+ClTovuCommand::ClTovuCommand(quint16 usCode_, quint32 ulParam1_, quint32 ulParam2_, quint32 ulParam3_,
+                             quint32 ulParam4_, quint32 ulParam5_, quint16 usSequence_,
+                             quint16 usType_, quint32 ulSize_)
+    : usType(usType_),
+      usSequence(usSequence_ != 0 ? usSequence_ : newSequence()),
+      ulSize(ulSize_),
+      usCode(usCode_),
+      ulParam1(ulParam1_),
+      ulParam2(ulParam2_),
+      ulParam3(ulParam3_),
+      ulParam4(ulParam4_),
+      ulParam5(ulParam5_)
+{
+}
+
+ClTovuCommand::ClTovuCommand(const QByteArray& clBytes)
+{
+    ClTovuCommand::fromByteArray(clBytes);
+}
+
+ClTovuCommand::~ClTovuCommand() = default;
+
+quint16 ClTovuCommand::newSequence()
+{
+    const quint32 ulSeed = quint32(QDateTime::currentDateTime().toMSecsSinceEpoch());
+    QRandomGenerator clGenerator(ulSeed);
+    return quint16(clGenerator.generate() & 0xFFFF);
+}
+
+void ClTovuCommand::fromByteArray(const QByteArray& clBytes)
+{
+    // QDataStream yields 0 for every field that lies beyond the received bytes.
+    QDataStream clStream(clBytes);
+    clStream.setByteOrder(QDataStream::LittleEndian);
+    quint16 usPad = 0;
+    clStream >> usType >> usSequence >> ulSize >> usCode >> usPad >> ulParam1 >> ulParam2 >> ulParam3
+        >> ulParam4 >> ulParam5;
+}
+
+QByteArray ClTovuCommand::toByteArray() const
+{
+    QByteArray clBytes;
+    QDataStream clStream(&clBytes, QIODevice::WriteOnly);
+    clStream.setByteOrder(QDataStream::LittleEndian);
+    clStream << usType << usSequence << ulSize << usCode << quint16(0) << ulParam1 << ulParam2 << ulParam3
+             << ulParam4 << ulParam5;
+    return clBytes;
+}
+
+quint16 ClTovuCommand::code() const
+{
+    return usCode;
+}
+
+bool ClTovuCommand::isOn(quint32 ulValue) const
+{
+    return ulValue == ulSwitchOn;
+}
+
+quint32 ClTovuCommand::onOffValue(bool bOn) const
+{
+    return bOn ? ulSwitchOn : ulSwitchOff;
+}

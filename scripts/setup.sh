@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages the tool needs. With --test also what the test suite
+# uses (umockdev for the real-libusb tests, tinyproxy, Xvfb, openssl).
+set -euo pipefail
+
+packages=(build-essential cmake ninja-build pkg-config
+          qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+          libgl-dev libusb-dev libudev-dev fonts-dejavu-core)
+if [[ "${1:-}" == "--test" ]]; then
+  packages+=(umockdev libumockdev-dev tinyproxy xvfb xauth openssl)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$package")
+  fi
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+if [[ "$(id -u)" -ne 0 ]]; then
+  sudo="sudo"
+fi
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

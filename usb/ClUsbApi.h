@@ -1,0 +1,23 @@
+#pragma once
+// The seam between the tool and libusb 0.1: every call the tool makes, with libusb's
+// arguments and return conventions. ClLibUsbApi forwards to the real library; the
+// virtual bus answers with emulated devices.
+#include <usb.h>
+
+class ClUsbApi
+{
+public:
+    virtual ~ClUsbApi() = default;
+
+    virtual void init() = 0;
+    virtual int findBusses() = 0;
+    virtual int findDevices() = 0;
+    virtual usb_bus* getBusses() = 0;
+    virtual usb_dev_handle* open(usb_device* pclDevice) = 0;
+    virtual int claimInterface(usb_dev_handle* pclHandle, int lInterface) = 0;
+    virtual int releaseInterface(usb_dev_handle* pclHandle, int lInterface) = 0;
+    virtual int bulkWrite(usb_dev_handle* pclHandle, int lEndpoint, char* pBytes, int lSize, int lTimeoutMs) = 0;
+    virtual int bulkRead(usb_dev_handle* pclHandle, int lEndpoint, char* pBytes, int lSize, int lTimeoutMs) = 0;
+    virtual int close(usb_dev_handle* pclHandle) = 0;
+    virtual void setDebug(int lLevel) = 0;
+};
