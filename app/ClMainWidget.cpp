@@ -2,6 +2,7 @@
 
 #include "AppLog.h"
 #include "ClCaptionBar.h"
+#include "ClCommandCatalogue.h"
 #include "ClCommandKinds.h"
 #include "ClListWidgetBase.h"
 #include "ClLogWidget.h"
@@ -46,19 +47,19 @@ const QString strKeyParam3 = QStringLiteral("PARAM3");
 
 QUuid kindGetFwVersion()
 {
-    return ClCommandKinds::request("ClTovuCommandGetFwVersion");
+    return ClCommandCatalogue::requestKind("ClTovuCommandGetFwVersion");
 }
 QUuid replyGetFwVersion()
 {
-    return ClCommandKinds::reply("ClTovuCommandGetFwVersion");
+    return ClCommandCatalogue::replyKind("ClTovuCommandGetFwVersion");
 }
 QUuid kindGetSecureCurr()
 {
-    return ClCommandKinds::request("ClTovuCommandGetSecureCurr");
+    return ClCommandCatalogue::requestKind("ClTovuCommandGetSecureCurr");
 }
 QUuid replyGetSecureCurr()
 {
-    return ClCommandKinds::reply("ClTovuCommandGetSecureCurr");
+    return ClCommandCatalogue::replyKind("ClTovuCommandGetSecureCurr");
 }
 
 void* deviceOf(const PV_CMD& clCommand)

@@ -1,6 +1,7 @@
 // The main window as the switchboard: envelopes are injected where the USB worker would
 // answer, and what the window sends to the worker is watched.
 #include "ClButtonMode.h"
+#include "ClCommandCatalogue.h"
 #include "ClCommandKinds.h"
 #include "ClLogWidget.h"
 #include "ClMainWidget.h"
@@ -20,11 +21,11 @@
 
 namespace {
 // Kinds are looked up when used, not during static initialisation.
-#define uuidGetFw ClCommandKinds::request("ClTovuCommandGetFwVersion")
-#define uuidFwAnswer ClCommandKinds::reply("ClTovuCommandGetFwVersion")
-#define uuidGetSecure ClCommandKinds::request("ClTovuCommandGetSecureCurr")
-#define uuidSecureAnswer ClCommandKinds::reply("ClTovuCommandGetSecureCurr")
-#define uuidSetTime ClCommandKinds::request("ClTovuCommandSetTime")
+#define uuidGetFw ClCommandCatalogue::requestKind("ClTovuCommandGetFwVersion")
+#define uuidFwAnswer ClCommandCatalogue::replyKind("ClTovuCommandGetFwVersion")
+#define uuidGetSecure ClCommandCatalogue::requestKind("ClTovuCommandGetSecureCurr")
+#define uuidSecureAnswer ClCommandCatalogue::replyKind("ClTovuCommandGetSecureCurr")
+#define uuidSetTime ClCommandCatalogue::requestKind("ClTovuCommandSetTime")
 
 void* const pCamera = reinterpret_cast<void*>(quintptr(0x1000));
 void* const pOther = reinterpret_cast<void*>(quintptr(0x2000));
