@@ -11,7 +11,7 @@ ClCaptionBar::ClCaptionBar(const QString& strTitle, QWidget* parent) : QWidget(p
 
     pclTitle = new QLabel(strTitle, this);
     pclTitle->setObjectName(QStringLiteral("labelTitle"));
-    pclTitle->setStyleSheet(QStringLiteral("color: white; font-weight: bold;"));
+    pclTitle->setStyleSheet(QStringLiteral("color: rgb(45, 55, 70); font-weight: bold;"));
     pclTitle->resize(pclTitle->sizeHint());
     pclTitle->move((600 - pclTitle->width()) / 2, 10);
 
