@@ -143,6 +143,8 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
 
 ClMainWidget::~ClMainWidget()
 {
+    // Stopping ends the run; nothing may start another one on the way out.
+    bFirmwareCheckPending = false;
     pclDownload->stop();
     pclDownload->setAutoUpdate(pclHelp->isAutoUpdateChecked());
     delete pclUsbManager;

@@ -176,6 +176,10 @@ void TestMainWidget::builtInOrder()
     QCOMPARE(pclWindow->size(), QSize(600, 620));
     QVERIFY(pclWindow->windowFlags().testFlag(Qt::FramelessWindowHint));
     QCOMPARE(pclWindow->windowTitle(), ClMessageBox::applicationTitle());
+    // Shaped by the picture: its transparent rounded corners are not part of the window.
+    QVERIFY(pclWindow->mask().contains(QPoint(300, 300)));
+    QVERIFY(!pclWindow->mask().contains(QPoint(0, 0)));
+    QVERIFY(!pclWindow->mask().contains(QPoint(599, 0)));
     QCOMPARE(pclWindow->findChild<QWidget*>("captionBar")->pos(), QPoint(0, 0));
     QCOMPARE(pclWindow->modeBar()->pos(), QPoint(0, 27));
     QVERIFY(pclWindow->modeBar()->width() >= 600);
