@@ -1,0 +1,30 @@
+#include <QCoreApplication>
+#include <QtTest>
+
+#include "TestAvailability.h"
+#include "TestCatalogue.h"
+#include "TestPacket.h"
+#include "TestPayload.h"
+
+int main(int argc, char** argv)
+{
+    QCoreApplication clApp(argc, argv);
+    int lFailed = 0;
+    {
+        TestPacket clTest;
+        lFailed += QTest::qExec(&clTest, argc, argv);
+    }
+    {
+        TestCatalogue clTest;
+        lFailed += QTest::qExec(&clTest, argc, argv);
+    }
+    {
+        TestPayload clTest;
+        lFailed += QTest::qExec(&clTest, argc, argv);
+    }
+    {
+        TestAvailability clTest;
+        lFailed += QTest::qExec(&clTest, argc, argv);
+    }
+    return lFailed == 0 ? 0 : 1;
+}
