@@ -23,7 +23,7 @@ ClVirtualCameraCore::ClVirtualCameraCore(int lModel, const QString& strFirmware,
     : m_lModel(lModel), m_strFirmware(strFirmware), m_clSettings(lModel)
 {
     m_lSecureMode = lModel == 0 ? 0 : (lSecureMode == 1 ? 1 : 2);
-    m_clSettings.storeText(0x4003, machineName().toLatin1());
+    m_clSettings.storeText(0x4003, defaultName(lModel).toLatin1());
     m_clMotionArea = QByteArray(48, '\1');
     m_bWifiOn = m_clSettings.numbers(0x5047)[0] == ulOn;
     m_ulWifiMode = m_clSettings.numbers(0x5003)[0];
@@ -33,9 +33,12 @@ ClVirtualCameraCore::ClVirtualCameraCore(int lModel, const QString& strFirmware,
 
 QString ClVirtualCameraCore::machineName() const
 {
-    if (m_clSettings.hasText(0x4003) && !m_clSettings.text(0x4003).isEmpty())
-        return QString::fromLatin1(m_clSettings.text(0x4003));
-    switch (m_lModel) {
+    return QString::fromLatin1(m_clSettings.text(0x4003));
+}
+
+QString ClVirtualCameraCore::defaultName(int lModel)
+{
+    switch (lModel) {
     case 0:
         return QStringLiteral("Tovu");
     case 1:

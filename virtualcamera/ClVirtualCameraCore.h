@@ -48,6 +48,8 @@ public:
     // The version an accepted update installs at the next power cycle; empty without one.
     QString pendingFirmware() const { return m_strPendingFirmware; }
     QString machineName() const;
+    // "Tovu", "Tovu-S" or "Tovu-D" by model.
+    static QString defaultName(int lModel);
 
     // 0 for the model without modes, 1 security, 2 maintenance.
     int secureMode() const { return m_lSecureMode; }

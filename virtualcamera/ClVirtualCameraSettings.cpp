@@ -268,7 +268,7 @@ const ClVirtualCameraSettings::TextRule* textRules(int* plCount)
     static const R aRules[] = {
         {0x4001, 0x4801, "TV0A1420573",          textLength<1, 32>},    // serial number
         {0x4002, 0,      "00:1D:73:4A:21:0F",    textLength<1, 32>},    // MAC address
-        {0x4003, 0x4803, "Tovu",                 textLength<1, 32>},    // machine name
+        {0x4003, 0x4803, "",                     textLength<1, 32>},    // machine name, by model
         {0x4004, 0x4804, "Tovu-4A210F",          textLength<1, 32>},    // own SSID
         {0x4005, 0x4805, "tovu4a210f",           textLength<0, 63>},    // ad hoc key
         {0x4006, 0x4806, "2013/11/20 10:15:00",  spacedDate},           // date of manufacture
