@@ -1,8 +1,7 @@
 #pragma once
 // Command kinds name requests, replies and notices in the envelope's "CMD". The notice
-// kinds and a few command kinds that other programs and stored lists know are fixed
-// values; every other kind is derived from its class name, so no list of GUIDs is kept
-// by hand.
+// kinds and a few command kinds keep established values; every other kind is derived
+// from its class name, so no list of GUIDs is kept by hand.
 #include <QUuid>
 
 class ClCommandKinds

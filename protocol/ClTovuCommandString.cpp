@@ -13,6 +13,8 @@ ClTovuCommandString::ClTovuCommandString(const QString& strText_, quint16 usCode
     : ClTovuCommand(usCode_), strText(strText_)
 {
     ulParam1 = quint32(strText.toUtf8().size());
+    if (ulParam1 > 0)
+        ulSize = ulParam1 + 28;
 }
 
 void ClTovuCommandString::fromByteArray(const QByteArray& clBytes)

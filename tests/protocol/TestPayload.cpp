@@ -66,6 +66,7 @@ void TestPayload::textRequestLayout()
     const ClTovuCommandSetCameraName clCommand(envelope(QStringLiteral("cam")));
     const QByteArray clBytes = clCommand.toByteArray();
     QCOMPARE(clBytes.size(), 31);
+    QCOMPARE(clCommand.size(), 31u);
     const QByteArray clExpected = head(clCommand.sequence(), 31) + le32(3) + "cam" + QByteArray(12, '\0');
     QCOMPARE(clBytes.left(8).toHex(), clExpected.left(8).toHex());
     QCOMPARE(u16At(clBytes, 8), quint16(0x5830));
