@@ -211,6 +211,12 @@ QDateTime ClVirtualCamera::cameraTime() const
     return m_clCore.live().now();
 }
 
+void ClVirtualCamera::setCameraTime(const QDateTime& clTime)
+{
+    QMutexLocker clLocker(&m_clCoreLock);
+    m_clCore.live().setNow(clTime);
+}
+
 int ClVirtualCamera::batteryLevel() const
 {
     QMutexLocker clLocker(&m_clCoreLock);

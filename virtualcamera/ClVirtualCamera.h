@@ -62,6 +62,7 @@ public:
     QByteArray motionArea() const;
 
     QDateTime cameraTime() const;
+    void setCameraTime(const QDateTime& clTime);
     int batteryLevel() const;
     void setBattery(int lLevel, bool bCharging);
     quint64 sdUsed() const;
