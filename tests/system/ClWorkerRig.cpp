@@ -45,6 +45,8 @@ PV_CMD ClWorkerRig::args(std::initializer_list<QVariant> lstValues)
 void ClWorkerRig::slotReceiveCommand(PV_CMD clCommand)
 {
     m_lstEnvelopes.append(clCommand);
+    if (m_pclWaitLoop)
+        m_pclWaitLoop->quit();
 }
 
 bool ClWorkerRig::waitUntil(const std::function<bool()>& fnDone, int lTimeoutMs)
@@ -53,13 +55,15 @@ bool ClWorkerRig::waitUntil(const std::function<bool()>& fnDone, int lTimeoutMs)
     while (!fnDone()) {
         if (clDeadline.hasExpired())
             return false;
+        // Every envelope that arrives ends the wait, so that the condition is checked again.
         QEventLoop clLoop;
         QTimer clTick;
         clTick.setSingleShot(true);
         connect(&clTick, &QTimer::timeout, &clLoop, &QEventLoop::quit);
-        connect(m_upManager.get(), &ClUsbManager::sigSendCommand, &clLoop, &QEventLoop::quit, Qt::QueuedConnection);
         clTick.start(int(qMin<qint64>(50, clDeadline.remainingTime())));
+        m_pclWaitLoop = &clLoop;
         clLoop.exec();
+        m_pclWaitLoop = nullptr;
     }
     return true;
 }
@@ -74,17 +78,34 @@ int ClWorkerRig::count(const QUuid& uuidKind) const
 
 void* ClWorkerRig::waitForAnnouncement(int lTimeoutMs)
 {
+    // The announcement is followed by the result of the name query; both must be in, so
+    // that the result is not taken for the answer to a later request of the same kind.
     const int lWanted = m_lAnnouncementsSeen + 1;
-    if (!waitUntil([&] { return count(ClCommandKinds::cameraConnected()) >= lWanted; }, lTimeoutMs))
-        return nullptr;
-    int lSeen = 0;
-    for (const PV_CMD& clEnvelope : std::as_const(m_lstEnvelopes)) {
-        if (kindOf(clEnvelope) == ClCommandKinds::cameraConnected() && ++lSeen == lWanted) {
-            m_lAnnouncementsSeen = lWanted;
-            return clEnvelope.value(QStringLiteral("PARAM1")).value<void*>();
+    const QUuid uuidName = ClCommandCatalogue::requestKind("ClTovuCommandGetMachineName");
+    void* pHandle = nullptr;
+    auto fnAnnounced = [&] {
+        int lSeen = 0;
+        for (qsizetype i = 0; i < m_lstEnvelopes.size(); ++i) {
+            const PV_CMD& clEnvelope = m_lstEnvelopes.at(i);
+            if (kindOf(clEnvelope) != ClCommandKinds::cameraConnected() || ++lSeen != lWanted)
+                continue;
+            for (qsizetype j = i + 1; j < m_lstEnvelopes.size(); ++j) {
+                const PV_CMD& clResult = m_lstEnvelopes.at(j);
+                const QUuid uuidKind = kindOf(clResult);
+                if ((uuidKind == ClCommandKinds::result() || uuidKind == ClCommandKinds::transportError())
+                    && clResult.value(QStringLiteral("PARAM2")).toUuid() == uuidName) {
+                    pHandle = clEnvelope.value(QStringLiteral("PARAM1")).value<void*>();
+                    return true;
+                }
+            }
+            return false;
         }
-    }
-    return nullptr;
+        return false;
+    };
+    if (!waitUntil(fnAnnounced, lTimeoutMs))
+        return nullptr;
+    m_lAnnouncementsSeen = lWanted;
+    return pHandle;
 }
 
 void* ClWorkerRig::plug(ClVirtualCamera* pclCamera, int lTimeoutMs)

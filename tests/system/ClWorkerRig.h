@@ -58,4 +58,5 @@ private:
     std::unique_ptr<ClUsbManager> m_upManager;
     QList<PV_CMD> m_lstEnvelopes;
     int m_lAnnouncementsSeen = 0;
+    class QEventLoop* m_pclWaitLoop = nullptr;
 };
