@@ -163,6 +163,8 @@ void ClUsbManager::scan()
             m_lstControllers.append(pclCamera);
             auto* pclTimer = new QTimer(this);
             pclTimer->setSingleShot(true);
+            // A coarse timer may fire up to 5 % early; the camera gets its full settling time.
+            pclTimer->setTimerType(Qt::PreciseTimer);
             m_mapSettleTimers.insert(pclTimer, pclCamera);
             connect(pclTimer, &QTimer::timeout, this, &ClUsbManager::slotConnectWaitEnd);
             pclTimer->start(m_lSettleDelayMs);

@@ -45,6 +45,18 @@ void ClScriptedCamera::setResponseParam1(quint32 ulParam1)
     m_ulParam1 = ulParam1;
 }
 
+void ClScriptedCamera::setResponder(const Responder& fnResponder)
+{
+    QMutexLocker clLocker(&m_clLock);
+    m_fnResponder = fnResponder;
+}
+
+QList<QByteArray> ClScriptedCamera::writes() const
+{
+    QMutexLocker clLocker(&m_clLock);
+    return m_lstWrites;
+}
+
 int ClScriptedCamera::requestCount() const
 {
     QMutexLocker clLocker(&m_clLock);
@@ -57,13 +69,14 @@ QList<quint16> ClScriptedCamera::requestCodes() const
     return m_lstCodes;
 }
 
-QByteArray ClScriptedCamera::packet(quint16 usSequence, quint16 usStatus, quint32 ulParam1)
+QByteArray ClScriptedCamera::packet(quint16 usSequence, quint16 usStatus, quint32 ulParam1, quint32 ulParam2,
+                                    quint32 ulParam3, quint32 ulParam4, quint32 ulParam5)
 {
     QByteArray clBytes;
     QDataStream clStream(&clBytes, QIODevice::WriteOnly);
     clStream.setByteOrder(QDataStream::LittleEndian);
-    clStream << quint16(0) << usSequence << quint32(32) << usStatus << quint16(0) << ulParam1 << quint32(0)
-             << quint32(0) << quint32(0) << quint32(0);
+    clStream << quint16(0) << usSequence << quint32(32) << usStatus << quint16(0) << ulParam1 << ulParam2 << ulParam3
+             << ulParam4 << ulParam5;
     return clBytes;
 }
 
@@ -82,6 +95,10 @@ QByteArray ClScriptedCamera::textPacket(quint16 usSequence, quint16 usStatus, co
 void ClScriptedCamera::handleWrite(int, const QByteArray& clData)
 {
     const ClTovuCommand clRequest(clData);
+    {
+        QMutexLocker clLocker(&m_clLock);
+        m_lstWrites.append(clData);
+    }
     // Data packets (type 2) are part of the command before them and get no answer.
     if (clData.size() < ClTovuCommand::lHeadSize || clRequest.type() == 2)
         return;
@@ -94,6 +111,11 @@ void ClScriptedCamera::handleWrite(int, const QByteArray& clData)
         queueResponse(packet(quint16(clRequest.sequence() + 1 + i), 0, 0xF0F0));
     if (clRequest.code() == usMachineNameCode) {
         queueResponse(textPacket(clRequest.sequence(), m_usNameStatus, m_strName.toUtf8()));
+        return;
+    }
+    if (m_fnResponder) {
+        for (const QByteArray& clPacket : m_fnResponder(clRequest))
+            queueResponse(clPacket);
         return;
     }
     QByteArray clResponse = ClVirtualEchoDevice::responseTo(clData.left(32));

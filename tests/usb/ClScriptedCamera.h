@@ -7,6 +7,10 @@
 #include <QMutex>
 #include <QString>
 
+#include <functional>
+
+class ClTovuCommand;
+
 class ClScriptedCamera : public ClVirtualUsbDevice
 {
     Q_OBJECT
@@ -24,11 +28,19 @@ public:
     // param1 of every response other than the name (a block length, a list size).
     void setResponseParam1(quint32 ulParam1);
 
+    // Answers every request but the name query with the packets it returns (all queued
+    // at once), in place of the echo.
+    using Responder = std::function<QList<QByteArray>(const ClTovuCommand& clRequest)>;
+    void setResponder(const Responder& fnResponder);
+
     int requestCount() const;
     QList<quint16> requestCodes() const;
+    // Every bulk OUT transfer, data packets included.
+    QList<QByteArray> writes() const;
 
     static constexpr quint16 usMachineNameCode = 0x4003;
-    static QByteArray packet(quint16 usSequence, quint16 usStatus, quint32 ulParam1 = 0);
+    static QByteArray packet(quint16 usSequence, quint16 usStatus, quint32 ulParam1 = 0, quint32 ulParam2 = 0,
+                             quint32 ulParam3 = 0, quint32 ulParam4 = 0, quint32 ulParam5 = 0);
     static QByteArray textPacket(quint16 usSequence, quint16 usStatus, const QByteArray& clText);
 
 protected:
@@ -46,4 +58,6 @@ private:
     quint32 m_ulParam1 = 0;
     quint16 m_usLastSequence = 0;
     QList<quint16> m_lstCodes;
+    QList<QByteArray> m_lstWrites;
+    Responder m_fnResponder;
 };

@@ -3,6 +3,7 @@
 // the bounds that keep a lying camera from hanging or exhausting the tool.
 #include "ClCommandCatalogue.h"
 #include "ClCommandKinds.h"
+#include "ClReplySink.h"
 #include "ClResultCode.h"
 #include "ClScriptedCamera.h"
 #include "ClUsbController.h"
@@ -20,34 +21,6 @@ using Direction = ClVirtualUsbDevice::Direction;
 
 namespace {
 const quint32 ulCameraIdentity = 0x09A1u | (0x0201u << 16);
-
-// Collects the worker's replies on the test thread, as the main window would.
-class ClReplySink : public QObject
-{
-    Q_OBJECT
-
-public:
-    QList<PV_CMD> lstReplies;
-
-    int count(const QUuid& uuidKind) const
-    {
-        int lCount = 0;
-        for (const PV_CMD& clReply : lstReplies)
-            lCount += clReply.value(QStringLiteral("CMD")).toUuid() == uuidKind ? 1 : 0;
-        return lCount;
-    }
-    PV_CMD first(const QUuid& uuidKind) const
-    {
-        for (const PV_CMD& clReply : lstReplies) {
-            if (clReply.value(QStringLiteral("CMD")).toUuid() == uuidKind)
-                return clReply;
-        }
-        return PV_CMD();
-    }
-
-public Q_SLOTS:
-    void slotReceiveCommand(PV_CMD clReply) { lstReplies.append(clReply); }
-};
 
 // The first catalogue entry that matches, so that no test names a command of its own.
 const ClCommandEntry* entryWhere(const std::function<bool(const ClCommandEntry&)>& fnMatch)
@@ -110,6 +83,7 @@ private Q_SLOTS:
     void oversizedAccessPointListRefused();
     void rawRead();
     void noRepliesAfterDestructorBegan();
+    void ownerDeletesWorker();
 };
 
 void TestUsbManager::init()
@@ -543,6 +517,26 @@ void TestUsbManager::noRepliesAfterDestructorBegan()
     QVERIFY(m_upSink->lstReplies.isEmpty());
     QCOMPARE(pclCamera->openHandles(), 0);
     QCOMPARE(clBus.invalidHandleUses(), 0);
+}
+
+void TestUsbManager::ownerDeletesWorker()
+{
+    ClVirtualUsbBus clBus;
+    clBus.setImmediateTimeouts(true);
+    auto* pclCamera = new ClScriptedCamera();
+    clBus.plug(pclCamera);
+    auto upOwner = std::make_unique<QObject>();
+    auto* pclManager = new ClUsbManager(upOwner.get(), &clBus);
+    const QPointer<ClUsbManager> pclWatch(pclManager);
+    pclManager->setSettleDelay(10);
+    connect(pclManager, &ClUsbManager::sigSendCommand, m_upSink.get(), &ClReplySink::slotReceiveCommand);
+    QVERIFY(pclManager->init({ulCameraIdentity}));
+    waitForAnnouncements(1);
+    QCOMPARE(pclCamera->openHandles(), 1);
+    upOwner.reset();
+    QVERIFY(pclWatch.isNull());
+    QCOMPARE(pclCamera->openHandles(), 0);
+    QCOMPARE(m_upSink->count(ClCommandKinds::cameraRemoved()), 0);
 }
 
 QTEST_GUILESS_MAIN(TestUsbManager)
