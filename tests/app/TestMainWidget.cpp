@@ -17,6 +17,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTranslator>
+#include <QCheckBox>
 #include <QtTest>
 
 namespace {
@@ -139,6 +140,10 @@ ClMainWidget* TestMainWidget::newWindow()
     QObject::disconnect(pclWindow, nullptr, pclWindow->usbManager(), nullptr);
     QObject::disconnect(pclWindow->usbManager(), nullptr, pclWindow, nullptr);
     QObject::disconnect(pclWindow->usbManager(), nullptr, pclWindow->downloader(), nullptr);
+    // No update checks in these tests: the one started with the window is abandoned and
+    // none follows a camera.
+    pclWindow->downloader()->stop();
+    pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
     pclWindow->show();
     return pclWindow;
 }

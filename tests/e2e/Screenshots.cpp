@@ -4,6 +4,7 @@
 #include "ClButtonMode.h"
 #include "ClMainWidget.h"
 #include "ClMessageBox.h"
+#include "ClTovuDownload.h"
 #include "ClStartup.h"
 #include "ClUsbManager.h"
 #include "ClVirtualCamera.h"
@@ -11,6 +12,7 @@
 #include "ClWidgetSelectMode.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QPixmap>
@@ -86,6 +88,10 @@ int main(int argc, char** argv)
     {
         ClMainWidget clWindow(&clBus);
         clWindow.usbManager()->setSettleDelay(200);
+        // No update checks in the pictures: the one started with the window is abandoned and
+        // none follows a camera.
+        clWindow.downloader()->stop();
+        clWindow.findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
         clWindow.setPollingInterval(200);
         clWindow.show();
         clShooter.shoot(clWindow, QStringLiteral("01-no-camera"));

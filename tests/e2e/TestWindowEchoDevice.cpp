@@ -4,11 +4,13 @@
 #include "ClButtonMode.h"
 #include "ClMainWidget.h"
 #include "ClMessageBox.h"
+#include "ClTovuDownload.h"
 #include "ClUsbManager.h"
 #include "ClVirtualEchoDevice.h"
 #include "ClVirtualUsbBus.h"
 #include "ClWidgetSelectMode.h"
 
+#include <QCheckBox>
 #include <QtTest>
 
 class TestWindowEchoDevice : public QObject
@@ -44,6 +46,10 @@ void TestWindowEchoDevice::unknownDeviceIsExplainedAndNotConnected()
     clBus.setImmediateTimeouts(true);
     ClMainWidget clWindow(&clBus);
     clWindow.usbManager()->setSettleDelay(100);
+    // No update checks in these tests: the one started with the window is abandoned and
+    // none follows a camera.
+    clWindow.downloader()->stop();
+    clWindow.findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
     clWindow.show();
     QCOMPARE(clWindow.currentPage(), 0);
 

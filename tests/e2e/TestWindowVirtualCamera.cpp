@@ -5,6 +5,7 @@
 #include "ClCommandCatalogue.h"
 #include "ClMainWidget.h"
 #include "ClMessageBox.h"
+#include "ClTovuDownload.h"
 #include "ClUsbManager.h"
 #include "ClVirtualCamera.h"
 #include "ClVirtualUsbBus.h"
@@ -12,6 +13,7 @@
 
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QCheckBox>
 #include <QtTest>
 
 namespace {
@@ -64,6 +66,10 @@ std::unique_ptr<ClMainWidget> TestWindowVirtualCamera::newWindow()
 {
     auto pclWindow = std::make_unique<ClMainWidget>(pclBus.get());
     pclWindow->usbManager()->setSettleDelay(400);
+    // No update checks in these tests: the one started with the window is abandoned and
+    // none follows a camera.
+    pclWindow->downloader()->stop();
+    pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
     pclWindow->setPollingInterval(100);
     pclWindow->show();
     return pclWindow;
