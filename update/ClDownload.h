@@ -13,7 +13,7 @@
 
 class ClCommunication;
 class ClParseXmlUpdate;
-class ClProgressDialog;
+#include "ClProgressDialog.h"
 
 class ClDownload : public QObject
 {
