@@ -9,11 +9,13 @@ function(tovu_add_library target)
   target_link_libraries(${target} PUBLIC ${ARG_LIBS})
 endfunction()
 
-# tovu_add_test(<name> LABEL unit|gui|e2e SOURCES <files>... LIBS <targets>... [TIMEOUT s])
+# tovu_add_test(<name> LABEL unit|gui|e2e SOURCES <files>... LIBS <targets>... [TIMEOUT s]
+#               [WRAPPER <program>])
 # One Qt Test executable per area. GUI tests run offscreen; every test gets its own
-# XDG folders so that nothing touches the user's files.
+# XDG folders so that nothing touches the user's files. WRAPPER runs the test through a
+# program (for example umockdev-wrapper).
 function(tovu_add_test name)
-  cmake_parse_arguments(ARG "" "LABEL;TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(ARG "" "LABEL;TIMEOUT;WRAPPER" "SOURCES;LIBS" ${ARGN})
   if(NOT ARG_LABEL)
     set(ARG_LABEL unit)
   endif()
@@ -22,7 +24,11 @@ function(tovu_add_test name)
   endif()
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
-  add_test(NAME ${name} COMMAND ${name})
+  if(ARG_WRAPPER)
+    add_test(NAME ${name} COMMAND ${ARG_WRAPPER} $<TARGET_FILE:${name}>)
+  else()
+    add_test(NAME ${name} COMMAND ${name})
+  endif()
   set(home "${CMAKE_BINARY_DIR}/testhome/${name}")
   set_tests_properties(${name} PROPERTIES
     LABELS "${ARG_LABEL}"

@@ -1,7 +1,7 @@
 #pragma once
 // Command kinds name requests, replies and notices in the envelope's "CMD". The notice
-// kinds are fixed values; every other kind is derived from its class name, so no list
-// of GUIDs is kept by hand.
+// kinds and a few command kinds keep established values; every other kind is derived
+// from its class name, so no list of GUIDs is kept by hand.
 #include <QUuid>
 
 class ClCommandKinds
@@ -12,7 +12,15 @@ public:
     static QUuid result();
     static QUuid transportError();
 
-    // Deterministic kind of one role ("request" or "reply") of a command class.
+    // One transfer read from the camera without a request, and its answer.
+    static QUuid rawRead();
+    static QUuid rawReadReply();
+    // An event kind every model's availability list holds; nothing in the tool sends it.
+    static QUuid spareEvent();
+
+    // Kind of one role ("request" or "reply") of a command class: the fixed value where
+    // the class has one, else derived from the class name. Prefer
+    // ClCommandCatalogue::requestKind(), which also knows whether a command replies.
     static QUuid derived(const char* pszClassName, const char* pszRole);
     static QUuid request(const char* pszClassName) { return derived(pszClassName, "request"); }
     static QUuid reply(const char* pszClassName) { return derived(pszClassName, "reply"); }

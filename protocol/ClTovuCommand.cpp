@@ -70,3 +70,8 @@ quint32 ClTovuCommand::onOffValue(bool bOn) const
 {
     return bOn ? ulSwitchOn : ulSwitchOff;
 }
+
+quint16 ClTovuCommand::writeReply(PV_CMD& /*clReply*/) const
+{
+    return 0;
+}

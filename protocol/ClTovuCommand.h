@@ -4,6 +4,8 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include "PvCmd.h"
+
 class ClTovuCommand
 {
 public:
@@ -19,6 +21,10 @@ public:
     virtual quint16 code() const;
     virtual bool isOn(quint32 ulValue) const;
     virtual quint32 onOffValue(bool bOn) const;
+    // Writes the values of a successful exchange into the value reply, from "PARAM2" on.
+    // Returns 0, or a result code when the values cannot be given (the worker then
+    // answers with a result reply). Commands without values write nothing.
+    virtual quint16 writeReply(PV_CMD& clReply) const;
 
     quint16 type() const { return usType; }
     quint16 sequence() const { return usSequence; }

@@ -7,7 +7,7 @@
 typedef QVariantMap PV_CMD;
 
 namespace PvCmd {
-// Registers "PV_CMD" (and the other envelope value types of the protocol) with the
+// Registers "PV_CMD", "AccesspointList" and "ScheduleSettings" with the
 // meta-type system; safe to call more than once.
 void registerMetaTypes();
 }  // namespace PvCmd

@@ -1,18 +1,8 @@
-#include "ClTovuCommand.h"
+#include "TestPacket.h"
 
 #include <QtTest>
 
-class TestPacket : public QObject
-{
-    Q_OBJECT
-
-private Q_SLOTS:
-    void requestLayout();
-    void shortResponseReadsZeros();
-    void statusReplacesRequestCode();
-    void switchEncoding();
-    void explicitSequenceKept();
-};
+#include "ClTovuCommand.h"
 
 void TestPacket::requestLayout()
 {
@@ -75,6 +65,3 @@ void TestPacket::explicitSequenceKept()
     QCOMPARE(clData.type(), quint16(2));
     QCOMPARE(clData.toByteArray().mid(4, 4).toHex(), QByteArray("28000000"));
 }
-
-QTEST_GUILESS_MAIN(TestPacket)
-#include "TestPacket.moc"

@@ -1,0 +1,117 @@
+#include "ClRunOptions.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+const char* const pVirtualCamera = "virtual-camera";
+const char* const pUpdateServer = "update-server";
+
+ClRunOptions& currentOptions()
+{
+    static ClRunOptions clOptions;
+    return clOptions;
+}
+
+// "tovu" -> 0, "tovu-s" -> 1, anything else -> -1.
+qint32 modelFromName(const QString& strName)
+{
+    const QString strLower = strName.toLower();
+    if (strLower == QLatin1String("tovu"))
+        return 0;
+    if (strLower == QLatin1String("tovu-s"))
+        return 1;
+    return -1;
+}
+
+// QCommandLineParser has no options with an optional value: a bare "--virtual-camera"
+// becomes "--virtual-camera=tovu", and "--virtual-camera tovu-s" is taken as the value.
+QStringList withVirtualCameraValue(const QStringList& lstArguments)
+{
+    QStringList lstOut;
+    for (int i = 0; i < lstArguments.size(); ++i) {
+        const QString& strArg = lstArguments.at(i);
+        if (i > 0 && strArg == QLatin1String("--virtual-camera")) {
+            if (i + 1 < lstArguments.size() && modelFromName(lstArguments.at(i + 1)) >= 0)
+                lstOut << strArg + QLatin1Char('=') + lstArguments.at(++i);
+            else
+                lstOut << strArg + QLatin1String("=tovu");
+            continue;
+        }
+        lstOut << strArg;
+    }
+    return lstOut;
+}
+
+} // namespace
+
+ClRunOptions::ParseResult ClRunOptions::parse(const QStringList& lstArguments)
+{
+    *this = ClRunOptions();
+
+    QCommandLineParser clParser;
+    clParser.setApplicationDescription(tr("Reads and changes the settings of a Tovu camera connected by USB."));
+    const QCommandLineOption clHelp = clParser.addHelpOption();
+    const QCommandLineOption clVersion = clParser.addVersionOption();
+    const QCommandLineOption clVirtual(
+        QString::fromLatin1(pVirtualCamera),
+        tr("Use a virtual USB bus with an emulated camera instead of the real USB bus. "
+           "The model is tovu (the default when no model is given) or tovu-s."),
+        QStringLiteral("tovu|tovu-s"));
+    const QCommandLineOption clServer(
+        QString::fromLatin1(pUpdateServer),
+        tr("Fetch updates and the licence page from <url> instead of the built-in update server."),
+        QStringLiteral("url"));
+    clParser.addOption(clVirtual);
+    clParser.addOption(clServer);
+    strHelp = clParser.helpText();
+
+    if (!clParser.parse(withVirtualCameraValue(lstArguments))) {
+        strError = clParser.errorText();
+        return ParseResult::Error;
+    }
+    if (clParser.isSet(clHelp) || clParser.isSet(QStringLiteral("help-all")))
+        return ParseResult::ShowHelp;
+    if (clParser.isSet(clVersion))
+        return ParseResult::ShowVersion;
+    if (!clParser.positionalArguments().isEmpty()) {
+        strError = tr("Unexpected argument: %1").arg(clParser.positionalArguments().constFirst());
+        return ParseResult::Error;
+    }
+
+    if (clParser.isSet(clVirtual)) {
+        const QString strModel = clParser.value(clVirtual);
+        lVirtualModel = modelFromName(strModel);
+        if (lVirtualModel < 0) {
+            strError = tr("Unknown camera model \"%1\" for --virtual-camera: use tovu or tovu-s.").arg(strModel);
+            lVirtualModel = 0;
+            return ParseResult::Error;
+        }
+        bVirtualCamera = true;
+    }
+
+    if (clParser.isSet(clServer)) {
+        const QString strUrl = clParser.value(clServer);
+        QUrl clUrl(strUrl, QUrl::StrictMode);
+        const QString strScheme = clUrl.scheme().toLower();
+        if (!clUrl.isValid() || clUrl.host().isEmpty()
+            || (strScheme != QLatin1String("http") && strScheme != QLatin1String("https"))) {
+            strError = tr("Invalid --update-server \"%1\": give an http:// or https:// URL.").arg(strUrl);
+            return ParseResult::Error;
+        }
+        if (!clUrl.path().endsWith(QLatin1Char('/')))
+            clUrl.setPath(clUrl.path() + QLatin1Char('/'));
+        clUpdateServer = clUrl;
+    }
+    return ParseResult::Run;
+}
+
+const ClRunOptions& ClRunOptions::current()
+{
+    return currentOptions();
+}
+
+void ClRunOptions::setCurrent(const ClRunOptions& clOptions)
+{
+    currentOptions() = clOptions;
+}

@@ -1,0 +1,89 @@
+#include "ClLogWidget.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QPauseAnimation>
+#include <QPropertyAnimation>
+#include <QPushButton>
+#include <QSequentialAnimationGroup>
+
+namespace {
+const char* const pszButtonStyle =
+    "QPushButton{\t\t\tbackground-color: rgba(0%, 0%, 0%, 0%);\t\t\tbackground-image: url(:/log/btnn);"
+    "\t\t\tbackground-repeat: no-repeat;\t\t\tbackground-position: center bottom;\t\t\tcolor: white;"
+    "\t\t\tmin-width: 92px;\t\t\tmin-height: 29px;\t}\tQPushButton:hover{\t\t\tbackground-image: "
+    "url(:/log/btnh);\t}\tQPushButton:pressed{\t\t\tbackground-image: url(:/log/btnp);\t}";
+
+constexpr int lSlideMs = 200;
+constexpr int lStayMs = 5000;
+constexpr int lMessageX = 5;
+// Used only when the background picture is missing, so the bar never collapses.
+const QSize clFallbackSize(600, 33);
+}  // namespace
+
+ClLogWidget::ClLogWidget(QWidget* parent) : QWidget(parent), clBackground(QStringLiteral(":/log/bg"))
+{
+    setObjectName(QStringLiteral("logBar"));
+    setFixedSize(clBackground.isNull() ? clFallbackSize : clBackground.size());
+    const int lHeight = height();
+
+    pclMessage = new QLabel(this);
+    pclMessage->setObjectName(QStringLiteral("labelLog"));
+    pclMessage->setStyleSheet(QStringLiteral("color: white;"));
+    pclMessage->setMinimumHeight(lHeight);
+    pclMessage->move(lMessageX, 0);
+
+    pclReload = new QPushButton(tr("Reload"), this);
+    pclReload->setObjectName(QStringLiteral("buttonReload"));
+    pclReload->setStyleSheet(QString::fromLatin1(pszButtonStyle));
+    pclReload->move(401, 0);
+    connect(pclReload, &QPushButton::clicked, this, &ClLogWidget::sigReload);
+
+    pclApply = new QPushButton(tr("Apply"), this);
+    pclApply->setObjectName(QStringLiteral("buttonApply"));
+    pclApply->setStyleSheet(QString::fromLatin1(pszButtonStyle));
+    pclApply->move(495, 0);
+    connect(pclApply, &QPushButton::clicked, this, &ClLogWidget::sigApply);
+
+    pclAnimation = new QSequentialAnimationGroup(this);
+    pclAnimation->setObjectName(QStringLiteral("logAnimation"));
+    auto* pclIn = new QPropertyAnimation(pclMessage, "pos", pclAnimation);
+    pclIn->setDuration(lSlideMs);
+    pclIn->setStartValue(QPoint(lMessageX, -lHeight));
+    pclIn->setEndValue(QPoint(lMessageX, 0));
+    pclAnimation->addAnimation(pclIn);
+    pclAnimation->addPause(lStayMs);
+    auto* pclOut = new QPropertyAnimation(pclMessage, "pos", pclAnimation);
+    pclOut->setDuration(lSlideMs);
+    pclOut->setStartValue(QPoint(lMessageX, 0));
+    pclOut->setEndValue(QPoint(lMessageX, lHeight));
+    pclAnimation->addAnimation(pclOut);
+
+    // Nothing to show yet: the label waits below the bar.
+    pclMessage->move(lMessageX, lHeight);
+}
+
+void ClLogWidget::slotSetLog(QString strText)
+{
+    pclMessage->setText(strText);
+    pclMessage->setMinimumWidth(pclMessage->sizeHint().width());
+    pclMessage->resize(pclMessage->sizeHint().width(), qMax(height(), pclMessage->sizeHint().height()));
+    if (pclAnimation->currentTime() > 0)
+        pclAnimation->stop();
+    pclAnimation->setCurrentTime(0);
+    pclAnimation->start();
+}
+
+void ClLogWidget::slotSetButtonEnable(bool bValidReload, bool bValidApply)
+{
+    pclReload->setVisible(bValidReload);
+    pclApply->setVisible(bValidApply);
+}
+
+void ClLogWidget::paintEvent(QPaintEvent*)
+{
+    if (clBackground.isNull())
+        return;
+    QPainter clPainter(this);
+    clPainter.drawPixmap(rect(), clBackground);
+}

@@ -1,0 +1,76 @@
+#include "ClPageListView.h"
+
+#include <QPainter>
+#include <QPixmap>
+#include <QStandardItemModel>
+
+namespace {
+// Shared by every list of the tool; loaded on first use.
+const QPixmap& rowBackground()
+{
+    static const QPixmap clPixmap(QStringLiteral(":/list/bg"));
+    return clPixmap;
+}
+
+const QPixmap& rowArrow()
+{
+    static const QPixmap clPixmap(QStringLiteral(":/list/arrow"));
+    return clPixmap;
+}
+
+const QColor clListColour(206, 213, 223);
+constexpr int lIconSize = 28;
+constexpr int lIconLeft = 6;
+constexpr int lTextGap = 6;
+}  // namespace
+
+ClPageListView::ClPageListView(QWidget* parent) : QListView(parent)
+{
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setFocusPolicy(Qt::NoFocus);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setUniformItemSizes(true);
+    setSpacing(0);
+    setIconSize(QSize(lIconSize, lIconSize));
+}
+
+void ClPageListView::paintEvent(QPaintEvent*)
+{
+    QPainter clPainter(viewport());
+    clPainter.fillRect(viewport()->rect(), clListColour);
+    if (model() == nullptr)
+        return;
+
+    const int lWidth = viewport()->width();
+    const int lCurrent = currentIndex().row();
+    for (int lRow = 0; lRow < model()->rowCount(rootIndex()); ++lRow) {
+        const QModelIndex clIndex = model()->index(lRow, 0, rootIndex());
+        const QRect clRow = visualRect(clIndex).isValid()
+                                ? QRect(0, visualRect(clIndex).top(), lWidth, lRowHeight)
+                                : QRect(0, lRow * lRowHeight, lWidth, lRowHeight);
+        const bool bCurrent = (lRow == lCurrent);
+        if (bCurrent) {
+            if (!rowBackground().isNull())
+                clPainter.drawPixmap(clRow, rowBackground());
+            else
+                clPainter.fillRect(clRow, QColor(158, 168, 178));
+            const QPixmap& clArrow = rowArrow();
+            if (!clArrow.isNull())
+                clPainter.drawPixmap(clRow.right() + 1 - clArrow.width(),
+                                     clRow.top() + (lRowHeight - clArrow.height()) / 2, clArrow);
+        }
+
+        const QIcon clIcon = clIndex.data(Qt::DecorationRole).value<QIcon>();
+        const QRect clIconRect(clRow.left() + lIconLeft, clRow.top() + (lRowHeight - lIconSize) / 2,
+                               lIconSize, lIconSize);
+        clIcon.paint(&clPainter, clIconRect, Qt::AlignCenter, bCurrent ? QIcon::Selected : QIcon::Normal);
+
+        const int lTextLeft = clIconRect.right() + 1 + lTextGap;
+        const QRect clText(lTextLeft, clRow.top(), lWidth - lTextLeft - 10, lRowHeight);
+        clPainter.setPen(bCurrent ? Qt::white : Qt::black);
+        clPainter.drawText(clText, Qt::AlignLeft | Qt::AlignVCenter, clIndex.data(Qt::DisplayRole).toString());
+    }
+}

@@ -1,0 +1,17 @@
+#pragma once
+// The list of a composite page's sub-pages: one 40-pixel row per page with icon and
+// title, the current row drawn over the highlight and the arrow pointing at the page.
+#include <QListView>
+
+class ClPageListView : public QListView
+{
+    Q_OBJECT
+
+public:
+    explicit ClPageListView(QWidget* parent = nullptr);
+
+    static constexpr int lRowHeight = 40;
+
+protected:
+    void paintEvent(QPaintEvent* pclEvent) override;
+};

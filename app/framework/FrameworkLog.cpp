@@ -1,0 +1,3 @@
+#include "FrameworkLog.h"
+
+Q_LOGGING_CATEGORY(lcFramework, "tovu.framework", QtWarningMsg)

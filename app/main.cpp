@@ -1,0 +1,73 @@
+// The tool's entry point: application-wide look and language, the single-instance
+// check, then the main window until it is closed.
+#include "ClAppCheck.h"
+#include "ClMainWidget.h"
+#include "ClRunOptions.h"
+#include "ClStartup.h"
+
+#include <QApplication>
+#include <QIcon>
+#include <QMessageBox>
+
+#include <cstdio>
+
+namespace {
+
+// Test hook: with TOVU_TEST_MESSAGES_TO_STDERR set, a start-up error box is written to
+// standard error as "<title>: <text>" and taken as answered, so that tests can start real
+// copies of the tool without a modal box in the way. Unset, the box is shown as usual.
+void showStartError(const QString& strTitle, const QString& strText)
+{
+    if (qEnvironmentVariableIsSet("TOVU_TEST_MESSAGES_TO_STDERR")) {
+        std::fprintf(stderr, "%s: %s\n", qPrintable(strTitle), qPrintable(strText));
+        std::fflush(stderr);
+        return;
+    }
+    QMessageBox::critical(nullptr, strTitle, strText, QMessageBox::Ok, QMessageBox::NoButton);
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    // Resources are compiled into the executable and registered by their own
+    // initialisers before main runs.
+    QApplication clApp(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/imglang/icon_s")));
+    QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath() + QStringLiteral("/imageformats"));
+
+    const QFont clFont = ClStartup::applyFonts();
+    ClStartup::applyLanguage(&clApp, QLocale::system().language());
+    QCoreApplication::setApplicationName(QObject::tr("Tovu Setting Tool"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TOVU_VERSION));
+
+    // Options are read before the instance check, so --help works beside a running copy.
+    ClRunOptions clOptions;
+    switch (clOptions.parse(QCoreApplication::arguments())) {
+    case ClRunOptions::ParseResult::ShowHelp:
+        std::fputs(qPrintable(clOptions.helpText()), stdout);
+        return 0;
+    case ClRunOptions::ParseResult::ShowVersion:
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        return 0;
+    case ClRunOptions::ParseResult::Error:
+        std::fprintf(stderr, "%s\n%s\n", qPrintable(clOptions.errorText()),
+                     qPrintable(QObject::tr("Try --help for the options.")));
+        return 1;
+    case ClRunOptions::ParseResult::Run:
+        break;
+    }
+    ClRunOptions::setCurrent(clOptions);
+
+    ClAppCheck clCheck(QCoreApplication::applicationName());
+    const qint32 lResult = clCheck.checkInstance(QStringLiteral("Tovu_USB_Communication"));
+    if (lResult != ClAppCheck::lOwned) {
+        showStartError(QCoreApplication::applicationName(), clCheck.errorMessage(lResult));
+        return -1;
+    }
+
+    ClMainWidget clWindow;
+    clWindow.show();
+    return QApplication::exec();
+}

@@ -1,0 +1,34 @@
+#include "ClCommandAvailability.h"
+
+#include "ClCommandCatalogue.h"
+#include "ClCommandKinds.h"
+
+const QVector<ClCommandAvailability::stRecord>& ClCommandAvailability::records()
+{
+    static const QVector<stRecord> lstRecords = [] {
+        QVector<stRecord> lstNew;
+        // Commands in no model's list are left out altogether.
+        for (const ClCommandEntry& stEntry : ClCommandCatalogue::entries()) {
+            if (stEntry.ucAvailability == ClAvailability::Nowhere)
+                continue;
+            lstNew.append({stEntry.uuidRequest, stEntry.ucAvailability});
+            if (!stEntry.uuidReply.isNull())
+                lstNew.append({stEntry.uuidReply, stEntry.ucAvailability});
+        }
+        using namespace ClAvailability;
+#define TOVU_KIND(Kind, Availability) lstNew.append({Kind, Availability});
+#include "CommandTable.def"
+        return lstNew;
+    }();
+    return lstRecords;
+}
+
+QList<QUuid> ClCommandAvailability::kindsWith(quint8 ucFlag)
+{
+    QList<QUuid> lstKinds;
+    for (const stRecord& stEntry : records()) {
+        if (stEntry.ucFlags & ucFlag)
+            lstKinds.append(stEntry.uuidKind);
+    }
+    return lstKinds;
+}

@@ -1,0 +1,37 @@
+#include "ClReceiveDataCommand.h"
+
+#include <QImage>
+
+#include "ClPacketReader.h"
+#include "ClResultCode.h"
+
+ClReceiveDataCommand::ClReceiveDataCommand(quint16 usCode_, ClBlockValue eValue_)
+    : ClTovuCommand(usCode_), eValue(eValue_)
+{
+}
+
+void ClReceiveDataCommand::setReceivedData(const QByteArray& clData_)
+{
+    clData = clData_;
+}
+
+quint16 ClReceiveDataCommand::writeReply(PV_CMD& clReply) const
+{
+    const QString strKey = QStringLiteral("PARAM2");
+    switch (eValue) {
+    case ClBlockValue::Bytes:
+        clReply.insert(strKey, clData);
+        break;
+    case ClBlockValue::Text:
+        clReply.insert(strKey, QString::fromLatin1(ClPacketReader::untilZero(clData)));
+        break;
+    case ClBlockValue::Image: {
+        const QImage clImage = QImage::fromData(clData);
+        if (clImage.isNull())
+            return ClResultCode::usDataMismatch;
+        clReply.insert(strKey, clImage);
+        break;
+    }
+    }
+    return ClResultCode::usSuccess;
+}

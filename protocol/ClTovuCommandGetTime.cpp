@@ -1,0 +1,18 @@
+#include "ClTovuCommandGetTime.h"
+
+ClTovuCommandGetTime::ClTovuCommandGetTime(const PV_CMD& /*clRequest*/) : ClTovuCommand(usCommandCode)
+{
+}
+
+QDateTime ClTovuCommandGetTime::dateTime() const
+{
+    const QDate dtDate(int(ulParam1 / 10000), int((ulParam1 % 10000) / 100), int(ulParam1 % 100));
+    const QTime tmTime(int(ulParam2 / 10000), int((ulParam2 % 10000) / 100), int(ulParam2 % 100));
+    return QDateTime(dtDate, tmTime);
+}
+
+quint16 ClTovuCommandGetTime::writeReply(PV_CMD& clReply) const
+{
+    clReply.insert(QStringLiteral("PARAM2"), dateTime());
+    return 0;
+}

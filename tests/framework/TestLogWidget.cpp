@@ -1,0 +1,73 @@
+#include "TestLogWidget.h"
+
+#include "ClLogWidget.h"
+
+#include <QLabel>
+#include <QPropertyAnimation>
+#include <QPushButton>
+#include <QSequentialAnimationGroup>
+#include <QtTest>
+
+void TestLogWidget::buttonsAndStyle()
+{
+    ClLogWidget clBar;
+    clBar.show();
+    auto* pclReload = clBar.findChild<QPushButton*>("buttonReload");
+    auto* pclApply = clBar.findChild<QPushButton*>("buttonApply");
+    QVERIFY(pclReload && pclApply);
+    QCOMPARE(pclReload->pos(), QPoint(401, 0));
+    QCOMPARE(pclApply->pos(), QPoint(495, 0));
+    QVERIFY(pclApply->styleSheet().startsWith("QPushButton{\t\t\tbackground-color: rgba(0%, 0%, 0%, 0%);\t"));
+    QVERIFY(pclApply->styleSheet().endsWith("QPushButton:pressed{\t\t\tbackground-image: url(:/log/btnp);\t}"));
+    QCOMPARE(clBar.messageLabel()->styleSheet(), QStringLiteral("color: white;"));
+
+    QSignalSpy clReload(&clBar, &ClLogWidget::sigReload);
+    QSignalSpy clApply(&clBar, &ClLogWidget::sigApply);
+    QTest::mouseClick(pclReload, Qt::LeftButton);
+    QTest::mouseClick(pclApply, Qt::LeftButton);
+    QCOMPARE(clReload.count(), 1);
+    QCOMPARE(clApply.count(), 1);
+
+    clBar.slotSetButtonEnable(false, true);
+    QVERIFY(!pclReload->isVisible());
+    QVERIFY(pclApply->isVisible());
+    clBar.slotSetButtonEnable(true, false);
+    QVERIFY(pclReload->isVisible());
+    QVERIFY(!pclApply->isVisible());
+}
+
+void TestLogWidget::messageSlidesInStaysAndLeaves()
+{
+    ClLogWidget clBar;
+    const int lHeight = clBar.height();
+    QVERIFY(lHeight > 0);
+    clBar.slotSetLog(QStringLiteral("The mode has been changed"));
+    QLabel* pclLabel = clBar.messageLabel();
+    QCOMPARE(pclLabel->text(), QStringLiteral("The mode has been changed"));
+    QVERIFY(pclLabel->minimumWidth() >= pclLabel->sizeHint().width());
+
+    QSequentialAnimationGroup* pclGroup = clBar.animation();
+    QCOMPARE(pclGroup->state(), QAbstractAnimation::Running);
+    QCOMPARE(pclGroup->duration(), 200 + 5000 + 200);
+    pclGroup->pause();
+    pclGroup->setCurrentTime(0);
+    QCOMPARE(pclLabel->y(), -lHeight);
+    pclGroup->setCurrentTime(200);
+    QCOMPARE(pclLabel->pos(), QPoint(5, 0));
+    pclGroup->setCurrentTime(5100);
+    QCOMPARE(pclLabel->pos(), QPoint(5, 0));
+    pclGroup->setCurrentTime(5400);
+    QCOMPARE(pclLabel->y(), lHeight);
+}
+
+void TestLogWidget::newMessageRestartsSlide()
+{
+    ClLogWidget clBar;
+    clBar.slotSetLog(QStringLiteral("first"));
+    QSequentialAnimationGroup* pclGroup = clBar.animation();
+    pclGroup->setCurrentTime(3000);
+    clBar.slotSetLog(QStringLiteral("second, a longer message"));
+    QCOMPARE(pclGroup->state(), QAbstractAnimation::Running);
+    QVERIFY(pclGroup->currentTime() < 200);
+    QCOMPARE(clBar.messageLabel()->text(), QStringLiteral("second, a longer message"));
+}

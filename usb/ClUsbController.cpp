@@ -1,0 +1,186 @@
+#include "ClUsbController.h"
+
+#include "ClResultCode.h"
+#include "ClUsbApi.h"
+#include "ClUsbLog.h"
+
+ClUsbController::ClUsbController(struct usb_device* pclDevice, ClUsbApi* pclApi)
+    : m_pclDevice(pclDevice), m_pclApi(pclApi), m_clLocation(locationOf(pclDevice))
+{
+}
+
+ClUsbController::~ClUsbController() = default;
+
+QByteArray ClUsbController::locationOf(struct usb_device* pclDevice)
+{
+    if (!pclDevice)
+        return QByteArray();
+    QByteArray clLocation;
+    if (pclDevice->bus)
+        clLocation = QByteArray(pclDevice->bus->dirname);
+    return clLocation + '/' + QByteArray(pclDevice->filename);
+}
+
+bool ClUsbController::isMadeFrom(struct usb_device* pclDevice) const
+{
+    return pclDevice == m_pclDevice && locationOf(pclDevice) == m_clLocation;
+}
+
+bool ClUsbController::open()
+{
+    if (m_bOpen)
+        return true;
+    if (!m_pclDevice || !m_pclApi)
+        return false;
+    m_pclHandle = m_pclApi->open(m_pclDevice);
+    if (!m_pclHandle)
+        return false;
+    m_lstEndpoints.clear();
+    m_lstInterfaces.clear();
+
+    const int lConfigurations = m_pclDevice->descriptor.bNumConfigurations;
+    bool bFound = false;
+    for (int c = 0; c < lConfigurations && !bFound; ++c) {
+        if (!m_pclDevice->config)
+            continue;
+        const usb_config_descriptor& stConfig = m_pclDevice->config[c];
+        for (int i = 0; i < stConfig.bNumInterfaces && !bFound; ++i) {
+            if (m_pclApi->claimInterface(m_pclHandle, i) < 0)
+                break;
+            m_lstInterfaces.append(i);
+            if (!stConfig.interface)
+                continue;
+            const usb_interface& stInterface = stConfig.interface[i];
+            if (stInterface.num_altsetting < 1 || !stInterface.altsetting)
+                continue;
+            for (int a = 0; a < stInterface.num_altsetting; ++a) {
+                const usb_interface_descriptor& stAlt = stInterface.altsetting[a];
+                if (!stAlt.endpoint)
+                    continue;
+                for (int e = 0; e < stAlt.bNumEndpoints; ++e)
+                    m_lstEndpoints.append(stAlt.endpoint[e].bEndpointAddress);
+            }
+            bFound = true;
+        }
+    }
+
+    if (!m_lstEndpoints.isEmpty()) {
+        m_bOpen = true;
+        qCDebug(lcTovuUsb) << "opened" << m_clLocation << "interfaces" << m_lstInterfaces << "endpoints"
+                           << m_lstEndpoints;
+        return true;
+    }
+    // Interfaces claimed on the way are given back, so that another attempt can claim them.
+    releaseInterfaces();
+    m_pclApi->close(m_pclHandle);
+    m_pclHandle = nullptr;
+    return false;
+}
+
+void ClUsbController::releaseInterfaces()
+{
+    while (!m_lstInterfaces.isEmpty())
+        m_pclApi->releaseInterface(m_pclHandle, m_lstInterfaces.takeFirst());
+}
+
+void ClUsbController::close()
+{
+    if (!m_bOpen)
+        return;
+    releaseInterfaces();
+    m_pclApi->close(m_pclHandle);
+    m_pclHandle = nullptr;
+    m_bOpen = false;
+    qCDebug(lcTovuUsb) << "closed" << m_clLocation;
+    // The receiver may drop this object: nothing of it is touched after the signal.
+    Q_EMIT sigClose(this);
+}
+
+unsigned char ClUsbController::endpoint(unsigned char ucAddress) const
+{
+    for (int i = m_lstEndpoints.size() - 1; i >= 0; --i) {
+        if (m_lstEndpoints.at(i) == ucAddress)
+            return ucAddress;
+    }
+    for (unsigned char ucEndpoint : m_lstEndpoints) {
+        if ((ucEndpoint & 0x80) == (ucAddress & 0x80))
+            return ucEndpoint;
+    }
+    return 0;
+}
+
+int ClUsbController::bulkWrite(const QByteArray& clData, int lTimeoutMs)
+{
+    if (!m_bOpen)
+        return ClResultCode::usNoCamera;
+    const unsigned char ucEndpoint = endpoint(0);
+    if (ucEndpoint == 0)
+        return ClResultCode::usNoCamera;
+
+    QByteArray clBytes(clData);
+    qCDebug(lcTovuUsbPackets).noquote()
+        << QStringLiteral("write ep 0x%1 %2 bytes: %3")
+               .arg(ucEndpoint, 2, 16, QLatin1Char('0'))
+               .arg(clBytes.size())
+               .arg(QString::fromLatin1(clBytes.toHex(' ')));
+    const int lResult = m_pclApi->bulkWrite(m_pclHandle, ucEndpoint, clBytes.data(), int(clBytes.size()), lTimeoutMs);
+    if (lResult >= 1)
+        return lResult;
+    if (lResult == 0)
+        return 0;
+    qCDebug(lcTovuUsb) << "write failed with" << lResult;
+    switch (lResult) {
+    case ClUsbApi::lErrorGone:
+        close();
+        return ClResultCode::usNoCamera;
+    case ClUsbApi::lErrorBusy:
+        return ClResultCode::usBusy;
+    case ClUsbApi::lErrorTimedOut:
+        return ClResultCode::usTimedOut;
+    default:
+        return ClResultCode::usTransferFailed;
+    }
+}
+
+QByteArray ClUsbController::bulkRead(int lTimeoutMs, unsigned char ucEndpointHint, unsigned short* pusError)
+{
+    if (!m_bOpen) {
+        if (pusError)
+            *pusError = ClResultCode::usNoCamera;
+        return QByteArray();
+    }
+    const unsigned char ucEndpoint = endpoint(ucEndpointHint & 0x80);
+    if (ucEndpoint == 0) {
+        if (pusError)
+            *pusError = ClResultCode::usNoCamera;
+        return QByteArray();
+    }
+
+    QByteArray clBuffer(lMaxReadSize, '\0');
+    const int lResult = m_pclApi->bulkRead(m_pclHandle, ucEndpoint, clBuffer.data(), lMaxReadSize, lTimeoutMs);
+    if (lResult > 0) {
+        clBuffer.truncate(qMin(lResult, lMaxReadSize));
+        qCDebug(lcTovuUsbPackets).noquote()
+            << QStringLiteral("read ep 0x%1 %2 bytes: %3")
+                   .arg(ucEndpoint, 2, 16, QLatin1Char('0'))
+                   .arg(clBuffer.size())
+                   .arg(QString::fromLatin1(clBuffer.toHex(' ')));
+        return clBuffer;
+    }
+    if (lResult == 0)
+        return QByteArray();
+
+    qCDebug(lcTovuUsb) << "read failed with" << lResult;
+    unsigned short usError = ClResultCode::usTransferFailed;
+    if (lResult == ClUsbApi::lErrorGone)
+        usError = ClResultCode::usNoCamera;
+    else if (lResult == ClUsbApi::lErrorBusy)
+        usError = ClResultCode::usBusy;
+    else if (lResult == ClUsbApi::lErrorTimedOut)
+        usError = ClResultCode::usTimedOut;
+    if (pusError)
+        *pusError = usError;
+    if (lResult == ClUsbApi::lErrorGone)
+        close();
+    return QByteArray();
+}

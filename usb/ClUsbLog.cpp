@@ -1,0 +1,4 @@
+#include "ClUsbLog.h"
+
+Q_LOGGING_CATEGORY(lcTovuUsb, "tovu.usb", QtInfoMsg)
+Q_LOGGING_CATEGORY(lcTovuUsbPackets, "tovu.usb.packets", QtWarningMsg)
