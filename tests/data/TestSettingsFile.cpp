@@ -8,6 +8,7 @@
 
 #include <QDomDocument>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -47,6 +48,7 @@ class TestSettingsFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init();
     void dataFolderFollowsUserDataLocation();
     void firstStartWritesDefaults();

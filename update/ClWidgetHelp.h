@@ -1,0 +1,54 @@
+#pragma once
+// The help page: the tool's and the camera's versions, serial number, MAC address and
+// country, the two update buttons, the licence page and the automatic-update choice.
+#include "ClWidgetBase.h"
+
+#include <QLocale>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+
+class ClWidgetHelp : public ClWidgetBase
+{
+    Q_OBJECT
+
+public:
+    explicit ClWidgetHelp(QWidget* parent = nullptr);
+    ~ClWidgetHelp() override;
+
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
+    void requestData(bool bIsPolling) override;
+
+    // The automatic-update check box, read and written by the main window.
+    bool isAutoUpdateChecked() const;
+    void setAutoUpdateChecked(bool bChecked);
+
+    // The licence page for a system language, below the update server.
+    static QUrl licenseUrl(QLocale::Language eLanguage);
+    // The name shown for a camera's country code.
+    static QString countryName(const QString& strCode);
+
+Q_SIGNALS:
+    void sigUpdate(int iKind);
+
+public Q_SLOTS:
+    void slotReceiveCommand(PV_CMD clCommand) override;
+    void slotUpdateOwn();
+    void slotUpdateTovu();
+    void slotShowLicense();
+
+private:
+    QLabel* captionLabel(const QString& strText);
+    QLabel* valueLabel(const QString& strObjectName, const QString& strText);
+    static void setValue(QLabel* pclLabel, const QString& strText);
+
+    QLabel* pclFirmware = nullptr;
+    QLabel* pclSerialNo = nullptr;
+    QLabel* pclMacAddress = nullptr;
+    QLabel* pclCountry = nullptr;
+    QPushButton* pclUpdateOwn = nullptr;
+    QPushButton* pclUpdateTovu = nullptr;
+    QPushButton* pclShowLicense = nullptr;
+    QCheckBox* pclAutoUpdate = nullptr;
+};
