@@ -1,6 +1,8 @@
 #include "ClTestHttpServer.h"
 
+#include <QFile>
 #include <QSslConfiguration>
+#include <QUrl>
 #include <QSslServer>
 #include <QSslSocket>
 #include <QTcpServer>
@@ -143,7 +145,15 @@ void ClTestHttpServer::answer(QTcpSocket* pclSocket, const QString& strPath)
     auto itRoute = hashRoutes.find(strPath);
     QByteArray clResponse;
     if (itRoute == hashRoutes.end()) {
-        clResponse = "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
+        const QString strFile = QUrl::fromPercentEncoding(strPath.toUtf8());
+        QFile clFile(strRoot + strFile);
+        if (!strRoot.isEmpty() && !strFile.contains(QLatin1String("..")) && clFile.open(QIODevice::ReadOnly)) {
+            const QByteArray clBody = clFile.readAll();
+            clResponse = "HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(clBody.size())
+                         + "\r\nConnection: close\r\n\r\n" + clBody;
+        } else {
+            clResponse = "HTTP/1.1 404 Not Found\r\nContent-Length: 0\r\nConnection: close\r\n\r\n";
+        }
     } else {
         stRoute& stEntry = itRoute.value();
         switch (stEntry.eKind) {

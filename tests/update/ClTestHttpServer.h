@@ -44,6 +44,9 @@ public:
     // Sends the body without a length (chunked): only the stream's end tells its size.
     void setChunked(const QString& strPath, const QByteArray& clBody);
 
+    // Paths without a route of their own are served from this folder.
+    void setDocumentRoot(const QString& strFolder) { strRoot = strFolder; }
+
     int requestCount(const QString& strPath) const;
     const QList<stRequest>& requests() const { return lstRequests; }
 
@@ -64,6 +67,7 @@ private:
 
     std::unique_ptr<QTcpServer> pclServer;
     bool bTls = false;
+    QString strRoot;
     QHash<QString, stRoute> hashRoutes;
     QHash<QTcpSocket*, QByteArray> hashPending;
     QList<stRequest> lstRequests;
