@@ -9,7 +9,6 @@ constexpr quint8 Model0Late = 0x02;   // model 0, firmware 01.03.025 and later
 constexpr quint8 Model1 = 0x04;       // model 1, firmware 01.00.011 and later
 constexpr quint8 Model2 = 0x08;       // model 2, firmware 00.00.001 and later
 
-constexpr quint8 Nowhere = 0x00;  // executed when asked, but in no model's list
 constexpr quint8 Model0 = Model0Early | Model0Late;
 constexpr quint8 All = Model0 | Model1 | Model2;
 constexpr quint8 Models01 = Model0 | Model1;

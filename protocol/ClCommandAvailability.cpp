@@ -7,10 +7,7 @@ const QVector<ClCommandAvailability::stRecord>& ClCommandAvailability::records()
 {
     static const QVector<stRecord> lstRecords = [] {
         QVector<stRecord> lstNew;
-        // Commands in no model's list are left out altogether.
         for (const ClCommandEntry& stEntry : ClCommandCatalogue::entries()) {
-            if (stEntry.ucAvailability == ClAvailability::Nowhere)
-                continue;
             lstNew.append({stEntry.uuidRequest, stEntry.ucAvailability});
             if (!stEntry.uuidReply.isNull())
                 lstNew.append({stEntry.uuidReply, stEntry.ucAvailability});

@@ -58,6 +58,7 @@ QPushButton* makeButton(const QString& strText, const QString& strObjectName, QW
 
 ClWidgetHelp::ClWidgetHelp(QWidget* parent) : ClWidgetBase(parent)
 {
+    setObjectName(QStringLiteral("pageHelp"));
     auto* pclLogo = new QLabel(this);
     pclLogo->setObjectName(QStringLiteral("labelLogo"));
     pclLogo->setPixmap(QPixmap(QStringLiteral(":/imglang/logo")));

@@ -1,5 +1,7 @@
 #include "ClPageListView.h"
 
+#include <QFontInfo>
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPixmap>
 #include <QStandardItemModel>
@@ -19,9 +21,10 @@ const QPixmap& rowArrow()
 }
 
 const QColor clListColour(206, 213, 223);
-constexpr int lIconSize = 28;
+constexpr int lIconSize = 24;
 constexpr int lIconLeft = 6;
 constexpr int lTextGap = 6;
+constexpr int lSmallestText = 9;
 }  // namespace
 
 ClPageListView::ClPageListView(QWidget* parent) : QListView(parent)
@@ -69,8 +72,21 @@ void ClPageListView::paintEvent(QPaintEvent*)
         clIcon.paint(&clPainter, clIconRect, Qt::AlignCenter, bCurrent ? QIcon::Selected : QIcon::Normal);
 
         const int lTextLeft = clIconRect.right() + 1 + lTextGap;
-        const QRect clText(lTextLeft, clRow.top(), lWidth - lTextLeft - 10, lRowHeight);
-        clPainter.setPen(bCurrent ? Qt::white : Qt::black);
-        clPainter.drawText(clText, Qt::AlignLeft | Qt::AlignVCenter, clIndex.data(Qt::DisplayRole).toString());
+        const QRect clText(lTextLeft, clRow.top(), lWidth - lTextLeft - 9, lRowHeight);
+        // A title too long for its row wraps, and gets a smaller font until it fits.
+        const QString strTitle = clIndex.data(Qt::DisplayRole).toString();
+        const int lFlags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap;
+        QFont clFont = font();
+        int lPixelSize = QFontInfo(clFont).pixelSize();
+        clFont.setPixelSize(lPixelSize);
+        while (lPixelSize > lSmallestText) {
+            const QRect clNeeded = QFontMetrics(clFont).boundingRect(clText, lFlags, strTitle);
+            if (clNeeded.height() <= lRowHeight - 2 && clNeeded.width() <= clText.width())
+                break;
+            clFont.setPixelSize(--lPixelSize);
+        }
+        clPainter.setFont(clFont);
+        clPainter.setPen(bCurrent ? QColor(28, 56, 96) : QColor(Qt::black));
+        clPainter.drawText(clText, lFlags, strTitle);
     }
 }

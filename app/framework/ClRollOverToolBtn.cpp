@@ -1,5 +1,6 @@
 #include "ClRollOverToolBtn.h"
 
+#include <QBitmap>
 #include <QPainter>
 #include <QStyleOptionToolButton>
 #include <QStylePainter>
@@ -32,25 +33,36 @@ QIcon::Mode ClRollOverToolBtn::iconMode() const
     return QIcon::Normal;
 }
 
-void ClRollOverToolBtn::paintEvent(QPaintEvent* pclEvent)
+bool ClRollOverToolBtn::paintRollOver(QPainter& clPainter)
 {
     const QIcon::Mode eMode = iconMode();
-    // A mode without its own picture gets no stand-in from another mode: QIcon would
-    // otherwise derive a greyed or highlighted copy of the normal picture.
-    if (clImgShow.isNull() || clImgShow.availableSizes(eMode).isEmpty()) {
-        QToolButton::paintEvent(pclEvent);
-        return;
-    }
+    // A state without its own picture gets no stand-in: QIcon would otherwise derive a
+    // greyed or highlighted copy of another state's picture.
+    if (clImgShow.isNull() || clImgShow.availableSizes(eMode).isEmpty())
+        return false;
     const QPixmap clPixmap = clImgShow.pixmap(clImgShow.availableSizes(eMode).constFirst(), eMode)
                                  .scaled(size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    clPainter.save();
+    // The picture's transparent parts are not part of the button.
+    const QBitmap clMask = clPixmap.mask();
+    if (!clMask.isNull())
+        clPainter.setClipRegion(QRegion(clMask));
+    clPainter.setOpacity(dOpacity);
+    clPainter.drawPixmap(0, 0, clPixmap);
+    clPainter.restore();
+    return true;
+}
+
+void ClRollOverToolBtn::paintEvent(QPaintEvent* pclEvent)
+{
+    bool bPainted = false;
     {
         QPainter clPainter(this);
-        // The picture's transparent parts are not part of the button.
-        const QBitmap clMask = clPixmap.mask();
-        if (!clMask.isNull())
-            clPainter.setClipRegion(QRegion(clMask));
-        clPainter.setOpacity(dOpacity);
-        clPainter.drawPixmap(0, 0, clPixmap);
+        bPainted = paintRollOver(clPainter);
+    }
+    if (!bPainted) {
+        QToolButton::paintEvent(pclEvent);
+        return;
     }
     // Icon and text on top of the picture, without the style's own panel.
     QStylePainter clStyle(this);

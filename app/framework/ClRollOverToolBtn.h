@@ -4,6 +4,8 @@
 #include <QIcon>
 #include <QToolButton>
 
+class QPainter;
+
 class ClRollOverToolBtn : public QToolButton
 {
     Q_OBJECT
@@ -22,6 +24,8 @@ public:
     QIcon::Mode iconMode() const;
 
 protected:
+    // Draws the picture of the current state; false when that state has none.
+    bool paintRollOver(QPainter& clPainter);
     void paintEvent(QPaintEvent* pclEvent) override;
 
 private:

@@ -36,10 +36,10 @@ void TestAvailability::recordCounts()
     QCOMPARE(mapCounts.value(Late0Models12), 6);
     QCOMPARE(mapCounts.value(Models02), 5);
     QCOMPARE(mapCounts.value(Model0), 3);
-    // Model 2 alone, without the radio tests and the audio port setter, which are in no list.
-    QCOMPARE(mapCounts.value(Model2), 98);
+    // The radio tests and the audio port setter are listed for model 2 alone.
+    QCOMPARE(mapCounts.value(Model2), 101);
     QCOMPARE(mapCounts.size(), 7);
-    QCOMPARE(ClCommandAvailability::records().size(), 327);
+    QCOMPARE(ClCommandAvailability::records().size(), 330);
 }
 
 void TestAvailability::replyKindsShareTheirRequestsFlags()
@@ -50,7 +50,7 @@ void TestAvailability::replyKindsShareTheirRequestsFlags()
         hashFlags.insert(stRecord.uuidKind, stRecord.ucFlags);
     }
     for (const ClCommandEntry& stEntry : ClCommandCatalogue::entries()) {
-        if (stEntry.ucAvailability == Nowhere || stEntry.uuidReply.isNull())
+        if (stEntry.uuidReply.isNull())
             continue;
         QCOMPARE(hashFlags.value(stEntry.uuidReply), hashFlags.value(stEntry.uuidRequest));
     }
@@ -78,15 +78,17 @@ void TestAvailability::extraKinds()
     QCOMPARE(request("ClTovuCommandGetScheSetting"), uuidSchedule);
 }
 
-void TestAvailability::commandsInNoList()
+void TestAvailability::radioTestsOnlyForModel2()
 {
-    const QList<QUuid> lstAll = supportedCommands(0, QStringLiteral("01.03.023")) +
-                                supportedCommands(0, QStringLiteral("01.03.025")) +
-                                supportedCommands(1, QStringLiteral("01.00.011")) +
-                                supportedCommands(2, QStringLiteral("00.00.001"));
-    for (const char* pszClassName : {"ClTovuCommandMfgTx", "ClTovuCommandMfgAcc", "ClTovuCommandSetAudioUpPort"})
-        QVERIFY2(!lstAll.contains(request(pszClassName)), pszClassName);
-    QVERIFY(lstAll.contains(request("ClTovuCommandGetAudioUpPort")));
+    // The radio tests and the audio port setter belong to the model-2 camera alone.
+    const QList<QUuid> lstModels01 = supportedCommands(0, QStringLiteral("01.03.023")) +
+                                     supportedCommands(0, QStringLiteral("01.03.025")) +
+                                     supportedCommands(1, QStringLiteral("01.00.011"));
+    const QList<QUuid> lstModel2 = supportedCommands(2, QStringLiteral("00.00.001"));
+    for (const char* pszClassName : {"ClTovuCommandMfgTx", "ClTovuCommandMfgAcc", "ClTovuCommandSetAudioUpPort"}) {
+        QVERIFY2(!lstModels01.contains(request(pszClassName)), pszClassName);
+        QVERIFY2(lstModel2.contains(request(pszClassName)), pszClassName);
+    }
 }
 
 void TestAvailability::model0Windows()
@@ -118,7 +120,7 @@ void TestAvailability::model2Window()
 {
     QVERIFY(supportedCommands(2, QStringLiteral("00.00.000")).isEmpty());
     const QList<QUuid> lstModel2 = supportedCommands(2, QStringLiteral("00.00.001"));
-    QCOMPARE(lstModel2.size(), 143 + 98 + 42 + 6 + 5);
+    QCOMPARE(lstModel2.size(), 143 + 101 + 42 + 6 + 5);
     QVERIFY(lstModel2.contains(request("ClTovuCommandStreamSteal")));
     QVERIFY(!lstModel2.contains(request("ClTovuCommandGetAdhocKey")));
 }

@@ -9,7 +9,7 @@ private Q_SLOTS:
     void recordCounts();
     void replyKindsShareTheirRequestsFlags();
     void extraKinds();
-    void commandsInNoList();
+    void radioTestsOnlyForModel2();
     void model0Windows();
     void model1Window();
     void model2Window();

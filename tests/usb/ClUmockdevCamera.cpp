@@ -3,6 +3,8 @@
 
 #include "ClUmockdevCamera.h"
 
+#include "ClScriptedCamera.h"
+#include "ClTovuCommand.h"
 #include "ClVirtualEchoDevice.h"
 
 #include <QDir>
@@ -300,8 +302,13 @@ void ClUmockdevCamera::Private::submit(UMockdevIoctlClient* pstClient)
     } else {
         const QByteArray clRequest(reinterpret_cast<const char*>(stUrb.pstBuffer->data), pstHead->buffer_length);
         lstRequests.append(clRequest);
-        if (eMode == Mode::Answer && clRequest.size() == 32)
-            dqResponses.push_back(ClVirtualEchoDevice::responseTo(clRequest));
+        if (eMode == Mode::Answer && clRequest.size() == 32) {
+            const ClTovuCommand clHead(clRequest);
+            if (clHead.code() == ClScriptedCamera::usMachineNameCode)
+                dqResponses.push_back(ClScriptedCamera::textPacket(clHead.sequence(), 0, "Tovu"));
+            else
+                dqResponses.push_back(ClVirtualEchoDevice::responseTo(clRequest));
+        }
         pstHead->actual_length = pstHead->buffer_length;
         pstHead->status = 0;
         dqCompleted.push_back(stUrb);

@@ -13,7 +13,7 @@ class ClUmockdevCamera
 {
 public:
     enum class Mode {
-        Answer,  // every 32-byte request gets a 32-byte response with its sequence, status 0
+        Answer,  // a 32-byte request gets the echo of ClVirtualEchoDevice; the name query "Tovu"
         Silent,  // requests are taken, nothing comes back: reads time out
         Gone     // every URB fails with ENODEV, as after the cable was pulled
     };

@@ -1,10 +1,14 @@
 // The real libusb 0.1 backend: ClLibUsbApi and ClUsbController against a camera emulated by
 // umockdev at the usbdevfs level, so libusb's own enumeration, URB submission, reaping and
 // time-out handling run. Registered to run under umockdev-wrapper.
+#include "ClCommandCatalogue.h"
+#include "ClCommandKinds.h"
 #include "ClLibUsbApi.h"
+#include "ClReplySink.h"
 #include "ClResultCode.h"
 #include "ClUmockdevCamera.h"
 #include "ClUsbController.h"
+#include "ClUsbManager.h"
 #include "ClVirtualEchoDevice.h"
 
 #include <QElapsedTimer>
@@ -32,6 +36,7 @@ private Q_SLOTS:
     void enumerationOpenAndExchange();
     void readTimesOut();
     void unplugClosesController();
+    void workerOnRealLibUsb();
 };
 
 struct usb_device* TestLibUsbBackend::findCamera()
@@ -157,6 +162,37 @@ void TestLibUsbBackend::unplugClosesController()
     QCOMPARE(clClosed.count(), 1);
     // The next scan no longer lists the camera.
     QVERIFY(findCamera() == nullptr);
+}
+
+void TestLibUsbBackend::workerOnRealLibUsb()
+{
+    // The worker with its own libusb backend and device watcher, as the tool runs it.
+    ClReplySink clSink;
+    auto upManager = std::make_unique<ClUsbManager>();
+    upManager->setSettleDelay(10);
+    connect(upManager.get(), &ClUsbManager::sigSendCommand, &clSink, &ClReplySink::slotReceiveCommand);
+    QVERIFY(upManager->init({0x09A1u | (0x0201u << 16)}));
+    QTRY_COMPARE(clSink.count(ClCommandKinds::cameraConnected()), 1);
+    const PV_CMD clConnected = clSink.first(ClCommandKinds::cameraConnected());
+    QCOMPARE(clConnected.value(QStringLiteral("PARAM2")).toInt(), 0);
+    void* pHandle = clConnected.value(QStringLiteral("PARAM1")).value<void*>();
+
+    const QUuid uuidFirmware = ClCommandCatalogue::requestKind("ClTovuCommandGetFwVersion");
+    PV_CMD clRequest;
+    clRequest.insert(QStringLiteral("CMD"), uuidFirmware);
+    clRequest.insert(QStringLiteral("PARAM1"), QVariant::fromValue(pHandle));
+    QMetaObject::invokeMethod(
+        upManager.get(), [&upManager, clRequest] { upManager->slotReceiveCommand(clRequest); }, Qt::QueuedConnection);
+    QTRY_COMPARE(clSink.count(ClCommandCatalogue::replyKind("ClTovuCommandGetFwVersion")), 1);
+
+    // Pulled out: the next request finds the camera gone, which is announced once.
+    m_upCamera->remove();
+    QMetaObject::invokeMethod(
+        upManager.get(), [&upManager, clRequest] { upManager->slotReceiveCommand(clRequest); }, Qt::QueuedConnection);
+    QTRY_COMPARE(clSink.count(ClCommandKinds::cameraRemoved()), 1);
+    QTRY_VERIFY(clSink.count(ClCommandKinds::transportError()) + clSink.count(ClCommandKinds::result()) >= 2);
+    QTest::qWait(100);
+    QCOMPARE(clSink.count(ClCommandKinds::cameraRemoved()), 1);
 }
 
 QTEST_GUILESS_MAIN(TestLibUsbBackend)

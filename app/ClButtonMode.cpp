@@ -1,0 +1,72 @@
+#include "ClButtonMode.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+constexpr int lTextTop = 55;
+constexpr int lTextBottom = 81;
+constexpr int lIconTop = 3;
+constexpr int lTextFlags = Qt::AlignCenter | Qt::TextWordWrap;
+}  // namespace
+
+ClButtonMode::ClButtonMode(const QString& strText, const QString& strIcon, QWidget* parent)
+    : ClRollOverToolBtn(parent), clModeIcon(strIcon)
+{
+    setText(strText);
+    setCheckable(true);
+    setFocusPolicy(Qt::NoFocus);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    QIcon clRollOver;
+    const QPixmap clActive(QStringLiteral(":/img/button1"));
+    if (!clActive.isNull())
+        clRollOver.addPixmap(clActive, QIcon::Active);
+    const QPixmap clSelected(QStringLiteral(":/img/button2"));
+    if (!clSelected.isNull())
+        clRollOver.addPixmap(clSelected, QIcon::Selected);
+    setImgShow(clRollOver);
+}
+
+QRect ClButtonMode::textRect() const
+{
+    return QRect(QPoint(5, lTextTop), QPoint(width() - 6, lTextBottom));
+}
+
+QFont ClButtonMode::textFont() const
+{
+    QFont clFont = font();
+    int lPixelSize = QFontInfo(clFont).pixelSize();
+    clFont.setPixelSize(lPixelSize);
+    const QRect clArea = textRect();
+    while (lPixelSize > 1) {
+        const QRect clNeeded = QFontMetrics(clFont).boundingRect(clArea, lTextFlags, text());
+        if (clNeeded.top() >= lTextTop)
+            break;
+        clFont.setPixelSize(--lPixelSize);
+    }
+    return clFont;
+}
+
+QColor ClButtonMode::textColour() const
+{
+    if (!isEnabled())
+        return QColor(0, 0, 0, 127);
+    return (isDown() || isChecked()) ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+void ClButtonMode::paintEvent(QPaintEvent* pclEvent)
+{
+    // The roll-over picture is the selected mode's background, and the hover feedback.
+    QPainter clPainter(this);
+    if (isEnabled() && (isDown() || isChecked() || underMouse()))
+        paintRollOver(clPainter);
+    if (!clModeIcon.isNull()) {
+        clPainter.setOpacity(isEnabled() ? 1.0 : 0.5);
+        clPainter.drawPixmap((width() - clModeIcon.width()) / 2, lIconTop, clModeIcon);
+        clPainter.setOpacity(1.0);
+    }
+    clPainter.setFont(textFont());
+    clPainter.setPen(textColour());
+    clPainter.drawText(textRect(), lTextFlags, text());
+}

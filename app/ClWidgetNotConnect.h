@@ -1,0 +1,11 @@
+#pragma once
+// The page shown while no camera is connected.
+#include "ClWidgetBase.h"
+
+class ClWidgetNotConnect : public ClWidgetBase
+{
+    Q_OBJECT
+
+public:
+    explicit ClWidgetNotConnect(QWidget* parent = nullptr);
+};

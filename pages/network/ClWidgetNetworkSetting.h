@@ -1,0 +1,11 @@
+#pragma once
+// Page 2, the network settings: the connection page and the advanced (ports) page.
+#include "ClListWidgetBase.h"
+
+class ClWidgetNetworkSetting : public ClListWidgetBase
+{
+    Q_OBJECT
+
+public:
+    explicit ClWidgetNetworkSetting(QWidget* parent = nullptr);
+};

@@ -1,0 +1,11 @@
+#pragma once
+// Page 5, the weekly recording schedule. Until its time bars arrive it only names itself.
+#include "ClWidgetBase.h"
+
+class ClWidgetScheduleSetting : public ClWidgetBase
+{
+    Q_OBJECT
+
+public:
+    explicit ClWidgetScheduleSetting(QWidget* parent = nullptr);
+};

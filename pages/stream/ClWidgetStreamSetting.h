@@ -1,0 +1,11 @@
+#pragma once
+// Page 4, the stream settings: common movie, recording and live viewing settings.
+#include "ClListWidgetBase.h"
+
+class ClWidgetStreamSetting : public ClListWidgetBase
+{
+    Q_OBJECT
+
+public:
+    explicit ClWidgetStreamSetting(QWidget* parent = nullptr);
+};

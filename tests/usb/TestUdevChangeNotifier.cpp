@@ -1,0 +1,93 @@
+// The device-change watcher of the real bus: notices from a monitor descriptor, and the
+// periodic rescan where no monitor can be opened.
+#include "ClUdevChangeNotifier.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <unistd.h>
+
+namespace {
+// A watcher whose monitor is a pipe the test writes to, or that cannot open one at all.
+class ClFakeMonitorNotifier : public ClUdevChangeNotifier
+{
+public:
+    explicit ClFakeMonitorNotifier(bool bMonitorAvailable) : m_bMonitorAvailable(bMonitorAvailable)
+    {
+        if (m_bMonitorAvailable && ::pipe(m_alPipe) != 0)
+            m_bMonitorAvailable = false;
+    }
+    ~ClFakeMonitorNotifier() override
+    {
+        if (m_alPipe[0] >= 0) {
+            ::close(m_alPipe[0]);
+            ::close(m_alPipe[1]);
+        }
+    }
+    void notice() { QCOMPARE(::write(m_alPipe[1], "x", 1), ssize_t(1)); }
+    int lDrained = 0;
+
+protected:
+    int openMonitor() override { return m_bMonitorAvailable ? m_alPipe[0] : -1; }
+    void drainMonitor() override
+    {
+        char acByte;
+        lDrained += int(::read(m_alPipe[0], &acByte, 1));
+    }
+
+private:
+    bool m_bMonitorAvailable = false;
+    int m_alPipe[2] = {-1, -1};
+};
+}  // namespace
+
+class TestUdevChangeNotifier : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void monitorNoticesAreForwarded();
+    void pollsWithoutMonitor();
+    void realWatcherStarts();
+};
+
+void TestUdevChangeNotifier::monitorNoticesAreForwarded()
+{
+    ClFakeMonitorNotifier clNotifier(true);
+    QSignalSpy clChanged(&clNotifier, &ClUsbChangeNotifier::sigChanged);
+    clNotifier.start();
+    QVERIFY(!clNotifier.isPolling());
+    QTest::qWait(50);
+    QCOMPARE(clChanged.count(), 0);
+    clNotifier.notice();
+    QTRY_COMPARE(clChanged.count(), 1);
+    QCOMPARE(clNotifier.lDrained, 1);
+    clNotifier.notice();
+    QTRY_COMPARE(clChanged.count(), 2);
+}
+
+void TestUdevChangeNotifier::pollsWithoutMonitor()
+{
+    ClFakeMonitorNotifier clNotifier(false);
+    QCOMPARE(clNotifier.pollInterval(), 2000);
+    clNotifier.setPollInterval(30);
+    QSignalSpy clChanged(&clNotifier, &ClUsbChangeNotifier::sigChanged);
+    clNotifier.start();
+    QVERIFY(clNotifier.isPolling());
+    QTRY_VERIFY_WITH_TIMEOUT(clChanged.count() >= 3, 2000);
+}
+
+void TestUdevChangeNotifier::realWatcherStarts()
+{
+    // On this machine udev may or may not be there; either way the watcher must end up
+    // watching one way or the other, and stop cleanly.
+    ClUdevChangeNotifier clNotifier;
+    clNotifier.setPollInterval(20);
+    QSignalSpy clChanged(&clNotifier, &ClUsbChangeNotifier::sigChanged);
+    clNotifier.start();
+    if (clNotifier.isPolling())
+        QTRY_VERIFY(clChanged.count() >= 1);
+}
+
+QTEST_GUILESS_MAIN(TestUdevChangeNotifier)
+#include "TestUdevChangeNotifier.moc"
