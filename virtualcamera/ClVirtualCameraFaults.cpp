@@ -1,0 +1,72 @@
+#include "ClVirtualCameraFaults.h"
+
+#include "ClVirtualCameraWire.h"
+
+#include <QtEndian>
+
+void ClVirtualCameraFaults::inject(Fault eFault, int lCount)
+{
+    if (eFault == Fault::ForeignSequenceForever) {
+        m_bForeignForever = true;
+        return;
+    }
+    m_aCounts[int(eFault)] += qMax(0, lCount);
+}
+
+void ClVirtualCameraFaults::clear()
+{
+    for (int& lCount : m_aCounts)
+        lCount = 0;
+    m_bForeignForever = false;
+}
+
+bool ClVirtualCameraFaults::take(Fault eFault)
+{
+    int& lCount = m_aCounts[int(eFault)];
+    if (lCount <= 0)
+        return false;
+    --lCount;
+    return true;
+}
+
+QByteArray ClVirtualCameraFaults::foreignPacket(quint16 usSequence)
+{
+    return ClVirtualCameraWire::plain(quint16(usSequence ^ 0x5A5A), 0);
+}
+
+void ClVirtualCameraFaults::apply(ClVirtualCameraReply& stReply)
+{
+    using Shape = ClVirtualCameraReply::Shape;
+    QList<QByteArray>& lstPackets = stReply.lstPackets;
+    if (lstPackets.isEmpty())
+        return;
+    if (m_bForeignForever) {
+        lstPackets.clear();
+        return;
+    }
+    if (take(Fault::Silent)) {
+        lstPackets.clear();
+        return;
+    }
+    QByteArray& clFirst = lstPackets.first();
+    const quint16 usSequence = ClVirtualCameraWire::readLe16(clFirst, 2);
+
+    if (stReply.eShape == Shape::DataCollection && lstPackets.size() >= 2 && take(Fault::LyingDataLength)) {
+        qToLittleEndian(ulLyingDataLength, clFirst.data() + 12);
+        qToLittleEndian(ulLyingDataLength, lstPackets[1].data() + 4);
+    }
+    if (stReply.eShape == Shape::AccesspointList && take(Fault::LyingAccesspointCount))
+        qToLittleEndian(ulLyingAccesspointCount, clFirst.data() + 12);
+    if (stReply.eShape == Shape::Text && clFirst.size() >= 16 && take(Fault::LyingTextLength))
+        qToLittleEndian(quint32(clFirst.size() + 1000), clFirst.data() + 12);
+    if (clFirst.size() >= 10 && take(Fault::Status))
+        qToLittleEndian(m_usStatus, clFirst.data() + 8);
+    if (take(Fault::Short))
+        clFirst.truncate(12);
+    if (clFirst.size() > 4 && take(Fault::Garbage)) {
+        for (qsizetype i = 4; i < clFirst.size(); ++i)
+            clFirst[i] = char(m_clRandom.bounded(256));
+    }
+    if (take(Fault::ForeignSequenceFirst))
+        lstPackets.prepend(foreignPacket(usSequence));
+}

@@ -1,0 +1,86 @@
+#pragma once
+// The emulated camera's changing state, as plausible as it is cheap: a clock running at an
+// offset from the computer's, a battery charging slowly on the USB cable, an SD card that
+// fills while the camera records, and a Wi-Fi radio that sees access points whose signal
+// wanders a little. Not thread-safe; the camera guards it.
+#include <QByteArray>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QList>
+#include <QStringList>
+
+class ClVirtualCameraLive
+{
+public:
+    struct AccessPoint
+    {
+        QByteArray clSsid;
+        QByteArray clBssid;
+        quint32 ulChannel = 1;
+        quint32 ulEncryption = 0;  // 0 open, 1 WEP, 2 TKIP, 4 AES
+        quint32 ulMode = 1;        // 1 infrastructure, 2 ad hoc
+        quint32 ulSignal = 60;     // strength as a positive number: 42 means -42 dBm
+    };
+
+    // The link as the Wi-Fi information answer carries it.
+    struct Link
+    {
+        quint32 ulState = 1;  // 1 no link, 2 linked to an access point, 3 ad hoc
+        QByteArray clSsid;
+        QByteArray clBssid;
+        quint32 ulChannel = 0;
+        quint32 ulEncryption = 0;
+        quint32 ulRate = 0;    // Mbit/s
+        quint32 ulSignal = 0;  // 0 without a link
+    };
+
+    ClVirtualCameraLive();
+
+    QDateTime now() const;
+    void setNow(const QDateTime& clTime);
+
+    int batteryLevel() const;
+    // 1 on battery, 2 charging, 3 full.
+    quint32 batteryState() const;
+    void setBattery(int lLevel, bool bCharging);
+
+    bool isRecording() const { return m_bRecording; }
+    void setRecording(bool bRecording, quint32 ulBitRate);
+
+    quint64 sdTotal() const { return m_ullSdTotal; }
+    quint64 sdUsed() const;
+    // 0 no card, 1 FAT12, 2 FAT16, 3 FAT32.
+    quint32 sdFileSystem() const { return m_ulSdFileSystem; }
+    void setSdCard(quint64 ullTotal, quint64 ullUsed, quint32 ulFileSystem);
+    void formatSd();
+    // False when the card cannot take the bytes.
+    bool addToSd(quint64 ullBytes);
+
+    QList<AccessPoint> accessPoints() const;
+    void setAccessPoints(const QList<AccessPoint>& lstAccessPoints);
+    Link link(bool bWifiOn, quint32 ulMode, const QByteArray& clInfraSsid, const QByteArray& clOwnSsid) const;
+
+    // The camera's event log, oldest first, as the log request gets it.
+    void log(const QString& strLine);
+    QByteArray logText() const;
+
+    static constexpr int lMaxAccessPoints = 256;
+    static constexpr int lMaxLogLines = 200;
+
+private:
+    qint64 secondsSince(qint64 llMark) const;
+
+    QElapsedTimer m_clUptime;
+    qint64 m_llClockOffsetMs = 0;
+    int m_lBatteryBase = 62;
+    bool m_bCharging = true;
+    qint64 m_llBatteryMark = 0;
+    bool m_bRecording = false;
+    quint32 m_ulRecordBitRate = 0;
+    qint64 m_llRecordMark = 0;
+    quint64 m_ullSdTotal = 7948206080ull;  // an "8G" card
+    quint64 m_ullSdUsed = 1234567168ull;
+    quint32 m_ulSdFileSystem = 3;
+    QList<AccessPoint> m_lstAccessPoints;
+    QStringList m_lstLog;
+};

@@ -1,0 +1,3 @@
+#include "VirtualCameraLog.h"
+
+Q_LOGGING_CATEGORY(lcTovuVirtualCamera, "tovu.virtualcamera", QtInfoMsg)
