@@ -187,7 +187,7 @@ ClVirtualCameraReply ClVirtualCameraCore::dispatch(const Packet& stPacket, Reque
     if (ucFamily == 0x68 || usCode < 0x0040 || ucFamily == 0x20 || ucFamily == 0x30)
         return handleOperation(stPacket, stRecord);
     bool bHandled = false;
-    Reply stReply = handleSpecialGet(stPacket, &bHandled);
+    Reply stReply = handleComputedGet(stPacket, &bHandled);
     if (bHandled)
         return stReply;
     if (m_clSettings.hasText(usCode))
@@ -270,7 +270,7 @@ ClVirtualCameraReply ClVirtualCameraCore::handleSetting(const Packet& stPacket, 
     return plain(stPacket, usUnsupported);
 }
 
-ClVirtualCameraReply ClVirtualCameraCore::handleSpecialGet(const Packet& stPacket, bool* pbHandled)
+ClVirtualCameraReply ClVirtualCameraCore::handleComputedGet(const Packet& stPacket, bool* pbHandled)
 {
     *pbHandled = true;
     switch (stPacket.usCode) {

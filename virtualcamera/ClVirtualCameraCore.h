@@ -92,7 +92,7 @@ private:
     Reply dispatch(const Packet& stPacket, Request& stRecord);
     Reply handleData(const Packet& stPacket);
     Reply handleOperation(const Packet& stPacket, Request& stRecord);
-    Reply handleSpecialGet(const Packet& stPacket, bool* pbHandled);
+    Reply handleComputedGet(const Packet& stPacket, bool* pbHandled);
     Reply handleSetting(const Packet& stPacket, Request& stRecord);
     Reply acceptBlock(const Packet& stPacket);
     Reply startFirmware(const Packet& stPacket);
