@@ -5,12 +5,15 @@
 #include "ClRunOptions.h"
 #include "ClStartup.h"
 #include "ClUpdateServer.h"
+#include "ClVirtualCamera.h"
+#include "ClVirtualUsbBus.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -69,7 +72,16 @@ int main(int argc, char* argv[])
         return -1;
     }
 
-    ClMainWidget clWindow;
+    // Demo mode: the emulated camera on a virtual bus stands in for real USB. The bus is
+    // made first so that it outlives the window and its worker.
+    std::unique_ptr<ClVirtualUsbBus> pclVirtualBus;
+    if (clOptions.useVirtualCamera()) {
+        pclVirtualBus = std::make_unique<ClVirtualUsbBus>();
+        pclVirtualBus->plug(ClVirtualCamera::create(clOptions.virtualCameraModel() == 1 ? QStringLiteral("tovu-s")
+                                                                                         : QStringLiteral("tovu")));
+    }
+
+    ClMainWidget clWindow(pclVirtualBus.get());
     clWindow.show();
     return QApplication::exec();
 }

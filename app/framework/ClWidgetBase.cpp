@@ -134,7 +134,7 @@ void ClWidgetBase::sendCommand(QUuid uuidCmd, PV_CMD clCommand, bool bWaitResult
         Q_EMIT sigSendCommand(clCommand);
         return;
     }
-    const int lTimerId = startTimer(lDelay);
+    const int lTimerId = startTimer(lDelay, Qt::PreciseTimer);
     if (lTimerId == 0) {
         qCWarning(lcFramework) << "no timer for a delayed command; sending it now";
         Q_EMIT sigSendCommand(clCommand);

@@ -121,6 +121,7 @@ private Q_SLOTS:
     void updateArguments();
     void dragMovesWindow();
     void logBarReachesAttachedPage();
+    void updateErrorShown();
 
 private:
     ClMainWidget* newWindow();
@@ -601,6 +602,16 @@ void TestMainWidget::logBarReachesAttachedPage()
     QCOMPARE(clApply.count(), 1);
     Q_EMIT pclWindow->sigSetLog(QStringLiteral("The mode has been changed"));
     QCOMPARE(pclWindow->logBar()->messageLabel()->text(), QStringLiteral("The mode has been changed"));
+}
+
+void TestMainWidget::updateErrorShown()
+{
+    std::unique_ptr<ClMainWidget> pclWindow(newWindow());
+    QSignalSpy clEnded(pclWindow->downloader(), &ClTovuDownload::sigEndUpdate);
+    Q_EMIT pclWindow->downloader()->sigError(QStringLiteral("The update server cannot be reached."));
+    QCOMPARE(lstBoxes, QStringList{"The update server cannot be reached."});
+    // The run was stopped before the box was shown.
+    QCOMPARE(clEnded.count(), 1);
 }
 
 QTEST_MAIN(TestMainWidget)

@@ -1,13 +1,12 @@
 // Pictures of the main window in the states a person meets: without a camera, and with
-// each model connected, page by page. Run by scripts/screenshots.sh under Xvfb; every
+// each model of the emulated camera plugged into the virtual bus, page by page. Run by scripts/screenshots.sh under Xvfb; every
 // picture is written to the folder given as the first argument.
 #include "ClButtonMode.h"
-#include "ClCommandCatalogue.h"
-#include "ClCommandKinds.h"
 #include "ClMainWidget.h"
 #include "ClMessageBox.h"
 #include "ClStartup.h"
 #include "ClUsbManager.h"
+#include "ClVirtualCamera.h"
 #include "ClVirtualUsbBus.h"
 #include "ClWidgetSelectMode.h"
 
@@ -20,8 +19,6 @@
 #include <cstdio>
 
 namespace {
-void* const pCamera = reinterpret_cast<void*>(quintptr(0x1000));
-
 void settle(int lMs)
 {
     QElapsedTimer clTimer;
@@ -32,25 +29,29 @@ void settle(int lMs)
     }
 }
 
-PV_CMD envelope(const QUuid& uuidKind, const QVariant& clParam2 = {})
+// Waits until the condition holds (at most lMs), so each picture shows a settled state.
+template <typename Condition>
+bool waitFor(Condition fnCondition, int lMs = 8000)
 {
-    PV_CMD clCommand;
-    clCommand["CMD"] = uuidKind;
-    clCommand["PARAM1"] = QVariant::fromValue<void*>(pCamera);
-    if (clParam2.isValid())
-        clCommand["PARAM2"] = clParam2;
-    return clCommand;
+    QElapsedTimer clTimer;
+    clTimer.start();
+    while (!fnCondition()) {
+        if (clTimer.elapsed() > lMs)
+            return false;
+        settle(20);
+    }
+    return true;
 }
 
 class ClShooter
 {
 public:
-    explicit ClShooter(const QString& strFolder) : clFolder(strFolder) {}
+    explicit ClShooter(const QString& strFolder, const QString& strPrefix) : clFolder(strFolder), strPrefix(strPrefix) {}
 
     void shoot(QWidget& clWindow, const QString& strName)
     {
-        settle(250);
-        const QString strPath = clFolder.filePath(strName + QStringLiteral(".png"));
+        settle(300);
+        const QString strPath = clFolder.filePath(strPrefix + strName + QStringLiteral(".png"));
         if (!clWindow.grab().save(strPath))
             std::fprintf(stderr, "could not write %s\n", qPrintable(strPath));
         else
@@ -59,19 +60,8 @@ public:
 
 private:
     QDir clFolder;
+    QString strPrefix;
 };
-
-void connectModel(ClMainWidget& clWindow, qint32 lModel, qint32 lSecureMode)
-{
-    PV_CMD clNotice = envelope(ClCommandKinds::cameraConnected(), lModel);
-    clNotice["PARAM3"] = QVariant::fromValue<quint16>(0);
-    clWindow.slotReceiveCommand(clNotice);
-    clWindow.slotReceiveCommand(envelope(ClCommandCatalogue::replyKind("ClTovuCommandGetFwVersion"),
-                                         QStringLiteral("01.03.025")));
-    if (lSecureMode > 0)
-        clWindow.slotReceiveCommand(envelope(ClCommandCatalogue::replyKind("ClTovuCommandGetSecureCurr"),
-                                             lSecureMode));
-}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -82,46 +72,54 @@ int main(int argc, char** argv)
         return 2;
     }
     QDir().mkpath(QString::fromLocal8Bit(argv[1]));
-    ClShooter clShooter(QString::fromLocal8Bit(argv[1]));
     ClStartup::applyFonts();
     const bool bJapanese = argc > 2 && qstrcmp(argv[2], "ja") == 0;
     ClStartup::applyLanguage(&clApp, bJapanese ? QLocale::Japanese : QLocale::English);
-    const QString strPrefix = bJapanese ? QStringLiteral("ja-") : QString();
+    ClShooter clShooter(QString::fromLocal8Bit(argv[1]), bJapanese ? QStringLiteral("ja-") : QString());
     ClMessageBox::setTestResponder([](const QString& strText, QMessageBox::StandardButtons) {
         std::printf("message box: %s\n", qPrintable(strText));
         return QMessageBox::Ok;
     });
 
     ClVirtualUsbBus clBus;
+    clBus.setImmediateTimeouts(true);
     {
         ClMainWidget clWindow(&clBus);
-        // Envelopes are played in by hand; the worker on the empty bus stays out of it.
-        QObject::disconnect(&clWindow, nullptr, clWindow.usbManager(), nullptr);
-        QObject::disconnect(clWindow.usbManager(), nullptr, &clWindow, nullptr);
+        clWindow.usbManager()->setSettleDelay(200);
+        clWindow.setPollingInterval(200);
         clWindow.show();
-        clShooter.shoot(clWindow, strPrefix + QStringLiteral("01-no-camera"));
+        clShooter.shoot(clWindow, QStringLiteral("01-no-camera"));
         clWindow.modeBar()->button(7)->click();
-        clShooter.shoot(clWindow, strPrefix + QStringLiteral("02-no-camera-help"));
+        clShooter.shoot(clWindow, QStringLiteral("02-no-camera-help"));
+        clWindow.modeBar()->button(1)->click();
 
-        connectModel(clWindow, 0, 0);
-        clShooter.shoot(clWindow, strPrefix + QStringLiteral("03-tovu-camera-state"));
+        auto* pclTovu = new ClVirtualCamera(0);
+        clBus.plug(pclTovu);
+        if (!waitFor([&] { return clWindow.modeBar()->button(1)->isEnabled(); }))
+            std::fprintf(stderr, "the Tovu was not announced\n");
+        clShooter.shoot(clWindow, QStringLiteral("03-tovu-camera-state"));
         const char* const apszPages[] = {nullptr, nullptr, "04-tovu-network", "05-tovu-basic", "06-tovu-stream"};
         for (qint32 lMode = 2; lMode <= 4; ++lMode) {
             clWindow.modeBar()->button(lMode)->click();
-            clShooter.shoot(clWindow, strPrefix + QString::fromLatin1(apszPages[lMode]));
+            clShooter.shoot(clWindow, QString::fromLatin1(apszPages[lMode]));
         }
-        clWindow.slotReceiveCommand(envelope(ClCommandKinds::cameraRemoved()));
-        clShooter.shoot(clWindow, strPrefix + QStringLiteral("07-tovu-removed"));
+        clBus.unplug(pclTovu);
+        waitFor([&] { return !clWindow.isConnected(); });
+        clShooter.shoot(clWindow, QStringLiteral("07-tovu-removed"));
 
-        connectModel(clWindow, 1, 1);
-        clShooter.shoot(clWindow, strPrefix + QStringLiteral("08-tovu-s-security-mode"));
-        clWindow.slotReceiveCommand(envelope(ClCommandCatalogue::replyKind("ClTovuCommandGetSecureCurr"), 2));
-        clShooter.shoot(clWindow, strPrefix + QStringLiteral("09-tovu-s-maintenance-mode"));
+        auto* pclTovuS = new ClVirtualCamera(1, QString(), 1);
+        clBus.plug(pclTovuS);
+        if (!waitFor([&] { return clWindow.currentPage() == 6 && clWindow.modeBar()->button(6)->isEnabled(); }))
+            std::fprintf(stderr, "the Tovu-S was not announced in security mode\n");
+        clShooter.shoot(clWindow, QStringLiteral("08-tovu-s-security-mode"));
+        pclTovuS->setSecureMode(2);
+        if (!waitFor([&] { return clWindow.modeBar()->button(3)->isEnabled(); }))
+            std::fprintf(stderr, "the Tovu-S did not reach maintenance mode\n");
+        clShooter.shoot(clWindow, QStringLiteral("09-tovu-s-maintenance-mode"));
         clWindow.modeBar()->button(5)->click();
-        clShooter.shoot(clWindow, strPrefix + QStringLiteral("10-tovu-s-schedule"));
+        clShooter.shoot(clWindow, QStringLiteral("10-tovu-s-schedule"));
         Q_EMIT clWindow.sigSetLog(QStringLiteral("Time settings have been changed."));
-        settle(300);
-        clShooter.shoot(clWindow, strPrefix + QStringLiteral("11-tovu-s-log-message"));
+        clShooter.shoot(clWindow, QStringLiteral("11-tovu-s-log-message"));
     }
     return 0;
 }

@@ -8,18 +8,13 @@
 #include <QSequentialAnimationGroup>
 #include <QtTest>
 
-void TestLogWidget::buttonsAndStyle()
+void TestLogWidget::buttonsSignalAndHide()
 {
     ClLogWidget clBar;
     clBar.show();
     auto* pclReload = clBar.findChild<QPushButton*>("buttonReload");
     auto* pclApply = clBar.findChild<QPushButton*>("buttonApply");
     QVERIFY(pclReload && pclApply);
-    QCOMPARE(pclReload->pos(), QPoint(401, 0));
-    QCOMPARE(pclApply->pos(), QPoint(495, 0));
-    QVERIFY(pclApply->styleSheet().startsWith("QPushButton{\t\t\tbackground-color: rgba(0%, 0%, 0%, 0%);\t"));
-    QVERIFY(pclApply->styleSheet().endsWith("QPushButton:pressed{\t\t\tbackground-image: url(:/log/btnp);\t}"));
-    QCOMPARE(clBar.messageLabel()->styleSheet(), QStringLiteral("color: white;"));
 
     QSignalSpy clReload(&clBar, &ClLogWidget::sigReload);
     QSignalSpy clApply(&clBar, &ClLogWidget::sigApply);

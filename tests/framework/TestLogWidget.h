@@ -6,7 +6,7 @@ class TestLogWidget : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void buttonsAndStyle();
+    void buttonsSignalAndHide();
     void messageSlidesInStaysAndLeaves();
     void newMessageRestartsSlide();
 };
