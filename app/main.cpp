@@ -4,6 +4,7 @@
 #include "ClMainWidget.h"
 #include "ClRunOptions.h"
 #include "ClStartup.h"
+#include "ClUpdateServer.h"
 #include "ClVirtualCamera.h"
 #include "ClVirtualUsbBus.h"
 
@@ -62,6 +63,7 @@ int main(int argc, char* argv[])
         break;
     }
     ClRunOptions::setCurrent(clOptions);
+    ClUpdateServer::setUrl(clOptions.updateServer().toString());
 
     ClAppCheck clCheck(QCoreApplication::applicationName());
     const qint32 lResult = clCheck.checkInstance(QStringLiteral("Tovu_USB_Communication"));

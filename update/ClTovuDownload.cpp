@@ -1,18 +1,244 @@
 #include "ClTovuDownload.h"
 
-#include <QWidget>
+#include "ClCommandCatalogue.h"
+#include "ClCommandKinds.h"
+#include "ClDataFolder.h"
+#include "ClMessageBox.h"
+#include "ClProgressDialog.h"
+#include "ClSystemInstaller.h"
+#include "TovuUpdateLog.h"
 
-ClTovuDownload::ClTovuDownload(QWidget* parent) : QObject(parent) {}
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace {
+QUuid firmwareDataKind()
+{
+    return ClCommandCatalogue::requestKind("ClTovuCommandExecFwUpdateData");
+}
+
+QUuid firmwareStartKind()
+{
+    return ClCommandCatalogue::requestKind("ClTovuCommandExecFwUpdat");
+}
+
+// The installer is written into the tool's folder under the name the server gave it;
+// only a plain file name can be trusted not to lead elsewhere.
+bool isPlainFileName(const QString& strName)
+{
+    return !strName.isEmpty() && !strName.contains(QLatin1Char('/'))
+           && !strName.contains(QLatin1Char('\\')) && !strName.contains(QLatin1String(".."))
+           && !strName.contains(QLatin1Char(':')) && !strName.contains(QChar(0));
+}
+}  // namespace
+
+QString ClTovuDownload::toolVersion()
+{
+    return QStringLiteral("01.00.037");
+}
+
+ClTovuDownload::ClTovuDownload(QWidget* parent)
+    : ClDownload(parent), pclParent(parent), clSettings(ClDataFolder::networkFile())
+{
+    ClProgressDialog* pclDialog = progressDialog();
+    pclDialog->setParent(parent, pclDialog->windowFlags() | Qt::Dialog);
+    pclDialog->setModal(true);
+    pclDialog->setWindowTitle(ClMessageBox::applicationTitle());
+
+    connect(this, &ClTovuDownload::sigTotalCountProgress, pclDialog, &ClProgressDialog::slotTotalFiles);
+    connect(this, &ClDownload::sigSuccess, this, &ClTovuDownload::slotSuccess);
+
+    clSettings.keepCurrent();
+}
+
+ClTovuDownload::~ClTovuDownload() = default;
+
+bool ClTovuDownload::isAutoUpdate() const
+{
+    return clSettings.isAutoUpdate();
+}
+
+void ClTovuDownload::setAutoUpdate(bool bAuto)
+{
+    clSettings.setAutoUpdate(bAuto);
+}
+
+void ClTovuDownload::setCameraVersion(QString strVersion)
+{
+    bVersionKnown = true;
+    strCameraVersion = strVersion;
+}
+
+void ClTovuDownload::clearCameraVersion()
+{
+    bVersionKnown = false;
+    strCameraVersion.clear();
+}
+
+bool ClTovuDownload::start(const QStringList& lstArgs)
+{
+    if (bBusy)
+        return false;
+    bReported = false;
+    bAuto = false;
+    const QStringList lstAll = lstArgs
+                               + QStringList{QStringLiteral("-app"), ClMessageBox::applicationTitle(),
+                                             QStringLiteral("-nf"), clSettings.path()};
+    bBusy = ClDownload::start(lstAll);
+    return bBusy;
+}
+
+void ClTovuDownload::endRun()
+{
+    progressDialog()->close();
+    slotCancel();
+    bBusy = false;
+    Q_EMIT sigEndUpdate();
+}
 
 void ClTovuDownload::stop()
 {
-    Q_EMIT sigEndUpdate();
+    endRun();
 }
 
-void ClTovuDownload::start(QStringList)
+QString ClTovuDownload::kindWord() const
 {
-    // Nothing to fetch from: the run ends at once.
-    Q_EMIT sigEndUpdate();
+    return lUpdateKind == 1 ? QCoreApplication::translate("ClWidgetHelp", "Firmware")
+                            : QCoreApplication::translate("ClWidgetHelp", "Software");
 }
 
-void ClTovuDownload::slotReceiveCommand(PV_CMD) {}
+void ClTovuDownload::showMessage(const QString& strText, const QString& strTitle)
+{
+    ClMessageBox clBox(pclParent, strText, strTitle, QMessageBox::Ok);
+    clBox.exec();
+}
+
+bool ClTovuDownload::planDownloads()
+{
+    QString strInstalled = toolVersion();
+    if (lUpdateKind == 1) {
+        strInstalled = strCameraVersion;
+        // The camera left while the manifest was on its way: nothing to compare with,
+        // so the run ends quietly instead of staying busy.
+        if (strInstalled.isEmpty()) {
+            qCInfo(lcTovuUpdate) << "firmware check without a camera version; run ended";
+            endRun();
+            return false;
+        }
+    }
+
+    for (const stFileEntry& stEntry : manifest().entries()) {
+        if (isNewer(stEntry.strVersion, strInstalled))
+            clDownloadList.append({QString(), stEntry.strPath, stEntry.strHash, false});
+    }
+    if (clDownloadList.isEmpty())
+        return true;
+
+    if (bAuto) {
+        ClMessageBox clAsk(pclParent, tr("There are new %1.\nVersion up?").arg(kindWord()),
+                           ClMessageBox::applicationTitle(), QMessageBox::Yes | QMessageBox::No);
+        if (clAsk.exec() != 1) {
+            endRun();
+            return false;
+        }
+    }
+    Q_EMIT sigTotalCountProgress(clDownloadList.size());
+    return true;
+}
+
+void ClTovuDownload::slotSuccess(QList<stDataInfo> clDataList)
+{
+    const bool bAutoRun = bAuto;
+    const QString strTitle = strAppName;
+    endRun();
+
+    if (clDataList.isEmpty()) {
+        if (!bAutoRun)
+            showMessage(tr("Your %1 is the latest version.").arg(kindWord()), strTitle);
+        return;
+    }
+    if (QFileInfo(clDataList.first().strName).completeSuffix() == QLatin1String("msi")) {
+        installTool(clDataList.first());
+        return;
+    }
+    sendFirmware(clDataList);
+}
+
+void ClTovuDownload::sendFirmware(const QList<stDataInfo>& lstFiles)
+{
+    for (const stDataInfo& stFile : lstFiles) {
+        PV_CMD clCommand;
+        clCommand.insert(QStringLiteral("CMD"), firmwareDataKind());
+        clCommand.insert(QStringLiteral("PARAM2"), stFile.clData);
+        Q_EMIT sigSendCommand(clCommand);
+    }
+    PV_CMD clStart;
+    clStart.insert(QStringLiteral("CMD"), firmwareStartKind());
+    clStart.insert(QStringLiteral("PARAM2"), false);
+    Q_EMIT sigSendCommand(clStart);
+}
+
+void ClTovuDownload::installTool(const stDataInfo& stInstaller)
+{
+    const QString strFailed = QCoreApplication::translate("QObject", "Faield to update.");
+    if (!isPlainFileName(stInstaller.strName)) {
+        qCWarning(lcTovuUpdate) << "installer name refused:" << stInstaller.strName;
+        Q_EMIT sigError(strFailed);
+        return;
+    }
+    if (!ClDataFolder::make()) {
+        Q_EMIT sigError(strFailed);
+        return;
+    }
+    const QString strPath = QDir(ClDataFolder::path()).absoluteFilePath(stInstaller.strName);
+    // Written completely or not at all: a half-written package is never started.
+    QSaveFile clFile(strPath);
+    if (!clFile.open(QIODevice::WriteOnly) || clFile.write(stInstaller.clData) != stInstaller.clData.size()
+        || !clFile.commit()) {
+        qCWarning(lcTovuUpdate) << "cannot write installer" << strPath;
+        Q_EMIT sigError(strFailed);
+        return;
+    }
+    if (!ClSystemInstaller::start(strPath)) {
+        Q_EMIT sigError(tr("The installer could not be started.\nThe new version was saved as:\n%1")
+                            .arg(QDir::toNativeSeparators(strPath)));
+        return;
+    }
+    // The installer replaces the tool's files, so the tool makes way for it.
+    QCoreApplication::exit(0);
+}
+
+void ClTovuDownload::slotReceiveCommand(PV_CMD clCommand)
+{
+    if (!bVersionKnown)
+        return;
+    if (clCommand.value(QStringLiteral("CMD")).toUuid() != ClCommandKinds::result() || bReported)
+        return;
+    const QUuid uuidKind = clCommand.value(QStringLiteral("PARAM2")).toUuid();
+    const quint16 usCode = quint16(clCommand.value(QStringLiteral("PARAM3")).toUInt());
+
+    if (uuidKind == firmwareDataKind()) {
+        if (usCode == 0)
+            return;
+        bReported = true;
+        showMessage(tr("Firmware update failed"), ClMessageBox::applicationTitle());
+    } else if (uuidKind == firmwareStartKind()) {
+        bReported = true;
+        showMessage(usCode == 0 ? tr("Firmware update success") : tr("Firmware update failed"),
+                    ClMessageBox::applicationTitle());
+    }
+}
+
+void ClTovuDownload::slotError(QString strError)
+{
+    bBusy = false;
+    ClDownload::slotError(strError);
+}
+
+void ClTovuDownload::slotCancel()
+{
+    bBusy = false;
+    ClDownload::slotCancel();
+}

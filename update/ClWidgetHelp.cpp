@@ -1,17 +1,148 @@
 #include "ClWidgetHelp.h"
 
+#include "ClCommandCatalogue.h"
+#include "ClResultCode.h"
+#include "ClTovuDownload.h"
+#include "ClUpdateServer.h"
+
 #include <QCheckBox>
+#include <QDesktopServices>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
+
+namespace {
+struct stCountry
+{
+    const char* pszCode;
+    const char* pszName;
+};
+
+constexpr stCountry aCountries[] = {
+    {"US", QT_TRANSLATE_NOOP("ClWidgetHelp", "United States")},
+    {"JP", QT_TRANSLATE_NOOP("ClWidgetHelp", "Japan")},
+    {"AU", QT_TRANSLATE_NOOP("ClWidgetHelp", "Australia")},
+    {"EU", QT_TRANSLATE_NOOP("ClWidgetHelp", "Europe")},
+};
+
+// Named here for the catalogue; the update controller words its questions with them.
+[[maybe_unused]] constexpr const char* aKindWords[] = {
+    QT_TRANSLATE_NOOP("ClWidgetHelp", "Firmware"),
+    QT_TRANSLATE_NOOP("ClWidgetHelp", "Software"),
+};
+
+// The queries whose failures this page reports.
+bool isOwnQuery(const QUuid& uuidKind)
+{
+    for (const char* pszClass : {"ClTovuCommandGetFwVersion", "ClTovuCommandGetSerialNo",
+                                 "ClTovuCommandGetMacAddress", "ClTovuCommandGetCountry"}) {
+        if (uuidKind == ClCommandCatalogue::requestKind(pszClass))
+            return true;
+    }
+    return false;
+}
+
+QPushButton* makeButton(const QString& strText, const QString& strObjectName, QWidget* pclParent)
+{
+    auto* pclButton = new QPushButton(strText, pclParent);
+    pclButton->setObjectName(strObjectName);
+    pclButton->setMinimumHeight(34);
+    pclButton->setMinimumWidth(200);
+    return pclButton;
+}
+}  // namespace
 
 ClWidgetHelp::ClWidgetHelp(QWidget* parent) : ClWidgetBase(parent)
 {
     setObjectName(QStringLiteral("pageHelp"));
-    auto* pclLayout = new QVBoxLayout(this);
-    pclLayout->addStretch(1);
+    auto* pclLogo = new QLabel(this);
+    pclLogo->setObjectName(QStringLiteral("labelLogo"));
+    pclLogo->setPixmap(QPixmap(QStringLiteral(":/imglang/logo")));
+    auto* pclTitle = new QLabel(tr("Maintenance Tool"), this);
+    pclTitle->setObjectName(QStringLiteral("labelTitle"));
+    QFont clTitleFont = pclTitle->font();
+    clTitleFont.setPixelSize(18);
+    clTitleFont.setWeight(QFont::Bold);
+    pclTitle->setFont(clTitleFont);
+    auto* pclHeader = new QHBoxLayout;
+    pclHeader->addWidget(pclLogo);
+    pclHeader->addWidget(pclTitle);
+    pclHeader->addStretch();
+
+    pclUpdateOwn = makeButton(tr("Version up this software"), QStringLiteral("buttonUpdateOwn"), this);
+    pclFirmware = valueLabel(QStringLiteral("labelFirmwareVersion"), QStringLiteral("--"));
+    pclUpdateTovu = makeButton(tr("Version up this Tovu"), QStringLiteral("buttonUpdateTovu"), this);
+    pclUpdateTovu->setEnabled(false);
+    pclShowLicense = makeButton(tr("Show license"), QStringLiteral("buttonShowLicense"), this);
+    auto* pclConfirm = new QLabel(tr("Confirm license"), this);
+    pclConfirm->setObjectName(QStringLiteral("labelConfirmLicense"));
+    pclConfirm->setWordWrap(true);
+    pclSerialNo = valueLabel(QStringLiteral("labelSerialNo"), QStringLiteral("--"));
+    pclMacAddress = valueLabel(QStringLiteral("labelMacAddress"), QStringLiteral("--"));
+    pclCountry = valueLabel(QStringLiteral("labelCountry"), QStringLiteral("--"));
     pclAutoUpdate = new QCheckBox(tr("Post when there is a new software"), this);
     pclAutoUpdate->setObjectName(QStringLiteral("checkAutoUpdate"));
-    pclLayout->addWidget(pclAutoUpdate, 0, Qt::AlignCenter);
-    pclLayout->addStretch(1);
+
+    auto* pclGrid = new QGridLayout;
+    pclGrid->setHorizontalSpacing(16);
+    pclGrid->setVerticalSpacing(8);
+    int lRow = 0;
+    pclGrid->addWidget(captionLabel(tr("TovuSettingTool version")), lRow, 0);
+    pclGrid->addWidget(valueLabel(QStringLiteral("labelToolVersion"), ClTovuDownload::toolVersion()), lRow, 1);
+    pclGrid->addWidget(pclUpdateOwn, ++lRow, 1);
+    pclGrid->addWidget(captionLabel(tr("Tovu firmware version")), ++lRow, 0);
+    pclGrid->addWidget(pclFirmware, lRow, 1);
+    pclGrid->addWidget(pclUpdateTovu, ++lRow, 1);
+    pclGrid->addWidget(pclShowLicense, ++lRow, 1);
+    pclGrid->addWidget(pclConfirm, ++lRow, 1);
+    pclGrid->addWidget(captionLabel(tr("Serial number")), ++lRow, 0);
+    pclGrid->addWidget(pclSerialNo, lRow, 1);
+    pclGrid->addWidget(captionLabel(tr("MAC address")), ++lRow, 0);
+    pclGrid->addWidget(pclMacAddress, lRow, 1);
+    pclGrid->addWidget(captionLabel(tr("Country")), ++lRow, 0);
+    pclGrid->addWidget(pclCountry, lRow, 1);
+    pclGrid->setColumnStretch(2, 1);
+
+    auto* pclLayout = new QVBoxLayout(this);
+    pclLayout->setContentsMargins(24, 12, 24, 12);
+    pclLayout->addLayout(pclHeader);
+    pclLayout->addSpacing(8);
+    pclLayout->addLayout(pclGrid);
+    pclLayout->addStretch();
+    pclLayout->addWidget(pclAutoUpdate);
+
+    connect(pclUpdateOwn, &QPushButton::clicked, this, &ClWidgetHelp::slotUpdateOwn);
+    connect(pclUpdateTovu, &QPushButton::clicked, this, &ClWidgetHelp::slotUpdateTovu);
+    connect(pclShowLicense, &QPushButton::clicked, this, &ClWidgetHelp::slotShowLicense);
+}
+
+ClWidgetHelp::~ClWidgetHelp() = default;
+
+QLabel* ClWidgetHelp::captionLabel(const QString& strText)
+{
+    auto* pclLabel = new QLabel(strText, this);
+    QFont clFont = pclLabel->font();
+    clFont.setWeight(QFont::Bold);
+    pclLabel->setFont(clFont);
+    return pclLabel;
+}
+
+QLabel* ClWidgetHelp::valueLabel(const QString& strObjectName, const QString& strText)
+{
+    auto* pclLabel = new QLabel(strText, this);
+    pclLabel->setObjectName(strObjectName);
+    pclLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return pclLabel;
+}
+
+void ClWidgetHelp::setValue(QLabel* pclLabel, const QString& strText)
+{
+    pclLabel->setText(strText);
+    pclLabel->adjustSize();
 }
 
 bool ClWidgetHelp::isAutoUpdateChecked() const
@@ -22,4 +153,78 @@ bool ClWidgetHelp::isAutoUpdateChecked() const
 void ClWidgetHelp::setAutoUpdateChecked(bool bChecked)
 {
     pclAutoUpdate->setChecked(bChecked);
+}
+
+void ClWidgetHelp::setCameraInfo(qint32 lModel, QString strVersion)
+{
+    const bool bCamera = lModel != -1;
+    setValue(pclFirmware, bCamera ? strVersion : QStringLiteral("--"));
+    pclUpdateTovu->setEnabled(bCamera);
+}
+
+void ClWidgetHelp::requestData(bool)
+{
+    for (QLabel* pclLabel : {pclSerialNo, pclMacAddress, pclCountry})
+        setValue(pclLabel, QStringLiteral("--"));
+    sendCommand(ClCommandCatalogue::requestKind("ClTovuCommandGetSerialNo"), PV_CMD(), false, 0);
+}
+
+QString ClWidgetHelp::countryName(const QString& strCode)
+{
+    const QString strUpper = strCode.toUpper();
+    for (const stCountry& stEntry : aCountries) {
+        if (strUpper == QLatin1String(stEntry.pszCode))
+            return tr(stEntry.pszName);
+    }
+    return strUpper;
+}
+
+void ClWidgetHelp::slotReceiveCommand(PV_CMD clCommand)
+{
+    const QUuid uuidCmd = commandKind(clCommand);
+    const QString strValue = clCommand.value(QStringLiteral("PARAM2")).toString();
+    if (uuidCmd == ClCommandCatalogue::replyKind("ClTovuCommandGetSerialNo")) {
+        setValue(pclSerialNo, strValue);
+        sendCommand(ClCommandCatalogue::requestKind("ClTovuCommandGetMacAddress"), PV_CMD(), false, 0);
+    } else if (uuidCmd == ClCommandCatalogue::replyKind("ClTovuCommandGetMacAddress")) {
+        setValue(pclMacAddress, strValue);
+        sendCommand(ClCommandCatalogue::requestKind("ClTovuCommandGetCountry"), PV_CMD(), false, 0);
+    } else if (uuidCmd == ClCommandCatalogue::replyKind("ClTovuCommandGetCountry")) {
+        setValue(pclCountry, countryName(strValue));
+    } else if (isCompletion(clCommand)) {
+        if (resultCode(clCommand) != 0 && isOwnQuery(executedKind(clCommand)))
+            showCommandError(resultCode(clCommand));
+    } else if (isErrorNotice(clCommand)) {
+        // A camera that answers with transport errors is still there to be updated.
+        if (pclUpdateOwn->isEnabled() && !pclUpdateTovu->isEnabled())
+            pclUpdateTovu->setEnabled(true);
+        const quint16 usCode = resultCode(clCommand);
+        if (usCode != ClResultCode::usNoCamera && isOwnQuery(executedKind(clCommand)))
+            showCommandError(usCode);
+    }
+}
+
+void ClWidgetHelp::slotUpdateOwn()
+{
+    Q_EMIT sigUpdate(0);
+}
+
+void ClWidgetHelp::slotUpdateTovu()
+{
+    Q_EMIT sigUpdate(1);
+}
+
+QUrl ClWidgetHelp::licenseUrl(QLocale::Language eLanguage)
+{
+    QString strCode = QStringLiteral("eng");
+    if (eLanguage == QLocale::Chinese)
+        strCode = QStringLiteral("chn");
+    else if (eLanguage == QLocale::Japanese)
+        strCode = QStringLiteral("jpn");
+    return QUrl(ClUpdateServer::url() + QStringLiteral("license/license_%1.html").arg(strCode));
+}
+
+void ClWidgetHelp::slotShowLicense()
+{
+    QDesktopServices::openUrl(licenseUrl(QLocale::system().language()));
 }

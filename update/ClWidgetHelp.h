@@ -1,9 +1,13 @@
 #pragma once
-// Page 7, help. This stand-in carries the automatic-update choice and the update
-// signal only.
+// The help page: the tool's and the camera's versions, serial number, MAC address and
+// country, the two update buttons, the licence page and the automatic-update choice.
 #include "ClWidgetBase.h"
 
+#include <QLocale>
+
 class QCheckBox;
+class QLabel;
+class QPushButton;
 
 class ClWidgetHelp : public ClWidgetBase
 {
@@ -11,14 +15,40 @@ class ClWidgetHelp : public ClWidgetBase
 
 public:
     explicit ClWidgetHelp(QWidget* parent = nullptr);
+    ~ClWidgetHelp() override;
 
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
+    void requestData(bool bIsPolling) override;
+
+    // The automatic-update check box, read and written by the main window.
     bool isAutoUpdateChecked() const;
     void setAutoUpdateChecked(bool bChecked);
 
+    // The licence page for a system language, below the update server.
+    static QUrl licenseUrl(QLocale::Language eLanguage);
+    // The name shown for a camera's country code.
+    static QString countryName(const QString& strCode);
+
 Q_SIGNALS:
-    // 0 the tool, 1 the camera's firmware.
     void sigUpdate(int iKind);
 
+public Q_SLOTS:
+    void slotReceiveCommand(PV_CMD clCommand) override;
+    void slotUpdateOwn();
+    void slotUpdateTovu();
+    void slotShowLicense();
+
 private:
+    QLabel* captionLabel(const QString& strText);
+    QLabel* valueLabel(const QString& strObjectName, const QString& strText);
+    static void setValue(QLabel* pclLabel, const QString& strText);
+
+    QLabel* pclFirmware = nullptr;
+    QLabel* pclSerialNo = nullptr;
+    QLabel* pclMacAddress = nullptr;
+    QLabel* pclCountry = nullptr;
+    QPushButton* pclUpdateOwn = nullptr;
+    QPushButton* pclUpdateTovu = nullptr;
+    QPushButton* pclShowLicense = nullptr;
     QCheckBox* pclAutoUpdate = nullptr;
 };

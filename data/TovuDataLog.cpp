@@ -1,0 +1,3 @@
+#include "TovuDataLog.h"
+
+Q_LOGGING_CATEGORY(lcTovuData, "tovu.data", QtWarningMsg)

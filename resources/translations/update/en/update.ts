@@ -1,0 +1,87 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Failed to obtain update files. Check the network settings on your computer.
+</source>
+        <translation>Failed to obtain update files. Check the network settings on your computer.</translation>
+    </message>
+    <message>
+        <source>Failed to read update files.
+ If this error continues to occur, consult your dealer.</source>
+        <translation>Failed to read update files.
+If this error continues to occur, consult your dealer.</translation>
+    </message>
+    <message>
+        <source>Faield to update.</source>
+        <translation>Failed to update.</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB.</source>
+        <translation>The file is larger than %1 MiB.</translation>
+    </message>
+</context>
+<context>
+    <name>ClProgressDialog</name>
+    <message>
+        <source>Parvik Update service program</source>
+        <translation>Parvik Update Service</translation>
+    </message>
+    <message>
+        <source>now Downloading</source>
+        <translation>Downloading</translation>
+    </message>
+    <message>
+        <source>now Installing</source>
+        <translation>Installing</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Arial</source>
+        <translation>Arial</translation>
+    </message>
+    <message>
+        <source>Do you want to quit will not be updated?</source>
+        <translation>Do you want to cancel? Nothing will be updated.</translation>
+    </message>
+</context>
+<context>
+    <name>ClTovuDownload</name>
+    <message>
+        <source>Firmware update failed</source>
+        <translation>Firmware upgrade failed</translation>
+    </message>
+    <message>
+        <source>Firmware update success</source>
+        <translation>Now upgrading…
+Please wait until Tovu turns off.</translation>
+    </message>
+    <message>
+        <source>There are new %1.
+Version up?</source>
+        <translation>The new version of %1 is now available..
+Would you like to upgrade it?</translation>
+    </message>
+    <message>
+        <source>Your %1 is the latest version.</source>
+        <translation>Your %1 is the latest version.</translation>
+    </message>
+    <message>
+        <source>The installer could not be started.
+The new version was saved as:
+%1</source>
+        <translation>The installer could not be started.
+The new version was saved as:
+%1</translation>
+    </message>
+</context>
+</TS>

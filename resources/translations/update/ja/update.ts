@@ -1,0 +1,88 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja_JP">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>Failed to obtain update files. Check the network settings on your computer.
+</source>
+        <translation>アップデートファイルを取得できませんでした。パソコンのネットワーク設定を確認してください。
+</translation>
+    </message>
+    <message>
+        <source>Failed to read update files.
+ If this error continues to occur, consult your dealer.</source>
+        <translation>アップデートファイルを読み込めませんでした。
+このエラーが続く場合は、販売店にお問い合わせください。</translation>
+    </message>
+    <message>
+        <source>Faield to update.</source>
+        <translation>アップデートに失敗しました。</translation>
+    </message>
+    <message>
+        <source>The file is larger than %1 MiB.</source>
+        <translation>ファイルが %1 MiB を超えています。</translation>
+    </message>
+</context>
+<context>
+    <name>ClProgressDialog</name>
+    <message>
+        <source>Parvik Update service program</source>
+        <translation>Parvik アップデートサービス</translation>
+    </message>
+    <message>
+        <source>now Downloading</source>
+        <translation>ダウンロード中</translation>
+    </message>
+    <message>
+        <source>now Installing</source>
+        <translation>インストール中</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Arial</source>
+        <translation>Arial</translation>
+    </message>
+    <message>
+        <source>Do you want to quit will not be updated?</source>
+        <translation>中止しますか？アップデートは行われません。</translation>
+    </message>
+</context>
+<context>
+    <name>ClTovuDownload</name>
+    <message>
+        <source>Firmware update failed</source>
+        <translation>ファームウェアのアップデートに失敗しました</translation>
+    </message>
+    <message>
+        <source>Firmware update success</source>
+        <translation>アップデート中です…
+Tovu の電源が切れるまでお待ちください。</translation>
+    </message>
+    <message>
+        <source>There are new %1.
+Version up?</source>
+        <translation>新しい%1があります。
+アップデートしますか？</translation>
+    </message>
+    <message>
+        <source>Your %1 is the latest version.</source>
+        <translation>%1は最新版です。</translation>
+    </message>
+    <message>
+        <source>The installer could not be started.
+The new version was saved as:
+%1</source>
+        <translation>インストーラーを起動できませんでした。
+新しいバージョンは次の場所に保存されています:
+%1</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,152 @@
+#!/usr/bin/env bash
+# Builds an update site for the Tovu Setting Tool from a folder of files: the three
+# manifests with versions and MD5 hashes, the files they list, and the licence pages.
+# Serve the site with any web server and start the tool with --update-server URL.
+set -euo pipefail
+
+usage() {
+  cat <<'USAGE'
+Usage: tools/make-update-site.sh [--virtual-firmware VERSION] [SOURCE] SITE
+
+SOURCE (optional) holds what the site offers, one folder per version:
+  SOURCE/firmware/VERSION/...      firmware files for the Tovu     -> tovuupdate/update_firm.xml
+  SOURCE/firmware_s/VERSION/...    firmware files for the Tovu-S   -> tovuupdate/update_firm_s.xml
+  SOURCE/tool/VERSION/NAME.msi     the tool's installer            -> tovuupdate/update_tool.xml
+  SOURCE/license/license_eng.html, license_jpn.html, license_chn.html
+Only the highest VERSION folder of each kind is published. Firmware files are listed
+(and sent to the camera) in name order; the tool folder must hold exactly one file.
+A kind without files gets a manifest listing nothing ("latest version").
+
+--virtual-firmware VERSION  also publishes firmware images for the virtual camera
+                            (VERSION like 01.03.026) for both models.
+
+SITE is created or refreshed (its tovuupdate/ and license/ folders are rebuilt).
+Example:
+  tools/make-update-site.sh --virtual-firmware 01.03.026 /tmp/site
+  (cd /tmp/site && python3 -m http.server 8080 --bind 127.0.0.1)
+  build/app/tovu-setting-tool --virtual-camera --update-server http://127.0.0.1:8080/
+USAGE
+}
+
+die() { echo "make-update-site: $*" >&2; exit 2; }
+
+virtual=""
+while [[ $# -gt 0 ]]; do
+  case "$1" in
+    --virtual-firmware) [[ $# -ge 2 ]] || die "--virtual-firmware needs a version"; virtual="$2"; shift 2 ;;
+    -h|--help) usage; exit 0 ;;
+    --) shift; break ;;
+    -*) die "unknown option $1 (see --help)" ;;
+    *) break ;;
+  esac
+done
+case $# in
+  1) source=""; site="$1" ;;
+  2) source="$1"; site="$2" ;;
+  *) usage >&2; exit 2 ;;
+esac
+[[ -z "$source" || -d "$source" ]] || die "no such folder: $source"
+if [[ -n "$virtual" ]]; then
+  [[ "$virtual" =~ ^[0-9]{2}\.[0-9]{2}\.[0-9]{3}$ ]] || die "virtual firmware version must look like 01.03.026"
+  for kind in firmware firmware_s; do
+    [[ -z "$source" || ! -d "$source/$kind" ]] || die "both --virtual-firmware and $source/$kind given"
+  done
+fi
+
+export LC_ALL=C
+updates="$site/tovuupdate"
+rm -rf "$updates" "$site/license"
+mkdir -p "$updates" "$site/license"
+
+xml_escape() {
+  local text=$1
+  text=${text//&/&amp;}; text=${text//</&lt;}; text=${text//>/&gt;}; text=${text//\"/&quot;}
+  printf '%s' "$text"
+}
+
+# The highest version folder below $1 (empty when there is none).
+newest_version() {
+  [[ -d "$1" ]] || return 0
+  find "$1" -mindepth 1 -maxdepth 1 -type d -printf '%f\n' | grep -E '^[0-9]+(\.[0-9]+)*$' | sort -V | tail -n 1
+}
+
+# manifest FILE GROUP VERSION RELPATH...: one file group listing the files (relative to
+# tovuupdate/, already in place) at VERSION.
+manifest() {
+  local file=$1 group=$2 version=$3
+  shift 3
+  {
+    printf '<?xml version="1.0" encoding="utf-8"?>\n<update>\n <%s>\n' "$group"
+    local path hash
+    for path in "$@"; do
+      hash=$(md5sum < "$updates/$path" | cut -d' ' -f1)
+      printf '  <file version="%s" hash="%s">%s</file>\n' "$version" "$hash" "$(xml_escape "$path")"
+    done
+    printf ' </%s>\n</update>\n' "$group"
+  } > "$updates/$file"
+}
+
+# publish_firmware KIND FOLDER MANIFEST MODEL
+publish_firmware() {
+  local kind=$1 folder=$2 file=$3 model=$4
+  local version="" paths=()
+  if [[ -n "$virtual" ]]; then
+    version=$virtual
+    local name="${folder}/${model,,}-${virtual}.bin"
+    mkdir -p "$updates/$folder"
+    { printf 'TOVU-FIRMWARE %s\nMODEL %s\n' "$virtual" "$model"; head -c 4096 /dev/zero | tr '\0' 'F'; } \
+      > "$updates/$name"
+    paths+=("$name")
+  elif [[ -n "$source" ]]; then
+    version=$(newest_version "$source/$kind")
+    if [[ -n "$version" ]]; then
+      local from="$source/$kind/$version" relative
+      while IFS= read -r -d '' relative; do
+        relative=${relative#./}
+        mkdir -p "$(dirname "$updates/$folder/$relative")"
+        cp "$from/$relative" "$updates/$folder/$relative"
+        paths+=("$folder/$relative")
+      done < <(cd "$from" && find . -type f -print0 | sort -z)
+    fi
+  fi
+  manifest "$file" firmware "${version:-0}" ${paths[@]+"${paths[@]}"}
+  echo "${file}: ${#paths[@]} file(s)${version:+ at $version}"
+}
+
+publish_tool() {
+  local version="" paths=()
+  if [[ -n "$source" ]]; then
+    version=$(newest_version "$source/tool")
+    if [[ -n "$version" ]]; then
+      local files=()
+      mapfile -t files < <(find "$source/tool/$version" -mindepth 1 -maxdepth 1 -type f | sort)
+      [[ ${#files[@]} -eq 1 ]] || die "$source/tool/$version must hold exactly one installer"
+      local name
+      name=$(basename "${files[0]}")
+      [[ "$name" == *.msi ]] || echo "make-update-site: warning: $name does not end in .msi" >&2
+      cp "${files[0]}" "$updates/$name"
+      paths+=("$name")
+    fi
+  fi
+  manifest update_tool.xml tool "${version:-0}" ${paths[@]+"${paths[@]}"}
+  echo "update_tool.xml: ${#paths[@]} file(s)${version:+ at $version}"
+}
+
+publish_licenses() {
+  local code title
+  for code in eng jpn chn; do
+    if [[ -n "$source" && -f "$source/license/license_$code.html" ]]; then
+      cp "$source/license/license_$code.html" "$site/license/"
+    else
+      case $code in eng) title="License" ;; jpn) title="使用許諾契約" ;; chn) title="许可协议" ;; esac
+      printf '<!DOCTYPE html>\n<html><head><meta charset="utf-8"><title>%s</title></head>\n<body><h1>%s</h1>\n<p>Tovu Setting Tool (%s)</p></body></html>\n' \
+        "$title" "$title" "$code" > "$site/license/license_$code.html"
+    fi
+  done
+}
+
+publish_firmware firmware firm update_firm.xml Tovu
+publish_firmware firmware_s firm_s update_firm_s.xml Tovu-S
+publish_tool
+publish_licenses
+echo "Update site ready in $site"

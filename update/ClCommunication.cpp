@@ -1,0 +1,167 @@
+#include "ClCommunication.h"
+
+#include "TovuUpdateLog.h"
+
+#include <QCoreApplication>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QSslConfiguration>
+
+ClCommunication::ClCommunication(QObject* parent) : QObject(parent)
+{
+    clTimer.setSingleShot(true);
+    connect(&clTimer, &QTimer::timeout, this, &ClCommunication::slotTimeout);
+    connect(&clManager, &QNetworkAccessManager::authenticationRequired, this,
+            &ClCommunication::slotAuthentication);
+    connect(&clManager, &QNetworkAccessManager::proxyAuthenticationRequired, this,
+            &ClCommunication::slotProxyAuthentication);
+}
+
+ClCommunication::~ClCommunication()
+{
+    dropReply();
+}
+
+void ClCommunication::get(const QUrl& clUrl, qint64 llMax)
+{
+    dropReply();
+    clBuffer.clear();
+    llMaxBytes = llMax;
+
+    QNetworkRequest clRequest(clUrl);
+    if (clUrl.toString().left(5).toLower() == QLatin1String("https"))
+        clRequest.setSslConfiguration(QSslConfiguration::defaultConfiguration());
+    qCDebug(lcTovuUpdate) << "GET" << clUrl;
+
+    pclReply = clManager.get(clRequest);
+    connect(pclReply, &QNetworkReply::readyRead, this, &ClCommunication::slotReadyRead);
+    connect(pclReply, &QNetworkReply::finished, this, &ClCommunication::slotFinished);
+    connect(pclReply, &QNetworkReply::downloadProgress, this, &ClCommunication::slotDownloadProgress);
+    connect(pclReply, &QNetworkReply::sslErrors, this, &ClCommunication::requestSslError);
+    connect(pclReply, &QNetworkReply::metaDataChanged, this, &ClCommunication::slotMetaDataChanged);
+    clTimer.start(lTimeoutMs);
+}
+
+void ClCommunication::setProxy(const QNetworkProxy& clProxy)
+{
+    if (!clProxy.hostName().isEmpty())
+        clManager.setProxy(clProxy);
+}
+
+void ClCommunication::clearProxy()
+{
+    clManager.setProxy(QNetworkProxy(QNetworkProxy::DefaultProxy));
+}
+
+QByteArray ClCommunication::takeData()
+{
+    return std::exchange(clBuffer, QByteArray());
+}
+
+void ClCommunication::dropReply()
+{
+    clTimer.stop();
+    if (!pclReply)
+        return;
+    QNetworkReply* pclOld = std::exchange(pclReply, nullptr);
+    pclOld->disconnect(this);
+    pclOld->abort();
+    pclOld->deleteLater();
+}
+
+void ClCommunication::failTooLarge()
+{
+    dropReply();
+    clBuffer.clear();
+    Q_EMIT sigError(QCoreApplication::translate("QObject", "The file is larger than %1 MiB.")
+                        .arg(llMaxBytes / (1024 * 1024.0), 0, 'g', 4));
+}
+
+void ClCommunication::slotStop()
+{
+    dropReply();
+}
+
+void ClCommunication::slotAuthentication(QNetworkReply*, QAuthenticator*)
+{
+    // No credentials for the update server: the reply then fails with its own error.
+}
+
+void ClCommunication::slotProxyAuthentication(const QNetworkProxy&, QAuthenticator*)
+{
+    // Proxy credentials come only from the settings file, with the proxy itself.
+}
+
+void ClCommunication::slotReadyRead()
+{
+    if (!pclReply)
+        return;
+    clTimer.start(lTimeoutMs);
+    if (pclReply->error() == QNetworkReply::NoError)
+        appendAvailable();
+}
+
+bool ClCommunication::appendAvailable()
+{
+    if (clBuffer.size() + pclReply->bytesAvailable() > llMaxBytes) {
+        failTooLarge();
+        return false;
+    }
+    clBuffer.append(pclReply->readAll());
+    return true;
+}
+
+void ClCommunication::slotMetaDataChanged()
+{
+    // A declared size over the bound fails before the body arrives.
+    bool bKnown = false;
+    const qint64 llDeclared = pclReply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&bKnown);
+    if (bKnown && llDeclared > llMaxBytes)
+        failTooLarge();
+}
+
+void ClCommunication::slotDownloadProgress(qint64 llReceived, qint64 llTotal)
+{
+    if (llTotal > llMaxBytes) {
+        failTooLarge();
+        return;
+    }
+    Q_EMIT sigProgress(llReceived, llTotal);
+}
+
+void ClCommunication::slotFinished()
+{
+    if (!pclReply)
+        return;
+    clTimer.stop();
+    if (pclReply->error() == QNetworkReply::NoError && pclReply->bytesAvailable() > 0
+        && !appendAvailable())
+        return;
+    QNetworkReply* pclDone = std::exchange(pclReply, nullptr);
+    pclDone->disconnect(this);
+    pclDone->deleteLater();
+    if (pclDone->error() == QNetworkReply::NoError) {
+        Q_EMIT sigFinished();
+    } else {
+        qCInfo(lcTovuUpdate) << "transfer failed:" << pclDone->url() << pclDone->errorString();
+        Q_EMIT sigError(pclDone->errorString());
+    }
+}
+
+void ClCommunication::slotTimeout()
+{
+    qCInfo(lcTovuUpdate) << "no data for" << lTimeoutMs << "ms";
+    // The reply is abandoned here so that nothing of it can reach a later transfer.
+    dropReply();
+    Q_EMIT sigError(QString());
+}
+
+void ClCommunication::requestSslError(const QList<QSslError>& sslErrorList)
+{
+    QString strText = QStringLiteral("SSL Errors: ");
+    for (const QSslError& clError : sslErrorList)
+        strText += clError.errorString() + QLatin1Char('\n');
+    // SSL errors are never ignored: the transfer ends here.
+    dropReply();
+    Q_EMIT sigError(strText);
+}

@@ -1,0 +1,72 @@
+#pragma once
+// One HTTP or HTTPS GET at a time into memory, with an inactivity time-out, an upper
+// bound on the size, an optional proxy, and errors reported by signal.
+#include <QByteArray>
+#include <QList>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QObject>
+#include <QSslError>
+#include <QTimer>
+#include <QUrl>
+
+#include <QAuthenticator>
+class QNetworkReply;
+
+class ClCommunication : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int lDefaultTimeoutMs = 60000;
+    static constexpr qint64 llDefaultMaxBytes = 256 * 1024 * 1024;
+
+    explicit ClCommunication(QObject* parent = nullptr);
+    ~ClCommunication() override;
+
+    // Starts a GET, abandoning one still outstanding. A body larger than llMaxBytes
+    // ends the transfer with an error instead of filling memory.
+    void get(const QUrl& clUrl, qint64 llMaxBytes = llDefaultMaxBytes);
+    // Applies the proxy only when it names a host.
+    void setProxy(const QNetworkProxy& clProxy);
+    // Back to the application's proxy setting (normally none).
+    void clearProxy();
+    QNetworkProxy proxy() const { return clManager.proxy(); }
+    // Hands over the bytes received so far and empties the buffer.
+    QByteArray takeData();
+    bool isBusy() const { return pclReply != nullptr; }
+
+    // Time without data after which a transfer fails; shortened by tests.
+    void setTimeout(int lMilliseconds) { lTimeoutMs = lMilliseconds; }
+    int timeout() const { return lTimeoutMs; }
+
+Q_SIGNALS:
+    void sigFinished();
+    void sigError(QString strError);
+    void sigProgress(qint64 llReceived, qint64 llTotal);
+
+public Q_SLOTS:
+    void slotStop();
+    void slotAuthentication(QNetworkReply* pclReply, QAuthenticator* pclAuthenticator);
+    void slotProxyAuthentication(const QNetworkProxy& clProxy, QAuthenticator* pclAuthenticator);
+    void slotReadyRead();
+    void slotFinished();
+    void slotTimeout();
+    void requestSslError(const QList<QSslError>& sslErrorList);
+
+private:
+    void slotMetaDataChanged();
+    void slotDownloadProgress(qint64 llReceived, qint64 llTotal);
+    // Detaches, aborts and releases the current reply without any further signal.
+    void dropReply();
+    void failTooLarge();
+    // Moves what the reply has into the buffer; false (and failed) past the bound.
+    bool appendAvailable();
+
+    QNetworkAccessManager clManager;
+    QNetworkReply* pclReply = nullptr;
+    QByteArray clBuffer;
+    QTimer clTimer;
+    int lTimeoutMs = lDefaultTimeoutMs;
+    qint64 llMaxBytes = llDefaultMaxBytes;
+};

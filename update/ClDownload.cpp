@@ -1,0 +1,209 @@
+#include "ClDownload.h"
+
+#include "ClCommunication.h"
+#include "ClParseXmlNetwork.h"
+#include "ClParseXmlUpdate.h"
+#include "ClProgressDialog.h"
+#include "TovuUpdateLog.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFileInfo>
+
+namespace {
+QString text(const char* pszSource)
+{
+    return QCoreApplication::translate("QObject", pszSource);
+}
+}  // namespace
+
+ClDownload::ClDownload(QObject* parent)
+    : QObject(parent),
+      pclCommunication(new ClCommunication(this)),
+      pclLocalManifest(std::make_unique<ClParseXmlUpdate>()),
+      pclManifest(std::make_unique<ClParseXmlUpdate>()),
+      pclDialog(new ClProgressDialog)
+{
+    connect(pclCommunication, &ClCommunication::sigFinished, this, &ClDownload::slotEndCommunication);
+    connect(pclCommunication, &ClCommunication::sigError, this, &ClDownload::slotError);
+}
+
+ClDownload::~ClDownload()
+{
+    // The dialog may have been given to a window, which then deletes it first.
+    delete pclDialog.data();
+}
+
+bool ClDownload::start(const QStringList& lstArgs)
+{
+    bFinished = false;
+    bAuto = false;
+    pclDialog->reset();
+
+    for (int i = 0; i < lstArgs.size(); ++i) {
+        const QString& strArg = lstArgs.at(i);
+        const bool bHasValue = i + 1 < lstArgs.size();
+        if (strArg == QLatin1String("-a"))
+            bAuto = true;
+        else if (strArg == QLatin1String("-u") && bHasValue)
+            strManifestPath = lstArgs.at(++i);
+        else if (strArg == QLatin1String("-nf") && bHasValue)
+            strNetworkFile = lstArgs.at(++i);
+        else if (strArg == QLatin1String("-app") && bHasValue)
+            strAppName = lstArgs.at(++i);
+    }
+    pclDialog->slotTotalFiles(clDownloadList.size());
+
+    // Each run reads the settings afresh, so a changed file takes effect at once.
+    ClParseXmlNetwork clSettings;
+    if (!clSettings.parseFile(strNetworkFile)) {
+        Q_EMIT sigError(text("Failed to read update files.\n If this error continues to occur, consult your dealer."));
+        return false;
+    }
+
+    const QString strUrl = clSettings.sourceUrl().toString() + strManifestPath;
+    const qsizetype lCut = strUrl.lastIndexOf(QLatin1Char('/')) + 1;
+    strBaseUrl = strUrl.left(lCut);
+    strCurrentName = strUrl.mid(lCut);
+    strManifestName = strCurrentName;
+
+    if (!strManifestName.isEmpty() && QFileInfo::exists(strManifestName)
+        && !pclLocalManifest->parseFile(strManifestName)) {
+        Q_EMIT sigError(text("Failed to read update files.\n If this error continues to occur, consult your dealer."));
+        return false;
+    }
+
+    // A proxy switched off in the file is switched off for this run too.
+    if (clSettings.isProxyUse())
+        pclCommunication->setProxy(clSettings.proxy());
+    else
+        pclCommunication->clearProxy();
+
+    pclCommunication->get(QUrl(strUrl), llMaxManifestBytes);
+    return true;
+}
+
+void ClDownload::requestFile(const QString& strPath)
+{
+    pclCommunication->get(QUrl(strBaseUrl + strPath), llMaxFileBytes);
+}
+
+bool ClDownload::planDownloads()
+{
+    for (const stFileEntry& stEntry : pclManifest->entries())
+        clDownloadList.append({QString(), stEntry.strPath, stEntry.strHash, false});
+    return true;
+}
+
+bool ClDownload::isNewer(const QString& strOffered, const QString& strInstalled) const
+{
+    qsizetype lPosA = 0;
+    qsizetype lPosB = 0;
+    for (;;) {
+        const qsizetype i = strOffered.indexOf(QLatin1Char('.'), lPosA);
+        const qsizetype j = strInstalled.indexOf(QLatin1Char('.'), lPosB);
+        // Text that is not a number reads as 0.
+        const qlonglong llX = strOffered.mid(lPosA, i < 0 ? -1 : i - lPosA).toLongLong();
+        const qlonglong llY = strInstalled.mid(lPosB, j < 0 ? -1 : j - lPosB).toLongLong();
+        if (llX < llY)
+            return false;
+        if (llX > llY)
+            return true;
+        if (i < 0)
+            return false;
+        if (j < 0)
+            return true;
+        lPosA = i + 1;
+        lPosB = j + 1;
+    }
+}
+
+void ClDownload::slotEndCommunication()
+{
+    const QByteArray clData = pclCommunication->takeData();
+
+    if (strCurrentName == strManifestName) {
+        clManifestData = clData;
+        // A manifest that does not parse leaves the reader empty and so plans nothing.
+        pclManifest->parseData(clManifestData);
+        if (!planDownloads())
+            return;
+        connect(pclCommunication, &ClCommunication::sigProgress, pclDialog.data(),
+                &ClProgressDialog::slotPartProgress, Qt::UniqueConnection);
+        connect(pclDialog.data(), &ClProgressDialog::sigCancel, this, &ClDownload::slotCancel,
+                Qt::UniqueConnection);
+        if (clDownloadList.isEmpty()) {
+            finish();
+            return;
+        }
+        pclDialog->show();
+        strCurrentName = clDownloadList.first().strPath;
+        requestFile(strCurrentName);
+        return;
+    }
+
+    const QString strHash =
+        QString::fromLatin1(QCryptographicHash::hash(clData, QCryptographicHash::Md5).toHex());
+    if (strHash != clDownloadList.at(lIndex).strHash) {
+        ++lRetry;
+        qCInfo(lcTovuUpdate) << "MD5 mismatch" << strCurrentName << "retry" << lRetry;
+        if (lRetry > lMaxRetries) {
+            bFinished = true;
+            Q_EMIT sigError(text("Faield to update."));
+            return;
+        }
+        requestFile(strCurrentName);
+        return;
+    }
+
+    clReceivedList.append({strCurrentName, clData});
+    pclDialog->slotTotalProgress(lIndex + 1);
+    if (lIndex + 1 < clDownloadList.size()) {
+        ++lIndex;
+        strCurrentName = clDownloadList.at(lIndex).strPath;
+        requestFile(strCurrentName);
+    } else {
+        finish();
+    }
+}
+
+void ClDownload::finish()
+{
+    pclDialog->slotChangeView();
+    pclDialog->slotTotalFiles(clDownloadList.size());
+    bFinished = true;
+    const QList<stDataInfo> lstData = std::exchange(clReceivedList, {});
+    Q_EMIT sigSuccess(lstData);
+}
+
+void ClDownload::slotError(QString strError)
+{
+    if (bFinished)
+        return;
+    bFinished = true;
+    reset();
+    Q_EMIT sigError(text("Failed to obtain update files. Check the network settings on your computer.\n")
+                    + QLatin1Char('\n') + strError);
+}
+
+void ClDownload::slotCancel()
+{
+    bFinished = true;
+    pclCommunication->slotStop();
+    reset();
+}
+
+void ClDownload::reset()
+{
+    strBaseUrl.clear();
+    strCurrentName.clear();
+    strManifestName.clear();
+    clManifestData.clear();
+    clDownloadList.clear();
+    clReceivedList.clear();
+    strManifestPath.clear();
+    lRetry = 0;
+    lIndex = 0;
+    disconnect(pclCommunication, &ClCommunication::sigProgress, pclDialog.data(),
+               &ClProgressDialog::slotPartProgress);
+}

@@ -1,0 +1,3 @@
+#include "TovuUpdateLog.h"
+
+Q_LOGGING_CATEGORY(lcTovuUpdate, "tovu.update", QtWarningMsg)

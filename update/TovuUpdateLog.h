@@ -1,0 +1,5 @@
+#pragma once
+// Logging category of the update services ("tovu.update").
+#include <QLoggingCategory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcTovuUpdate)
