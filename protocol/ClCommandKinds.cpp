@@ -5,8 +5,13 @@
 
 namespace {
 // Namespace of the derived kinds; changing it renames every derived kind at once,
-// which is harmless because kinds never leave the process.
-const QUuid clKindNamespace(QStringLiteral("{6d0f5c3e-2b8a-4f51-9c1e-7a4d2e9b0c11}"));
+// which is harmless because kinds never leave the process. A function-local constant,
+// because kinds are also derived while other units' statics are being initialised.
+const QUuid& kindNamespace()
+{
+    static const QUuid clNamespace(QStringLiteral("{6d0f5c3e-2b8a-4f51-9c1e-7a4d2e9b0c11}"));
+    return clNamespace;
+}
 
 struct stFixedKind {
     const char* pszClassName;
@@ -77,5 +82,5 @@ QUuid ClCommandKinds::derived(const char* pszClassName, const char* pszRole)
             return QUuid(QLatin1String(stKind.pszKind));
     }
     const QByteArray clName = QByteArray(pszClassName) + '/' + pszRole;
-    return QUuid::createUuidV5(clKindNamespace, clName);
+    return QUuid::createUuidV5(kindNamespace(), clName);
 }

@@ -12,6 +12,9 @@
 using namespace CommandTestSupport;
 
 namespace {
+// Derived while this unit's statics are initialised, before main runs.
+const QUuid uuidDerivedEarly = ClCommandKinds::request("ClTovuCommandGetTime");
+
 const ClCommandEntry& entry(const char* pszClassName)
 {
     const ClCommandEntry* pstEntry = ClCommandCatalogue::findByClass(pszClassName);
@@ -172,6 +175,7 @@ void TestCatalogue::exchangesOfThePayloadCommands()
 
 void TestCatalogue::lookups()
 {
+    QCOMPARE(uuidDerivedEarly, ClCommandKinds::request("ClTovuCommandGetTime"));
     for (const ClCommandEntry& stEntry : ClCommandCatalogue::entries()) {
         QCOMPARE(ClCommandCatalogue::findByRequest(stEntry.uuidRequest), &stEntry);
         QCOMPARE(ClCommandCatalogue::findByClass(stEntry.pszClassName), &stEntry);
