@@ -36,6 +36,9 @@ ClDownload::~ClDownload()
 
 bool ClDownload::start(const QStringList& lstArgs)
 {
+    // Nothing of an earlier run (its plan, its position, its mismatches) carries over,
+    // however it ended.
+    reset();
     bFinished = false;
     bAuto = false;
     pclDialog->reset();

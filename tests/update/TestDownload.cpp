@@ -247,6 +247,13 @@ void TestDownload::cancelStopsQuietlyAndRunCanRestart()
     QVERIFY(startRun());
     QVERIFY(pclSuccess->wait(5000));
     QCOMPARE(pclSuccess->at(0).at(0).value<QList<stDataInfo>>().value(0).clData, QByteArray("fw"));
+
+    // A run after a successful one plans only its own manifest's files.
+    const int lBefore = pclServer->requestCount("/site/tovuupdate/fw.bin");
+    QVERIFY(startRun());
+    QVERIFY(pclSuccess->wait(5000));
+    QCOMPARE(pclSuccess->at(1).at(0).value<QList<stDataInfo>>().size(), 1);
+    QCOMPARE(pclServer->requestCount("/site/tovuupdate/fw.bin"), lBefore + 1);
 }
 
 void TestDownload::progressFollowsVerifiedFiles()
