@@ -1,18 +1,13 @@
 #pragma once
 // A small HTTP (or HTTPS) server on 127.0.0.1 for the update tests: serves files from
-// memory, answers with chosen errors, stalls on request, and records what was asked.
-#include <QByteArray>
+// memory or a folder, answers with chosen errors, stalls on request, and records what
+// was asked.
 #include <QHash>
-#include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QSslCertificate>
 #include <QSslKey>
-#include <QStringList>
+#include <QTcpServer>
 #include <memory>
-
-class QTcpServer;
-class QTcpSocket;
 
 class ClTestHttpServer : public QObject
 {
@@ -25,25 +20,34 @@ public:
         QByteArray clHeaders;  // all header lines, lower-case names
     };
 
-    explicit ClTestHttpServer(QObject* parent = nullptr);
-    ~ClTestHttpServer() override;
+    explicit ClTestHttpServer(QObject* parent = nullptr) : QObject(parent) {}
 
-    bool listen();
-    bool listenTls(const QSslCertificate& clCertificate, const QSslKey& clKey);
-    quint16 port() const;
+    // With a certificate and key the server speaks HTTPS.
+    bool listen(const QSslCertificate& clCertificate = QSslCertificate(), const QSslKey& clKey = QSslKey());
     // "http://127.0.0.1:PORT/" (https for a TLS server).
     QString baseUrl() const;
 
     // Successive requests of a path get the bodies in turn; the last one repeats.
-    void setFile(const QString& strPath, const QByteArray& clBody);
-    void setFiles(const QString& strPath, const QList<QByteArray>& lstBodies);
-    void setStatus(const QString& strPath, int lCode, const QByteArray& clReason);
+    void setFiles(const QString& strPath, const QList<QByteArray>& lstBodies)
+    {
+        hashRoutes.insert(strPath, {eMode::File, lstBodies});
+    }
+    void setFile(const QString& strPath, const QByteArray& clBody) { setFiles(strPath, {clBody}); }
+    // Answers with the status code and reason phrase.
+    void setStatus(const QString& strPath, int lCode, const QByteArray& clReason)
+    {
+        hashRoutes.insert(strPath, {eMode::Status, {clReason}, lCode});
+    }
     // Sends the headers (with the declared length) and clPartial, then nothing more.
-    void setStall(const QString& strPath, qint64 llDeclaredLength = 100,
-                  const QByteArray& clPartial = QByteArray());
+    void setStall(const QString& strPath, qint64 llDeclaredLength = 100, const QByteArray& clPartial = {})
+    {
+        hashRoutes.insert(strPath, {eMode::Stall, {clPartial}, 200, llDeclaredLength});
+    }
     // Sends the body without a length (chunked): only the stream's end tells its size.
-    void setChunked(const QString& strPath, const QByteArray& clBody);
-
+    void setChunked(const QString& strPath, const QByteArray& clBody)
+    {
+        hashRoutes.insert(strPath, {eMode::Chunked, {clBody}});
+    }
     // Paths without a route of their own are served from this folder.
     void setDocumentRoot(const QString& strFolder) { strRoot = strFolder; }
 
@@ -55,21 +59,20 @@ private:
     struct stRoute
     {
         eMode eKind = eMode::File;
-        QList<QByteArray> lstBodies;
+        QList<QByteArray> lstBodies;  // the reason phrase for a status
         int lCode = 200;
-        QByteArray clReason = "OK";
         qint64 llDeclared = 0;
     };
 
     void onConnection();
     void onReadyRead(QTcpSocket* pclSocket);
-    void answer(QTcpSocket* pclSocket, const QString& strPath);
+    QByteArray response(const QString& strPath);
 
-    std::unique_ptr<QTcpServer> pclServer;
     bool bTls = false;
     QString strRoot;
     QHash<QString, stRoute> hashRoutes;
     QHash<QTcpSocket*, QByteArray> hashPending;
     QList<stRequest> lstRequests;
-    QList<QPointer<QTcpSocket>> lstStalled;
+    // Last, so that its sockets (its children) go while the tables above still exist.
+    std::unique_ptr<QTcpServer> pclServer;
 };

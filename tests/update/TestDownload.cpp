@@ -1,24 +1,41 @@
-// One update run against a real HTTP server on 127.0.0.1: which URLs are fetched, how
-// hashes are checked and retried, and how failures reach the user (one message a run).
+// One update run against real peers on 127.0.0.1 (an HTTP server, an HTTPS server with a
+// self-signed certificate, a tinyproxy): which URLs are fetched, how hashes are checked
+// and retried, the bounds of what a run holds, how failures reach the user (one message
+// a run), and how versions compare.
 #include "ClCommunication.h"
 #include "ClDownload.h"
-#include "ClProgressDialog.h"
+#include "ClParseXml.h"
 #include "ClTestHttpServer.h"
 #include "UpdateTestSupport.h"
 
+#include <QLabel>
+#include <QProcess>
 #include <QProgressBar>
 #include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
 
 using namespace UpdateTestSupport;
 
 namespace {
-const QString strManifestPath = QStringLiteral("tovuupdate/update_firm.xml");
-const QString strReadFailure = QStringLiteral(
-    "Failed to read update files.\n If this error continues to occur, consult your dealer.");
+const QString strManifest = QStringLiteral("/site/tovuupdate/update_firm.xml");
 const QString strNetFailure = QStringLiteral(
     "Failed to obtain update files. Check the network settings on your computer.\n\n");
+
+QString site(const QString& strFile)
+{
+    return "/site/tovuupdate/" + strFile;
+}
+
+// Exposes the version comparison of the run controller.
+class ClVersionProbe : public ClDownload
+{
+public:
+    using ClDownload::isNewer;
+};
 }  // namespace
 
 class TestDownload : public QObject
@@ -27,262 +44,294 @@ class TestDownload : public QObject
 
 private Q_SLOTS:
     void init();
-    void cleanup();
     void manifestAndFilesComeFromBaseUrl();
-    void planWithoutFilesSucceedsAtOnce();
     void hashNeverMatchingIsFetchedFourTimes_data();
     void hashNeverMatchingIsFetchedFourTimes();
     void mismatchesCountOverTheWholeRun();
     void httpErrorShowsReplyText();
     void stallEndsWithOneMessage();
-    void oversizedManifestOrFileFails();
-    void deepManifestPlansNothing();
-    void missingOrMalformedSettingsFailBeforeRequest();
-    void cancelStopsQuietlyAndRunCanRestart();
-    void progressFollowsVerifiedFiles();
+    void manifestAndFileSizeAndDepthBounded();
+    void runsRestartAfterCancelAndSuccess();
+    void selfSignedCertificateEndsRun();
+    void proxyFromSettingsFile();
+    void isNewer_data();
+    void isNewer();
 
 private:
-    bool startRun(const QStringList& lstExtra = {});
-    QStringList paths() const;
+    // Starts a run whose settings file names strSource (the server's /site/ by default).
+    void startRun(QString strSource = {}, const QByteArray& clProxy = "<use>false</use>");
+    QList<stDataInfo> received(qsizetype i = 0) const { return pclSuccess->value(i).value(0).value<QList<stDataInfo>>(); }
+    QString error(qsizetype i = 0) const { return pclError->value(i).value(0).toString(); }
 
     QTemporaryDir clDir;
-    QString strSettings;
-    ClTestHttpServer* pclServer = nullptr;
-    ClDownload* pclDownload = nullptr;
-    QSignalSpy* pclSuccess = nullptr;
-    QSignalSpy* pclError = nullptr;
+    std::unique_ptr<ClTestHttpServer> pclServer;
+    std::unique_ptr<ClDownload> pclDownload;
+    std::unique_ptr<QSignalSpy> pclSuccess;
+    std::unique_ptr<QSignalSpy> pclError;
 };
 
 void TestDownload::init()
 {
     qRegisterMetaType<QList<stDataInfo>>();
-    pclServer = new ClTestHttpServer(this);
+    pclServer = std::make_unique<ClTestHttpServer>();
     QVERIFY(pclServer->listen());
-    strSettings = clDir.filePath(QStringLiteral("network.xml"));
-    QVERIFY(writeSettings(strSettings, pclServer->baseUrl() + "site/"));
-    pclDownload = new ClDownload(this);
-    pclSuccess = new QSignalSpy(pclDownload, &ClDownload::sigSuccess);
-    pclError = new QSignalSpy(pclDownload, &ClDownload::sigError);
+    pclDownload = std::make_unique<ClDownload>();
+    pclSuccess = std::make_unique<QSignalSpy>(pclDownload.get(), &ClDownload::sigSuccess);
+    pclError = std::make_unique<QSignalSpy>(pclDownload.get(), &ClDownload::sigError);
 }
 
-void TestDownload::cleanup()
+void TestDownload::startRun(QString strSource, const QByteArray& clProxy)
 {
-    delete pclSuccess;
-    delete pclError;
-    delete pclDownload;
-    delete pclServer;
-}
-
-bool TestDownload::startRun(const QStringList& lstExtra)
-{
-    return pclDownload->start(QStringList{"-u", strManifestPath, "-nf", strSettings} + lstExtra);
-}
-
-QStringList TestDownload::paths() const
-{
-    QStringList lstPaths;
-    for (const ClTestHttpServer::stRequest& stEntry : pclServer->requests())
-        lstPaths << stEntry.strPath;
-    return lstPaths;
+    if (strSource.isEmpty())
+        strSource = pclServer->baseUrl() + "site/";
+    const QString strSettings = clDir.filePath("network.xml");
+    QVERIFY(writeSettings(strSettings, strSource, clProxy));
+    QVERIFY(pclDownload->start({"-u", "tovuupdate/update_firm.xml", "-nf", strSettings}));
 }
 
 void TestDownload::manifestAndFilesComeFromBaseUrl()
 {
-    const QByteArray clFile = "firmware image";
-    pclServer->setFile("/site/tovuupdate/update_firm.xml",
-                       manifest({{"a/b.bin", "01.00.001", md5(clFile)}}));
-    pclServer->setFile("/site/tovuupdate/a/b.bin", clFile);
-
-    QVERIFY(startRun());
+    // A plan of no files ends at once, without showing the dialog.
+    pclServer->setFile(strManifest, manifest({}));
+    startRun();
     QVERIFY(pclSuccess->wait(5000));
-    QCOMPARE(paths(), QStringList({"/site/tovuupdate/update_firm.xml", "/site/tovuupdate/a/b.bin"}));
-    const auto lstData = pclSuccess->at(0).at(0).value<QList<stDataInfo>>();
-    QCOMPARE(lstData.size(), 1);
-    QCOMPARE(lstData.at(0).strName, QStringLiteral("a/b.bin"));
-    QCOMPARE(lstData.at(0).clData, clFile);
-    QCOMPARE(pclError->count(), 0);
-}
-
-void TestDownload::planWithoutFilesSucceedsAtOnce()
-{
-    pclServer->setFile("/site/tovuupdate/update_firm.xml", manifest({}));
-    QVERIFY(startRun());
-    QVERIFY(pclSuccess->wait(5000));
-    QVERIFY(pclSuccess->at(0).at(0).value<QList<stDataInfo>>().isEmpty());
-    QCOMPARE(pclServer->requests().size(), 1);
+    QVERIFY(received().isEmpty());
     QVERIFY(!pclDownload->progressDialog()->isVisible());
+
+    // Three files below the manifest's folder, verified and handed over in order; the
+    // file bar follows them, then the dialog shows the installing view.
+    QList<QStringList> lstFiles;
+    for (const QString strName : {"a/f1.bin", "f2.bin", "f3.bin"}) {
+        lstFiles.append({strName, "1", md5(strName.toLatin1())});
+        pclServer->setFile(site(strName), strName.toLatin1());
+    }
+    pclServer->setFile(strManifest, manifest(lstFiles));
+    ClProgressDialog* pclDialog = pclDownload->progressDialog();
+    auto* pclFiles = pclDialog->findChild<QProgressBar*>("progressFiles");
+    QList<int> lstSeen;
+    connect(pclFiles, &QProgressBar::valueChanged, this, [&](int lValue) { lstSeen << lValue; });
+    startRun();
+    QCOMPARE(pclFiles->value(), 0);
+    QVERIFY(pclSuccess->wait(5000));
+    QStringList lstPaths;
+    for (const ClTestHttpServer::stRequest& stRequest : pclServer->requests())
+        lstPaths << stRequest.strPath;
+    QCOMPARE(lstPaths, QStringList({strManifest, strManifest, site("a/f1.bin"), site("f2.bin"), site("f3.bin")}));
+    QCOMPARE(received(1).size(), 3);
+    QCOMPARE(received(1).at(0).strName, QStringLiteral("a/f1.bin"));
+    QCOMPARE(received(1).at(0).clData, QByteArray("a/f1.bin"));
+    QCOMPARE(lstSeen, QList<int>({1, 2, 3}));
+    QCOMPARE(pclFiles->maximum(), 3);
+    QCOMPARE(pclDialog->findChild<QLabel*>("labelStatus")->text(), QStringLiteral("now Installing"));
+    QVERIFY(pclDialog->findChild<QProgressBar*>("progressBytes")->isHidden());
 }
 
 void TestDownload::hashNeverMatchingIsFetchedFourTimes_data()
 {
-    QTest::addColumn<bool>("bUpperCase");
-    QTest::newRow("wrong hash") << false;
-    QTest::newRow("upper-case hash of the right file") << true;
+    QTest::addColumn<QString>("strHash");
+    QTest::newRow("wrong hash") << md5("something else");
+    QTest::newRow("upper-case hash of the right file") << md5("payload").toUpper();
 }
 
 void TestDownload::hashNeverMatchingIsFetchedFourTimes()
 {
-    QFETCH(bool, bUpperCase);
-    const QByteArray clFile = "payload";
-    const QString strHash = bUpperCase ? md5(clFile).toUpper() : md5("something else");
-    pclServer->setFile("/site/tovuupdate/update_firm.xml", manifest({{"fw.bin", "1", strHash}}));
-    pclServer->setFile("/site/tovuupdate/fw.bin", clFile);
-
-    QVERIFY(startRun());
+    QFETCH(QString, strHash);
+    pclServer->setFile(strManifest, manifest({{"fw.bin", "1", strHash}}));
+    pclServer->setFile(site("fw.bin"), "payload");
+    startRun();
     QVERIFY(pclError->wait(5000));
-    QCOMPARE(pclError->at(0).at(0).toString(), QStringLiteral("Faield to update."));
-    QCOMPARE(pclServer->requestCount("/site/tovuupdate/fw.bin"), 4);
-    QTest::qWait(100);
-    QCOMPARE(pclError->count(), 1);
-    QCOMPARE(pclSuccess->count(), 0);
+    QCOMPARE(error(), QStringLiteral("Faield to update."));
+    QCOMPARE(pclServer->requestCount(site("fw.bin")), 4);
 }
 
 void TestDownload::mismatchesCountOverTheWholeRun()
 {
-    const QByteArray clOne = "first file";
-    const QByteArray clTwo = "second file";
-    pclServer->setFile("/site/tovuupdate/update_firm.xml",
-                       manifest({{"one.bin", "1", md5(clOne)}, {"two.bin", "1", md5(clTwo)}}));
-    pclServer->setFiles("/site/tovuupdate/one.bin", {"damaged", "damaged", clOne});
-    pclServer->setFiles("/site/tovuupdate/two.bin", {"damaged", "damaged", clTwo});
-
-    QVERIFY(startRun());
+    pclServer->setFile(strManifest, manifest({{"one.bin", "1", md5("one")}, {"two.bin", "1", md5("two")}}));
+    pclServer->setFiles(site("one.bin"), {"damaged", "damaged", "one"});
+    pclServer->setFiles(site("two.bin"), {"damaged", "damaged", "two"});
+    startRun();
     QVERIFY(pclError->wait(5000));
-    QCOMPARE(pclError->at(0).at(0).toString(), QStringLiteral("Faield to update."));
+    QCOMPARE(error(), QStringLiteral("Faield to update."));
     // The fourth mismatch of the run is the second one of the second file.
-    QCOMPARE(pclServer->requestCount("/site/tovuupdate/one.bin"), 3);
-    QCOMPARE(pclServer->requestCount("/site/tovuupdate/two.bin"), 2);
-    QCOMPARE(pclSuccess->count(), 0);
+    QCOMPARE(pclServer->requestCount(site("one.bin")), 3);
+    QCOMPARE(pclServer->requestCount(site("two.bin")), 2);
 }
 
 void TestDownload::httpErrorShowsReplyText()
 {
-    pclServer->setStatus("/site/tovuupdate/update_firm.xml", 503, "Service Unavailable");
-    QVERIFY(startRun());
+    pclServer->setStatus(strManifest, 503, "Service Unavailable");
+    startRun();
     QVERIFY(pclError->wait(5000));
-    const QString strText = pclError->at(0).at(0).toString();
-    QVERIFY2(strText.startsWith(strNetFailure), qPrintable(strText));
-    QVERIFY2(strText.contains("Service Unavailable"), qPrintable(strText));
-    QTest::qWait(100);
-    QCOMPARE(pclError->count(), 1);
+    QVERIFY2(error().startsWith(strNetFailure), qPrintable(error()));
+    QVERIFY2(error().contains("Service Unavailable"), qPrintable(error()));
 }
 
 void TestDownload::stallEndsWithOneMessage()
 {
     pclDownload->communication()->setTimeout(300);
-    pclServer->setStall("/site/tovuupdate/update_firm.xml", 1000, "<upd");
+    pclServer->setStall(strManifest, 1000, "<upd");
     QElapsedTimer clTimer;
     clTimer.start();
-    QVERIFY(startRun());
+    startRun();
     QVERIFY(pclError->wait(5000));
     QVERIFY(clTimer.elapsed() >= 250);
-    QCOMPARE(pclError->at(0).at(0).toString(), strNetFailure);
+    QCOMPARE(error(), strNetFailure);
     // Anything later in the same run (the dead transfer's own end, another error) is
     // not shown again.
     pclDownload->slotError(QStringLiteral("late error"));
     QTest::qWait(500);
     QCOMPARE(pclError->count(), 1);
-    QVERIFY(!pclDownload->communication()->isBusy());
 }
 
-void TestDownload::oversizedManifestOrFileFails()
+void TestDownload::manifestAndFileSizeAndDepthBounded()
 {
     // A manifest sent without a length grows past 1 MiB while it arrives.
-    pclServer->setChunked("/site/tovuupdate/update_firm.xml",
-                          "<update>" + QByteArray(ClDownload::llMaxManifestBytes, ' ') + "</update>");
-    QVERIFY(startRun());
+    pclServer->setChunked(strManifest, "<update>" + QByteArray(ClDownload::llMaxManifestBytes, ' ') + "</update>");
+    startRun();
     QVERIFY(pclError->wait(5000));
-    QVERIFY(pclError->at(0).at(0).toString().startsWith(strNetFailure));
-    QCOMPARE(pclSuccess->count(), 0);
+    QVERIFY(error(0).startsWith(strNetFailure));
 
     // A file announcing more than 256 MiB is refused before its body is read.
-    pclServer->setFile("/site/tovuupdate/update_firm.xml", manifest({{"huge.bin", "1", md5("x")}}));
-    pclServer->setStall("/site/tovuupdate/huge.bin", ClDownload::llMaxFileBytes + 1, "xxxx");
-    QVERIFY(startRun());
+    pclServer->setFile(strManifest, manifest({{"huge.bin", "1", md5("x")}}));
+    pclServer->setStall(site("huge.bin"), ClDownload::llMaxFileBytes + 1, "xxxx");
+    startRun();
     QVERIFY(pclError->wait(5000));
-    QCOMPARE(pclError->count(), 2);
-    QVERIFY(pclError->at(1).at(0).toString().startsWith(strNetFailure));
-    QVERIFY(pclError->at(1).at(0).toString().contains("256"));
-}
+    QVERIFY(error(1).startsWith(strNetFailure));
+    QVERIFY(error(1).contains("256"));
 
-void TestDownload::deepManifestPlansNothing()
-{
-    const QByteArray clDeep = QByteArray("<a>").repeated(200) + QByteArray("</a>").repeated(200);
-    pclServer->setFile("/site/tovuupdate/update_firm.xml", clDeep);
-    QVERIFY(startRun());
+    // One level deeper than allowed: the manifest is not read, so neither its file nor
+    // the one the earlier manifest listed is fetched.
+    const QByteArray clDeep = QByteArray("<a>").repeated(ClParseXml::lMaxDepth) + QByteArray("</a>").repeated(ClParseXml::lMaxDepth);
+    pclServer->setFile(strManifest, manifest({{"deep.bin", "1", md5("x")}}).replace("</update>", clDeep + "</update>"));
+    startRun();
     QVERIFY(pclSuccess->wait(5000));
-    QVERIFY(pclSuccess->at(0).at(0).value<QList<stDataInfo>>().isEmpty());
+    QVERIFY(received().isEmpty());
+    QCOMPARE(pclServer->requestCount(site("deep.bin")), 0);
+    QCOMPARE(pclServer->requestCount(site("huge.bin")), 1);
 }
 
-void TestDownload::missingOrMalformedSettingsFailBeforeRequest()
+void TestDownload::runsRestartAfterCancelAndSuccess()
 {
-    QFile::remove(strSettings);
-    QVERIFY(!startRun());
-    QCOMPARE(pclError->count(), 1);
-    QCOMPARE(pclError->at(0).at(0).toString(), strReadFailure);
-
-    QFile clFile(strSettings);
-    QVERIFY(clFile.open(QIODevice::WriteOnly));
-    clFile.write("<settings><sourceurl>");
-    clFile.close();
-    QVERIFY(!startRun());
-    QCOMPARE(pclError->count(), 2);
-    QTest::qWait(50);
-    QVERIFY(pclServer->requests().isEmpty());
-}
-
-void TestDownload::cancelStopsQuietlyAndRunCanRestart()
-{
-    pclServer->setFile("/site/tovuupdate/update_firm.xml", manifest({{"fw.bin", "1", md5("fw")}}));
-    pclServer->setStall("/site/tovuupdate/fw.bin");
-    QVERIFY(startRun());
-    QTRY_COMPARE(pclServer->requestCount("/site/tovuupdate/fw.bin"), 1);
-    QVERIFY(pclDownload->progressDialog()->isVisible());
+    pclServer->setFile(strManifest, manifest({{"fw.bin", "1", md5("fw")}}));
+    pclServer->setStall(site("fw.bin"));
+    startRun();
+    QTRY_COMPARE(pclServer->requestCount(site("fw.bin")), 1);
     pclDownload->slotCancel();
     QTest::qWait(200);
-    QCOMPARE(pclError->count(), 0);
-    QCOMPARE(pclSuccess->count(), 0);
+    QCOMPARE(pclError->count() + pclSuccess->count(), 0);
 
-    pclServer->setFile("/site/tovuupdate/fw.bin", "fw");
-    QVERIFY(startRun());
-    QVERIFY(pclSuccess->wait(5000));
-    QCOMPARE(pclSuccess->at(0).at(0).value<QList<stDataInfo>>().value(0).clData, QByteArray("fw"));
-
-    // A run after a successful one plans only its own manifest's files.
-    const int lBefore = pclServer->requestCount("/site/tovuupdate/fw.bin");
-    QVERIFY(startRun());
-    QVERIFY(pclSuccess->wait(5000));
-    QCOMPARE(pclSuccess->at(1).at(0).value<QList<stDataInfo>>().size(), 1);
-    QCOMPARE(pclServer->requestCount("/site/tovuupdate/fw.bin"), lBefore + 1);
+    // Each later run plans only its own manifest's files.
+    pclServer->setFile(site("fw.bin"), "fw");
+    for (int i = 0; i < 2; ++i) {
+        startRun();
+        QVERIFY(pclSuccess->wait(5000));
+        QCOMPARE(received(i).size(), 1);
+        QCOMPARE(pclServer->requestCount(site("fw.bin")), 2 + i);
+    }
 }
 
-void TestDownload::progressFollowsVerifiedFiles()
+void TestDownload::selfSignedCertificateEndsRun()
 {
-    QList<stManifestFile> lstFiles;
-    for (int i = 1; i <= 3; ++i) {
-        const QByteArray clData = QByteArray("file ") + QByteArray::number(i).repeated(i * 1000);
-        lstFiles.append({QStringLiteral("f%1.bin").arg(i), "1", md5(clData)});
-        pclServer->setFile(QStringLiteral("/site/tovuupdate/f%1.bin").arg(i), clData);
-    }
-    pclServer->setFile("/site/tovuupdate/update_firm.xml", manifest(lstFiles));
-    auto* pclFiles = pclDownload->progressDialog()->findChild<QProgressBar*>("progressFiles");
-    auto* pclBytes = pclDownload->progressDialog()->findChild<QProgressBar*>("progressBytes");
-    QVector<int> lstSeen;
-    connect(pclFiles, &QProgressBar::valueChanged, this, [&](int lValue) { lstSeen << lValue; });
-    QVector<int> lstMaxima;
-    connect(pclBytes, &QProgressBar::valueChanged, this, [&] {
-        if (!lstMaxima.contains(pclBytes->maximum()))
-            lstMaxima << pclBytes->maximum();
-    });
+    const QString strKey = clDir.filePath("key.pem");
+    const QString strCert = clDir.filePath("cert.pem");
+    QCOMPARE(QProcess::execute("openssl", {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
+                                           "-nodes", "-keyout", strKey, "-out", strCert, "-days", "2", "-subj",
+                                           "/CN=tovu-test.invalid"}),
+             0);
+    const QSslCertificate clCertificate = QSslCertificate::fromPath(strCert).value(0);
+    ClTestHttpServer clTls;
+    QVERIFY(clTls.listen(clCertificate, QSslKey(readFile(strKey), QSsl::Ec)));
+    clTls.setFile("/tovuupdate/update_firm.xml", manifest({}));
 
-    QVERIFY(startRun());
-    QVERIFY(pclSuccess->wait(5000));
-    QCOMPARE(lstSeen, QVector<int>({0, 1, 2, 3}));
-    QCOMPARE(pclFiles->maximum(), 3);
-    // Each file's own total becomes the byte bar's maximum.
-    QVERIFY2(lstMaxima.contains(5 + 1000) && lstMaxima.contains(5 + 2000) && lstMaxima.contains(5 + 3000),
-             qPrintable(QString::number(lstMaxima.size())));
-    QVERIFY(pclBytes->isHidden());  // the installing view
+    startRun(clTls.baseUrl());
+    QVERIFY(pclError->wait(10000));
+    QVERIFY2(error().startsWith(strNetFailure + "SSL Errors: "), qPrintable(error()));
+    // One line for each fault the certificate has for this host.
+    const QList<QSslError> lstExpected = QSslCertificate::verify({clCertificate}, "127.0.0.1");
+    QVERIFY(!lstExpected.isEmpty());
+    for (const QSslError& clError : lstExpected)
+        QVERIFY2(error().contains(clError.errorString() + "\n"), qPrintable(clError.errorString()));
+    QVERIFY(clTls.requests().isEmpty());  // nothing was asked over the untrusted link
+}
+
+void TestDownload::proxyFromSettingsFile()
+{
+    // A tinyproxy that wants alice's password and marks what it forwards ("Via").
+    QTcpServer clProbe;
+    QVERIFY(clProbe.listen(QHostAddress::LocalHost, 0));
+    const quint16 usPort = clProbe.serverPort();
+    clProbe.close();
+    const QString strConfig = clDir.filePath("tinyproxy.conf");
+    QVERIFY(writeFile(strConfig, "Port " + QByteArray::number(usPort)
+                                     + "\nListen 127.0.0.1\nAllow 127.0.0.1\nBasicAuth alice s3cr3t\n"));
+    QProcess clProxy;
+    clProxy.start(QStandardPaths::findExecutable("tinyproxy", {"/usr/bin", "/usr/sbin"}), {"-d", "-c", strConfig});
+    QVERIFY2(clProxy.waitForStarted(5000), "tinyproxy did not start (scripts/setup.sh --test installs it)");
+    auto accepting = [&] {
+        QTcpSocket clSocket;
+        clSocket.connectToHost(QHostAddress::LocalHost, usPort);
+        return clSocket.waitForConnected(100);
+    };
+    QTRY_VERIFY(accepting());
+
+    pclServer->setFile(strManifest, manifest({{"fw.bin", "1", md5("firmware")}}));
+    pclServer->setFile(site("fw.bin"), "firmware");
+    const QByteArray clAt = "<ip>127.0.0.1</ip><port>" + QByteArray::number(usPort) + "</port><type>3</type>";
+    const QByteArray clAlice = "<authorization><use>true</use><user>alice</user>";
+    const struct
+    {
+        const char* pszCase;
+        QByteArray clProxy;
+        bool bPasses;
+        bool bViaProxy;
+    } aCases[] = {
+        // "czNjcjN0" is "s3cr3t" in Base64.
+        {"Base64 password", "<use>true</use>" + clAt + clAlice + "<password type=\"base64\">czNjcjN0</password></authorization>",
+         true, true},
+        {"plain password", "<use>true</use>" + clAt + clAlice + "<password>s3cr3t</password></authorization>", true, true},
+        // The proxy refuses requests without its credentials.
+        {"credentials only when exactly true",
+         "<use>true</use>" + clAt + "<authorization><use>TRUE</use><user>alice</user><password>s3cr3t</password></authorization>",
+         false, false},
+        {"empty ip keeps the proxy off", "<use>true</use><ip></ip><port>" + QByteArray::number(usPort) + "</port>", true, false},
+        // The same long-lived controller goes direct once the file switches the proxy off.
+        {"proxy off", "<use>false</use>" + clAt, true, false},
+    };
+    for (const auto& stCase : aCases) {
+        pclSuccess->clear();
+        pclError->clear();
+        const qsizetype lFirst = pclServer->requests().size();
+        startRun({}, stCase.clProxy);
+        QTRY_VERIFY_WITH_TIMEOUT(pclSuccess->count() + pclError->count() > 0, 10000);
+        QVERIFY2(pclSuccess->count() == (stCase.bPasses ? 1 : 0), stCase.pszCase);
+        // Refused by the proxy: nothing reached the server. Otherwise both requests did,
+        // each marked by the proxy exactly when it was used.
+        QVERIFY2(pclServer->requests().size() - lFirst == (stCase.bPasses ? 2 : 0), stCase.pszCase);
+        for (qsizetype i = lFirst; i < pclServer->requests().size(); ++i)
+            QVERIFY2(pclServer->requests().at(i).clHeaders.contains("tinyproxy") == stCase.bViaProxy, stCase.pszCase);
+    }
+    clProxy.terminate();
+    clProxy.waitForFinished(3000);
+}
+
+void TestDownload::isNewer_data()
+{
+    QTest::addColumn<QString>("strOffered");
+    QTest::addColumn<QString>("strInstalled");
+    QTest::addColumn<bool>("bNewer");
+    QTest::newRow("last component greater") << "01.00.038" << "01.00.037" << true;
+    QTest::newRow("equal") << "01.00.037" << "01.00.037" << false;
+    QTest::newRow("longer is newer") << "1.2.1" << "1.2" << true;
+    QTest::newRow("numeric, not textual") << "01.10.000" << "01.09.999" << true;
+    QTest::newRow("non-number reads as 0") << "1a.5" << "0.4" << true;
+}
+
+void TestDownload::isNewer()
+{
+    QFETCH(QString, strOffered);
+    QFETCH(QString, strInstalled);
+    QFETCH(bool, bNewer);
+    QCOMPARE(ClVersionProbe().isNewer(strOffered, strInstalled), bNewer);
 }
 
 QTEST_MAIN(TestDownload)
