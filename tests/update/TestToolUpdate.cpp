@@ -1,0 +1,399 @@
+// The tool's side of updating, against a local update site: what its controller plans
+// for a tool or firmware check, what the user is asked and told, the envelopes the
+// camera gets, the hand-over to the system installer; the help page; the progress
+// dialog's Cancel; and the update catalogues' texts. (The dialog's bars and installing
+// view during a real run: TestDownload.)
+#include "ClCommandCatalogue.h"
+#include "ClCommandKinds.h"
+#include "ClDataFolder.h"
+#include "ClMessageBox.h"
+#include "ClPageHost.h"
+#include "ClSystemInstaller.h"
+#include "ClTestHttpServer.h"
+#include "ClTovuDownload.h"
+#include "ClUpdateServer.h"
+#include "ClWidgetHelp.h"
+#include "UpdateTestSupport.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTranslator>
+#include <QtTest>
+
+using namespace UpdateTestSupport;
+
+namespace {
+const QString strTool = QStringLiteral("/tovuupdate/update_tool.xml");
+const QString strFirm = QStringLiteral("/tovuupdate/update_firm.xml");
+
+PV_CMD command(const QUuid& uuidKind, const QVariant& clParam2, quint16 usCode = 0)
+{
+    PV_CMD clCommand;
+    clCommand.insert("CMD", uuidKind);
+    clCommand.insert("PARAM2", clParam2);
+    clCommand.insert("PARAM3", QVariant::fromValue<quint16>(usCode));
+    return clCommand;
+}
+
+// The camera's completion of a request, or (bTransport) an error notice about it.
+PV_CMD completion(const char* pszClass, quint16 usCode, bool bTransport = false)
+{
+    return command(bTransport ? ClCommandKinds::transportError() : ClCommandKinds::result(),
+                   ClCommandCatalogue::requestKind(pszClass), usCode);
+}
+}  // namespace
+
+class TestToolUpdate : public QObject
+{
+    Q_OBJECT
+
+public Q_SLOTS:
+    // Stands in for the system's browser.
+    void openUrl(const QUrl& clUrl) { lstOpened << clUrl; }
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("http"); }
+    void init();
+    void cleanup();
+    void toolCheck_data();
+    void toolCheck();
+    void firmwareFilesBecomeEnvelopesAndOneResult();
+    void installerNameCannotLeaveToolFolder_data();
+    void installerNameCannotLeaveToolFolder();
+    void installerThatCannotStartKeepsToolRunning();
+    void helpPageVersionsAndFirmwareButton();
+    void helpPageCountryNames();
+    void helpPageShowsOwnQueriesFailures();
+    void helpPageLicenceByLanguage();
+    void progressCancelAskedFirst_data();
+    void progressCancelAskedFirst();
+    void catalogueTranslatesRunMessage_data();
+    void catalogueTranslatesRunMessage();
+
+private:
+    // Runs one check (0: the tool, 1: the firmware) to its end.
+    void runCheck(qint32 lKind, bool bAuto = false);
+    // Hands one fetched installer to the controller; returns 0 when the tool quit for it.
+    int handOverInstaller(const QString& strName);
+    void camera(const char* pszClass, quint16 usCode) { pclDownload->slotReceiveCommand(completion(pszClass, usCode)); }
+    QString text(const char* pszName) const { return pclPage->findChild<QLabel*>(pszName)->text(); }
+    QPushButton* button(const char* pszName) const { return pclPage->findChild<QPushButton*>(pszName); }
+
+    QTemporaryDir clDir;
+    std::unique_ptr<ClTestHttpServer> pclServer;
+    std::unique_ptr<QWidget> pclWindow;
+    ClTovuDownload* pclDownload = nullptr;  // the window's
+    ClPageHost* pclHost = nullptr;          // the window's
+    ClWidgetHelp* pclPage = nullptr;
+    QStringList lstBoxes;
+    QMessageBox::StandardButton eAnswer = QMessageBox::Ok;
+    QList<PV_CMD> lstSent;
+    QList<QUrl> lstOpened;
+    std::unique_ptr<QSignalSpy> pclEnd;
+    std::unique_ptr<QSignalSpy> pclError;
+};
+
+void TestToolUpdate::initTestCase()
+{
+    // Never the user's own data folder, even when run outside the test runner.
+    QStandardPaths::setTestModeEnabled(true);
+    qRegisterMetaType<QList<stDataInfo>>();
+    PvCmd::registerMetaTypes();
+    QDesktopServices::setUrlHandler("http", this, "openUrl");
+    ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons) {
+        lstBoxes.append(strText);
+        return eAnswer;
+    });
+}
+
+void TestToolUpdate::init()
+{
+    pclServer = std::make_unique<ClTestHttpServer>();
+    QVERIFY(pclServer->listen());
+    ClUpdateServer::setUrl(pclServer->baseUrl());
+    pclWindow = std::make_unique<QWidget>();
+    pclDownload = new ClTovuDownload(pclWindow.get());
+    pclHost = new ClPageHost(pclWindow.get());
+    pclPage = new ClWidgetHelp(pclHost);
+    connect(pclDownload, &ClTovuDownload::sigSendCommand, this, [this](PV_CMD clCommand) { lstSent << clCommand; });
+    connect(pclHost, &ClWidgetBase::sigSendCommand, this, [this](PV_CMD clCommand) { lstSent << clCommand; });
+    pclEnd = std::make_unique<QSignalSpy>(pclDownload, &ClTovuDownload::sigEndUpdate);
+    pclError = std::make_unique<QSignalSpy>(pclDownload, &ClTovuDownload::sigError);
+    lstBoxes.clear();
+    lstSent.clear();
+    eAnswer = QMessageBox::Ok;
+}
+
+void TestToolUpdate::cleanup()
+{
+    pclWindow.reset();  // with the controller and its dialog
+    pclServer.reset();
+    ClSystemInstaller::setProgram(QStringLiteral("msiexec"));
+}
+
+void TestToolUpdate::runCheck(qint32 lKind, bool bAuto)
+{
+    pclDownload->setUpdateKind(lKind);
+    QStringList lstArgs = {"-u", (lKind == 0 ? strTool : strFirm).mid(1)};
+    if (bAuto)
+        lstArgs << "-a";
+    QVERIFY(pclDownload->start(lstArgs));
+    QTRY_VERIFY_WITH_TIMEOUT(!pclDownload->isBusy(), 10000);
+}
+
+int TestToolUpdate::handOverInstaller(const QString& strName)
+{
+    QEventLoop clLoop;
+    connect(pclDownload, &ClDownload::sigError, &clLoop, [&] { clLoop.exit(7); });
+    QTimer::singleShot(0, pclDownload, [&] { pclDownload->slotSuccess({{strName, "payload"}}); });
+    QTimer::singleShot(2000, &clLoop, [&] { clLoop.exit(8); });
+    const int lExit = clLoop.exec();
+    // exit() outside the application's own loop leaves every later loop quitting at
+    // once; one pass of the application loop clears that for the following tests.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    return lExit;
+}
+
+void TestToolUpdate::toolCheck_data()
+{
+    QTest::addColumn<QString>("strOffered");
+    QTest::addColumn<bool>("bAuto");
+    QTest::addColumn<QStringList>("lstTold");
+    // The tool is 01.00.037.
+    QTest::newRow("latest, asked by the user") << "01.00.037" << false << QStringList({"Your Software is the latest version."});
+    QTest::newRow("latest, automatic: nothing said") << "01.00.037" << true << QStringList();
+    QTest::newRow("newer, automatic: asked, answered No") << "01.00.038" << true
+                                                          << QStringList({"There are new Software.\nVersion up?"});
+}
+
+void TestToolUpdate::toolCheck()
+{
+    QFETCH(QString, strOffered);
+    QFETCH(bool, bAuto);
+    QFETCH(QStringList, lstTold);
+    pclServer->setFile(strTool, manifest({{"setup.msi", strOffered, md5("msi")}}, "tool"));
+    pclServer->setFile("/tovuupdate/setup.msi", "msi");
+    eAnswer = QMessageBox::No;
+    runCheck(0, bAuto);
+    QCOMPARE(lstBoxes, lstTold);
+    QCOMPARE(pclEnd->count(), 1);
+    QCOMPARE(pclError->count(), 0);
+    QVERIFY(!pclDownload->progressDialog()->isVisible());
+    QCOMPARE(pclServer->requestCount("/tovuupdate/setup.msi"), 0);
+}
+
+void TestToolUpdate::firmwareFilesBecomeEnvelopesAndOneResult()
+{
+    // Two newer files in order; not an older one, one without a hash, or one an
+    // installer would remove.
+    const QByteArray clRemove = "<remove><file version=\"09.00.000\" hash=\"" + md5("gone").toLatin1()
+                                + "\">fw/gone.bin</file></remove></update>";
+    pclServer->setFile(strFirm, manifest({{"fw/old.bin", "01.03.025", md5("old")},
+                                          {"fw/main.bin", "01.03.026", md5("main")},
+                                          {"fw/nohash.bin", "09.00.000", ""},
+                                          {"fw/boot.bin", "01.04.000", md5("boot")}})
+                                    .replace("</update>", clRemove));
+    pclServer->setFile("/tovuupdate/fw/main.bin", "main");
+    pclServer->setFile("/tovuupdate/fw/boot.bin", "boot");
+    // Without a camera there is nothing to compare with: the check ends quietly.
+    runCheck(1);
+    QCOMPARE(pclEnd->count(), 1);
+    QCOMPARE(pclServer->requests().size(), 1);
+    QVERIFY(lstBoxes.isEmpty() && lstSent.isEmpty());
+
+    pclDownload->setCameraVersion("01.03.025");
+    runCheck(1);
+    QCOMPARE(pclServer->requests().size(), 4);
+
+    // Each file in a data envelope, then the start of the update.
+    QCOMPARE(lstSent.size(), 3);
+    const QUuid uuidData("{41f721f2-8cc7-480c-9e77-ce94c69b9210}");
+    QCOMPARE(lstSent.at(0).value("CMD").toUuid(), uuidData);
+    QCOMPARE(lstSent.at(0).value("PARAM2").toByteArray(), QByteArray("main"));
+    QCOMPARE(lstSent.at(1).value("CMD").toUuid(), uuidData);
+    QCOMPARE(lstSent.at(1).value("PARAM2").toByteArray(), QByteArray("boot"));
+    QCOMPARE(lstSent.at(2).value("CMD").toUuid(), QUuid("{ade54208-354a-4871-b677-b22be72788b4}"));
+    QCOMPARE(lstSent.at(2).value("PARAM2").typeId(), QMetaType::Bool);
+    QCOMPARE(lstSent.at(2).value("PARAM2").toBool(), false);
+
+    // The camera's answers: exactly one message for the update.
+    QVERIFY(lstBoxes.isEmpty());
+    camera("ClTovuCommandExecFwUpdateData", 0);
+    camera("ClTovuCommandExecFwUpdateData", 0);
+    camera("ClTovuCommandExecFwUpdat", 0);
+    camera("ClTovuCommandExecFwUpdat", 0);
+    QCOMPARE(lstBoxes, QStringList({"Firmware update success"}));
+
+    // The next update reports again; a failed data transfer is its only message.
+    runCheck(1);
+    lstBoxes.clear();
+    camera("ClTovuCommandExecFwUpdateData", 0xEF05);
+    camera("ClTovuCommandExecFwUpdateData", 0xEF05);
+    camera("ClTovuCommandExecFwUpdat", 0);
+    QCOMPARE(lstBoxes, QStringList({"Firmware update failed"}));
+}
+
+void TestToolUpdate::installerNameCannotLeaveToolFolder_data()
+{
+    QTest::addColumn<QString>("strName");
+    QTest::addColumn<bool>("bInstalled");
+    QTest::newRow("plain name") << "setup.msi" << true;
+    QTest::newRow("sub-folder") << "sub/setup.msi" << false;
+    QTest::newRow("parent") << "../setup.msi" << false;
+    QTest::newRow("backslash") << "sub\\setup.msi" << false;
+    QTest::newRow("absolute") << (clDir.path() + "/abs/setup.msi") << false;
+}
+
+void TestToolUpdate::installerNameCannotLeaveToolFolder()
+{
+    QFETCH(QString, strName);
+    QFETCH(bool, bInstalled);
+    // A stand-in for the system installer that writes down how it was called.
+    const QString strScript = clDir.filePath("msiexec");
+    const QString strCalled = clDir.filePath("called.txt");
+    QFile::remove(strCalled);
+    QVERIFY(writeFile(strScript, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" + strCalled.toUtf8() + "\"\n"));
+    QFile::setPermissions(strScript, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ClSystemInstaller::setProgram(strScript);
+    const QString strPackage = ClDataFolder::path() + "setup.msi";
+    QFile::remove(strPackage);
+
+    // The tool quits (exit code 0 of its event loop) so the installer can replace it.
+    QCOMPARE(handOverInstaller(strName), bInstalled ? 0 : 7);
+    if (bInstalled) {
+        QTRY_COMPARE(readFile(strCalled), "/i\n" + QFile::encodeName(QDir::toNativeSeparators(strPackage)) + "\n");
+        QCOMPARE(readFile(strPackage), QByteArray("payload"));
+        QCOMPARE(pclError->count(), 0);
+        return;
+    }
+    QCOMPARE(pclError->value(0).value(0).toString(), QStringLiteral("Faield to update."));
+    QTest::qWait(100);
+    QVERIFY(!QFile::exists(strCalled));
+    QVERIFY(!QFile::exists(ClDataFolder::path() + "../setup.msi"));
+    QVERIFY(!QFile::exists(clDir.path() + "/abs/setup.msi"));
+    QVERIFY(!QDir(ClDataFolder::path() + "sub").exists());
+}
+
+void TestToolUpdate::installerThatCannotStartKeepsToolRunning()
+{
+    ClSystemInstaller::setProgram(clDir.filePath("no-such-installer"));
+    QCOMPARE(handOverInstaller("setup.msi"), 7);
+    QCOMPARE(pclError->count(), 1);
+    const QString strText = pclError->at(0).at(0).toString();
+    QVERIFY2(strText.startsWith("The installer could not be started."), qPrintable(strText));
+    QVERIFY(strText.contains(QDir::toNativeSeparators(ClDataFolder::path() + "setup.msi")));
+    QVERIFY(QFile::exists(ClDataFolder::path() + "setup.msi"));
+}
+
+void TestToolUpdate::helpPageVersionsAndFirmwareButton()
+{
+    QCOMPARE(text("labelToolVersion"), QStringLiteral("01.00.037"));
+    QCOMPARE(text("labelFirmwareVersion"), QStringLiteral("--"));
+    QVERIFY(!button("buttonUpdateTovu")->isEnabled());
+
+    pclPage->setCameraInfo(0, "01.03.025");
+    QCOMPARE(text("labelFirmwareVersion"), QStringLiteral("01.03.025"));
+    QVERIFY(button("buttonUpdateTovu")->isEnabled());
+
+    pclPage->setCameraInfo(-1, QString());
+    QCOMPARE(text("labelFirmwareVersion"), QStringLiteral("--"));
+    QVERIFY(!button("buttonUpdateTovu")->isEnabled());
+}
+
+void TestToolUpdate::helpPageCountryNames()
+{
+    QCOMPARE(ClWidgetHelp::countryName("jp"), QStringLiteral("Japan"));
+    // A country without a name of its own shows its code, in capitals.
+    QCOMPARE(ClWidgetHelp::countryName("KR"), QStringLiteral("KR"));
+    QCOMPARE(ClWidgetHelp::countryName("kr"), QStringLiteral("KR"));
+}
+
+void TestToolUpdate::helpPageShowsOwnQueriesFailures()
+{
+    pclPage->activate(pclHost);
+    // The camera went away while asked: no box. A camera that sends error notices is
+    // still there to be updated.
+    Q_EMIT pclHost->sigReceiveCommand(completion("ClTovuCommandGetSerialNo", 0xEF00, true));
+    QVERIFY(lstBoxes.isEmpty());
+    QVERIFY(button("buttonUpdateTovu")->isEnabled());
+    // Somebody else's failure is not this page's to show.
+    Q_EMIT pclHost->sigReceiveCommand(completion("ClTovuCommandGetTime", 0xFFFE, false));
+    QVERIFY(lstBoxes.isEmpty());
+
+    Q_EMIT pclHost->sigReceiveCommand(completion("ClTovuCommandGetCountry", 0xFFFE, false));
+    QCOMPARE(lstBoxes, QStringList({"Timeout error, please reset"}));
+}
+
+void TestToolUpdate::helpPageLicenceByLanguage()
+{
+    // Below the update server; the test runs in the C locale, which is not Chinese or Japanese.
+    const QString strLicences = pclServer->baseUrl() + "license/";
+    button("buttonShowLicense")->click();
+    QCOMPARE(lstOpened, QList<QUrl>({QUrl(strLicences + "license_eng.html")}));
+    QCOMPARE(ClWidgetHelp::licenseUrl(QLocale::Japanese), QUrl(strLicences + "license_jpn.html"));
+    QCOMPARE(ClWidgetHelp::licenseUrl(QLocale::Chinese), QUrl(strLicences + "license_chn.html"));
+    QCOMPARE(ClWidgetHelp::licenseUrl(QLocale::French), QUrl(strLicences + "license_eng.html"));
+}
+
+void TestToolUpdate::progressCancelAskedFirst_data()
+{
+    QTest::addColumn<int>("lAnswer");
+    QTest::addColumn<bool>("bCancelled");
+    QTest::newRow("OK cancels") << int(QMessageBox::Ok) << true;
+    QTest::newRow("Cancel goes on") << int(QMessageBox::Cancel) << false;
+}
+
+void TestToolUpdate::progressCancelAskedFirst()
+{
+    QFETCH(int, lAnswer);
+    QFETCH(bool, bCancelled);
+    ClProgressDialog* pclDialog = pclDownload->progressDialog();
+    pclDialog->show();
+    QSignalSpy clCancel(pclDialog, &ClProgressDialog::sigCancel);
+    QString strAsked;
+    // Answers the confirmation as soon as it is shown.
+    QTimer::singleShot(0, pclDialog, [&] {
+        QMessageBox* pclBox = pclDialog->confirmation();
+        QVERIFY(pclBox);
+        strAsked = pclBox->windowTitle() + ": " + pclBox->text();
+        pclBox->button(QMessageBox::StandardButton(lAnswer))->click();
+    });
+    pclDialog->findChild<QPushButton*>("buttonCancel")->click();
+    QCOMPARE(strAsked, QStringLiteral("Tovu Setting Tool: Do you want to quit will not be updated?"));
+    QCOMPARE(clCancel.count(), bCancelled ? 1 : 0);
+    QCOMPARE(pclDialog->isVisible(), !bCancelled);
+    QVERIFY(!pclDialog->confirmation());
+}
+
+void TestToolUpdate::catalogueTranslatesRunMessage_data()
+{
+    QTest::addColumn<QString>("strCatalogue");
+    QTest::addColumn<QString>("strShown");
+    QTest::newRow("English") << ":/en/update"
+                             << "Failed to read update files.\nIf this error continues to occur, consult your dealer.";
+    QTest::newRow("Japanese") << ":/ja/update"
+                              << QString::fromUtf8("アップデートファイルを読み込めませんでした。\n"
+                                                   "このエラーが続く場合は、販売店にお問い合わせください。");
+}
+
+void TestToolUpdate::catalogueTranslatesRunMessage()
+{
+    QFETCH(QString, strCatalogue);
+    QFETCH(QString, strShown);
+    QTranslator clCatalogue;
+    QVERIFY(clCatalogue.load(strCatalogue));
+    QCoreApplication::installTranslator(&clCatalogue);
+    // A run without a settings file fails with the catalogue's text.
+    ClDownload clDownload;
+    QSignalSpy clError(&clDownload, &ClDownload::sigError);
+    QVERIFY(!clDownload.start({"-nf", "/nonexistent/network.xml"}));
+    QCOMPARE(clError.value(0).value(0).toString(), strShown);
+}
+
+QTEST_MAIN(TestToolUpdate)
+#include "TestToolUpdate.moc"
