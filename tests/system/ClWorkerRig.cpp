@@ -11,7 +11,6 @@
 #include <QTimer>
 
 namespace {
-constexpr int lTimeoutMs = 5000;
 constexpr quint32 ulCameraIdentity = 0x020109A1;
 }  // namespace
 
@@ -63,7 +62,7 @@ void ClWorkerRig::slotReceiveCommand(PV_CMD clCommand)
         m_pclWaitLoop->quit();
 }
 
-bool ClWorkerRig::waitUntil(const std::function<bool()>& fnDone)
+bool ClWorkerRig::waitUntil(const std::function<bool()>& fnDone, int lTimeoutMs)
 {
     const QDeadlineTimer clDeadline(lTimeoutMs);
     while (!fnDone()) {
@@ -110,7 +109,7 @@ void* ClWorkerRig::plug(ClVirtualCamera* pclCamera)
     return waitForAnnouncement();
 }
 
-PV_CMD ClWorkerRig::request(void* pHandle, const QUuid& uuidKind, const PV_CMD& clArgs)
+PV_CMD ClWorkerRig::request(void* pHandle, const QUuid& uuidKind, const PV_CMD& clArgs, int lTimeoutMs)
 {
     PV_CMD clRequest = clArgs;
     clRequest.insert(QStringLiteral("CMD"), uuidKind);
@@ -133,11 +132,11 @@ PV_CMD ClWorkerRig::request(void* pHandle, const QUuid& uuidKind, const PV_CMD& 
     ClUsbManager* pclManager = m_upManager.get();
     QMetaObject::invokeMethod(
         pclManager, [pclManager, clRequest] { pclManager->slotReceiveCommand(clRequest); }, Qt::QueuedConnection);
-    waitUntil(fnAnswered);
+    waitUntil(fnAnswered, lTimeoutMs);
     return clAnswer;
 }
 
-PV_CMD ClWorkerRig::request(void* pHandle, const char* pszClassName, const PV_CMD& clArgs)
+PV_CMD ClWorkerRig::request(void* pHandle, const char* pszClassName, const PV_CMD& clArgs, int lTimeoutMs)
 {
-    return request(pHandle, ClCommandCatalogue::requestKind(pszClassName), clArgs);
+    return request(pHandle, ClCommandCatalogue::requestKind(pszClassName), clArgs, lTimeoutMs);
 }

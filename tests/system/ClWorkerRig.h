@@ -24,6 +24,8 @@ public:
     ClWorkerRig();
     ~ClWorkerRig() override;
 
+    ClUsbManager& manager() { return *m_upManager; }
+
     // Plugs the camera in (the bus owns it) and waits for the worker to announce it.
     // Returns the camera handle; null when no announcement came in time.
     void* plug(ClVirtualCamera* pclCamera);
@@ -33,12 +35,16 @@ public:
     // Sends a request for the camera as the main window does ("PARAM1" the handle,
     // "Sender" the rig) and waits for its answer: the reply kind of the request, or a
     // result or transport-error reply naming the request. Empty when nothing came in time.
-    PV_CMD request(void* pHandle, const QUuid& uuidKind, const PV_CMD& clArgs = PV_CMD());
-    PV_CMD request(void* pHandle, const char* pszClassName, const PV_CMD& clArgs = PV_CMD());
+    PV_CMD request(void* pHandle, const QUuid& uuidKind, const PV_CMD& clArgs = PV_CMD(), int lTimeoutMs = 5000);
+    PV_CMD request(void* pHandle, const char* pszClassName, const PV_CMD& clArgs = PV_CMD(),
+                   int lTimeoutMs = 5000);
 
     // Everything the worker sent, in order.
     const QList<PV_CMD>& envelopes() const { return m_lstEnvelopes; }
     int count(const QUuid& uuidKind) const;
+    // Forgets the envelopes (for long runs); announcements are counted among them, so
+    // only once no camera is to come.
+    void clear() { m_lstEnvelopes.clear(); }
 
     // Arguments from "PARAM2" on.
     static PV_CMD args(const QVariantList& lstValues);
@@ -50,7 +56,7 @@ public Q_SLOTS:
     void slotReceiveCommand(PV_CMD clCommand);
 
 private:
-    bool waitUntil(const std::function<bool()>& fnDone);
+    bool waitUntil(const std::function<bool()>& fnDone, int lTimeoutMs = 5000);
     // Whether the envelope answers the request: a result or transport error naming it.
     static bool isResultFor(const PV_CMD& clEnvelope, const QUuid& uuidRequest);
 
