@@ -1,7 +1,7 @@
-// The USB worker on its real thread against the virtual bus (through the system tests'
-// rig): the announcement after settling, removal, an unknown kind, shutdown,
-// and the exchanges against answers scripted packet by packet, including the bounds that
-// keep a lying camera from hanging or exhausting the tool.
+// The USB worker on its real thread against the virtual bus, through the system tests' rig:
+// the announcement after settling, removal, an unknown kind, shutdown, the exchanges against
+// answers scripted packet by packet (transfer errors, lost and foreign answers, and the
+// bounds that keep a lying camera from hanging or exhausting the tool), and real waits.
 #include "AccesspointList.h"
 #include "ClCommandCatalogue.h"
 #include "ClCommandKinds.h"
@@ -70,21 +70,6 @@ Arrange answer(const ClScriptedCamera::Script& fnScript)
     return [=](ClScriptedCamera& clCamera) { clCamera.answerNext(fnScript); };
 }
 
-QUuid kindOf(const PV_CMD& clEnvelope)
-{
-    return clEnvelope.value(QStringLiteral("CMD")).toUuid();
-}
-
-int resultOf(const PV_CMD& clEnvelope)
-{
-    return int(clEnvelope.value(QStringLiteral("PARAM3")).value<quint16>());
-}
-
-void* handleOf(const PV_CMD& clEnvelope)
-{
-    return clEnvelope.value(QStringLiteral("PARAM1")).value<void*>();
-}
-
 QByteArray block(int lSize)
 {
     QByteArray clBlock;
@@ -108,7 +93,7 @@ private Q_SLOTS:
     void ownerDeletesWorkerSilently();
     void exchanges_data();
     void exchanges();
-    void slowForeignResponsesBoundedInTime();
+    void realWaits();
 };
 
 void TestUsbManager::announcesModel_data()
@@ -137,10 +122,8 @@ void TestUsbManager::announcesModel()
     QFETCH(int, lSettleMs);
     QFETCH(int, lModel);
     QFETCH(int, lResult);
-    ClWorkerRig clRig(lSettleMs);
-    // A device of another identity is left alone.
-    auto* pclStranger = new ClVirtualEchoDevice(ClVirtualUsbShape::standardCamera(0x1234, 0x0201));
-    clRig.bus().plug(pclStranger);
+    ClWorkerRig clRig;
+    clRig.manager().setSettleDelay(lSettleMs);
     auto* pclCamera = new ClScriptedCamera(lCamera);
     if (fnArrange)
         fnArrange(*pclCamera);
@@ -154,13 +137,12 @@ void TestUsbManager::announcesModel()
     QCOMPARE(clRig.envelopes().size(), 2);
     const PV_CMD clConnected = clRig.envelopes().at(0);
     QCOMPARE(clConnected.value(QStringLiteral("PARAM2")).toInt(), lModel);
-    QCOMPARE(resultOf(clConnected), lResult);
+    QCOMPARE(ClWorkerRig::resultOf(clConnected), quint16(lResult));
     const PV_CMD clResult = clRig.envelopes().at(1);
     QCOMPARE(clResult.value(QStringLiteral("PARAM2")).toUuid(),
              ClCommandCatalogue::requestKind("ClTovuCommandGetMachineName"));
-    QCOMPARE(resultOf(clResult), lResult);
-    QCOMPARE(handleOf(clResult), pHandle);
-    QCOMPARE(pclStranger->openHandles(), 0);
+    QCOMPARE(ClWorkerRig::resultOf(clResult), quint16(lResult));
+    QCOMPARE(clResult.value(QStringLiteral("PARAM1")).value<void*>(), pHandle);
 }
 
 void TestUsbManager::unplugAnnouncedOnce()
@@ -169,16 +151,20 @@ void TestUsbManager::unplugAnnouncedOnce()
     auto* pclCamera = new ClVirtualCamera();
     void* pHandle = clRig.plug(pclCamera);
     QVERIFY(pHandle);
-    clRig.bus().unplug(pclCamera);
+    // A device of another identity plugged in meanwhile is left alone.
+    auto* pclStranger = new ClVirtualEchoDevice(ClVirtualUsbShape::standardCamera(0x1234, 0x0201));
+    pclCamera->bus()->plug(pclStranger);
+    pclCamera->bus()->unplug(pclCamera);
     QTRY_COMPARE(clRig.count(ClCommandKinds::cameraRemoved()), 1);
-    QCOMPARE(handleOf(clRig.envelopes().last()), pHandle);
+    QCOMPARE(clRig.envelopes().last().value(QStringLiteral("PARAM1")).value<void*>(), pHandle);
     QCOMPARE(pclCamera->openHandles(), 0);
 
     // A request naming the removed camera gets a transport error.
     const PV_CMD clAnswer = clRig.request(pHandle, "ClTovuCommandGetTimezone");
-    QCOMPARE(kindOf(clAnswer), ClCommandKinds::transportError());
-    QCOMPARE(resultOf(clAnswer), int(ClResultCode::usNoCamera));
+    QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClCommandKinds::transportError());
+    QCOMPARE(ClWorkerRig::resultOf(clAnswer), ClResultCode::usNoCamera);
     QCOMPARE(clRig.count(ClCommandKinds::cameraRemoved()), 1);
+    QCOMPARE(pclStranger->openHandles(), 0);
 }
 
 void TestUsbManager::unknownKindAnsweredWithZero()
@@ -186,8 +172,8 @@ void TestUsbManager::unknownKindAnsweredWithZero()
     // Answered with result 0, without the request's "Sender".
     ClWorkerRig clRig;
     const PV_CMD clAnswer = clRig.request(nullptr, QUuid::createUuid());
-    QCOMPARE(kindOf(clAnswer), ClCommandKinds::result());
-    QCOMPARE(resultOf(clAnswer), 0);
+    QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClCommandKinds::result());
+    QCOMPARE(ClWorkerRig::resultOf(clAnswer), quint16(0));
     QVERIFY(!clAnswer.contains(QStringLiteral("Sender")));
 }
 
@@ -206,7 +192,7 @@ void TestUsbManager::ownerDeletesWorkerSilently()
     pclManager->setSettleDelay(10);
     connect(pclManager, &ClUsbManager::sigSendCommand, &clInbox,
             [&](const PV_CMD& clReply) { lstReplies.append(clReply); });
-    QVERIFY(pclManager->init({ClWorkerRig::ulCameraIdentity}));
+    QVERIFY(pclManager->init({0x09A1u | (0x0201u << 16)}));
     QTRY_COMPARE(lstReplies.size(), 2);  // the announcement and the name query's result
     PV_CMD clRequest;
     clRequest.insert(QStringLiteral("CMD"), ClCommandCatalogue::requestKind("ClTovuCommandGetTimezone"));
@@ -250,6 +236,9 @@ void TestUsbManager::exchanges_data()
     QTest::newRow("three empty reads")
         << clTimezone << lstNone << Arrange([](ClScriptedCamera& c) { c.returnZeroBytes(Direction::Read, 3); })
         << lstNone << int(ClResultCode::usTransferFailed) << 3;
+    QTest::newRow("request refused busy")
+        << clTimezone << lstNone << Arrange([](ClScriptedCamera& c) { c.failTransfers(Direction::Write, 1, -16); })
+        << lstNone << int(ClResultCode::usBusy) << 0;
     QTest::newRow("three timed-out reads")
         << clTimezone << lstNone << Arrange([](ClScriptedCamera& c) { c.failTransfers(Direction::Read, 3, -116); })
         << lstNone << int(ClResultCode::usTimedOut) << 3;
@@ -327,40 +316,46 @@ void TestUsbManager::exchanges()
         fnArrange(*pclCamera);
     const int lReadsBefore = pclCamera->readCount();
 
-    PV_CMD clArgs;
-    for (int i = 0; i < lstArgs.size(); ++i)
-        clArgs.insert(QStringLiteral("PARAM%1").arg(i + 2), lstArgs.at(i));
-    const PV_CMD clAnswer = clRig.request(pHandle, clClass.constData(), clArgs);
+    const PV_CMD clAnswer = clRig.request(pHandle, clClass.constData(), ClWorkerRig::args(lstArgs));
     QCOMPARE(pclCamera->readCount() - lReadsBefore, lReads);
     if (lstValues.isEmpty()) {
-        QCOMPARE(kindOf(clAnswer), ClResultCode::isTransportCode(quint32(lResult)) ? ClCommandKinds::transportError()
-                                                                                   : ClCommandKinds::result());
-        QCOMPARE(resultOf(clAnswer), lResult);
+        QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClResultCode::isTransportCode(quint32(lResult))
+                                                    ? ClCommandKinds::transportError()
+                                                    : ClCommandKinds::result());
+        QCOMPARE(ClWorkerRig::resultOf(clAnswer), quint16(lResult));
         return;
     }
-    QCOMPARE(kindOf(clAnswer), ClCommandCatalogue::replyKind(clClass.constData()));
+    QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClCommandCatalogue::replyKind(clClass.constData()));
     for (int i = 0; i < lstValues.size(); ++i)
         QCOMPARE(clAnswer.value(QStringLiteral("PARAM%1").arg(i + 2)), lstValues.at(i));
     QCOMPARE(pclCamera->pendingResponses(), 0);
 }
 
-void TestUsbManager::slowForeignResponsesBoundedInTime()
+void TestUsbManager::realWaits()
 {
-    // Responses of other sequences that keep coming, slowly, are given up after three
-    // response time-outs in all, long before their count would end the wait.
+    // With the bus's real time-outs and a response wait of 60 ms: a slow answer within the
+    // wait is taken, a lost one is given up after three waits, and responses of other
+    // sequences that keep coming slowly after three waits in all, long before their count
+    // would end it.
     ClWorkerRig clRig;
     auto* pclCamera = new ClVirtualCamera();
     void* pHandle = clRig.plug(pclCamera);
     QVERIFY(pHandle);
-    clRig.bus().setImmediateTimeouts(false);
-    clRig.manager().setResponseTimeout(100);
-    pclCamera->injectFault(Fault::ForeignSequenceForever);
-    pclCamera->setTransferDelay(20);
+    pclCamera->bus()->setImmediateTimeouts(false);
+    clRig.manager().setResponseTimeout(60);
+    const char* pszClass = "ClTovuCommandGetTimezone";
+    pclCamera->setResponseDelay(40);
+    QCOMPARE(ClWorkerRig::kindOf(clRig.request(pHandle, pszClass)), ClCommandCatalogue::replyKind(pszClass));
+    pclCamera->injectFault(Fault::Silent);
     QElapsedTimer clTimer;
     clTimer.start();
-    const PV_CMD clAnswer = clRig.request(pHandle, "ClTovuCommandGetTimezone");
-    QCOMPARE(resultOf(clAnswer), int(ClResultCode::usTransferFailed));
-    QVERIFY(clTimer.elapsed() >= 300);
+    QCOMPARE(ClWorkerRig::resultOf(clRig.request(pHandle, pszClass)), ClResultCode::usTimedOut);
+    QVERIFY(clTimer.elapsed() >= 3 * 60);
+    pclCamera->injectFault(Fault::ForeignSequenceForever);
+    pclCamera->setTransferDelay(20);
+    clTimer.restart();
+    QCOMPARE(ClWorkerRig::resultOf(clRig.request(pHandle, pszClass)), ClResultCode::usTransferFailed);
+    QVERIFY(clTimer.elapsed() >= 3 * 60);
     QVERIFY(clTimer.elapsed() < 20 * ClUsbExchange::lMaxForeignPackets);
 }
 
