@@ -1,5 +1,5 @@
 // The single-instance guard: in process, and with real copies of the tool started side by
-// side, killed, and run under another user.
+// side, killed, and run under another user; its messages in the system language.
 #include "ClAppCheck.h"
 
 #include <QCoreApplication>
@@ -40,21 +40,19 @@ qint64 lockOwner(const QString& strKey)
     return llPid;
 }
 
-int openFileCount()
-{
-    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size());
-}
-
 QString uniqueKey(const char* pWhat)
 {
     return QStringLiteral("TovuTest_%1_%2").arg(QCoreApplication::applicationPid()).arg(QLatin1String(pWhat));
 }
 
-QProcessEnvironment toolEnvironment()
+// Start-up error boxes go to standard error instead of being shown.
+QProcessEnvironment toolEnvironment(const QString& strLanguage = QString())
 {
     QProcessEnvironment clEnv = QProcessEnvironment::systemEnvironment();
     clEnv.insert(QStringLiteral("TOVU_TEST_MESSAGES_TO_STDERR"), QStringLiteral("1"));
     clEnv.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (!strLanguage.isEmpty())
+        clEnv.insert(QStringLiteral("LC_ALL"), strLanguage);
     return clEnv;
 }
 
@@ -76,31 +74,18 @@ bool startOwner(QProcess& clTool)
     return false;
 }
 
-struct SecondCopy
-{
-    int lExitCode = 0;
-    QString strErrors;
-};
-
-// Runs a copy that is expected to be refused, with an optional language.
-SecondCopy runRefusedCopy(const QString& strLanguage = QString())
+// Runs a copy that is expected to be refused: its exit code and what it wrote to stderr.
+std::pair<int, QString> runRefusedCopy(const QString& strLanguage = QString())
 {
     QProcess clTool;
-    QProcessEnvironment clEnv = toolEnvironment();
-    if (!strLanguage.isEmpty())
-        clEnv.insert(QStringLiteral("LC_ALL"), strLanguage);
-    clTool.setProcessEnvironment(clEnv);
+    clTool.setProcessEnvironment(toolEnvironment(strLanguage));
     clTool.start(QStringLiteral(TOVU_TOOL_PATH), {});
-    SecondCopy clResult;
     if (!clTool.waitForFinished(lStartTimeoutMs)) {
         clTool.kill();
         clTool.waitForFinished();
-        clResult.lExitCode = -1000;
-        return clResult;
+        return {-1000, QStringLiteral("still running")};
     }
-    clResult.lExitCode = clTool.exitCode();
-    clResult.strErrors = QString::fromUtf8(clTool.readAllStandardError());
-    return clResult;
+    return {clTool.exitCode(), QString::fromUtf8(clTool.readAllStandardError())};
 }
 
 } // namespace
@@ -117,63 +102,54 @@ private:
     }
 
 private Q_SLOTS:
-    void secondCheckInSameProcessCreatesNothing()
+    void inProcessOutcomes()
     {
-        const QString strKey = uniqueKey("twice");
+        const QString strKey = uniqueKey("owned");
         ClAppCheck clCheck(QStringLiteral("Tool"));
         QCOMPARE(clCheck.checkInstance(strKey), 0);
         QCOMPARE(lockOwner(strKey), QCoreApplication::applicationPid());
-        const int lFiles = openFileCount();
+        // Checking again, even for another key, keeps the one lock and opens nothing new.
+        const QDir clFds(QStringLiteral("/proc/self/fd"));
+        const qsizetype lFiles = clFds.entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size();
         QCOMPARE(clCheck.checkInstance(strKey), 0);
-        QCOMPARE(openFileCount(), lFiles);
-        // Even asked for another key, the guard keeps the one lock it has.
         QCOMPARE(clCheck.checkInstance(uniqueKey("other")), 0);
+        QCOMPARE(clFds.entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), lFiles);
         QCOMPARE(lockOwner(uniqueKey("other")), -1);
-    }
 
-    void anotherGuardSeesTheLockTaken()
-    {
-        const QString strKey = uniqueKey("second");
-        ClAppCheck clFirst(QStringLiteral("Tool"));
-        ClAppCheck clSecond(QStringLiteral("Tool"));
-        QCOMPARE(clFirst.checkInstance(strKey), 0);
-        QCOMPARE(clSecond.checkInstance(strKey), 1);
-        QCOMPARE(clSecond.checkInstance(strKey), 1); // a refused guard holds nothing
-        QCOMPARE(lockOwner(strKey), QCoreApplication::applicationPid());
-    }
-
-    void lockIsReleasedWithTheGuard()
-    {
-        const QString strKey = uniqueKey("released");
-        {
-            ClAppCheck clCheck;
-            QCOMPARE(clCheck.checkInstance(strKey), 0);
-        }
-        QCOMPARE(lockOwner(strKey), -1);
-        ClAppCheck clAgain;
-        QCOMPARE(clAgain.checkInstance(strKey), 0);
-    }
-
-    void manyKnocksNeverBlockTheCheck()
-    {
         // Each refused check knocks on the owner; the owner drains them so none waits.
-        const QString strKey = uniqueKey("knocks");
-        ClAppCheck clOwner;
-        QCOMPARE(clOwner.checkInstance(strKey), 0);
         for (int i = 0; i < 50; ++i) {
             ClAppCheck clLate;
             QCOMPARE(clLate.checkInstance(strKey), 1);
             QCoreApplication::processEvents();
         }
+
+        // A key that cannot name a lock; the guard may still succeed afterwards.
+        ClAppCheck clUnusable;
+        QCOMPARE(clUnusable.checkInstance(QString()), 3);
+        QCOMPARE(clUnusable.checkInstance(QString(200, QLatin1Char('k'))), 3);
+        QCOMPARE(clUnusable.checkInstance(uniqueKey("after_failure")), 0);
     }
 
-    void unusableKeyCannotInitialise()
+    void messagesFollowSystemLanguage_data()
     {
-        ClAppCheck clCheck(QStringLiteral("Tool"));
-        QCOMPARE(clCheck.checkInstance(QString()), 3);
-        QCOMPARE(clCheck.checkInstance(QString(200, QLatin1Char('k'))), 3);
-        // A failed check leaves the guard free to succeed later.
-        QCOMPARE(clCheck.checkInstance(uniqueKey("after_failure")), 0);
+        QTest::addColumn<QLocale::Language>("lSystem");
+        QTest::addColumn<qint32>("lResult");
+        QTest::addColumn<QString>("strExpected");
+        QTest::newRow("ja 2") << QLocale::Japanese << 2 << QStringLiteral("別のユーザーが Tool を実行中のため起動できません");
+        QTest::newRow("zh 3") << QLocale::Chinese << 3 << QStringLiteral("无法初始化 Tool");
+        QTest::newRow("fr 2") << QLocale::French << 2
+                              << QStringLiteral("Impossible de démarrer : un autre utilisateur exécute Tool");
+        QTest::newRow("de falls back to en") << QLocale::German << 1 << QStringLiteral("Tool is already running");
+        QTest::newRow("0 has no message") << QLocale::English << 0 << QString();
+        QTest::newRow("unknown code") << QLocale::Japanese << 4 << QString();
+    }
+
+    void messagesFollowSystemLanguage()
+    {
+        QFETCH(QLocale::Language, lSystem);
+        QFETCH(qint32, lResult);
+        QFETCH(QString, strExpected);
+        QCOMPARE(ClAppCheck(QStringLiteral("Tool")).errorMessage(lResult, lSystem), strExpected);
     }
 
     void secondCopyIsRefused()
@@ -183,15 +159,13 @@ private Q_SLOTS:
         clFirst.setProcessEnvironment(toolEnvironment());
         QVERIFY2(startOwner(clFirst), clFirst.readAllStandardError().constData());
 
-        const SecondCopy clSecond = runRefusedCopy();
-        QCOMPARE(clSecond.lExitCode, 255); // main returned -1
-        QVERIFY2(clSecond.strErrors.contains(QLatin1String("is already running")), qPrintable(clSecond.strErrors));
-
-        // The message follows the system language.
-        const SecondCopy clJapanese = runRefusedCopy(QStringLiteral("ja_JP.UTF-8"));
-        QCOMPARE(clJapanese.lExitCode, 255);
-        QVERIFY2(clJapanese.strErrors.contains(QStringLiteral("はすでに起動しています")),
-                 qPrintable(clJapanese.strErrors));
+        // main returns -1; the message follows the system language.
+        const auto [lExit, strErrors] = runRefusedCopy();
+        QCOMPARE(lExit, 255);
+        QVERIFY2(strErrors.contains(QLatin1String("is already running")), qPrintable(strErrors));
+        const auto [lExitJa, strErrorsJa] = runRefusedCopy(QStringLiteral("ja_JP.UTF-8"));
+        QCOMPARE(lExitJa, 255);
+        QVERIFY2(strErrorsJa.contains(QStringLiteral("はすでに起動しています")), qPrintable(strErrorsJa));
 
         // The first copy is unaffected.
         QCOMPARE(clFirst.state(), QProcess::Running);
@@ -212,7 +186,6 @@ private Q_SLOTS:
         QProcess clNext;
         clNext.setProcessEnvironment(toolEnvironment());
         QVERIFY2(startOwner(clNext), clNext.readAllStandardError().constData());
-        QCOMPARE(clNext.state(), QProcess::Running);
         clNext.kill();
         clNext.waitForFinished();
     }
@@ -228,13 +201,12 @@ private Q_SLOTS:
         const uid_t lUid = pUser->pw_uid;
         const gid_t lGid = pUser->pw_gid;
 
+        // The other user's copy gets a home it can write to and none of our XDG folders.
         QProcess clOther;
         QProcessEnvironment clEnv = toolEnvironment();
         clEnv.insert(QStringLiteral("HOME"), QDir::tempPath());
-        clEnv.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-        clEnv.remove(QStringLiteral("XDG_CACHE_HOME"));
-        clEnv.remove(QStringLiteral("XDG_CONFIG_HOME"));
-        clEnv.remove(QStringLiteral("XDG_DATA_HOME"));
+        for (const char* pName : {"XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+            clEnv.remove(QLatin1String(pName));
         clOther.setProcessEnvironment(clEnv);
         clOther.setChildProcessModifier([lUid, lGid] {
             if (::setgroups(0, nullptr) != 0 || ::setgid(lGid) != 0 || ::setuid(lUid) != 0)
@@ -247,14 +219,11 @@ private Q_SLOTS:
             QFAIL(clErrors.constData());
         }
 
-        // In process: the lock belongs to another user.
-        ClAppCheck clCheck(QStringLiteral("Tool"));
-        QCOMPARE(clCheck.checkInstance(strToolKey), 2);
-
-        const SecondCopy clSecond = runRefusedCopy();
-        QCOMPARE(clSecond.lExitCode, 255);
-        QVERIFY2(clSecond.strErrors.contains(QLatin1String("Unable to start because another user is running")),
-                 qPrintable(clSecond.strErrors));
+        QCOMPARE(ClAppCheck(QStringLiteral("Tool")).checkInstance(strToolKey), 2);
+        const auto [lExit, strErrors] = runRefusedCopy();
+        QCOMPARE(lExit, 255);
+        QVERIFY2(strErrors.contains(QLatin1String("Unable to start because another user is running")),
+                 qPrintable(strErrors));
         QCOMPARE(clOther.state(), QProcess::Running);
         clOther.kill();
         clOther.waitForFinished();

@@ -1,13 +1,11 @@
-// Start-up: fonts, the choice and installation of the catalogues, the guard's messages
-// by system language, and the command-line options.
-#include "ClAppCheck.h"
+// Start-up: fonts, the choice and installation of the catalogues, and the command-line
+// options.
 #include "ClRunOptions.h"
 #include "ClStartup.h"
 
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTranslator>
@@ -17,6 +15,8 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private:
+    // Small catalogues of the test's own, so that the choice does not depend on the texts
+    // of the real ones.
     static ClStartup::Catalogues testCatalogues()
     {
         ClStartup::Catalogues clCatalogues;
@@ -38,15 +38,14 @@ private:
 private Q_SLOTS:
     void lineEditsGet14AndOthers13Pixels()
     {
-        const QFont clFont = ClStartup::applyFonts();
-        QCOMPARE(clFont.pixelSize(), 13);
+        QCOMPARE(ClStartup::applyFonts().pixelSize(), 13);
         QLineEdit clEdit;
         QLabel clLabel;
         QPushButton clButton;
         // Class fonts reach a widget when it is polished, as every shown widget is.
-        clEdit.ensurePolished();
-        clLabel.ensurePolished();
-        clButton.ensurePolished();
+        for (QWidget* pclWidget : {static_cast<QWidget*>(&clEdit), static_cast<QWidget*>(&clLabel),
+                                   static_cast<QWidget*>(&clButton)})
+            pclWidget->ensurePolished();
         QCOMPARE(clEdit.font().pixelSize(), 14);
         QCOMPARE(clLabel.font().pixelSize(), 13);
         QCOMPARE(clButton.font().pixelSize(), 13);
@@ -55,28 +54,22 @@ private Q_SLOTS:
     void languageChoosesCatalogues_data()
     {
         QTest::addColumn<QLocale::Language>("lSystem");
-        QTest::addColumn<QLocale::Language>("lDefault");
         QTest::addColumn<QString>("strSuffix");
-        QTest::newRow("Japanese") << QLocale::Japanese << QLocale::Japanese << "ja";
-        QTest::newRow("English") << QLocale::English << QLocale::English << "en";
-        QTest::newRow("Chinese") << QLocale::Chinese << QLocale::English << "en";
-        QTest::newRow("French") << QLocale::French << QLocale::English << "en";
-        QTest::newRow("German") << QLocale::German << QLocale::English << "en";
+        QTest::newRow("Japanese") << QLocale::Japanese << "ja";
+        QTest::newRow("English") << QLocale::English << "en";
+        QTest::newRow("Chinese") << QLocale::Chinese << "en";
+        QTest::newRow("French") << QLocale::French << "en";
     }
 
     void languageChoosesCatalogues()
     {
         QFETCH(QLocale::Language, lSystem);
-        QFETCH(QLocale::Language, lDefault);
         QFETCH(QString, strSuffix);
-
         const QList<QTranslator*> lstInstalled = ClStartup::applyLanguage(qApp, lSystem, testCatalogues());
         QCOMPARE(lstInstalled.size(), 2);
         QCOMPARE(lstInstalled.at(0)->filePath(), ":/test/ui_" + strSuffix + ".qm");
         QCOMPARE(lstInstalled.at(1)->filePath(), ":/test/update_" + strSuffix + ".qm");
-        for (QTranslator* pclTranslator : lstInstalled)
-            QCOMPARE(pclTranslator->parent(), qApp);
-        QCOMPARE(QLocale().language(), lDefault);
+        QCOMPARE(QLocale().language(), strSuffix == "ja" ? QLocale::Japanese : QLocale::English);
         // Both are installed, not merely loaded.
         QCOMPARE(QCoreApplication::translate("TestStartup", "ui text"), "ui text from ui_" + strSuffix);
         QCOMPARE(QCoreApplication::translate("TestStartup", "update text"), "update text from update_" + strSuffix);
@@ -87,8 +80,7 @@ private Q_SLOTS:
     {
         ClStartup::Catalogues clCatalogues = testCatalogues();
         clCatalogues.strJapaneseUpdate = QStringLiteral(":/test/no_such_catalogue");
-        const int lChildrenBefore = qApp->findChildren<QTranslator*>().size();
-
+        const qsizetype lChildrenBefore = qApp->findChildren<QTranslator*>().size();
         const QList<QTranslator*> lstInstalled = ClStartup::applyLanguage(qApp, QLocale::Japanese, clCatalogues);
         QCOMPARE(lstInstalled.size(), 1);
         QCOMPARE(lstInstalled.at(0)->filePath(), QStringLiteral(":/test/ui_ja.qm"));
@@ -98,137 +90,52 @@ private Q_SLOTS:
         uninstall(lstInstalled);
     }
 
-    void builtInCataloguePaths()
-    {
-        QCOMPARE(ClStartup::catalogueFiles(QLocale::Japanese), QStringList({ ":/lang/ja", ":/ja/update" }));
-        QCOMPARE(ClStartup::catalogueFiles(QLocale::Chinese), QStringList({ ":/lang/en", ":/en/update" }));
-        // The window's Japanese catalogue is compiled in and names the tool.
-        const QList<QTranslator*> lstInstalled = ClStartup::applyLanguage(qApp, QLocale::Japanese);
-        QVERIFY(!lstInstalled.isEmpty());
-        QVERIFY(QObject::tr("Tovu Setting Tool") != QLatin1String("Tovu Setting Tool"));
-        uninstall(lstInstalled);
-    }
-
-    void guardMessagesFollowSystemLanguage_data()
-    {
-        QTest::addColumn<QLocale::Language>("lSystem");
-        QTest::addColumn<qint32>("lResult");
-        QTest::addColumn<QString>("strExpected");
-        QTest::newRow("ja 1") << QLocale::Japanese << 1 << QStringLiteral("Tool はすでに起動しています");
-        QTest::newRow("ja 2") << QLocale::Japanese << 2 << QStringLiteral("別のユーザーが Tool を実行中のため起動できません");
-        QTest::newRow("zh 1") << QLocale::Chinese << 1 << QStringLiteral("Tool 已在运行");
-        QTest::newRow("zh 3") << QLocale::Chinese << 3 << QStringLiteral("无法初始化 Tool");
-        QTest::newRow("fr 2") << QLocale::French << 2
-                              << QStringLiteral("Impossible de démarrer : un autre utilisateur exécute Tool");
-        QTest::newRow("en 3") << QLocale::English << 3 << QStringLiteral("Unable to initialize Tool");
-        QTest::newRow("de falls back to en") << QLocale::German << 1 << QStringLiteral("Tool is already running");
-        QTest::newRow("0 has no message") << QLocale::English << 0 << QString();
-        QTest::newRow("unknown code") << QLocale::Japanese << 4 << QString();
-    }
-
-    void guardMessagesFollowSystemLanguage()
-    {
-        QFETCH(QLocale::Language, lSystem);
-        QFETCH(qint32, lResult);
-        QFETCH(QString, strExpected);
-        ClAppCheck clCheck(QStringLiteral("Tool"));
-        QCOMPARE(clCheck.errorMessage(lResult, lSystem), strExpected);
-    }
-
-    void guardMessagesIgnoreTheInterfaceLanguage()
-    {
-        // A Chinese system runs an English interface, yet the guard speaks Chinese.
-        const QList<QTranslator*> lstInstalled = ClStartup::applyLanguage(qApp, QLocale::Chinese, testCatalogues());
-        ClAppCheck clCheck(QStringLiteral("Tool"));
-        QCOMPARE(clCheck.errorMessage(1, QLocale::Chinese), QStringLiteral("Tool 已在运行"));
-        uninstall(lstInstalled);
-    }
-
-    void guardNameDefaultsToApplicationName()
-    {
-        QCoreApplication::setApplicationName(QStringLiteral("Named App"));
-        ClAppCheck clCheck;
-        QCOMPARE(clCheck.errorMessage(3, QLocale::English), QStringLiteral("Unable to initialize Named App"));
-    }
-
+    // lModel -1: no virtual camera. strOutcome: the server URL as kept, or a part of the
+    // error text, or of the help text.
     void runOptions_data()
     {
         QTest::addColumn<QStringList>("lstArgs");
-        QTest::addColumn<int>("lParse");
-        QTest::addColumn<bool>("bVirtual");
+        QTest::addColumn<ClRunOptions::ParseResult>("eResult");
         QTest::addColumn<qint32>("lModel");
-        QTest::addColumn<QString>("strServer");
-        QTest::addColumn<QString>("strError");
-        const int lRun = int(ClRunOptions::ParseResult::Run);
-        const int lError = int(ClRunOptions::ParseResult::Error);
-        QTest::newRow("nothing") << QStringList() << lRun << false << 0 << QString() << QString();
-        QTest::newRow("bare virtual camera") << QStringList { "--virtual-camera" } << lRun << true << 0 << QString()
-                                             << QString();
-        QTest::newRow("tovu-s with =") << QStringList { "--virtual-camera=tovu-s" } << lRun << true << 1 << QString()
-                                       << QString();
-        QTest::newRow("tovu-s as next") << QStringList { "--virtual-camera", "tovu-s" } << lRun << true << 1
-                                        << QString() << QString();
-        QTest::newRow("Tovu upper case") << QStringList { "--virtual-camera=Tovu" } << lRun << true << 0 << QString()
-                                         << QString();
-        QTest::newRow("unknown model") << QStringList { "--virtual-camera=tovu-x" } << lError << false << 0
-                                       << QString() << "Unknown camera model \"tovu-x\"";
-        QTest::newRow("empty model") << QStringList { "--virtual-camera=" } << lError << false << 0 << QString()
-                                     << "Unknown camera model";
-        QTest::newRow("stray argument") << QStringList { "--virtual-camera", "foo" } << lError << false << 0
-                                        << QString() << "Unexpected argument: foo";
-        QTest::newRow("server gets a slash")
-            << QStringList { "--update-server", "http://127.0.0.1:8080/base" } << lRun << false << 0
-            << "http://127.0.0.1:8080/base/" << QString();
-        QTest::newRow("https server kept")
-            << QStringList { "--update-server=https://updates.example/tovu/" } << lRun << false << 0
-            << "https://updates.example/tovu/" << QString();
-        QTest::newRow("server not http") << QStringList { "--update-server", "ftp://host/x" } << lError << false << 0
-                                         << QString() << "Invalid --update-server";
-        QTest::newRow("server not a URL") << QStringList { "--update-server", "just words" } << lError << false << 0
-                                          << QString() << "Invalid --update-server";
-        QTest::newRow("server without value") << QStringList { "--update-server" } << lError << false << 0
-                                              << QString() << "update-server";
-        QTest::newRow("unknown option") << QStringList { "--bogus" } << lError << false << 0 << QString() << "bogus";
-        QTest::newRow("both") << QStringList { "--update-server", "http://h/", "--virtual-camera=tovu-s" } << lRun
-                              << true << 1 << "http://h/" << QString();
+        QTest::addColumn<QString>("strOutcome");
+        using Result = ClRunOptions::ParseResult;
+        QTest::newRow("nothing") << QStringList() << Result::Run << -1 << QString();
+        QTest::newRow("bare virtual camera") << QStringList {"--virtual-camera"} << Result::Run << 0 << QString();
+        QTest::newRow("tovu-s with =") << QStringList {"--virtual-camera=tovu-s"} << Result::Run << 1 << QString();
+        QTest::newRow("Tovu-S as next") << QStringList {"--virtual-camera", "Tovu-S"} << Result::Run << 1 << QString();
+        QTest::newRow("unknown model") << QStringList {"--virtual-camera=tovu-x"} << Result::Error << -1
+                                       << "Unknown camera model \"tovu-x\"";
+        QTest::newRow("stray argument") << QStringList {"--virtual-camera", "foo"} << Result::Error << -1
+                                        << "Unexpected argument: foo";
+        QTest::newRow("server gets a slash") << QStringList {"--update-server", "http://127.0.0.1:8080/base"}
+                                             << Result::Run << -1 << "http://127.0.0.1:8080/base/";
+        QTest::newRow("server not http") << QStringList {"--update-server=ftp://host/x"} << Result::Error << -1
+                                         << "Invalid --update-server";
+        QTest::newRow("server without value") << QStringList {"--update-server"} << Result::Error << -1
+                                              << "update-server";
+        QTest::newRow("unknown option") << QStringList {"--bogus"} << Result::Error << -1 << "bogus";
+        QTest::newRow("help") << QStringList {"--help"} << Result::ShowHelp << -1
+                              << "--virtual-camera <tovu|tovu-s>";
     }
 
     void runOptions()
     {
         QFETCH(QStringList, lstArgs);
-        QFETCH(int, lParse);
-        QFETCH(bool, bVirtual);
+        QFETCH(ClRunOptions::ParseResult, eResult);
         QFETCH(qint32, lModel);
-        QFETCH(QString, strServer);
-        QFETCH(QString, strError);
-
+        QFETCH(QString, strOutcome);
         ClRunOptions clOptions;
-        QCOMPARE(int(clOptions.parse(QStringList { "tool" } + lstArgs)), lParse);
-        QCOMPARE(clOptions.useVirtualCamera(), bVirtual);
-        QCOMPARE(clOptions.virtualCameraModel(), lModel);
-        QCOMPARE(clOptions.updateServer().toString(), strServer);
-        if (strError.isEmpty())
+        QCOMPARE(clOptions.parse(QStringList {"tool"} + lstArgs), eResult);
+        QCOMPARE(clOptions.useVirtualCamera(), lModel >= 0);
+        QCOMPARE(clOptions.virtualCameraModel(), qMax(lModel, 0));
+        if (eResult == ClRunOptions::ParseResult::Run) {
+            QCOMPARE(clOptions.updateServer().toString(), strOutcome);
             QVERIFY(clOptions.errorText().isEmpty());
-        else
-            QVERIFY2(clOptions.errorText().contains(strError), qPrintable(clOptions.errorText()));
-    }
-
-    void helpListsTheOptions()
-    {
-        ClRunOptions clOptions;
-        QCOMPARE(clOptions.parse({ "tool", "--help" }), ClRunOptions::ParseResult::ShowHelp);
-        QVERIFY(clOptions.helpText().contains("--virtual-camera <tovu|tovu-s>"));
-        QVERIFY(clOptions.helpText().contains("--update-server <url>"));
-    }
-
-    void currentOptionsAreShared()
-    {
-        ClRunOptions clOptions;
-        QCOMPARE(clOptions.parse({ "tool", "--virtual-camera=tovu-s" }), ClRunOptions::ParseResult::Run);
-        ClRunOptions::setCurrent(clOptions);
-        QVERIFY(ClRunOptions::current().useVirtualCamera());
-        QCOMPARE(ClRunOptions::current().virtualCameraModel(), 1);
-        ClRunOptions::setCurrent(ClRunOptions());
+        } else {
+            const QString strText =
+                eResult == ClRunOptions::ParseResult::Error ? clOptions.errorText() : clOptions.helpText();
+            QVERIFY2(strText.contains(strOutcome), qPrintable(strText));
+        }
     }
 };
 
