@@ -35,12 +35,7 @@ const QList<qint32> lstHelpOnly {7};
 
 PV_CMD envelope(const QUuid& uuidKind, void* pDevice, const QVariant& clParam2 = {}, const QVariant& clParam3 = {})
 {
-    PV_CMD clCommand {{"CMD", uuidKind}, {"PARAM1", QVariant::fromValue<void*>(pDevice)}};
-    if (clParam2.isValid())
-        clCommand["PARAM2"] = clParam2;
-    if (clParam3.isValid())
-        clCommand["PARAM3"] = clParam3;
-    return clCommand;
+    return {{"CMD", uuidKind}, {"PARAM1", QVariant::fromValue(pDevice)}, {"PARAM2", clParam2}, {"PARAM3", clParam3}};
 }
 
 PV_CMD connectNotice(void* pDevice, qint32 lModel, quint16 usStatus = 0)
@@ -64,12 +59,11 @@ PV_CMD versionAnswer(void* pDevice)
     return envelope(ClCommandCatalogue::replyKind("ClTovuCommandGetFwVersion"), pDevice, QStringLiteral("01.03.025"));
 }
 
-// Sent by the window for its own question when pclSender is the window.
+// An answer to the window's own question carries the window as its sender.
 PV_CMD secureAnswer(void* pDevice, qint32 lMode, QObject* pclSender = nullptr)
 {
     PV_CMD clCommand = envelope(uuidSecureAnswer, pDevice, lMode);
-    if (pclSender != nullptr)
-        clCommand["Sender"] = QVariant::fromValue(pclSender);
+    clCommand["Sender"] = QVariant::fromValue(pclSender);
     return clCommand;
 }
 
@@ -105,445 +99,400 @@ class TestMainWidget : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
-    void init();
-    void cleanup();
-    void startsWithHelpOnly();
-    void connectAsksVersionThenUnlocks();
-    void secureModelConnectPollsMode();
-    void secondConnectIgnored();
-    void unidentifiedCameraExplained_data();
-    void unidentifiedCameraExplained();
-    void failedVersionQueryExplained();
-    void routingAddsHandleAndDropsStrangers();
-    void standardModelAfterSecureModelLeavesItsPages_data();
-    void standardModelAfterSecureModelLeavesItsPages();
-    void disconnectWhileOnHelp();
-    void disconnectOfAnotherHandleChangesNothing();
-    void staleAnswersAfterDisconnectChangeNothing();
-    void securityModeLocksPages();
-    void heldFailure_data();
-    void heldFailure();
-    void dragMovesWindow();
-    void updateErrorShown();
-    void buttonStates_data();
-    void buttonStates();
-    void selectModeZero();
-    void longTextShrinksUntilItFits();
-
 private:
-    void connectCamera(void* pDevice, qint32 lModel, qint32 lSecure = -1);
-    void click(qint32 lMode) { QTest::mouseClick(pclWindow->modeBar()->button(lMode), Qt::LeftButton); }
-
     std::unique_ptr<ClVirtualUsbBus> pclBus;
     std::unique_ptr<ClMainWidget> pclWindow;
     QStringList lstBoxes;
     QList<QTranslator*> lstTranslators;
-};
 
-void TestMainWidget::init()
-{
-    lstBoxes.clear();
-    ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons) {
-        lstBoxes.append(strText);
-        return QMessageBox::Ok;
-    });
-    pclBus = std::make_unique<ClVirtualUsbBus>();
-    pclWindow = std::make_unique<ClMainWidget>(pclBus.get());
-    // The worker stays out: the test plays its part.
-    QObject::disconnect(pclWindow.get(), nullptr, pclWindow->usbManager(), nullptr);
-    QObject::disconnect(pclWindow->usbManager(), nullptr, pclWindow.get(), nullptr);
-    QObject::disconnect(pclWindow->usbManager(), nullptr, pclWindow->downloader(), nullptr);
-    // No update checks: the one started with the window is abandoned and none follows a camera.
-    pclWindow->downloader()->stop();
-    pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
-    pclWindow->show();
-}
-
-void TestMainWidget::cleanup()
-{
-    pclWindow.reset();
-    ClMessageBox::setTestResponder({});
-    for (QTranslator* pclTranslator : lstTranslators) {
-        QCoreApplication::removeTranslator(pclTranslator);
-        delete pclTranslator;
+    void connectCamera(void* pDevice, qint32 lModel, qint32 lSecure = -1)
+    {
+        pclWindow->slotReceiveCommand(connectNotice(pDevice, lModel));
+        pclWindow->slotReceiveCommand(versionAnswer(pDevice));
+        if (lSecure >= 0)
+            pclWindow->slotReceiveCommand(secureAnswer(pDevice, lSecure));
     }
-    lstTranslators.clear();
-}
 
-void TestMainWidget::connectCamera(void* pDevice, qint32 lModel, qint32 lSecure)
-{
-    pclWindow->slotReceiveCommand(connectNotice(pDevice, lModel));
-    pclWindow->slotReceiveCommand(versionAnswer(pDevice));
-    if (lSecure >= 0)
-        pclWindow->slotReceiveCommand(secureAnswer(pDevice, lSecure));
-}
+    void click(qint32 lMode) { QTest::mouseClick(pclWindow->modeBar()->button(lMode), Qt::LeftButton); }
 
-void TestMainWidget::startsWithHelpOnly()
-{
-    // Shaped by the picture: its transparent rounded corners are not part of the window.
-    QVERIFY(pclWindow->mask().contains(QPoint(300, 300)));
-    QVERIFY(!pclWindow->mask().contains(QPoint(0, 0)));
-    QCOMPARE(pclWindow->currentPage(), 0);
-    QCOMPARE(enabledModes(pclWindow->modeBar()), lstHelpOnly);
-    QVERIFY(!pclWindow->logBar()->findChild<QPushButton*>("buttonReload")->isVisible());
-    click(7);
-    QCOMPARE(pclWindow->currentPage(), 7);
-    // Any other page asked for without a camera shows the not-connected page.
-    pclWindow->slotChangeMode(3);
-    QCOMPARE(pclWindow->currentPage(), 0);
-}
+    QList<qint32> enabled() const { return enabledModes(pclWindow->modeBar()); }
 
-void TestMainWidget::connectAsksVersionThenUnlocks()
-{
-    QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
-    QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
-    pclWindow->slotReceiveCommand(connectNotice(pCamera, 0));
-    QCOMPARE(kinds(clToWorker), QList<QUuid> {uuidGetFw});
-    QCOMPARE(envelopes(clToWorker).at(0).value("PARAM1").value<void*>(), pCamera);
-    QVERIFY(!pclWindow->isPolling());
-    // Identifying: still locked, still the not-connected page.
-    QCOMPARE(pclWindow->currentPage(), 0);
-    QCOMPARE(enabledModes(pclWindow->modeBar()), lstHelpOnly);
+private Q_SLOTS:
+    void init()
+    {
+        lstBoxes.clear();
+        ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons) {
+            lstBoxes.append(strText);
+            return QMessageBox::Ok;
+        });
+        pclBus = std::make_unique<ClVirtualUsbBus>();
+        pclWindow = std::make_unique<ClMainWidget>(pclBus.get());
+        // The worker stays out: the test plays its part.
+        QObject::disconnect(pclWindow.get(), nullptr, pclWindow->usbManager(), nullptr);
+        QObject::disconnect(pclWindow->usbManager(), nullptr, pclWindow.get(), nullptr);
+        QObject::disconnect(pclWindow->usbManager(), nullptr, pclWindow->downloader(), nullptr);
+        // No update checks: the one started with the window is abandoned and none follows a camera.
+        pclWindow->downloader()->stop();
+        pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
+        pclWindow->show();
+    }
 
-    pclWindow->slotReceiveCommand(versionAnswer(pCamera));
-    QCOMPARE(pclWindow->currentPage(), 1);
-    QCOMPARE(enabledModes(pclWindow->modeBar()), lstAll);
-    QVERIFY(!pclWindow->modeBar()->button(5)->isVisible());
-    QVERIFY(!pclWindow->modeBar()->button(6)->isVisible());
-    QCOMPARE(envelopes(clToPage).at(0).value("PARAM2").toString(), QStringLiteral("01.03.025"));
+    void cleanup()
+    {
+        pclWindow.reset();
+        ClMessageBox::setTestResponder({});
+        for (QTranslator* pclTranslator : lstTranslators) {
+            QCoreApplication::removeTranslator(pclTranslator);
+            delete pclTranslator;
+        }
+        lstTranslators.clear();
+    }
 
-    // Settings pages show Reload and Apply; the log bar reaches the page and back.
-    click(3);
-    QCOMPARE(pclWindow->currentPage(), 3);
-    auto* pclApply = pclWindow->logBar()->findChild<QPushButton*>("buttonApply");
-    QVERIFY(pclApply->isVisible());
-    QSignalSpy clApply(pclWindow.get(), &ClPageHost::sigApply);
-    QTest::mouseClick(pclApply, Qt::LeftButton);
-    QCOMPARE(clApply.count(), 1);
-    Q_EMIT pclWindow->sigSetLog(QStringLiteral("The mode has been changed"));
-    QCOMPARE(pclWindow->logBar()->messageLabel()->text(), QStringLiteral("The mode has been changed"));
-}
+    void startsWithHelpOnly()
+    {
+        // Shaped by the picture: its transparent rounded corners are not part of the window.
+        QVERIFY(pclWindow->mask().contains(QPoint(300, 300)));
+        QVERIFY(!pclWindow->mask().contains(QPoint(0, 0)));
+        QCOMPARE(pclWindow->currentPage(), 0);
+        QCOMPARE(enabled(), lstHelpOnly);
+        QVERIFY(!pclWindow->logBar()->findChild<QPushButton*>("buttonReload")->isVisible());
+        click(7);
+        QCOMPARE(pclWindow->currentPage(), 7);
+        // Any other page asked for without a camera shows the not-connected page.
+        pclWindow->slotChangeMode(3);
+        QCOMPARE(pclWindow->currentPage(), 0);
+    }
 
-void TestMainWidget::secureModelConnectPollsMode()
-{
-    QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
-    pclWindow->slotReceiveCommand(connectNotice(pCamera, 1));
-    QCOMPARE(kinds(clToWorker), (QList<QUuid> {uuidGetFw, uuidGetSecure}));
-    QVERIFY(pclWindow->isPolling());
-    QCOMPARE(pclWindow->pollingInterval(), 5000);
-    pclWindow->slotReceiveCommand(versionAnswer(pCamera));
-    QVERIFY(pclWindow->modeBar()->button(5)->isVisible());
-    QVERIFY(pclWindow->modeBar()->button(6)->isVisible());
+    void connectAsksVersionThenUnlocks()
+    {
+        QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
+        QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
+        pclWindow->slotReceiveCommand(connectNotice(pCamera, 0));
+        QCOMPARE(kinds(clToWorker), QList<QUuid> {uuidGetFw});
+        QCOMPARE(envelopes(clToWorker).at(0).value("PARAM1").value<void*>(), pCamera);
+        QVERIFY(!pclWindow->isPolling());
+        // Identifying: still locked, still the not-connected page.
+        QCOMPARE(pclWindow->currentPage(), 0);
+        QCOMPARE(enabled(), lstHelpOnly);
 
-    // Polling asks for the mode; Reload does not.
-    clToWorker.clear();
-    pclWindow->requestData(true);
-    pclWindow->requestData(false);
-    QCOMPARE(kinds(clToWorker), QList<QUuid> {uuidGetSecure});
+        pclWindow->slotReceiveCommand(versionAnswer(pCamera));
+        QCOMPARE(pclWindow->currentPage(), 1);
+        QCOMPARE(enabled(), lstAll);
+        QCOMPARE(envelopes(clToPage).at(0).value("PARAM2").toString(), QStringLiteral("01.03.025"));
 
-    pclWindow->slotReceiveCommand(removalNotice(pCamera));
-    QVERIFY(!pclWindow->isPolling());
-    QCOMPARE(pclWindow->secureMode(), 0);
-}
+        // Settings pages show Reload and Apply; the log bar reaches the page and back.
+        click(3);
+        QCOMPARE(pclWindow->currentPage(), 3);
+        auto* pclApply = pclWindow->logBar()->findChild<QPushButton*>("buttonApply");
+        QVERIFY(pclApply->isVisible());
+        QSignalSpy clApply(pclWindow.get(), &ClPageHost::sigApply);
+        QTest::mouseClick(pclApply, Qt::LeftButton);
+        QCOMPARE(clApply.count(), 1);
+        Q_EMIT pclWindow->sigSetLog(QStringLiteral("The mode has been changed"));
+        QCOMPARE(pclWindow->logBar()->messageLabel()->text(), QStringLiteral("The mode has been changed"));
+    }
 
-void TestMainWidget::secondConnectIgnored()
-{
-    connectCamera(pCamera, 0);
-    QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
-    QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
-    pclWindow->slotReceiveCommand(connectNotice(pOther, 1));
-    pclWindow->slotReceiveCommand(versionAnswer(pOther));
-    QCOMPARE(clToWorker.count(), 0);
-    QCOMPARE(clToPage.count(), 0);
-    QCOMPARE(pclWindow->cameraModel(), 0);
-    // The first camera still gets its commands.
-    pclWindow->slotSendCommand(PV_CMD {{"CMD", uuidSetTime}});
-    QCOMPARE(envelopes(clToWorker).at(0).value("PARAM1").value<void*>(), pCamera);
-}
+    void secureModelPollsAndLocksInSecurityMode()
+    {
+        QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
+        pclWindow->slotReceiveCommand(connectNotice(pCamera, 1));
+        QCOMPARE(kinds(clToWorker), (QList<QUuid> {uuidGetFw, uuidGetSecure}));
+        QVERIFY(pclWindow->isPolling());
+        QCOMPARE(pclWindow->pollingInterval(), 5000);
+        pclWindow->slotReceiveCommand(versionAnswer(pCamera));
+        // Polling asks for the mode; Reload does not.
+        clToWorker.clear();
+        pclWindow->requestData(true);
+        pclWindow->requestData(false);
+        QCOMPARE(kinds(clToWorker), QList<QUuid> {uuidGetSecure});
 
-void TestMainWidget::unidentifiedCameraExplained_data()
-{
-    QTest::addColumn<int>("lStatus");
-    QTest::addColumn<QString>("strText");
-    QTest::newRow("unknown model") << 0 << "Not supported in this version. \nGo to help menu and update the setup tool.";
-    QTest::newRow("time-out")
-        << 0xFFFE << "Reboot and reconnect the Tovu.\nIf this error repeatedly occurs, please contact your dealer or Parvik.";
-    QTest::newRow("transport") << 0xEF03
-                               << "Communication failed.\nIf this error repeatedly occurs, please contact your dealer or Parvik.";
-}
+        // Security mode takes the user to the Mode page and locks the others.
+        click(3);
+        auto* pclModeValue = pclWindow->page(6)->findChild<QLabel*>("labelModeValue");
+        pclWindow->slotReceiveCommand(secureAnswer(pCamera, 1));
+        QCOMPARE(pclWindow->currentPage(), 6);
+        QCOMPARE(pclWindow->modeBar()->checkedMode(), 6);
+        QCOMPARE(enabled(), lstSecurity);
+        QCOMPARE(pclModeValue->text(), QStringLiteral("Security"));
+        QCOMPARE(pclModeValue->palette().color(QPalette::WindowText), QColor(180, 25, 8));
+        pclWindow->slotReceiveCommand(secureAnswer(pCamera, 2));
+        QCOMPARE(enabled(), lstAll);
+        QCOMPARE(pclModeValue->text(), QStringLiteral("Maintenance"));
+        QCOMPARE(pclModeValue->palette().color(QPalette::WindowText), QColor(26, 97, 9));
+        // On Help the change to security mode leaves the user where they are.
+        click(7);
+        pclWindow->slotReceiveCommand(secureAnswer(pCamera, 1));
+        QCOMPARE(pclWindow->currentPage(), 7);
+        QCOMPARE(enabled(), lstSecurity);
 
-void TestMainWidget::unidentifiedCameraExplained()
-{
-    QFETCH(int, lStatus);
-    QFETCH(QString, strText);
-    // A system that is not Japanese: the English catalogue is the one installed.
-    lstTranslators = ClStartup::applyLanguage(qApp, QLocale::German);
-    QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
-    pclWindow->slotReceiveCommand(connectNotice(pCamera, -1, quint16(lStatus)));
-    QCOMPARE(lstBoxes, QStringList {strText});
-    QVERIFY(!pclWindow->isConnected());
-    QCOMPARE(clToWorker.count(), 0);
-    // The next camera that cannot be identified is explained again.
-    pclWindow->slotReceiveCommand(connectNotice(pOther, -1, quint16(lStatus)));
-    QCOMPARE(lstBoxes.size(), 2);
-}
+        pclWindow->slotReceiveCommand(removalNotice(pCamera));
+        QVERIFY(!pclWindow->isPolling());
+        QCOMPARE(pclWindow->secureMode(), 0);
+    }
 
-void TestMainWidget::failedVersionQueryExplained()
-{
-    pclWindow->slotReceiveCommand(connectNotice(pCamera, 0));
-    pclWindow->slotReceiveCommand(completion(pCamera, uuidGetFw, 0xFFFE));
-    QCOMPARE(lstBoxes, QStringList {"Timeout error, please reset"});
-    QCOMPARE(enabledModes(pclWindow->modeBar()), lstHelpOnly);
-    // The camera being pulled out is no news worth a box.
-    pclWindow->slotReceiveCommand(completion(pCamera, uuidGetFw, 0xEF00, true));
-    QCOMPARE(lstBoxes.size(), 1);
-}
+    void secondConnectIgnored()
+    {
+        connectCamera(pCamera, 0);
+        QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
+        QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
+        pclWindow->slotReceiveCommand(connectNotice(pOther, 1));
+        pclWindow->slotReceiveCommand(versionAnswer(pOther));
+        QCOMPARE(clToWorker.count(), 0);
+        QCOMPARE(clToPage.count(), 0);
+        QCOMPARE(pclWindow->cameraModel(), 0);
+        // The first camera still gets its commands.
+        pclWindow->slotSendCommand(PV_CMD {{"CMD", uuidSetTime}});
+        QCOMPARE(envelopes(clToWorker).at(0).value("PARAM1").value<void*>(), pCamera);
+    }
 
-void TestMainWidget::routingAddsHandleAndDropsStrangers()
-{
-    QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
-    QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
-    pclWindow->slotSendCommand(PV_CMD {{"CMD", uuidSetTime}});
-    QCOMPARE(clToWorker.count(), 0);
+    void unidentifiedCameraExplained_data()
+    {
+        QTest::addColumn<int>("lStatus");
+        QTest::addColumn<QString>("strText");
+        const QString strContact = QStringLiteral("\nIf this error repeatedly occurs, please contact your dealer or Parvik.");
+        QTest::newRow("unknown model") << 0 << "Not supported in this version. \nGo to help menu and update the setup tool.";
+        QTest::newRow("time-out") << 0xFFFE << "Reboot and reconnect the Tovu." + strContact;
+        QTest::newRow("transport") << 0xEF03 << "Communication failed." + strContact;
+    }
 
-    connectCamera(pCamera, 0);
-    clToWorker.clear();
-    clToPage.clear();
-    pclWindow->slotSendCommand(PV_CMD {{"CMD", uuidSetTime}, {"PARAM2", 7}});
-    QCOMPARE(envelopes(clToWorker),
-             QList<PV_CMD> {PV_CMD({{"CMD", uuidSetTime}, {"PARAM1", QVariant::fromValue(pCamera)}, {"PARAM2", 7}})});
+    void unidentifiedCameraExplained()
+    {
+        QFETCH(int, lStatus);
+        QFETCH(QString, strText);
+        // A system that is not Japanese: the English catalogue is the one installed.
+        lstTranslators = ClStartup::applyLanguage(qApp, QLocale::German);
+        QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
+        pclWindow->slotReceiveCommand(connectNotice(pCamera, -1, quint16(lStatus)));
+        QCOMPARE(lstBoxes, QStringList {strText});
+        QVERIFY(!pclWindow->isConnected());
+        QCOMPARE(clToWorker.count(), 0);
+        // The next camera that cannot be identified is explained again.
+        pclWindow->slotReceiveCommand(connectNotice(pOther, -1, quint16(lStatus)));
+        QCOMPARE(lstBoxes.size(), 2);
+    }
 
-    // The Tovu has no security mode to ask about: its failures go straight to the page.
-    pclWindow->slotReceiveCommand(completion(pCamera, uuidSetTime, 0xFFFC));
-    pclWindow->slotReceiveCommand(completion(pCamera, uuidSetTime, 0xEF03, true));
-    pclWindow->slotReceiveCommand(envelope(QUuid::createUuid(), pCamera));
-    QCOMPARE(clToPage.count(), 3);
-    QCOMPARE(clToWorker.count(), 1);
-    pclWindow->slotReceiveCommand(completion(pOther, uuidSetTime, 0));
-    pclWindow->slotReceiveCommand(envelope(QUuid::createUuid(), pOther));
-    QCOMPARE(clToPage.count(), 3);
-}
+    void failedVersionQueryExplained()
+    {
+        pclWindow->slotReceiveCommand(connectNotice(pCamera, 0));
+        pclWindow->slotReceiveCommand(completion(pCamera, uuidGetFw, 0xFFFE));
+        QCOMPARE(lstBoxes, QStringList {"Timeout error, please reset"});
+        QCOMPARE(enabled(), lstHelpOnly);
+        // The camera being pulled out is no news worth a box.
+        pclWindow->slotReceiveCommand(completion(pCamera, uuidGetFw, 0xEF00, true));
+        QCOMPARE(lstBoxes.size(), 1);
+    }
 
-void TestMainWidget::standardModelAfterSecureModelLeavesItsPages_data()
-{
-    QTest::addColumn<int>("lPage");
-    QTest::newRow("schedule") << 5;
-    QTest::newRow("mode") << 6;
-}
+    void routingAddsHandleAndDropsStrangers()
+    {
+        QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
+        QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
+        pclWindow->slotSendCommand(PV_CMD {{"CMD", uuidSetTime}});
+        QCOMPARE(clToWorker.count(), 0);
 
-void TestMainWidget::standardModelAfterSecureModelLeavesItsPages()
-{
-    QFETCH(int, lPage);
-    connectCamera(pCamera, 1, 2);
-    click(lPage);
-    QCOMPARE(pclWindow->currentPage(), lPage);
-    pclWindow->slotReceiveCommand(removalNotice(pCamera));
-    QCOMPARE(pclWindow->currentPage(), 0);
+        connectCamera(pCamera, 0);
+        clToWorker.clear();
+        clToPage.clear();
+        pclWindow->slotSendCommand(PV_CMD {{"CMD", uuidSetTime}, {"PARAM2", 7}});
+        const PV_CMD clExpected {{"CMD", uuidSetTime}, {"PARAM1", QVariant::fromValue(pCamera)}, {"PARAM2", 7}};
+        QCOMPARE(envelopes(clToWorker), QList<PV_CMD> {clExpected});
+        // The Tovu has no security mode to ask about: its failures go straight to the page.
+        pclWindow->slotReceiveCommand(completion(pCamera, uuidSetTime, 0xFFFC));
+        pclWindow->slotReceiveCommand(completion(pCamera, uuidSetTime, 0xEF03, true));
+        pclWindow->slotReceiveCommand(envelope(QUuid::createUuid(), pCamera));
+        QCOMPARE(clToPage.count(), 3);
+        QCOMPARE(clToWorker.count(), 1);
+        pclWindow->slotReceiveCommand(completion(pOther, uuidSetTime, 0));
+        pclWindow->slotReceiveCommand(envelope(QUuid::createUuid(), pOther));
+        QCOMPARE(clToPage.count(), 3);
+    }
 
-    connectCamera(pOther, 0);
-    QCOMPARE(pclWindow->currentPage(), 1);
-    QCOMPARE(pclWindow->modeBar()->checkedMode(), 1);
-    QVERIFY(!pclWindow->modeBar()->button(lPage)->isVisible());
-}
+    void standardModelAfterSecureModelLeavesItsPages_data()
+    {
+        QTest::addColumn<int>("lPage");
+        QTest::newRow("schedule") << 5;
+        QTest::newRow("mode") << 6;
+    }
 
-void TestMainWidget::disconnectWhileOnHelp()
-{
-    connectCamera(pCamera, 0);
-    click(7);
-    pclWindow->slotReceiveCommand(removalNotice(pCamera));
-    QCOMPARE(pclWindow->currentPage(), 0);
-    QCOMPARE(pclWindow->modeBar()->checkedMode(), 1);
-    QCOMPARE(enabledModes(pclWindow->modeBar()), lstHelpOnly);
-    QCOMPARE(pclWindow->cameraModel(), -1);
-}
+    void standardModelAfterSecureModelLeavesItsPages()
+    {
+        QFETCH(int, lPage);
+        connectCamera(pCamera, 1, 2);
+        click(lPage);
+        QCOMPARE(pclWindow->currentPage(), lPage);
+        pclWindow->slotReceiveCommand(removalNotice(pCamera));
+        QCOMPARE(pclWindow->currentPage(), 0);
+        connectCamera(pOther, 0);
+        QCOMPARE(pclWindow->currentPage(), 1);
+        QCOMPARE(pclWindow->modeBar()->checkedMode(), 1);
+        QVERIFY(!pclWindow->modeBar()->button(lPage)->isVisible());
+    }
 
-void TestMainWidget::disconnectOfAnotherHandleChangesNothing()
-{
-    connectCamera(pCamera, 1, 2);
-    click(3);
-    pclWindow->slotReceiveCommand(removalNotice(pOther));
-    QVERIFY(pclWindow->isConnected());
-    QVERIFY(pclWindow->isPolling());
-    QCOMPARE(pclWindow->currentPage(), 3);
-    QCOMPARE(pclWindow->secureMode(), 2);
-    QCOMPARE(enabledModes(pclWindow->modeBar()), lstAll);
-}
+    void disconnect()
+    {
+        connectCamera(pCamera, 1, 2);
+        click(3);
+        // Another camera's removal changes nothing.
+        pclWindow->slotReceiveCommand(removalNotice(pOther));
+        QVERIFY(pclWindow->isConnected());
+        QVERIFY(pclWindow->isPolling());
+        QCOMPARE(pclWindow->currentPage(), 3);
+        QCOMPARE(pclWindow->secureMode(), 2);
+        QCOMPARE(enabled(), lstAll);
 
-void TestMainWidget::staleAnswersAfterDisconnectChangeNothing()
-{
-    pclWindow->slotReceiveCommand(connectNotice(pCamera, 1));
-    pclWindow->slotReceiveCommand(removalNotice(pCamera));
-    // Answers still queued for the camera that is gone.
-    pclWindow->slotReceiveCommand(versionAnswer(pCamera));
-    pclWindow->slotReceiveCommand(secureAnswer(pCamera, 1));
-    QCOMPARE(enabledModes(pclWindow->modeBar()), lstHelpOnly);
-    QCOMPARE(pclWindow->currentPage(), 0);
-    QCOMPARE(pclWindow->secureMode(), 0);
-    // So the next Tovu-S in security mode is still locked.
-    connectCamera(pCamera, 1, 1);
-    QCOMPARE(pclWindow->currentPage(), 6);
-    QCOMPARE(enabledModes(pclWindow->modeBar()), lstSecurity);
-}
+        // Ours, while Help is shown: the not-connected page, Camera state checked for later.
+        click(7);
+        pclWindow->slotReceiveCommand(removalNotice(pCamera));
+        QCOMPARE(pclWindow->currentPage(), 0);
+        QCOMPARE(pclWindow->modeBar()->checkedMode(), 1);
+        QCOMPARE(enabled(), lstHelpOnly);
+        QCOMPARE(pclWindow->cameraModel(), -1);
 
-void TestMainWidget::securityModeLocksPages()
-{
-    connectCamera(pCamera, 1, 2);
-    click(3);
-    auto* pclModeValue = pclWindow->page(6)->findChild<QLabel*>("labelModeValue");
-    QCOMPARE(pclModeValue->text(), QStringLiteral("Maintenance"));
-    QCOMPARE(pclModeValue->palette().color(QPalette::WindowText), QColor(26, 97, 9));
+        // Answers still queued for the camera that is gone change nothing...
+        pclWindow->slotReceiveCommand(versionAnswer(pCamera));
+        pclWindow->slotReceiveCommand(secureAnswer(pCamera, 1));
+        QCOMPARE(enabled(), lstHelpOnly);
+        QCOMPARE(pclWindow->currentPage(), 0);
+        QCOMPARE(pclWindow->secureMode(), 0);
+        // ...so the next Tovu-S in security mode is still locked. It opens on Help, the
+        // page last selected while connected.
+        connectCamera(pCamera, 1, 1);
+        QCOMPARE(enabled(), lstSecurity);
+        QCOMPARE(pclWindow->currentPage(), 7);
+    }
 
-    pclWindow->slotReceiveCommand(secureAnswer(pCamera, 1));
-    QCOMPARE(pclWindow->currentPage(), 6);
-    QCOMPARE(pclWindow->modeBar()->checkedMode(), 6);
-    QCOMPARE(enabledModes(pclWindow->modeBar()), lstSecurity);
-    QCOMPARE(pclModeValue->text(), QStringLiteral("Security"));
-    QCOMPARE(pclModeValue->palette().color(QPalette::WindowText), QColor(180, 25, 8));
+    // A Tovu-S that refuses a command (0xFFFC) or times out (0xFFFA) may have left
+    // maintenance mode: the failure is held back until the window's own question about the
+    // mode is answered. lAnswer -1: that question fails too.
+    void heldFailure_data()
+    {
+        QTest::addColumn<int>("lBefore");
+        QTest::addColumn<int>("usCode");
+        QTest::addColumn<int>("lAnswer");
+        QTest::addColumn<bool>("bDelivered");
+        QTest::newRow("now maintenance: delivered") << 1 << 0xFFFC << 2 << true;
+        QTest::newRow("still maintenance: delivered") << 2 << 0xFFFA << 2 << true;
+        QTest::newRow("still security: dropped") << 1 << 0xFFFC << 1 << false;
+        QTest::newRow("now security: Mode page instead") << 2 << 0xFFFA << 1 << false;
+        QTest::newRow("question fails: delivered") << 2 << 0xFFFC << -1 << true;
+    }
 
-    pclWindow->slotReceiveCommand(secureAnswer(pCamera, 2));
-    QCOMPARE(enabledModes(pclWindow->modeBar()), lstAll);
-    QCOMPARE(pclWindow->currentPage(), 6);
+    void heldFailure()
+    {
+        QFETCH(int, lBefore);
+        QFETCH(int, usCode);
+        QFETCH(int, lAnswer);
+        QFETCH(bool, bDelivered);
+        connectCamera(pCamera, 1, lBefore);
+        click(3);
+        const int lShown = pclWindow->currentPage();
+        QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
+        QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
+        const PV_CMD clFailure = completion(pCamera, uuidSetTime, quint16(usCode));
+        pclWindow->slotReceiveCommand(clFailure);
+        QCOMPARE(clToPage.count(), 0);
+        QCOMPARE(kinds(clToWorker), QList<QUuid> {uuidGetSecure});
+        QCOMPARE(envelopes(clToWorker).at(0).value("Sender").value<QObject*>(), pclWindow.get());
 
-    // On Help the change to security mode leaves the user where they are.
-    click(7);
-    pclWindow->slotReceiveCommand(secureAnswer(pCamera, 1));
-    QCOMPARE(pclWindow->currentPage(), 7);
-    QCOMPARE(enabledModes(pclWindow->modeBar()), lstSecurity);
-}
+        if (lAnswer < 0)
+            pclWindow->slotReceiveCommand(completion(pCamera, uuidGetSecure, 0xFFFA));
+        else
+            pclWindow->slotReceiveCommand(secureAnswer(pCamera, lAnswer, pclWindow.get()));
+        // A later answer delivers nothing more, and the question is not asked again.
+        pclWindow->slotReceiveCommand(secureAnswer(pCamera, lAnswer < 0 ? lBefore : lAnswer, pclWindow.get()));
+        QCOMPARE(envelopes(clToPage).count(clFailure), bDelivered ? 1 : 0);
+        if (bDelivered)
+            QCOMPARE(envelopes(clToPage).at(0), clFailure);
+        QCOMPARE(clToWorker.count(), 1);
+        QCOMPARE(pclWindow->currentPage(), lAnswer == 1 ? 6 : lShown);
+        QCOMPARE(enabled(), lAnswer == 1 ? lstSecurity : lstAll);
+    }
 
-// A Tovu-S that refuses a command (0xFFFC) or times out (0xFFFA) may have left maintenance
-// mode: the failure is held back until the window's own question about the mode is
-// answered. lAnswer -1: that question fails too.
-void TestMainWidget::heldFailure_data()
-{
-    QTest::addColumn<int>("lBefore");
-    QTest::addColumn<int>("usCode");
-    QTest::addColumn<int>("lAnswer");
-    QTest::addColumn<bool>("bDelivered");
-    QTest::newRow("now maintenance: delivered") << 1 << 0xFFFC << 2 << true;
-    QTest::newRow("still maintenance: delivered") << 2 << 0xFFFA << 2 << true;
-    QTest::newRow("still security: dropped") << 1 << 0xFFFC << 1 << false;
-    QTest::newRow("now security: Mode page instead") << 2 << 0xFFFA << 1 << false;
-    QTest::newRow("question fails: delivered") << 2 << 0xFFFC << -1 << true;
-}
+    void dragMovesWindow()
+    {
+        pclWindow->move(100, 100);
+        const QPoint ptMoved = pclWindow->pos() + QPoint(20, 30);
+        QTest::mousePress(pclWindow.get(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 20));
+        QTest::mouseMove(pclWindow.get(), QPoint(320, 50));
+        QTRY_COMPARE(pclWindow->pos(), ptMoved);
+        // Released, the mouse moves on its own.
+        QTest::mouseRelease(pclWindow.get(), Qt::LeftButton, Qt::NoModifier, QPoint(320, 50));
+        QTest::mouseMove(pclWindow.get(), QPoint(340, 70));
+        QTest::qWait(20);
+        QCOMPARE(pclWindow->pos(), ptMoved);
+    }
 
-void TestMainWidget::heldFailure()
-{
-    QFETCH(int, lBefore);
-    QFETCH(int, usCode);
-    QFETCH(int, lAnswer);
-    QFETCH(bool, bDelivered);
-    connectCamera(pCamera, 1, lBefore);
-    click(3);
-    const int lShown = pclWindow->currentPage();
-    QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
-    QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
-    const PV_CMD clFailure = completion(pCamera, uuidSetTime, quint16(usCode));
-    pclWindow->slotReceiveCommand(clFailure);
-    QCOMPARE(clToPage.count(), 0);
-    QCOMPARE(kinds(clToWorker), QList<QUuid> {uuidGetSecure});
-    QCOMPARE(envelopes(clToWorker).at(0).value("Sender").value<QObject*>(), pclWindow.get());
+    void updateErrorShown()
+    {
+        QSignalSpy clEnded(pclWindow->downloader(), &ClTovuDownload::sigEndUpdate);
+        Q_EMIT pclWindow->downloader()->sigError(QStringLiteral("The update server cannot be reached."));
+        QCOMPARE(lstBoxes, QStringList {"The update server cannot be reached."});
+        // The run was stopped before the box was shown.
+        QCOMPARE(clEnded.count(), 1);
+    }
 
-    if (lAnswer < 0)
-        pclWindow->slotReceiveCommand(completion(pCamera, uuidGetSecure, 0xFFFA));
-    else
-        pclWindow->slotReceiveCommand(secureAnswer(pCamera, lAnswer, pclWindow.get()));
-    // A later answer delivers nothing more, and the question is not asked again.
-    pclWindow->slotReceiveCommand(secureAnswer(pCamera, lAnswer < 0 ? lBefore : lAnswer, pclWindow.get()));
-    QCOMPARE(envelopes(clToPage).count(clFailure), bDelivered ? 1 : 0);
-    if (bDelivered)
-        QCOMPARE(envelopes(clToPage).at(0), clFailure);
-    QCOMPARE(clToWorker.count(), 1);
-    QCOMPARE(pclWindow->currentPage(), lAnswer == 1 ? 6 : lShown);
-    QCOMPARE(enabledModes(pclWindow->modeBar()), lAnswer == 1 ? lstSecurity : lstAll);
-}
+    // The mode bar on its own: 0 all unlocked, 1 security mode, 2 no camera.
+    void buttonStates_data()
+    {
+        QTest::addColumn<QList<int>>("lstStates");
+        QTest::addColumn<QList<qint32>>("lstEnabled");
+        QTest::newRow("unlocked") << QList<int> {0} << lstAll;
+        QTest::newRow("security after unlocked") << QList<int> {0, 1} << lstSecurity;
+        QTest::newRow("unlocked again") << QList<int> {0, 1, 0} << lstAll;
+        QTest::newRow("no camera") << QList<int> {0, 2} << lstHelpOnly;
+        // Security mode reached from "no camera" leaves Mode locked: it is not touched.
+        QTest::newRow("security after no camera") << QList<int> {0, 2, 1} << lstHelpOnly;
+    }
 
-void TestMainWidget::dragMovesWindow()
-{
-    pclWindow->move(100, 100);
-    const QPoint ptStart = pclWindow->pos();
-    QTest::mousePress(pclWindow.get(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 20));
-    QTest::mouseMove(pclWindow.get(), QPoint(320, 50));
-    QTRY_COMPARE(pclWindow->pos(), ptStart + QPoint(20, 30));
-    // Released, the mouse moves on its own.
-    QTest::mouseRelease(pclWindow.get(), Qt::LeftButton, Qt::NoModifier, QPoint(320, 50));
-    QTest::mouseMove(pclWindow.get(), QPoint(340, 70));
-    QTest::qWait(20);
-    QCOMPARE(pclWindow->pos(), ptStart + QPoint(20, 30));
-}
+    void buttonStates()
+    {
+        QFETCH(QList<int>, lstStates);
+        QFETCH(QList<qint32>, lstEnabled);
+        ClWidgetSelectMode clBar;
+        for (int lState : lstStates)
+            clBar.setButtonsState(lState);
+        QCOMPARE(enabledModes(&clBar), lstEnabled);
+    }
 
-void TestMainWidget::updateErrorShown()
-{
-    QSignalSpy clEnded(pclWindow->downloader(), &ClTovuDownload::sigEndUpdate);
-    Q_EMIT pclWindow->downloader()->sigError(QStringLiteral("The update server cannot be reached."));
-    QCOMPARE(lstBoxes, QStringList {"The update server cannot be reached."});
-    // The run was stopped before the box was shown.
-    QCOMPARE(clEnded.count(), 1);
-}
+    void selectModeZero()
+    {
+        ClWidgetSelectMode clBar;
+        QSignalSpy clSpy(&clBar, &ClWidgetSelectMode::sigChangeMode);
+        // From Help, the button to come back to is Camera state; any other stays checked.
+        clBar.button(7)->setChecked(true);
+        clBar.selectMode(0);
+        QCOMPARE(clBar.checkedMode(), 1);
+        clBar.button(3)->setChecked(true);
+        clBar.selectMode(0);
+        QCOMPARE(clBar.checkedMode(), 3);
+        clBar.selectMode(8);
+        QCOMPARE(clSpy.count(), 2);
+        QCOMPARE(clSpy.at(0).at(0).toInt(), 0);
+        QCOMPARE(clSpy.at(1).at(0).toInt(), 0);
+    }
 
-// The mode bar: 0 all unlocked, 1 security mode, 2 no camera.
-void TestMainWidget::buttonStates_data()
-{
-    QTest::addColumn<QList<int>>("lstStates");
-    QTest::addColumn<QList<qint32>>("lstEnabled");
-    QTest::newRow("unlocked") << QList<int> {0} << lstAll;
-    QTest::newRow("security after unlocked") << QList<int> {0, 1} << lstSecurity;
-    QTest::newRow("unlocked again") << QList<int> {0, 1, 0} << lstAll;
-    QTest::newRow("no camera") << QList<int> {0, 2} << lstHelpOnly;
-    // Security mode reached from "no camera" leaves Mode locked: it is not touched.
-    QTest::newRow("security after no camera") << QList<int> {0, 2, 1} << lstHelpOnly;
-}
+    void longTextShrinksUntilItFits()
+    {
+        ClButtonMode clShort(QStringLiteral("Help"), QString());
+        clShort.resize(83, 87);
+        const int lBaseSize = QFontInfo(clShort.font()).pixelSize();
+        QCOMPARE(clShort.textFont().pixelSize(), lBaseSize);
 
-void TestMainWidget::buttonStates()
-{
-    QFETCH(QList<int>, lstStates);
-    QFETCH(QList<qint32>, lstEnabled);
-    ClWidgetSelectMode clBar;
-    for (int lState : lstStates)
-        clBar.setButtonsState(lState);
-    QCOMPARE(enabledModes(&clBar), lstEnabled);
-}
-
-void TestMainWidget::selectModeZero()
-{
-    ClWidgetSelectMode clBar;
-    QSignalSpy clSpy(&clBar, &ClWidgetSelectMode::sigChangeMode);
-    // From Help, the button to come back to is Camera state; any other stays checked.
-    clBar.button(7)->setChecked(true);
-    clBar.selectMode(0);
-    QCOMPARE(clBar.checkedMode(), 1);
-    clBar.button(3)->setChecked(true);
-    clBar.selectMode(0);
-    QCOMPARE(clBar.checkedMode(), 3);
-    clBar.selectMode(8);
-    QCOMPARE(clSpy.count(), 2);
-    QCOMPARE(clSpy.at(0).at(0).toInt(), 0);
-    QCOMPARE(clSpy.at(1).at(0).toInt(), 0);
-}
-
-void TestMainWidget::longTextShrinksUntilItFits()
-{
-    ClButtonMode clShort(QStringLiteral("Help"), QString());
-    clShort.resize(83, 87);
-    const int lBaseSize = QFontInfo(clShort.font()).pixelSize();
-    QCOMPARE(clShort.textFont().pixelSize(), lBaseSize);
-
-    // The wrapped text must fit between y = 55 and y = 81, and one size larger would not.
-    ClButtonMode clLong(QStringLiteral("A rather long mode name that wraps into many lines"), QString());
-    clLong.resize(83, 87);
-    QCOMPARE(clLong.textRect(), QRect(QPoint(5, 55), QPoint(77, 81)));
-    QFont clFont = clLong.textFont();
-    QVERIFY(clFont.pixelSize() < lBaseSize);
-    auto needed = [&](const QFont& clWith) {
-        return QFontMetrics(clWith).boundingRect(clLong.textRect(), Qt::AlignCenter | Qt::TextWordWrap,
-                                                 clLong.text());
-    };
-    QVERIFY2(needed(clFont).top() >= 55, qPrintable(QString::number(needed(clFont).top())));
-    QVERIFY(needed(clFont).bottom() <= 81);
-    clFont.setPixelSize(clFont.pixelSize() + 1);
-    QVERIFY(needed(clFont).top() < 55);
-}
+        // The wrapped text must fit between y = 55 and y = 81, and one size larger would not.
+        ClButtonMode clLong(QStringLiteral("A rather long mode name that wraps into many lines"), QString());
+        clLong.resize(83, 87);
+        QCOMPARE(clLong.textRect(), QRect(QPoint(5, 55), QPoint(77, 81)));
+        QFont clFont = clLong.textFont();
+        QVERIFY(clFont.pixelSize() < lBaseSize);
+        auto needed = [&](const QFont& clWith) {
+            return QFontMetrics(clWith).boundingRect(clLong.textRect(), Qt::AlignCenter | Qt::TextWordWrap,
+                                                     clLong.text());
+        };
+        QVERIFY2(needed(clFont).top() >= 55, qPrintable(QString::number(needed(clFont).top())));
+        QVERIFY(needed(clFont).bottom() <= 81);
+        clFont.setPixelSize(clFont.pixelSize() + 1);
+        QVERIFY(needed(clFont).top() < 55);
+    }
+};
 
 QTEST_MAIN(TestMainWidget)
 #include "TestMainWidget.moc"

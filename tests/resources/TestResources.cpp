@@ -1,11 +1,10 @@
 // The compiled-in resources: every picture reachable by its exact path, the sizes that
-// layouts take from pictures, the window shape, and the guard's catalogues.
+// layouts take from pictures, and the window shape.
 #include <QBitmap>
 #include <QGuiApplication>
 #include <QImage>
 #include <QPixmap>
 #include <QTest>
-#include <QTranslator>
 
 class TestResources : public QObject
 {
@@ -69,15 +68,6 @@ private Q_SLOTS:
         QVERIFY(opaque(0, 300));
         QVERIFY(opaque(300, 300));
         QVERIFY(opaque(599, 619 - 20));
-    }
-
-    void guardCataloguesArePresent()
-    {
-        for (const char* pPath : { ":/ja/lang", ":/zh/lang", ":/fr/lang", ":/en/lang" }) {
-            QTranslator clTranslator;
-            QVERIFY2(clTranslator.load(QString::fromLatin1(pPath)), pPath);
-            QVERIFY(!clTranslator.translate("ClAppCheck", "%1 is already running").isEmpty());
-        }
     }
 };
 
