@@ -148,23 +148,14 @@ private Q_SLOTS:
         lstTranslators.clear();
     }
 
-    void startsWithHelpOnly()
+    void connectAsksVersionThenUnlocks()
     {
         // Shaped by the picture: its transparent rounded corners are not part of the window.
         QVERIFY(pclWindow->mask().contains(QPoint(300, 300)));
         QVERIFY(!pclWindow->mask().contains(QPoint(0, 0)));
-        QCOMPARE(pclWindow->currentPage(), 0);
         QCOMPARE(enabled(), lstHelpOnly);
         QVERIFY(!pclWindow->logBar()->findChild<QPushButton*>("buttonReload")->isVisible());
-        click(7);
-        QCOMPARE(pclWindow->currentPage(), 7);
-        // Any other page asked for without a camera shows the not-connected page.
-        pclWindow->slotChangeMode(3);
-        QCOMPARE(pclWindow->currentPage(), 0);
-    }
 
-    void connectAsksVersionThenUnlocks()
-    {
         QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
         QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
         pclWindow->slotReceiveCommand(connectNotice(pCamera, 0));
@@ -206,43 +197,20 @@ private Q_SLOTS:
         pclWindow->requestData(false);
         QCOMPARE(kinds(clToWorker), QList<QUuid> {uuidGetSecure});
 
-        // Security mode takes the user to the Mode page and locks the others.
-        click(3);
-        auto* pclModeValue = pclWindow->page(6)->findChild<QLabel*>("labelModeValue");
-        pclWindow->slotReceiveCommand(secureAnswer(pCamera, 1));
-        QCOMPARE(pclWindow->currentPage(), 6);
-        QCOMPARE(pclWindow->modeBar()->checkedMode(), 6);
-        QCOMPARE(enabled(), lstSecurity);
-        QCOMPARE(pclModeValue->text(), QStringLiteral("Security"));
-        QCOMPARE(pclModeValue->palette().color(QPalette::WindowText), QColor(180, 25, 8));
-        pclWindow->slotReceiveCommand(secureAnswer(pCamera, 2));
-        QCOMPARE(enabled(), lstAll);
-        QCOMPARE(pclModeValue->text(), QStringLiteral("Maintenance"));
-        QCOMPARE(pclModeValue->palette().color(QPalette::WindowText), QColor(26, 97, 9));
-        // On Help the change to security mode leaves the user where they are.
+        // Security mode locks all but Mode and Help; on Help the user stays there.
         click(7);
+        auto* pclModeValue = pclWindow->page(6)->findChild<QLabel*>("labelModeValue");
         pclWindow->slotReceiveCommand(secureAnswer(pCamera, 1));
         QCOMPARE(pclWindow->currentPage(), 7);
         QCOMPARE(enabled(), lstSecurity);
+        QCOMPARE(pclModeValue->palette().color(QPalette::WindowText), QColor(180, 25, 8));
+        pclWindow->slotReceiveCommand(secureAnswer(pCamera, 2));
+        QCOMPARE(enabled(), lstAll);
+        QCOMPARE(pclModeValue->palette().color(QPalette::WindowText), QColor(26, 97, 9));
 
         pclWindow->slotReceiveCommand(removalNotice(pCamera));
         QVERIFY(!pclWindow->isPolling());
         QCOMPARE(pclWindow->secureMode(), 0);
-    }
-
-    void secondConnectIgnored()
-    {
-        connectCamera(pCamera, 0);
-        QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
-        QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
-        pclWindow->slotReceiveCommand(connectNotice(pOther, 1));
-        pclWindow->slotReceiveCommand(versionAnswer(pOther));
-        QCOMPARE(clToWorker.count(), 0);
-        QCOMPARE(clToPage.count(), 0);
-        QCOMPARE(pclWindow->cameraModel(), 0);
-        // The first camera still gets its commands.
-        pclWindow->slotSendCommand(PV_CMD {{"CMD", uuidSetTime}});
-        QCOMPARE(envelopes(clToWorker).at(0).value("PARAM1").value<void*>(), pCamera);
     }
 
     void unidentifiedCameraExplained_data()
@@ -282,16 +250,26 @@ private Q_SLOTS:
         QCOMPARE(lstBoxes.size(), 1);
     }
 
-    void routingAddsHandleAndDropsStrangers()
+    void routingToTheOneCamera()
     {
         QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
         QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
         pclWindow->slotSendCommand(PV_CMD {{"CMD", uuidSetTime}});
         QCOMPARE(clToWorker.count(), 0);
-
         connectCamera(pCamera, 0);
         clToWorker.clear();
         clToPage.clear();
+
+        // A second camera is ignored: asked nothing, its envelopes dropped.
+        pclWindow->slotReceiveCommand(connectNotice(pOther, 1));
+        pclWindow->slotReceiveCommand(versionAnswer(pOther));
+        pclWindow->slotReceiveCommand(completion(pOther, uuidSetTime, 0));
+        pclWindow->slotReceiveCommand(envelope(QUuid::createUuid(), pOther));
+        QCOMPARE(clToWorker.count(), 0);
+        QCOMPARE(clToPage.count(), 0);
+        QCOMPARE(pclWindow->cameraModel(), 0);
+
+        // The first one gets the pages' commands with its handle added.
         pclWindow->slotSendCommand(PV_CMD {{"CMD", uuidSetTime}, {"PARAM2", 7}});
         const PV_CMD clExpected {{"CMD", uuidSetTime}, {"PARAM1", QVariant::fromValue(pCamera)}, {"PARAM2", 7}};
         QCOMPARE(envelopes(clToWorker), QList<PV_CMD> {clExpected});
@@ -301,30 +279,22 @@ private Q_SLOTS:
         pclWindow->slotReceiveCommand(envelope(QUuid::createUuid(), pCamera));
         QCOMPARE(clToPage.count(), 3);
         QCOMPARE(clToWorker.count(), 1);
-        pclWindow->slotReceiveCommand(completion(pOther, uuidSetTime, 0));
-        pclWindow->slotReceiveCommand(envelope(QUuid::createUuid(), pOther));
-        QCOMPARE(clToPage.count(), 3);
-    }
-
-    void standardModelAfterSecureModelLeavesItsPages_data()
-    {
-        QTest::addColumn<int>("lPage");
-        QTest::newRow("schedule") << 5;
-        QTest::newRow("mode") << 6;
     }
 
     void standardModelAfterSecureModelLeavesItsPages()
     {
-        QFETCH(int, lPage);
-        connectCamera(pCamera, 1, 2);
-        click(lPage);
-        QCOMPARE(pclWindow->currentPage(), lPage);
-        pclWindow->slotReceiveCommand(removalNotice(pCamera));
-        QCOMPARE(pclWindow->currentPage(), 0);
-        connectCamera(pOther, 0);
-        QCOMPARE(pclWindow->currentPage(), 1);
-        QCOMPARE(pclWindow->modeBar()->checkedMode(), 1);
-        QVERIFY(!pclWindow->modeBar()->button(lPage)->isVisible());
+        for (qint32 lPage : {5, 6}) {
+            connectCamera(pCamera, 1, 2);
+            click(lPage);
+            QCOMPARE(pclWindow->currentPage(), lPage);
+            pclWindow->slotReceiveCommand(removalNotice(pCamera));
+            QCOMPARE(pclWindow->currentPage(), 0);
+            connectCamera(pOther, 0);
+            QCOMPARE(pclWindow->currentPage(), 1);
+            QCOMPARE(pclWindow->modeBar()->checkedMode(), 1);
+            QVERIFY(!pclWindow->modeBar()->button(lPage)->isVisible());
+            pclWindow->slotReceiveCommand(removalNotice(pOther));
+        }
     }
 
     void disconnect()
@@ -346,6 +316,11 @@ private Q_SLOTS:
         QCOMPARE(pclWindow->modeBar()->checkedMode(), 1);
         QCOMPARE(enabled(), lstHelpOnly);
         QCOMPARE(pclWindow->cameraModel(), -1);
+        // Without a camera Help opens; any other page asked for shows the not-connected page.
+        click(7);
+        QCOMPARE(pclWindow->currentPage(), 7);
+        pclWindow->slotChangeMode(3);
+        QCOMPARE(pclWindow->currentPage(), 0);
 
         // Answers still queued for the camera that is gone change nothing...
         pclWindow->slotReceiveCommand(versionAnswer(pCamera));

@@ -33,10 +33,7 @@ PV_CMD completion(QUuid uuidKind, quint16 usCode, bool bTransport = false)
 class TestPage : public ClWidgetBase
 {
 public:
-    explicit TestPage(QStringList* pLog = nullptr, QString strName = {}) : pLog(pLog), strName(std::move(strName))
-    {
-        strApplied = QStringLiteral("Time settings is applied");
-    }
+    TestPage() { strApplied = QStringLiteral("Time settings is applied"); }
 
     void requestData(bool bIsPolling) override
     {
@@ -44,17 +41,6 @@ public:
             ++lPolls;
         else
             ++lRequests;
-        record(QStringLiteral("request"));
-    }
-    void activate(QWidget* pclMain) override
-    {
-        record(QStringLiteral("activate"));
-        ClWidgetBase::activate(pclMain);
-    }
-    void deactivate(QWidget* pclMain) override
-    {
-        record(QStringLiteral("deactivate"));
-        ClWidgetBase::deactivate(pclMain);
     }
     void setCameraInfo(qint32 lModel, QString strVersion) override
     {
@@ -70,16 +56,6 @@ public:
     int lPolls = 0;
     QString strCameraInfo;
     QList<PV_CMD> lstReceived;
-
-private:
-    void record(const QString& strWhat)
-    {
-        if (pLog != nullptr)
-            pLog->append(strName + QLatin1Char(':') + strWhat);
-    }
-
-    QStringList* pLog;
-    QString strName;
 };
 }  // namespace
 
@@ -191,25 +167,6 @@ private Q_SLOTS:
         QCOMPARE(lstBoxes.size(), 3);
     }
 
-    void errorTexts_data()
-    {
-        QTest::addColumn<int>("lCode");
-        QTest::addColumn<QString>("strText");
-        QTest::newRow("FFFB") << 0xFFFB << "Parameter setting failed";
-        QTest::newRow("FFFC") << 0xFFFC << "Command error, version up";
-        QTest::newRow("FFFE") << 0xFFFE << "Timeout error, please reset";
-        QTest::newRow("FFFA") << 0xFFFA << "Timeout error, please reset";
-        QTest::newRow("FFF3") << 0xFFF3 << "The setting cannot be changed when broadcasting";
-        QTest::newRow("EF03") << 0xEF03 << "Exec failed, unknown error";
-    }
-
-    void errorTexts()
-    {
-        QFETCH(int, lCode);
-        QFETCH(QString, strText);
-        QCOMPARE(ClWidgetBase::commandErrorText(quint16(lCode)), strText);
-    }
-
     void hiddenPageDoesNotPoll()
     {
         TestPage clPage;
@@ -235,26 +192,23 @@ private Q_SLOTS:
             Q_EMIT clPage.sigSetLog(QStringLiteral("x"));
             Q_EMIT clPage.sigSetButtonEnable(true, false);
         };
+        // What reached page, window and camera: answers, data requests, sends, log, buttons.
+        auto counts = [&] {
+            return QList<qsizetype> {clPage.lstReceived.size(), clPage.lRequests, clToCamera.size(), clLog.size(),
+                                     clButtons.size()};
+        };
         // Attaching asks for the data; attached twice is still one connection each.
         clPage.activate(&clHost);
         clPage.activate(&clHost);
         QCOMPARE(clPage.lRequests, 2);
         exchange();
-        QCOMPARE(clPage.lstReceived.size(), 1);
-        QCOMPARE(clPage.lRequests, 3);
-        QCOMPARE(clToCamera.count(), 1);
-        QCOMPARE(clLog.count(), 1);
-        QCOMPARE(clButtons.count(), 1);
-
+        QCOMPARE(counts(), (QList<qsizetype> {1, 3, 1, 1, 1}));
+        // Detached: none of it any more, and no polling.
         clPage.startPolling();
         clPage.deactivate(&clHost);
         QVERIFY(!clPage.isPolling());
         exchange();
-        QCOMPARE(clPage.lstReceived.size(), 1);
-        QCOMPARE(clPage.lRequests, 3);
-        QCOMPARE(clToCamera.count(), 1);
-        QCOMPARE(clLog.count(), 1);
-        QCOMPARE(clButtons.count(), 1);
+        QCOMPARE(counts(), (QList<qsizetype> {1, 3, 1, 1, 1}));
     }
 
     void detachDropsUnfinishedApply()
@@ -289,8 +243,6 @@ private Q_SLOTS:
         // One accepting and one rejecting button at most: Yes is not on a box that shows OK.
         QTest::newRow("OK|Yes") << int(QMessageBox::Ok | QMessageBox::Yes) << int(QMessageBox::Yes)
                                 << QStringList {"OK"} << 0;
-        QTest::newRow("Cancel|No") << int(QMessageBox::Cancel | QMessageBox::No) << int(QMessageBox::Cancel)
-                                   << QStringList {"Cancel"} << 0;
     }
 
     void messageBoxButtonsAndAnswers()
@@ -374,11 +326,10 @@ private Q_SLOTS:
 
     void listMovesAttachmentFromPageToPage()
     {
-        QStringList lstLog;
         ClPageHost clHost;
         ClListWidgetBase clList;
-        auto* pclFirst = new TestPage(&lstLog, QStringLiteral("first"));
-        auto* pclSecond = new TestPage(&lstLog, QStringLiteral("second"));
+        auto* pclFirst = new TestPage;
+        auto* pclSecond = new TestPage;
         clList.addPage(pclFirst, QString(), QStringLiteral("First"), 0);
         clList.addPage(pclSecond, QString(), QStringLiteral("Second"), 1);
         clList.setCameraInfo(1, QStringLiteral("01.03.025"));
@@ -387,28 +338,27 @@ private Q_SLOTS:
         clList.resize(600, 400);
         clList.show();
         QVERIFY(QTest::qWaitForWindowExposed(&clList));
+        auto deliver = [&] { Q_EMIT clHost.sigReceiveCommand(PV_CMD {{"CMD", QUuid::createUuid()}}); };
 
         // Only the page shown is attached; pressing a row moves the attachment.
         clList.activate(&clHost);
         pclFirst->startPolling();
         const QPoint ptSecondRow(20, ClPageListView::lRowHeight + ClPageListView::lRowHeight / 2);
         QTest::mousePress(clList.listView()->viewport(), Qt::LeftButton, Qt::NoModifier, ptSecondRow);
-        QCOMPARE(lstLog, (QStringList {"first:activate", "first:request", "first:deactivate", "second:activate",
-                                       "second:request"}));
-        QVERIFY(!pclFirst->isPolling());
         QCOMPARE(clList.currentPage(), pclSecond);
-        Q_EMIT clHost.sigReceiveCommand(PV_CMD {{"CMD", QUuid::createUuid()}});
+        QVERIFY(!pclFirst->isPolling());
+        QCOMPARE(pclSecond->lRequests, 1);
+        deliver();
         QCOMPARE(pclFirst->lstReceived.size(), 0);
         QCOMPARE(pclSecond->lstReceived.size(), 1);
 
         // Detached, a row pressed changes the page without attaching it.
-        lstLog.clear();
         clList.deactivate(&clHost);
-        QCOMPARE(lstLog, QStringList {"second:deactivate"});
+        deliver();
         clList.slotPageChange(clList.listView()->model()->index(0, 0));
         QCOMPARE(clList.currentPage(), pclFirst);
         QCOMPARE(pclFirst->lRequests, 1);
-        Q_EMIT clHost.sigReceiveCommand(PV_CMD {{"CMD", QUuid::createUuid()}});
+        deliver();
         QCOMPARE(pclFirst->lstReceived.size() + pclSecond->lstReceived.size(), 1);
     }
 };
