@@ -4,15 +4,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTest>
 
-#include <cstddef>
-#include <cstring>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -23,21 +21,15 @@ const int lStartTimeoutMs = 20000;
 // The process holding a lock (its pid from the peer credentials), or -1 when it is free.
 qint64 lockOwner(const QString& strKey)
 {
-    const QByteArray clName = strKey.toUtf8();
-    sockaddr_un clAddr {};
-    clAddr.sun_family = AF_UNIX;
-    std::memcpy(clAddr.sun_path + 1, clName.constData(), size_t(clName.size()));
-    const auto lLength = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + size_t(clName.size()));
-    const int lFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    qint64 llPid = -1;
-    if (::connect(lFd, reinterpret_cast<sockaddr*>(&clAddr), lLength) == 0) {
-        ucred clPeer {};
-        socklen_t lSize = sizeof(clPeer);
-        if (::getsockopt(lFd, SOL_SOCKET, SO_PEERCRED, &clPeer, &lSize) == 0)
-            llPid = clPeer.pid;
-    }
-    ::close(lFd);
-    return llPid;
+    QLocalSocket clSocket;
+    clSocket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+    clSocket.connectToServer(strKey);
+    ucred clPeer {};
+    socklen_t lSize = sizeof(clPeer);
+    if (!clSocket.waitForConnected(1000)
+        || ::getsockopt(int(clSocket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &clPeer, &lSize) != 0)
+        return -1;
+    return clPeer.pid;
 }
 
 QString uniqueKey(const char* pWhat)

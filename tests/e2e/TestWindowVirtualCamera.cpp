@@ -98,12 +98,14 @@ private Q_SLOTS:
 
     void tovuSInSecurityModeUntilMaintenance()
     {
+        const QList<qint32> lstSecurity {6, 7};
         auto* pclCamera = new ClVirtualCamera(1, QString(), 1);
         pclBus->plug(pclCamera);
         QTRY_COMPARE_WITH_TIMEOUT(pclWindow->currentPage(), 6, 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(enabled(), (QList<qint32> {6, 7}), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(enabled(), lstSecurity, 5000);
         auto* pclModeValue = pclWindow->page(6)->findChild<QLabel*>("labelModeValue");
         QCOMPARE(pclModeValue->text(), QStringLiteral("Security"));
+        QCOMPARE(pclModeValue->palette().color(QPalette::WindowText), QColor(180, 25, 8));
         // Locked pages cannot be opened.
         click(3);
         QCOMPARE(pclWindow->currentPage(), 6);
@@ -112,8 +114,15 @@ private Q_SLOTS:
         pclCamera->setSecureMode(2);
         QTRY_COMPARE_WITH_TIMEOUT(enabled(), lstAll, 5000);
         QCOMPARE(pclModeValue->text(), QStringLiteral("Maintenance"));
+        QCOMPARE(pclModeValue->palette().color(QPalette::WindowText), QColor(26, 97, 9));
         click(5);
         QCOMPARE(pclWindow->currentPage(), 5);
+
+        // Back to security mode while Help is shown: locked again, but the user stays on Help.
+        click(7);
+        pclCamera->setSecureMode(1);
+        QTRY_COMPARE_WITH_TIMEOUT(enabled(), lstSecurity, 5000);
+        QCOMPARE(pclWindow->currentPage(), 7);
         QCOMPARE(lstBoxes, QStringList());
     }
 
