@@ -148,20 +148,30 @@ private Q_SLOTS:
         lstTranslators.clear();
     }
 
+    void connectAsksVersionThenUnlocks_data()
+    {
+        QTest::addColumn<qint32>("lModel");
+        QTest::newRow("Tovu") << 0;
+        QTest::newRow("Tovu-S") << 1;
+    }
+
     void connectAsksVersionThenUnlocks()
     {
+        QFETCH(qint32, lModel);
         // Shaped by the picture: its transparent rounded corners are not part of the window.
         QVERIFY(pclWindow->mask().contains(QPoint(300, 300)));
         QVERIFY(!pclWindow->mask().contains(QPoint(0, 0)));
         QCOMPARE(enabled(), lstHelpOnly);
         QVERIFY(!pclWindow->logBar()->findChild<QPushButton*>("buttonReload")->isVisible());
 
+        // The Tovu-S is also asked for its mode, every five seconds.
         QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
         QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
-        pclWindow->slotReceiveCommand(connectNotice(pCamera, 0));
-        QCOMPARE(kinds(clToWorker), QList<QUuid> {uuidGetFw});
+        pclWindow->slotReceiveCommand(connectNotice(pCamera, lModel));
+        QCOMPARE(kinds(clToWorker), (lModel == 1 ? QList<QUuid> {uuidGetFw, uuidGetSecure} : QList<QUuid> {uuidGetFw}));
         QCOMPARE(envelopes(clToWorker).at(0).value("PARAM1").value<void*>(), pCamera);
-        QVERIFY(!pclWindow->isPolling());
+        QCOMPARE(pclWindow->isPolling(), lModel == 1);
+        QCOMPARE(pclWindow->pollingInterval(), 5000);
         // Identifying: still locked, still the not-connected page.
         QCOMPARE(pclWindow->currentPage(), 0);
         QCOMPARE(enabled(), lstHelpOnly);
@@ -169,6 +179,7 @@ private Q_SLOTS:
         pclWindow->slotReceiveCommand(versionAnswer(pCamera));
         QCOMPARE(pclWindow->currentPage(), 1);
         QCOMPARE(enabled(), lstAll);
+        QCOMPARE(pclWindow->modeBar()->button(6)->isVisible(), lModel == 1);
         QCOMPARE(envelopes(clToPage).at(0).value("PARAM2").toString(), QStringLiteral("01.03.025"));
 
         // Settings pages show Reload and Apply; the log bar reaches the page and back.
@@ -181,24 +192,6 @@ private Q_SLOTS:
         QCOMPARE(clApply.count(), 1);
         Q_EMIT pclWindow->sigSetLog(QStringLiteral("The mode has been changed"));
         QCOMPARE(pclWindow->logBar()->messageLabel()->text(), QStringLiteral("The mode has been changed"));
-    }
-
-    void secureModelPollsItsMode()
-    {
-        QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
-        pclWindow->slotReceiveCommand(connectNotice(pCamera, 1));
-        QCOMPARE(kinds(clToWorker), (QList<QUuid> {uuidGetFw, uuidGetSecure}));
-        QVERIFY(pclWindow->isPolling());
-        QCOMPARE(pclWindow->pollingInterval(), 5000);
-        pclWindow->slotReceiveCommand(versionAnswer(pCamera));
-        // Polling asks for the mode; Reload does not.
-        clToWorker.clear();
-        pclWindow->requestData(true);
-        pclWindow->requestData(false);
-        QCOMPARE(kinds(clToWorker), QList<QUuid> {uuidGetSecure});
-        pclWindow->slotReceiveCommand(removalNotice(pCamera));
-        QVERIFY(!pclWindow->isPolling());
-        QCOMPARE(pclWindow->secureMode(), 0);
     }
 
     void unidentifiedCameraExplained_data()
@@ -289,6 +282,11 @@ private Q_SLOTS:
     {
         connectCamera(pCamera, 1, 2);
         click(3);
+        // Polling asks for the mode; Reload does not.
+        QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
+        pclWindow->requestData(true);
+        pclWindow->requestData(false);
+        QCOMPARE(kinds(clToWorker), QList<QUuid> {uuidGetSecure});
         // Another camera's removal changes nothing.
         pclWindow->slotReceiveCommand(removalNotice(pOther));
         QVERIFY(pclWindow->isConnected());
@@ -304,6 +302,7 @@ private Q_SLOTS:
         QCOMPARE(pclWindow->modeBar()->checkedMode(), 1);
         QCOMPARE(enabled(), lstHelpOnly);
         QCOMPARE(pclWindow->cameraModel(), -1);
+        QVERIFY(!pclWindow->isPolling());
         // Without a camera Help opens; any other page asked for shows the not-connected page.
         click(7);
         QCOMPARE(pclWindow->currentPage(), 7);

@@ -53,38 +53,32 @@ private Q_SLOTS:
     {
         QTest::addColumn<QLocale::Language>("lSystem");
         QTest::addColumn<QString>("strSuffix");
-        QTest::newRow("Japanese") << QLocale::Japanese << "ja";
-        QTest::newRow("English") << QLocale::English << "en";
-        QTest::newRow("Chinese") << QLocale::Chinese << "en";
-        QTest::newRow("French") << QLocale::French << "en";
+        QTest::addColumn<bool>("bUpdateMissing");
+        QTest::newRow("Japanese") << QLocale::Japanese << "ja" << false;
+        QTest::newRow("English") << QLocale::English << "en" << false;
+        QTest::newRow("Chinese") << QLocale::Chinese << "en" << false;
+        QTest::newRow("Japanese without update catalogue") << QLocale::Japanese << "ja" << true;
     }
 
     void languageChoosesCatalogues()
     {
         QFETCH(QLocale::Language, lSystem);
         QFETCH(QString, strSuffix);
-        const QList<QTranslator*> lstInstalled = ClStartup::applyLanguage(qApp, lSystem, testCatalogues());
-        QCOMPARE(lstInstalled.size(), 2);
-        QCOMPARE(lstInstalled.at(0)->filePath(), ":/test/ui_" + strSuffix + ".qm");
-        QCOMPARE(lstInstalled.at(1)->filePath(), ":/test/update_" + strSuffix + ".qm");
-        QCOMPARE(QLocale().language(), strSuffix == "ja" ? QLocale::Japanese : QLocale::English);
-        // Both are installed, not merely loaded.
-        QCOMPARE(QCoreApplication::translate("TestStartup", "ui text"), "ui text from ui_" + strSuffix);
-        QCOMPARE(QCoreApplication::translate("TestStartup", "update text"), "update text from update_" + strSuffix);
-        uninstall(lstInstalled);
-    }
-
-    void missingUpdateCatalogueInstallsOnlyTheFirst()
-    {
+        QFETCH(bool, bUpdateMissing);
         ClStartup::Catalogues clCatalogues = testCatalogues();
-        clCatalogues.strJapaneseUpdate = QStringLiteral(":/test/no_such_catalogue");
+        if (bUpdateMissing)
+            clCatalogues.strJapaneseUpdate = QStringLiteral(":/test/no_such_catalogue");
         const qsizetype lChildrenBefore = qApp->findChildren<QTranslator*>().size();
-        const QList<QTranslator*> lstInstalled = ClStartup::applyLanguage(qApp, QLocale::Japanese, clCatalogues);
-        QCOMPARE(lstInstalled.size(), 1);
-        QCOMPARE(lstInstalled.at(0)->filePath(), QStringLiteral(":/test/ui_ja.qm"));
-        // The empty translator was deleted, not left hanging on the application.
-        QCOMPARE(qApp->findChildren<QTranslator*>().size(), lChildrenBefore + 1);
-        QCOMPARE(QCoreApplication::translate("TestStartup", "update text"), QStringLiteral("update text"));
+        const QList<QTranslator*> lstInstalled = ClStartup::applyLanguage(qApp, lSystem, clCatalogues);
+        // One that cannot be loaded is left out, and its translator deleted.
+        QCOMPARE(lstInstalled.size(), bUpdateMissing ? 1 : 2);
+        QCOMPARE(qApp->findChildren<QTranslator*>().size(), lChildrenBefore + lstInstalled.size());
+        QCOMPARE(lstInstalled.at(0)->filePath(), ":/test/ui_" + strSuffix + ".qm");
+        QCOMPARE(QLocale().language(), strSuffix == "ja" ? QLocale::Japanese : QLocale::English);
+        // Installed, not merely loaded.
+        QCOMPARE(QCoreApplication::translate("TestStartup", "ui text"), "ui text from ui_" + strSuffix);
+        QCOMPARE(QCoreApplication::translate("TestStartup", "update text"),
+                 bUpdateMissing ? QStringLiteral("update text") : "update text from update_" + strSuffix);
         uninstall(lstInstalled);
     }
 
@@ -97,7 +91,6 @@ private Q_SLOTS:
         QTest::addColumn<qint32>("lModel");
         QTest::addColumn<QString>("strOutcome");
         using Result = ClRunOptions::ParseResult;
-        QTest::newRow("nothing") << QStringList() << Result::Run << -1 << QString();
         QTest::newRow("bare virtual camera") << QStringList {"--virtual-camera"} << Result::Run << 0 << QString();
         QTest::newRow("tovu-s with =") << QStringList {"--virtual-camera=tovu-s"} << Result::Run << 1 << QString();
         QTest::newRow("Tovu-S as next") << QStringList {"--virtual-camera", "Tovu-S"} << Result::Run << 1 << QString();
