@@ -158,9 +158,11 @@ private Q_SLOTS:
     void connectAsksVersionThenUnlocks()
     {
         QFETCH(qint32, lModel);
-        // Shaped by the picture: its transparent rounded corners are not part of the window.
-        QVERIFY(pclWindow->mask().contains(QPoint(300, 300)));
-        QVERIFY(!pclWindow->mask().contains(QPoint(0, 0)));
+        // Shaped by the picture: its rounded corners are cut away, edges and inside kept.
+        for (const QPoint& clCorner : {QPoint(0, 0), QPoint(599, 0), QPoint(0, 619), QPoint(599, 619)})
+            QVERIFY(!pclWindow->mask().contains(clCorner));
+        for (const QPoint& clInside : {QPoint(300, 0), QPoint(0, 300), QPoint(300, 300), QPoint(599, 599)})
+            QVERIFY(pclWindow->mask().contains(clInside));
         QCOMPARE(enabled(), lstHelpOnly);
         QVERIFY(!pclWindow->logBar()->findChild<QPushButton*>("buttonReload")->isVisible());
 

@@ -1,14 +1,12 @@
-// The real main window and USB worker against devices on the virtual bus, as a person
-// meets them: plug in, wait for the camera to be announced, pull it out; a Tovu-S in
-// security mode keeps the user on the Mode page until it is in maintenance mode; a device
-// that speaks the camera's packets but names no model is not supported.
+// The real main window and USB worker against the emulated camera on the virtual bus, as
+// a person meets them: plug in, wait for the camera to be announced, pull it out; a Tovu-S
+// in security mode keeps the user on the Mode page until it is in maintenance mode.
 #include "ClButtonMode.h"
 #include "ClMainWidget.h"
 #include "ClMessageBox.h"
 #include "ClTovuDownload.h"
 #include "ClUsbManager.h"
 #include "ClVirtualCamera.h"
-#include "ClVirtualEchoDevice.h"
 #include "ClVirtualUsbBus.h"
 #include "ClWidgetSelectMode.h"
 
@@ -83,7 +81,6 @@ private Q_SLOTS:
         QCOMPARE(pclWindow->cameraModel(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(pclWindow->currentPage(), 1, 5000);
         QCOMPARE(enabled(), lstAll);
-        QVERIFY(!pclWindow->modeBar()->button(6)->isVisible());
         // The camera's firmware version reached the pages: Help shows it.
         QCOMPARE(pclWindow->page(7)->findChild<QLabel*>("labelFirmwareVersion")->text(), pclCamera->firmwareVersion());
 
@@ -124,22 +121,6 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(enabled(), lstSecurity, 5000);
         QCOMPARE(pclWindow->currentPage(), 7);
         QCOMPARE(lstBoxes, QStringList());
-    }
-
-    void unknownDeviceIsNotSupported()
-    {
-        auto* pclDevice = new ClVirtualEchoDevice;
-        pclBus->plug(pclDevice);
-        QTRY_COMPARE_WITH_TIMEOUT(lstBoxes.size(), 1, 10000);
-        QCOMPARE(lstBoxes.at(0), QStringLiteral("In this version of the tool maintenance is not supported.\n"
-                                                "Make up a version of the tool than help."));
-        QVERIFY(!pclWindow->isConnected());
-        QCOMPARE(enabled(), QList<qint32> {7});
-        // Pulling it out again is no news to a window that never took it.
-        pclBus->unplug(pclDevice);
-        QTest::qWait(300);
-        QCOMPARE(lstBoxes.size(), 1);
-        QCOMPARE(pclWindow->currentPage(), 0);
     }
 };
 

@@ -1,9 +1,7 @@
-// The compiled-in resources: every picture reachable by its exact path, the sizes that
-// layouts take from pictures, and the window shape.
-#include <QBitmap>
+// The compiled-in resources: every picture reachable by its exact path, with the sizes
+// that layouts take from pictures. (The window shape is checked on the window itself.)
 #include <QGuiApplication>
 #include <QImage>
-#include <QPixmap>
 #include <QTest>
 
 class TestResources : public QObject
@@ -39,19 +37,6 @@ private Q_SLOTS:
                 QVERIFY2(!clSize.isValid() || clImage.size() == clSize, qPrintable(strSeen));
             }
         }
-    }
-
-    void windowPictureShapesTheWindow()
-    {
-        const QBitmap clMask = QPixmap(QStringLiteral(":/img/window")).mask();
-        QVERIFY(!clMask.isNull());
-        const QImage clBits = clMask.toImage();
-        auto opaque = [&](int x, int y) { return clBits.pixelIndex(x, y) == 1; };
-        // Rounded corners are cut away; edges and inside belong to the window.
-        for (const QPoint& clCorner : {QPoint(0, 0), QPoint(599, 0), QPoint(0, 619), QPoint(599, 619)})
-            QVERIFY2(!opaque(clCorner.x(), clCorner.y()), qPrintable(QStringLiteral("%1,%2").arg(clCorner.x()).arg(clCorner.y())));
-        for (const QPoint& clInside : {QPoint(300, 0), QPoint(0, 300), QPoint(300, 300), QPoint(599, 599)})
-            QVERIFY2(opaque(clInside.x(), clInside.y()), qPrintable(QStringLiteral("%1,%2").arg(clInside.x()).arg(clInside.y())));
     }
 };
 
