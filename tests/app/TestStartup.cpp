@@ -14,27 +14,6 @@ class TestStartup : public QObject
 {
     Q_OBJECT
 
-private:
-    // Small catalogues of the test's own, so that the choice does not depend on the texts
-    // of the real ones.
-    static ClStartup::Catalogues testCatalogues()
-    {
-        ClStartup::Catalogues clCatalogues;
-        clCatalogues.strJapaneseUi = QStringLiteral(":/test/ui_ja.qm");
-        clCatalogues.strJapaneseUpdate = QStringLiteral(":/test/update_ja.qm");
-        clCatalogues.strEnglishUi = QStringLiteral(":/test/ui_en.qm");
-        clCatalogues.strEnglishUpdate = QStringLiteral(":/test/update_en.qm");
-        return clCatalogues;
-    }
-
-    static void uninstall(const QList<QTranslator*>& lstTranslators)
-    {
-        for (QTranslator* pclTranslator : lstTranslators) {
-            QCoreApplication::removeTranslator(pclTranslator);
-            delete pclTranslator;
-        }
-    }
-
 private Q_SLOTS:
     void lineEditsGet14AndOthers13Pixels()
     {
@@ -65,9 +44,11 @@ private Q_SLOTS:
         QFETCH(QLocale::Language, lSystem);
         QFETCH(QString, strSuffix);
         QFETCH(bool, bUpdateMissing);
-        ClStartup::Catalogues clCatalogues = testCatalogues();
-        if (bUpdateMissing)
-            clCatalogues.strJapaneseUpdate = QStringLiteral(":/test/no_such_catalogue");
+        // Small catalogues of the test's own (Japanese window and update, English window and
+        // update), so that the choice does not depend on the texts of the real ones.
+        const ClStartup::Catalogues clCatalogues {":/test/ui_ja.qm",
+                                                  bUpdateMissing ? ":/test/no_such_catalogue" : ":/test/update_ja.qm",
+                                                  ":/test/ui_en.qm", ":/test/update_en.qm"};
         const qsizetype lChildrenBefore = qApp->findChildren<QTranslator*>().size();
         const QList<QTranslator*> lstInstalled = ClStartup::applyLanguage(qApp, lSystem, clCatalogues);
         // One that cannot be loaded is left out, and its translator deleted.
@@ -79,7 +60,10 @@ private Q_SLOTS:
         QCOMPARE(QCoreApplication::translate("TestStartup", "ui text"), "ui text from ui_" + strSuffix);
         QCOMPARE(QCoreApplication::translate("TestStartup", "update text"),
                  bUpdateMissing ? QStringLiteral("update text") : "update text from update_" + strSuffix);
-        uninstall(lstInstalled);
+        for (QTranslator* pclTranslator : lstInstalled) {
+            QCoreApplication::removeTranslator(pclTranslator);
+            delete pclTranslator;
+        }
     }
 
     // lModel -1: no virtual camera. strOutcome: the server URL as kept, or a part of the
