@@ -33,13 +33,7 @@ class TestPage : public ClWidgetBase
 public:
     TestPage() { strApplied = QStringLiteral("Time settings is applied"); }
 
-    void requestData(bool bIsPolling) override
-    {
-        if (bIsPolling)
-            ++lPolls;
-        else
-            ++lRequests;
-    }
+    void requestData(bool) override { ++lRequests; }
     void setCameraInfo(qint32 lModel, QString strVersion) override
     {
         strCameraInfo = QString::number(lModel) + QLatin1Char(' ') + strVersion;
@@ -51,7 +45,6 @@ public:
     }
 
     int lRequests = 0;
-    int lPolls = 0;
     QString strCameraInfo;
     QList<PV_CMD> lstReceived;
 };
@@ -163,17 +156,6 @@ private Q_SLOTS:
         clPage.sendCommand(uuidSetA, {}, true, 0);
         clPage.showCommandError(0xFFFB);
         QCOMPARE(lstBoxes.size(), 3);
-    }
-
-    void hiddenPageDoesNotPoll()
-    {
-        TestPage clPage;
-        clPage.setPollingInterval(10);
-        clPage.startPolling();
-        QTest::qWait(60);
-        QCOMPARE(clPage.lPolls, 0);
-        clPage.show();
-        QTRY_VERIFY(clPage.lPolls > 0);
     }
 
     void attachConnectsOnceAndDetachUndoes()
