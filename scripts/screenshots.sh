@@ -17,5 +17,5 @@ cmake --build "$build_dir" --target tovu_screenshots
 mkdir -p "$out"
 for language in en ja; do
   QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1024x768x24" \
-    "$build_dir/tests/e2e/tovu_screenshots" "$out" "$language"
+    "$build_dir/tools/screenshots/tovu_screenshots" "$out" "$language"
 done

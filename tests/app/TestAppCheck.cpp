@@ -1,18 +1,16 @@
 // The single-instance guard: in process, and with real copies of the tool started side by
-// side, killed, and run under another user.
+// side, killed, and run under another user; its messages in the system language.
 #include "ClAppCheck.h"
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QTest>
 
-#include <cstddef>
-#include <cstring>
 #include <grp.h>
 #include <pwd.h>
 #include <sys/socket.h>
-#include <sys/un.h>
 #include <unistd.h>
 
 namespace {
@@ -23,26 +21,15 @@ const int lStartTimeoutMs = 20000;
 // The process holding a lock (its pid from the peer credentials), or -1 when it is free.
 qint64 lockOwner(const QString& strKey)
 {
-    const QByteArray clName = strKey.toUtf8();
-    sockaddr_un clAddr {};
-    clAddr.sun_family = AF_UNIX;
-    std::memcpy(clAddr.sun_path + 1, clName.constData(), size_t(clName.size()));
-    const auto lLength = socklen_t(offsetof(sockaddr_un, sun_path) + 1 + size_t(clName.size()));
-    const int lFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    qint64 llPid = -1;
-    if (::connect(lFd, reinterpret_cast<sockaddr*>(&clAddr), lLength) == 0) {
-        ucred clPeer {};
-        socklen_t lSize = sizeof(clPeer);
-        if (::getsockopt(lFd, SOL_SOCKET, SO_PEERCRED, &clPeer, &lSize) == 0)
-            llPid = clPeer.pid;
-    }
-    ::close(lFd);
-    return llPid;
-}
-
-int openFileCount()
-{
-    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size());
+    QLocalSocket clSocket;
+    clSocket.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
+    clSocket.connectToServer(strKey);
+    ucred clPeer {};
+    socklen_t lSize = sizeof(clPeer);
+    if (!clSocket.waitForConnected(1000)
+        || ::getsockopt(int(clSocket.socketDescriptor()), SOL_SOCKET, SO_PEERCRED, &clPeer, &lSize) != 0)
+        return -1;
+    return clPeer.pid;
 }
 
 QString uniqueKey(const char* pWhat)
@@ -50,11 +37,14 @@ QString uniqueKey(const char* pWhat)
     return QStringLiteral("TovuTest_%1_%2").arg(QCoreApplication::applicationPid()).arg(QLatin1String(pWhat));
 }
 
-QProcessEnvironment toolEnvironment()
+// Start-up error boxes go to standard error instead of being shown.
+QProcessEnvironment toolEnvironment(const QString& strLanguage = QString())
 {
     QProcessEnvironment clEnv = QProcessEnvironment::systemEnvironment();
     clEnv.insert(QStringLiteral("TOVU_TEST_MESSAGES_TO_STDERR"), QStringLiteral("1"));
     clEnv.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (!strLanguage.isEmpty())
+        clEnv.insert(QStringLiteral("LC_ALL"), strLanguage);
     return clEnv;
 }
 
@@ -76,31 +66,18 @@ bool startOwner(QProcess& clTool)
     return false;
 }
 
-struct SecondCopy
-{
-    int lExitCode = 0;
-    QString strErrors;
-};
-
-// Runs a copy that is expected to be refused, with an optional language.
-SecondCopy runRefusedCopy(const QString& strLanguage = QString())
+// Runs a copy that is expected to be refused: its exit code and what it wrote to stderr.
+std::pair<int, QString> runRefusedCopy(const QString& strLanguage = QString())
 {
     QProcess clTool;
-    QProcessEnvironment clEnv = toolEnvironment();
-    if (!strLanguage.isEmpty())
-        clEnv.insert(QStringLiteral("LC_ALL"), strLanguage);
-    clTool.setProcessEnvironment(clEnv);
+    clTool.setProcessEnvironment(toolEnvironment(strLanguage));
     clTool.start(QStringLiteral(TOVU_TOOL_PATH), {});
-    SecondCopy clResult;
     if (!clTool.waitForFinished(lStartTimeoutMs)) {
         clTool.kill();
         clTool.waitForFinished();
-        clResult.lExitCode = -1000;
-        return clResult;
+        return {-1000, QStringLiteral("still running")};
     }
-    clResult.lExitCode = clTool.exitCode();
-    clResult.strErrors = QString::fromUtf8(clTool.readAllStandardError());
-    return clResult;
+    return {clTool.exitCode(), QString::fromUtf8(clTool.readAllStandardError())};
 }
 
 } // namespace
@@ -117,102 +94,63 @@ private:
     }
 
 private Q_SLOTS:
-    void secondCheckInSameProcessCreatesNothing()
+    void inProcessOutcomes()
     {
-        const QString strKey = uniqueKey("twice");
+        const QString strKey = uniqueKey("owned");
         ClAppCheck clCheck(QStringLiteral("Tool"));
         QCOMPARE(clCheck.checkInstance(strKey), 0);
         QCOMPARE(lockOwner(strKey), QCoreApplication::applicationPid());
-        const int lFiles = openFileCount();
+        // Checking again, even for another key, keeps the one lock and opens nothing new.
+        const QDir clFds(QStringLiteral("/proc/self/fd"));
+        const qsizetype lFiles = clFds.entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size();
         QCOMPARE(clCheck.checkInstance(strKey), 0);
-        QCOMPARE(openFileCount(), lFiles);
-        // Even asked for another key, the guard keeps the one lock it has.
         QCOMPARE(clCheck.checkInstance(uniqueKey("other")), 0);
+        QCOMPARE(clFds.entryList(QDir::NoDotAndDotDot | QDir::AllEntries).size(), lFiles);
         QCOMPARE(lockOwner(uniqueKey("other")), -1);
-    }
 
-    void anotherGuardSeesTheLockTaken()
-    {
-        const QString strKey = uniqueKey("second");
-        ClAppCheck clFirst(QStringLiteral("Tool"));
-        ClAppCheck clSecond(QStringLiteral("Tool"));
-        QCOMPARE(clFirst.checkInstance(strKey), 0);
-        QCOMPARE(clSecond.checkInstance(strKey), 1);
-        QCOMPARE(clSecond.checkInstance(strKey), 1); // a refused guard holds nothing
-        QCOMPARE(lockOwner(strKey), QCoreApplication::applicationPid());
-    }
-
-    void lockIsReleasedWithTheGuard()
-    {
-        const QString strKey = uniqueKey("released");
-        {
-            ClAppCheck clCheck;
-            QCOMPARE(clCheck.checkInstance(strKey), 0);
-        }
-        QCOMPARE(lockOwner(strKey), -1);
-        ClAppCheck clAgain;
-        QCOMPARE(clAgain.checkInstance(strKey), 0);
-    }
-
-    void manyKnocksNeverBlockTheCheck()
-    {
         // Each refused check knocks on the owner; the owner drains them so none waits.
-        const QString strKey = uniqueKey("knocks");
-        ClAppCheck clOwner;
-        QCOMPARE(clOwner.checkInstance(strKey), 0);
         for (int i = 0; i < 50; ++i) {
             ClAppCheck clLate;
             QCOMPARE(clLate.checkInstance(strKey), 1);
             QCoreApplication::processEvents();
         }
+
+        // A key that cannot name a lock; the guard may still succeed afterwards.
+        ClAppCheck clUnusable;
+        QCOMPARE(clUnusable.checkInstance(QString()), 3);
+        QCOMPARE(clUnusable.checkInstance(QString(200, QLatin1Char('k'))), 3);
+        QCOMPARE(clUnusable.checkInstance(uniqueKey("after_failure")), 0);
     }
 
-    void unusableKeyCannotInitialise()
-    {
-        ClAppCheck clCheck(QStringLiteral("Tool"));
-        QCOMPARE(clCheck.checkInstance(QString()), 3);
-        QCOMPARE(clCheck.checkInstance(QString(200, QLatin1Char('k'))), 3);
-        // A failed check leaves the guard free to succeed later.
-        QCOMPARE(clCheck.checkInstance(uniqueKey("after_failure")), 0);
-    }
-
-    void secondCopyIsRefused()
+    void secondCopyIsRefusedUntilTheFirstIsKilled()
     {
         skipWhenToolRuns();
         QProcess clFirst;
         clFirst.setProcessEnvironment(toolEnvironment());
         QVERIFY2(startOwner(clFirst), clFirst.readAllStandardError().constData());
 
-        const SecondCopy clSecond = runRefusedCopy();
-        QCOMPARE(clSecond.lExitCode, 255); // main returned -1
-        QVERIFY2(clSecond.strErrors.contains(QLatin1String("is already running")), qPrintable(clSecond.strErrors));
+        // main returns -1, with the message in the system language (German has none: English).
+        const QList<std::pair<const char*, QString>> lstLanguages {
+            {"C.UTF-8", "is already running"},
+            {"ja_JP.UTF-8", "はすでに起動しています"},
+            {"zh_CN.UTF-8", "已在运行"},
+            {"fr_FR.UTF-8", "est déjà en cours d'exécution"},
+            {"de_DE.UTF-8", "is already running"}};
+        for (const auto& [pLanguage, strExpected] : lstLanguages) {
+            const auto [lExit, strErrors] = runRefusedCopy(QLatin1String(pLanguage));
+            QCOMPARE(lExit, 255);
+            QVERIFY2(strErrors.contains(strExpected), qPrintable(strErrors));
+        }
 
-        // The message follows the system language.
-        const SecondCopy clJapanese = runRefusedCopy(QStringLiteral("ja_JP.UTF-8"));
-        QCOMPARE(clJapanese.lExitCode, 255);
-        QVERIFY2(clJapanese.strErrors.contains(QStringLiteral("はすでに起動しています")),
-                 qPrintable(clJapanese.strErrors));
-
-        // The first copy is unaffected.
+        // The first copy is unaffected. Killed without a chance to clean up, it leaves no
+        // stale lock: the next copy starts.
         QCOMPARE(clFirst.state(), QProcess::Running);
         QCOMPARE(lockOwner(strToolKey), clFirst.processId());
         clFirst.kill();
-        clFirst.waitForFinished();
-    }
-
-    void killedCopyLeavesNoStaleLock()
-    {
-        skipWhenToolRuns();
-        QProcess clFirst;
-        clFirst.setProcessEnvironment(toolEnvironment());
-        QVERIFY(startOwner(clFirst));
-        clFirst.kill(); // SIGKILL: no chance to clean up
         QVERIFY(clFirst.waitForFinished());
-
         QProcess clNext;
         clNext.setProcessEnvironment(toolEnvironment());
         QVERIFY2(startOwner(clNext), clNext.readAllStandardError().constData());
-        QCOMPARE(clNext.state(), QProcess::Running);
         clNext.kill();
         clNext.waitForFinished();
     }
@@ -228,13 +166,12 @@ private Q_SLOTS:
         const uid_t lUid = pUser->pw_uid;
         const gid_t lGid = pUser->pw_gid;
 
+        // The other user's copy gets a home it can write to and none of our XDG folders.
         QProcess clOther;
         QProcessEnvironment clEnv = toolEnvironment();
         clEnv.insert(QStringLiteral("HOME"), QDir::tempPath());
-        clEnv.remove(QStringLiteral("XDG_RUNTIME_DIR"));
-        clEnv.remove(QStringLiteral("XDG_CACHE_HOME"));
-        clEnv.remove(QStringLiteral("XDG_CONFIG_HOME"));
-        clEnv.remove(QStringLiteral("XDG_DATA_HOME"));
+        for (const char* pName : {"XDG_RUNTIME_DIR", "XDG_CACHE_HOME", "XDG_CONFIG_HOME", "XDG_DATA_HOME"})
+            clEnv.remove(QLatin1String(pName));
         clOther.setProcessEnvironment(clEnv);
         clOther.setChildProcessModifier([lUid, lGid] {
             if (::setgroups(0, nullptr) != 0 || ::setgid(lGid) != 0 || ::setuid(lUid) != 0)
@@ -247,14 +184,11 @@ private Q_SLOTS:
             QFAIL(clErrors.constData());
         }
 
-        // In process: the lock belongs to another user.
-        ClAppCheck clCheck(QStringLiteral("Tool"));
-        QCOMPARE(clCheck.checkInstance(strToolKey), 2);
-
-        const SecondCopy clSecond = runRefusedCopy();
-        QCOMPARE(clSecond.lExitCode, 255);
-        QVERIFY2(clSecond.strErrors.contains(QLatin1String("Unable to start because another user is running")),
-                 qPrintable(clSecond.strErrors));
+        QCOMPARE(ClAppCheck(QStringLiteral("Tool")).checkInstance(strToolKey), 2);
+        const auto [lExit, strErrors] = runRefusedCopy();
+        QCOMPARE(lExit, 255);
+        QVERIFY2(strErrors.contains(QLatin1String("Unable to start because another user is running")),
+                 qPrintable(strErrors));
         QCOMPARE(clOther.state(), QProcess::Running);
         clOther.kill();
         clOther.waitForFinished();

@@ -1,8 +1,7 @@
 // The real main window and USB worker against the emulated camera on the virtual bus, as
-// a person meets them: plug in, wait for the camera to be announced, pull it out; a
-// Tovu-S in security mode keeps the user on the Mode page until it is in maintenance mode.
+// a person meets them: plug in, wait for the camera to be announced, pull it out; a Tovu-S
+// in security mode keeps the user on the Mode page until it is in maintenance mode.
 #include "ClButtonMode.h"
-#include "ClCommandCatalogue.h"
 #include "ClMainWidget.h"
 #include "ClMessageBox.h"
 #include "ClTovuDownload.h"
@@ -11,13 +10,15 @@
 #include "ClVirtualUsbBus.h"
 #include "ClWidgetSelectMode.h"
 
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QCheckBox>
 #include <QtTest>
 
 namespace {
-QList<qint32> enabledModes(ClWidgetSelectMode* pclBar)
+const QList<qint32> lstAll {1, 2, 3, 4, 5, 6, 7};
+
+QList<qint32> enabledModes(const ClWidgetSelectMode* pclBar)
 {
     QList<qint32> lstModes;
     for (qint32 lMode = 1; lMode <= 7; ++lMode) {
@@ -32,107 +33,96 @@ class TestWindowVirtualCamera : public QObject
 {
     Q_OBJECT
 
-private Q_SLOTS:
-    void init();
-    void cleanup();
-    void tovuAnnouncedUnlockedAndPulledOut();
-    void tovuSInSecurityModeUntilMaintenance();
-
 private:
-    std::unique_ptr<ClMainWidget> newWindow();
-
     std::unique_ptr<ClVirtualUsbBus> pclBus;
+    std::unique_ptr<ClMainWidget> pclWindow;
     QStringList lstBoxes;
-};
 
-void TestWindowVirtualCamera::init()
-{
-    lstBoxes.clear();
-    ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons) {
-        lstBoxes.append(strText);
-        return QMessageBox::Ok;
-    });
-    pclBus = std::make_unique<ClVirtualUsbBus>();
-    pclBus->setImmediateTimeouts(true);
-}
+    QList<qint32> enabled() const { return enabledModes(pclWindow->modeBar()); }
+    void click(qint32 lMode) { QTest::mouseClick(pclWindow->modeBar()->button(lMode), Qt::LeftButton); }
 
-void TestWindowVirtualCamera::cleanup()
-{
-    ClMessageBox::setTestResponder({});
-    pclBus.reset();
-}
-
-std::unique_ptr<ClMainWidget> TestWindowVirtualCamera::newWindow()
-{
-    auto pclWindow = std::make_unique<ClMainWidget>(pclBus.get());
-    pclWindow->usbManager()->setSettleDelay(400);
-    // No update checks in these tests: the one started with the window is abandoned and
-    // none follows a camera.
-    pclWindow->downloader()->stop();
-    pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
-    pclWindow->setPollingInterval(100);
-    pclWindow->show();
-    return pclWindow;
-}
-
-void TestWindowVirtualCamera::tovuAnnouncedUnlockedAndPulledOut()
-{
-    std::unique_ptr<ClMainWidget> pclWindow = newWindow();
-    QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
-    auto* pclCamera = new ClVirtualCamera(0);
-    QElapsedTimer clClock;
-    clClock.start();
-    pclBus->plug(pclCamera);
-
-    // Not before the camera has settled.
-    QTest::qWait(200);
-    QVERIFY(!pclWindow->isConnected());
-    QTRY_VERIFY_WITH_TIMEOUT(pclWindow->isConnected(), 5000);
-    QVERIFY(clClock.elapsed() >= 400);
-    QCOMPARE(pclWindow->cameraModel(), 0);
-
-    QTRY_COMPARE_WITH_TIMEOUT(pclWindow->currentPage(), 1, 5000);
-    QCOMPARE(enabledModes(pclWindow->modeBar()), (QList<qint32>{1, 2, 3, 4, 5, 6, 7}));
-    QVERIFY(!pclWindow->modeBar()->button(6)->isVisible());
-    // The camera's firmware version reached the page shown.
-    bool bVersionSeen = false;
-    for (const QList<QVariant>& lstArguments : clToPage) {
-        const PV_CMD clCommand = lstArguments.at(0).value<PV_CMD>();
-        if (clCommand.value("CMD").toUuid() == ClCommandCatalogue::replyKind("ClTovuCommandGetFwVersion"))
-            bVersionSeen = clCommand.value("PARAM2").toString() == pclCamera->firmwareVersion();
+private Q_SLOTS:
+    void init()
+    {
+        lstBoxes.clear();
+        ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons) {
+            lstBoxes.append(strText);
+            return QMessageBox::Ok;
+        });
+        pclBus = std::make_unique<ClVirtualUsbBus>();
+        pclBus->setImmediateTimeouts(true);
+        pclWindow = std::make_unique<ClMainWidget>(pclBus.get());
+        pclWindow->usbManager()->setSettleDelay(400);
+        // No update checks: the one started with the window is abandoned and none follows a camera.
+        pclWindow->downloader()->stop();
+        pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
+        pclWindow->setPollingInterval(100);
+        pclWindow->show();
     }
-    QVERIFY(bVersionSeen);
 
-    QTest::mouseClick(pclWindow->modeBar()->button(3), Qt::LeftButton);
-    QCOMPARE(pclWindow->currentPage(), 3);
+    void cleanup()
+    {
+        pclWindow.reset();
+        pclBus.reset();
+        ClMessageBox::setTestResponder({});
+    }
 
-    pclBus->unplug(pclCamera);
-    QTRY_VERIFY_WITH_TIMEOUT(!pclWindow->isConnected(), 5000);
-    QCOMPARE(pclWindow->currentPage(), 0);
-    QCOMPARE(enabledModes(pclWindow->modeBar()), QList<qint32>{7});
-    QCOMPARE(lstBoxes, QStringList());
-}
+    void tovuAnnouncedUnlockedAndPulledOut()
+    {
+        auto* pclCamera = new ClVirtualCamera(0);
+        QElapsedTimer clClock;
+        clClock.start();
+        pclBus->plug(pclCamera);
+        // Not before the camera has settled.
+        QTest::qWait(200);
+        QVERIFY(!pclWindow->isConnected());
+        QTRY_VERIFY_WITH_TIMEOUT(pclWindow->isConnected(), 5000);
+        QVERIFY(clClock.elapsed() >= 400);
+        QCOMPARE(pclWindow->cameraModel(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(pclWindow->currentPage(), 1, 5000);
+        QCOMPARE(enabled(), lstAll);
+        // The camera's firmware version reached the pages: Help shows it.
+        QCOMPARE(pclWindow->page(7)->findChild<QLabel*>("labelFirmwareVersion")->text(), pclCamera->firmwareVersion());
 
-void TestWindowVirtualCamera::tovuSInSecurityModeUntilMaintenance()
-{
-    std::unique_ptr<ClMainWidget> pclWindow = newWindow();
-    auto* pclCamera = new ClVirtualCamera(1, QString(), 1);
-    pclBus->plug(pclCamera);
-    QTRY_COMPARE_WITH_TIMEOUT(pclWindow->currentPage(), 6, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(enabledModes(pclWindow->modeBar()), (QList<qint32>{6, 7}), 5000);
-    QCOMPARE(pclWindow->page(6)->findChild<QLabel*>("labelModeValue")->text(), QStringLiteral("Security"));
-    // Locked pages cannot be opened.
-    QTest::mouseClick(pclWindow->modeBar()->button(3), Qt::LeftButton);
-    QCOMPARE(pclWindow->currentPage(), 6);
+        click(3);
+        QCOMPARE(pclWindow->currentPage(), 3);
+        pclBus->unplug(pclCamera);
+        QTRY_VERIFY_WITH_TIMEOUT(!pclWindow->isConnected(), 5000);
+        QCOMPARE(pclWindow->currentPage(), 0);
+        QCOMPARE(enabled(), QList<qint32> {7});
+        QCOMPARE(lstBoxes, QStringList());
+    }
 
-    // The camera is switched to maintenance mode; the window's polling notices.
-    pclCamera->setSecureMode(2);
-    QTRY_COMPARE_WITH_TIMEOUT(enabledModes(pclWindow->modeBar()), (QList<qint32>{1, 2, 3, 4, 5, 6, 7}), 5000);
-    QCOMPARE(pclWindow->page(6)->findChild<QLabel*>("labelModeValue")->text(), QStringLiteral("Maintenance"));
-    QTest::mouseClick(pclWindow->modeBar()->button(5), Qt::LeftButton);
-    QCOMPARE(pclWindow->currentPage(), 5);
-    QCOMPARE(lstBoxes, QStringList());
-}
+    void tovuSInSecurityModeUntilMaintenance()
+    {
+        const QList<qint32> lstSecurity {6, 7};
+        auto* pclCamera = new ClVirtualCamera(1, QString(), 1);
+        pclBus->plug(pclCamera);
+        QTRY_COMPARE_WITH_TIMEOUT(pclWindow->currentPage(), 6, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(enabled(), lstSecurity, 5000);
+        auto* pclModeValue = pclWindow->page(6)->findChild<QLabel*>("labelModeValue");
+        QCOMPARE(pclModeValue->text(), QStringLiteral("Security"));
+        QCOMPARE(pclModeValue->palette().color(QPalette::WindowText), QColor(180, 25, 8));
+        // Locked pages cannot be opened.
+        click(3);
+        QCOMPARE(pclWindow->currentPage(), 6);
+
+        // The camera is switched to maintenance mode; the window's polling notices.
+        pclCamera->setSecureMode(2);
+        QTRY_COMPARE_WITH_TIMEOUT(enabled(), lstAll, 5000);
+        QCOMPARE(pclModeValue->text(), QStringLiteral("Maintenance"));
+        QCOMPARE(pclModeValue->palette().color(QPalette::WindowText), QColor(26, 97, 9));
+        click(5);
+        QCOMPARE(pclWindow->currentPage(), 5);
+
+        // Back to security mode while Help is shown: locked again, but the user stays on Help.
+        click(7);
+        pclCamera->setSecureMode(1);
+        QTRY_COMPARE_WITH_TIMEOUT(enabled(), lstSecurity, 5000);
+        QCOMPARE(pclWindow->currentPage(), 7);
+        QCOMPARE(lstBoxes, QStringList());
+    }
+};
 
 QTEST_MAIN(TestWindowVirtualCamera)
 #include "TestWindowVirtualCamera.moc"

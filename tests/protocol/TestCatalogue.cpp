@@ -1,344 +1,275 @@
-#include "TestCatalogue.h"
-
+// The command catalogue and the availability table: kinds and lookups, how arguments
+// become request parameters and parameters become reply values where a pattern has an
+// edge, and which model and firmware window supports which kind. Every command's full
+// round trip is in tests/system (TestWorkerCatalogue).
 #include <QSet>
 #include <QtTest>
-#include <cstring>
-#include <typeinfo>
 
+#include "ClCommandAvailability.h"
 #include "ClCommandCatalogue.h"
 #include "ClCommandKinds.h"
 #include "CommandTestSupport.h"
+#include "SupportedCommands.h"
 
 using namespace CommandTestSupport;
+using namespace ClAvailability;
 
 namespace {
 // Derived while this unit's statics are initialised, before main runs.
 const QUuid uuidDerivedEarly = ClCommandKinds::request("ClTovuCommandGetTime");
 
-const ClCommandEntry& entry(const char* pszClassName)
+const ClCommandEntry& entry(const QByteArray& clClassName)
 {
-    const ClCommandEntry* pstEntry = ClCommandCatalogue::findByClass(pszClassName);
+    const ClCommandEntry* pstEntry = ClCommandCatalogue::findByClass(clClassName.constData());
     if (!pstEntry)
-        qFatal("no catalogue entry %s", pszClassName);
+        qFatal("no catalogue entry %s", clClassName.constData());
     return *pstEntry;
 }
 
-std::unique_ptr<ClTovuCommand> build(const char* pszClassName, const PV_CMD& clRequest = PV_CMD())
+QUuid request(const char* pszClassName)
 {
-    return entry(pszClassName).pfnBuild(clRequest);
-}
-
-// The request packet's parameters 1..5.
-QList<quint32> params(const ClTovuCommand& clCommand)
-{
-    const QByteArray clBytes = clCommand.toByteArray();
-    QList<quint32> lstParams;
-    for (int lOffset = 12; lOffset < 32; lOffset += 4)
-        lstParams.append(u32At(clBytes, lOffset));
-    return lstParams;
-}
-
-PV_CMD replyOf(const char* pszClassName, quint32 ulP1, quint32 ulP2 = 0, quint32 ulP3 = 0, quint32 ulP4 = 0,
-               quint32 ulP5 = 0)
-{
-    const ClCommandEntry& stEntry = entry(pszClassName);
-    std::unique_ptr<ClTovuCommand> pclCommand = stEntry.pfnBuild(PV_CMD());
-    respond(*pclCommand, ulP1, ulP2, ulP3, ulP4, ulP5);
-    PV_CMD clReply;
-    stEntry.pfnWriteReply(*pclCommand, clReply);
-    return clReply;
-}
-
-bool hasPrefix(const char* pszName, const char* pszPrefix)
-{
-    return std::strncmp(pszName, pszPrefix, std::strlen(pszPrefix)) == 0;
+    return ClCommandCatalogue::requestKind(pszClassName);
 }
 }  // namespace
 
-void TestCatalogue::everyRowBuildsItsOwnClass()
+class TestCatalogue : public QObject
 {
-    const QVector<ClCommandEntry>& lstEntries = ClCommandCatalogue::entries();
-    QCOMPARE(lstEntries.size(), 220);
-    for (const ClCommandEntry& stEntry : lstEntries) {
-        QVERIFY(stEntry.pfnBuild && stEntry.pfnWriteReply);
-        const std::unique_ptr<ClTovuCommand> pclCommand = stEntry.pfnBuild(PV_CMD());
-        const ClTovuCommand& clCommand = *pclCommand;
-        // The mangled name of a class at namespace scope ends in <length><name>.
-        const QByteArray clName(stEntry.pszClassName);
-        QVERIFY2(QByteArray(typeid(clCommand).name()).endsWith(QByteArray::number(clName.size()) + clName),
-                 stEntry.pszClassName);
-        QCOMPARE(clCommand.code(), stEntry.usCode);
-        QCOMPARE(u16At(clCommand.toByteArray(), 8), stEntry.usCode);
-    }
-}
+    Q_OBJECT
 
-void TestCatalogue::namesAndKindsAreUnique()
-{
-    QSet<QByteArray> setNames;
-    QSet<QUuid> setKinds = {ClCommandKinds::cameraConnected(), ClCommandKinds::cameraRemoved(),
-                            ClCommandKinds::result(), ClCommandKinds::transportError(),
-                            ClCommandKinds::rawRead(), ClCommandKinds::rawReadReply(),
-                            ClCommandKinds::spareEvent()};
-    QCOMPARE(setKinds.size(), 7);
-    for (const ClCommandEntry& stEntry : ClCommandCatalogue::entries()) {
-        QVERIFY2(!setNames.contains(stEntry.pszClassName), stEntry.pszClassName);
-        setNames.insert(stEntry.pszClassName);
-        QVERIFY(hasPrefix(stEntry.pszClassName, "ClTovuCommand"));
-        QVERIFY(!stEntry.uuidRequest.isNull());
-        QVERIFY2(!setKinds.contains(stEntry.uuidRequest), stEntry.pszClassName);
-        setKinds.insert(stEntry.uuidRequest);
-        if (!stEntry.uuidReply.isNull()) {
-            QVERIFY2(!setKinds.contains(stEntry.uuidReply), stEntry.pszClassName);
-            setKinds.insert(stEntry.uuidReply);
-        }
-    }
-}
-
-void TestCatalogue::fixedKindsKeepTheirValues()
-{
-    QCOMPARE(ClCommandCatalogue::requestKind("ClTovuCommandExecFwUpdateData"),
-             QUuid("{41f721f2-8cc7-480c-9e77-ce94c69b9210}"));
-    QCOMPARE(ClCommandCatalogue::requestKind("ClTovuCommandExecFwUpdat"),
-             QUuid("{ade54208-354a-4871-b677-b22be72788b4}"));
-    QCOMPARE(ClCommandCatalogue::replyKind("ClTovuCommandGetSerialNo"),
-             QUuid("{eb291049-c0b4-4359-8c87-3995f7a55240}"));
-    QCOMPARE(ClCommandCatalogue::replyKind("ClTovuCommandGetMacAddress"),
-             QUuid("{751059e2-918e-4283-a2a6-f9126e1776b3}"));
-    QCOMPARE(ClCommandCatalogue::replyKind("ClTovuCommandGetCountry"),
-             QUuid("{c3fa4fb8-9854-4c38-be03-9cf96e8e8244}"));
-    QCOMPARE(ClCommandKinds::rawRead(), QUuid("{405bfe84-a8f7-4a4a-bee9-790a3d3adc9d}"));
-    QCOMPARE(ClCommandKinds::rawReadReply(), QUuid("{cb20cb36-4046-4332-a0d4-f8aa0220a035}"));
-    // The kinds pages and the framework compute from class names agree with the catalogue.
-    QCOMPARE(ClCommandKinds::request("ClTovuCommandExecFwUpdat"),
-             ClCommandCatalogue::requestKind("ClTovuCommandExecFwUpdat"));
-    QCOMPARE(ClCommandKinds::request("ClTovuCommandGetTime"), ClCommandCatalogue::requestKind("ClTovuCommandGetTime"));
-}
-
-void TestCatalogue::valueCommandsAndOnlyThoseHaveReplyKinds()
-{
-    const QSet<QByteArray> setBlockReaders = {"ClTovuCommandReqJpeg", "ClTovuCommandReqAudio", "ClTovuCommandReqLog",
-                                              "ClTovuCommandStreamSteal"};
-    int lWithReply = 0;
-    for (const ClCommandEntry& stEntry : ClCommandCatalogue::entries()) {
-        const bool bReturnsValues =
-            hasPrefix(stEntry.pszClassName, "ClTovuCommandGet") || setBlockReaders.contains(stEntry.pszClassName);
-        QVERIFY2(bReturnsValues == !stEntry.uuidReply.isNull(), stEntry.pszClassName);
-        lWithReply += bReturnsValues ? 1 : 0;
-    }
-    QCOMPARE(lWithReply, 103);
-    QVERIFY(ClCommandCatalogue::replyKind("ClTovuCommandSetTime").isNull());
-}
-
-void TestCatalogue::setCodeIsGetCodePlus0x0800()
-{
-    // Partners whose names do not simply swap Set and Get.
-    const QHash<QByteArray, QByteArray> hashOddPartners = {
-        {"ClTovuCommandSetRtspPort", "ClTovuCommandGetRtstPort"},
-        {"ClTovuCommandSetLiveBitrae", "ClTovuCommandGetLiveBitrate"},
-        {"ClTovuCommandSetSecondary", "ClTovuCommandGetSecondaryDns"},
-        {"ClTovuCommandSetRecBitRate", "ClTovuCommandGetRecBitrate"},
-    };
-    int lPairs = 0;
-    for (const ClCommandEntry& stEntry : ClCommandCatalogue::entries()) {
-        const quint16 usFamily = stEntry.usCode & 0xFF00;
-        if (usFamily != 0x4800 && usFamily != 0x5800)
-            continue;
-        QVERIFY2(hasPrefix(stEntry.pszClassName, "ClTovuCommandSet"), stEntry.pszClassName);
-        QByteArray clGetName = hashOddPartners.value(stEntry.pszClassName);
-        if (clGetName.isEmpty())
-            clGetName = QByteArray(stEntry.pszClassName).replace("ClTovuCommandSet", "ClTovuCommandGet");
-        const ClCommandEntry* pstGet = ClCommandCatalogue::findByClass(clGetName.constData());
-        QVERIFY2(pstGet, clGetName.constData());
-        QCOMPARE(stEntry.usCode, quint16(pstGet->usCode + 0x0800));
-        ++lPairs;
-    }
-    QCOMPARE(lPairs, 8 + 75);
-}
-
-void TestCatalogue::exchangesOfThePayloadCommands()
-{
-    QMap<ClExchange, QSet<QByteArray>> mapByExchange;
-    for (const ClCommandEntry& stEntry : ClCommandCatalogue::entries()) {
-        if (stEntry.eExchange != ClExchange::Plain)
-            mapByExchange[stEntry.eExchange].insert(stEntry.pszClassName);
-    }
-    QCOMPARE(mapByExchange.value(ClExchange::SendData),
-             QSet<QByteArray>({"ClTovuCommandExecFwUpdateData", "ClTovuCommandSetMotionArea"}));
-    QCOMPARE(mapByExchange.value(ClExchange::ReceiveData),
-             QSet<QByteArray>({"ClTovuCommandReqJpeg", "ClTovuCommandReqAudio", "ClTovuCommandReqLog",
-                               "ClTovuCommandGetMotionArea", "ClTovuCommandStreamSteal"}));
-    QCOMPARE(mapByExchange.value(ClExchange::WifiInfo), QSet<QByteArray>({"ClTovuCommandGetWifiInfo"}));
-    QCOMPARE(mapByExchange.value(ClExchange::AccesspointList),
-             QSet<QByteArray>({"ClTovuCommandGetAccesspointList"}));
-    QCOMPARE(mapByExchange.value(ClExchange::ScheduleList), QSet<QByteArray>({"ClTovuCommandGetScheSetting"}));
-}
+private Q_SLOTS:
+    void lookups();
+    void radioStartAndEndShareTheirCode();
+    void arguments_data();
+    void arguments();
+    void replies_data();
+    void replies();
+    void recordCounts();
+    void windows_data();
+    void windows();
+    void kindsByModel_data();
+    void kindsByModel();
+};
 
 void TestCatalogue::lookups()
 {
-    QCOMPARE(uuidDerivedEarly, ClCommandKinds::request("ClTovuCommandGetTime"));
+    QCOMPARE(uuidDerivedEarly, ClCommandCatalogue::requestKind("ClTovuCommandGetTime"));
+    QCOMPARE(ClCommandCatalogue::entries().size(), 220);
+    QSet<QUuid> setKinds = {ClCommandKinds::cameraConnected(), ClCommandKinds::cameraRemoved(),
+                            ClCommandKinds::result(),          ClCommandKinds::transportError(),
+                            ClCommandKinds::rawRead(),         ClCommandKinds::rawReadReply(),
+                            ClCommandKinds::spareEvent()};
+    QCOMPARE(setKinds.size(), 7);
     for (const ClCommandEntry& stEntry : ClCommandCatalogue::entries()) {
         QCOMPARE(ClCommandCatalogue::findByRequest(stEntry.uuidRequest), &stEntry);
         QCOMPARE(ClCommandCatalogue::findByClass(stEntry.pszClassName), &stEntry);
+        // Pages compute kinds from class names; fixed kinds included, they are the catalogue's.
+        QCOMPARE(ClCommandKinds::request(stEntry.pszClassName), stEntry.uuidRequest);
+        if (!stEntry.uuidReply.isNull())
+            QCOMPARE(ClCommandKinds::reply(stEntry.pszClassName), stEntry.uuidReply);
+        // No kind names two things.
+        for (const QUuid& uuidKind : {stEntry.uuidRequest, stEntry.uuidReply}) {
+            QVERIFY2(uuidKind.isNull() || !setKinds.contains(uuidKind), stEntry.pszClassName);
+            setKinds.insert(uuidKind);
+        }
     }
     QVERIFY(!ClCommandCatalogue::findByRequest(ClCommandKinds::result()));
-    QVERIFY(!ClCommandCatalogue::findByRequest(ClCommandKinds::rawRead()));
     QVERIFY(!ClCommandCatalogue::findByRequest(QUuid()));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no command class"));
     QVERIFY(ClCommandCatalogue::requestKind("ClTovuCommandGetNothing").isNull());
-}
-
-void TestCatalogue::numberAndSwitchArguments()
-{
-    auto pclWifiMode = build("ClTovuCommandSetWifiMode", envelope(3));
-    QCOMPARE(pclWifiMode->code(), quint16(0x5803));
-    QCOMPARE(params(*pclWifiMode), QList<quint32>({3, 0, 0, 0, 0}));
-    QCOMPARE(params(*build("ClTovuCommandSetTimezone", envelope(-1))).first(), 0xFFFFFFFFu);
-    QCOMPARE(params(*build("ClTovuCommandSetTimezone", envelope(4294967295u))).first(), 0xFFFFFFFFu);
-    QCOMPARE(params(*build("ClTovuCommandSetTimezone", envelope(QStringLiteral("12")))).first(), 12u);
-    QCOMPARE(params(*build("ClTovuCommandSetTimezone")).first(), 0u);
-
-    QCOMPARE(params(*build("ClTovuCommandSetLedStart", envelope(false))).first(), 1u);
-    QCOMPARE(params(*build("ClTovuCommandSetLedStart", envelope(true))).first(), 2u);
-    QCOMPARE(params(*build("ClTovuCommandSetLedStart")).first(), 1u);
-    QCOMPARE(params(*build("ClTovuCommandExecFwUpdat", envelope(false))).first(), 1u);
-    // The two switches that take a number: anything but 0 is on.
-    QCOMPARE(params(*build("ClTovuCommandSetLedOnSecure", envelope(5))).first(), 2u);
-    QCOMPARE(params(*build("ClTovuCommandSetLedOnSecure", envelope(0))).first(), 1u);
-    QCOMPARE(params(*build("ClTovuCommandSetStartLock", envelope(true))).first(), 2u);
-    QCOMPARE(params(*build("ClTovuCommandRestart", envelope(7))), QList<quint32>({0, 0, 0, 0, 0}));
-}
-
-void TestCatalogue::switchRepliesAreOnlyTrueForTwo()
-{
-    const QString strKey = QStringLiteral("PARAM2");
-    QCOMPARE(replyOf("ClTovuCommandGetBatteryAlarm", 1).value(strKey), QVariant(false));
-    QCOMPARE(replyOf("ClTovuCommandGetBatteryAlarm", 2).value(strKey), QVariant(true));
-    QCOMPARE(replyOf("ClTovuCommandGetBatteryAlarm", 0).value(strKey), QVariant(false));
-    QCOMPARE(replyOf("ClTovuCommandGetBatteryAlarm", 3).value(strKey), QVariant(false));
-}
-
-void TestCatalogue::replyValueTypes_data()
-{
-    QTest::addColumn<QByteArray>("clClass");
-    QTest::addColumn<int>("lType");
-    QTest::newRow("wifi mode") << QByteArray("ClTovuCommandGetWifiMode") << int(QMetaType::UInt);
-    QTest::newRow("adjust flag") << QByteArray("ClTovuCommandGetAdjustFlag") << int(QMetaType::UInt);
-    QTest::newRow("wifi country") << QByteArray("ClTovuCommandGetWifiCountry") << int(QMetaType::Int);
-    QTest::newRow("rtsp port") << QByteArray("ClTovuCommandGetRtstPort") << int(QMetaType::Int);
-    QTest::newRow("http port") << QByteArray("ClTovuCommandGetHttpPort") << int(QMetaType::Int);
-    QTest::newRow("stamp position") << QByteArray("ClTovuCommandGetTimeStampPos") << int(QMetaType::UInt);
-    QTest::newRow("remote rec time") << QByteArray("ClTovuCommandGetRemoteRecTime") << int(QMetaType::Int);
-    QTest::newRow("start lock") << QByteArray("ClTovuCommandGetStartLock") << int(QMetaType::Bool);
-    QTest::newRow("time stamp on") << QByteArray("ClTovuCommandGetTimeStampOnOff") << int(QMetaType::Bool);
-    QTest::newRow("serial") << QByteArray("ClTovuCommandGetSerialNo") << int(QMetaType::QString);
-    QTest::newRow("address") << QByteArray("ClTovuCommandGetInfraAddress") << int(QMetaType::QString);
-    QTest::newRow("created") << QByteArray("ClTovuCommandGetCreateDay") << int(QMetaType::QDateTime);
-    QTest::newRow("update") << QByteArray("ClTovuCommandGetUpdateSche") << int(QMetaType::QDateTime);
-    QTest::newRow("time") << QByteArray("ClTovuCommandGetTime") << int(QMetaType::QDateTime);
-    QTest::newRow("rec size") << QByteArray("ClTovuCommandGetRecImagesize") << int(QMetaType::QSize);
-    QTest::newRow("country") << QByteArray("ClTovuCommandGetCountry") << int(QMetaType::QString);
-}
-
-void TestCatalogue::replyValueTypes()
-{
-    QFETCH(QByteArray, clClass);
-    QFETCH(int, lType);
-    QCOMPARE(replyOf(clClass.constData(), 2).value(QStringLiteral("PARAM2")).typeId(), lType);
-}
-
-void TestCatalogue::wideStorageValues()
-{
-    const PV_CMD clReply = replyOf("ClTovuCommandGetSdInfo", 1, 5, 0, 7, 9);
-    QCOMPARE(clReply.value(QStringLiteral("PARAM2")), QVariant(qulonglong(4294967301ull)));
-    QCOMPARE(clReply.value(QStringLiteral("PARAM3")), QVariant(qulonglong(7)));
-    QCOMPARE(clReply.value(QStringLiteral("PARAM4")), QVariant(uint(9)));
-    QCOMPARE(clReply.size(), 3);
-
-    const PV_CMD clBattery = replyOf("ClTovuCommandGetBatteryState", 1, 80);
-    QCOMPARE(clBattery.value(QStringLiteral("PARAM2")), QVariant(uint(1)));
-    QCOMPARE(clBattery.value(QStringLiteral("PARAM3")), QVariant(uint(80)));
-}
-
-void TestCatalogue::factoryCheckDefaults_data()
-{
-    QTest::addColumn<QByteArray>("clClass");
-    QTest::addColumn<quint32>("ulDefault");
-    QTest::newRow("alignment") << QByteArray("ClTovuCommandExecAlignmentCheck") << 8u;
-    QTest::newRow("resolution") << QByteArray("ClTovuCommandExecResolutionCheck") << 0u;
-    QTest::newRow("vignetting") << QByteArray("ClTovuCommandExecVignettingCheck") << 80120u;
-    QTest::newRow("awb") << QByteArray("ClTovuCommandExecAwbCheck") << 50u;
-    QTest::newRow("dust") << QByteArray("ClTovuCommandExecDustCheck") << 0u;
-    QTest::newRow("dot error") << QByteArray("ClTovuCommandExecDotErrorCheck") << 4u;
-}
-
-void TestCatalogue::factoryCheckDefaults()
-{
-    QFETCH(QByteArray, clClass);
-    QFETCH(quint32, ulDefault);
-    QCOMPARE(params(*build(clClass.constData(), envelope(-1))).first(), ulDefault);
-    QCOMPARE(params(*build(clClass.constData(), envelope(-80))).first(), ulDefault);
-    QCOMPARE(params(*build(clClass.constData(), envelope(0))).first(), 0u);
-    QCOMPARE(params(*build(clClass.constData(), envelope(7))).first(), 7u);
 }
 
 void TestCatalogue::radioStartAndEndShareTheirCode()
 {
     const ClCommandEntry& stStart = entry("ClTovuCommandRFStart");
     const ClCommandEntry& stEnd = entry("ClTovuCommandRFEnd");
-    QCOMPARE(stStart.usCode, quint16(0x680B));
-    QCOMPARE(stEnd.usCode, quint16(0x680B));
-    QCOMPARE(u16At(stStart.pfnBuild(PV_CMD())->toByteArray(), 8), quint16(0x680B));
-    QCOMPARE(u16At(stEnd.pfnBuild(PV_CMD())->toByteArray(), 8), quint16(0x680B));
+    QCOMPARE(u32At(stStart.pfnBuild(PV_CMD())->toByteArray(), 8) & 0xFFFF, 0x680Bu);
+    QCOMPARE(u32At(stEnd.pfnBuild(PV_CMD())->toByteArray(), 8) & 0xFFFF, 0x680Bu);
     QVERIFY(stStart.uuidRequest != stEnd.uuidRequest);
 }
 
-void TestCatalogue::multiValueCommands()
+void TestCatalogue::arguments_data()
 {
-    QCOMPARE(params(*build("ClTovuCommandSetGpsSetting", envelope(true, false, true, 30))),
-             QList<quint32>({2, 1, 2, 30, 0}));
-    QCOMPARE(params(*build("ClTovuCommandSetIntervalTimer", envelope(true, 10, 20))),
-             QList<quint32>({2, 10, 20, 0, 0}));
-    QCOMPARE(params(*build("ClTovuCommandSetScheCycle", envelope(1, 2, 3, false))), QList<quint32>({1, 2, 3, 1, 0}));
-    QCOMPARE(params(*build("ClTovuCommandSetScheDayMode", envelope(4, 5, true))), QList<quint32>({4, 5, 2, 0, 0}));
-    QCOMPARE(params(*build("ClTovuCommandSetRecParameter", envelope(1, -2, 3))),
-             QList<quint32>({1, 0xFFFFFFFE, 3, 0, 0}));
-    QCOMPARE(params(*build("ClTovuCommandRFTestMode", envelope(1, 2, 3, 4, 5))), QList<quint32>({1, 2, 3, 4, 5}));
-    QCOMPARE(params(*build("ClTovuCommandGetRecParameter", envelope(6))).first(), 6u);
+    QTest::addColumn<QByteArray>("clClass");
+    QTest::addColumn<QVariantList>("lstArgs");
+    QTest::addColumn<QList<quint32>>("lstParams");
 
-    const PV_CMD clGps = replyOf("ClTovuCommandGetGpsSetting", 2, 1, 2, 60);
-    QCOMPARE(clGps.value(QStringLiteral("PARAM2")), QVariant(true));
-    QCOMPARE(clGps.value(QStringLiteral("PARAM3")), QVariant(false));
-    QCOMPARE(clGps.value(QStringLiteral("PARAM4")), QVariant(true));
-    QCOMPARE(clGps.value(QStringLiteral("PARAM5")), QVariant(uint(60)));
-
-    const PV_CMD clInterval = replyOf("ClTovuCommandGetIntervalTimer", 2, 15, 30);
-    QCOMPARE(clInterval.value(QStringLiteral("PARAM2")), QVariant(true));
-    QCOMPARE(clInterval.value(QStringLiteral("PARAM3")), QVariant(uint(15)));
-    QCOMPARE(clInterval.value(QStringLiteral("PARAM4")), QVariant(uint(30)));
-
-    const PV_CMD clCycle = replyOf("ClTovuCommandGetScheCycle", 0xFFFFFFFF, 2, 3, 2);
-    QCOMPARE(clCycle.value(QStringLiteral("PARAM2")), QVariant(-1));
-    QCOMPARE(clCycle.value(QStringLiteral("PARAM5")), QVariant(true));
-
-    const PV_CMD clParameter = replyOf("ClTovuCommandGetLiveParameter", 1, 0xFFFFFFFF, 0xFFFFFFFF);
-    QCOMPARE(clParameter.value(QStringLiteral("PARAM3")), QVariant(-1));
-    QCOMPARE(clParameter.value(QStringLiteral("PARAM4")), QVariant(uint(0xFFFFFFFF)));
+    QTest::newRow("a number goes out as it is") << QByteArray("ClTovuCommandSetWifiMode") << QVariantList{3}
+                                                << QList<quint32>{3};
+    QTest::newRow("-1") << QByteArray("ClTovuCommandSetTimezone") << QVariantList{-1} << QList<quint32>{0xFFFFFFFF};
+    QTest::newRow("a number as text") << QByteArray("ClTovuCommandSetTimezone") << QVariantList{QStringLiteral("12")}
+                                      << QList<quint32>{12};
+    QTest::newRow("no number") << QByteArray("ClTovuCommandSetTimezone") << QVariantList{} << QList<quint32>{0};
+    QTest::newRow("switch off") << QByteArray("ClTovuCommandSetLedStart") << QVariantList{false} << QList<quint32>{1};
+    QTest::newRow("switch on") << QByteArray("ClTovuCommandSetLedStart") << QVariantList{true} << QList<quint32>{2};
+    QTest::newRow("no switch is off") << QByteArray("ClTovuCommandSetLedStart") << QVariantList{} << QList<quint32>{1};
+    // The two switches that take a number: anything but 0 is on.
+    QTest::newRow("switch by number 5") << QByteArray("ClTovuCommandSetLedOnSecure") << QVariantList{5}
+                                        << QList<quint32>{2};
+    QTest::newRow("switch by number 0") << QByteArray("ClTovuCommandSetLedOnSecure") << QVariantList{0}
+                                        << QList<quint32>{1};
+    QTest::newRow("operations ignore arguments") << QByteArray("ClTovuCommandRestart") << QVariantList{7}
+                                                 << QList<quint32>{};
+    // Factory checks: a negative number is replaced by the check's default.
+    QTest::newRow("white balance -1") << QByteArray("ClTovuCommandExecAwbCheck") << QVariantList{-1}
+                                      << QList<quint32>{50};
+    QTest::newRow("white balance -80") << QByteArray("ClTovuCommandExecAwbCheck") << QVariantList{-80}
+                                       << QList<quint32>{50};
+    QTest::newRow("white balance 0") << QByteArray("ClTovuCommandExecAwbCheck") << QVariantList{0}
+                                     << QList<quint32>{0};
+    QTest::newRow("alignment -1") << QByteArray("ClTovuCommandExecAlignmentCheck") << QVariantList{-1}
+                                  << QList<quint32>{8};
+    QTest::newRow("vignetting -1") << QByteArray("ClTovuCommandExecVignettingCheck") << QVariantList{-1}
+                                   << QList<quint32>{80120};
+    QTest::newRow("dot errors -1") << QByteArray("ClTovuCommandExecDotErrorCheck") << QVariantList{-1}
+                                   << QList<quint32>{4};
+    QTest::newRow("negative inside a layout") << QByteArray("ClTovuCommandSetRecParameter") << QVariantList{1, -2, 3}
+                                              << QList<quint32>{1, 0xFFFFFFFE, 3};
 }
 
-void TestCatalogue::valueReplyKeepsTheRequestKeys()
+void TestCatalogue::arguments()
 {
-    const ClCommandEntry& stEntry = entry("ClTovuCommandGetWifiMode");
-    QObject clSender;
+    QFETCH(QByteArray, clClass);
+    QFETCH(QVariantList, lstArgs);
+    QFETCH(QList<quint32>, lstParams);
     PV_CMD clRequest;
-    clRequest.insert(QStringLiteral("CMD"), stEntry.uuidRequest);
-    clRequest.insert(QStringLiteral("Sender"), QVariant::fromValue(&clSender));
-    clRequest.insert(QStringLiteral("PARAM1"), QVariant::fromValue(static_cast<void*>(&clSender)));
-    std::unique_ptr<ClTovuCommand> pclCommand = stEntry.pfnBuild(clRequest);
-    respond(*pclCommand, 4);
-    PV_CMD clReply = clRequest;
-    QCOMPARE(stEntry.pfnWriteReply(*pclCommand, clReply), quint16(0));
-    QCOMPARE(clReply.value(QStringLiteral("PARAM2")), QVariant(uint(4)));
-    QCOMPARE(clReply.value(QStringLiteral("Sender")).value<QObject*>(), &clSender);
-    QCOMPARE(clReply.value(QStringLiteral("PARAM1")).value<void*>(), static_cast<void*>(&clSender));
-    QCOMPARE(clReply.size(), 4);
+    for (int i = 0; i < lstArgs.size(); ++i)
+        clRequest.insert(QStringLiteral("PARAM%1").arg(i + 2), lstArgs.at(i));
+    const QByteArray clBytes = entry(clClass).pfnBuild(clRequest)->toByteArray();
+    lstParams.resize(5, 0);
+    for (int i = 0; i < 5; ++i)
+        QCOMPARE(u32At(clBytes, 12 + 4 * i), lstParams.at(i));
 }
+
+void TestCatalogue::replies_data()
+{
+    QTest::addColumn<QByteArray>("clClass");
+    QTest::addColumn<QList<quint32>>("lstParams");
+    QTest::addColumn<QVariantList>("lstValues");
+
+    // A switch is on for 2 alone.
+    QTest::newRow("switch 1") << QByteArray("ClTovuCommandGetBatteryAlarm") << QList<quint32>{1} << QVariantList{false};
+    QTest::newRow("switch 2") << QByteArray("ClTovuCommandGetBatteryAlarm") << QList<quint32>{2} << QVariantList{true};
+    QTest::newRow("switch 0") << QByteArray("ClTovuCommandGetBatteryAlarm") << QList<quint32>{0} << QVariantList{false};
+    QTest::newRow("switch 3") << QByteArray("ClTovuCommandGetBatteryAlarm") << QList<quint32>{3} << QVariantList{false};
+    // Total and used bytes in two 32-bit halves each, high half first.
+    QTest::newRow("storage") << QByteArray("ClTovuCommandGetSdInfo") << QList<quint32>{1, 5, 0, 7, 9}
+                             << QVariantList{qulonglong(4294967301ull), qulonglong(7), uint(9)};
+    QTest::newRow("signed values") << QByteArray("ClTovuCommandGetScheCycle") << QList<quint32>{0xFFFFFFFF, 2, 3, 2}
+                                   << QVariantList{-1, 2, 3, true};
+    QTest::newRow("signed and unsigned") << QByteArray("ClTovuCommandGetLiveParameter")
+                                         << QList<quint32>{1, 0xFFFFFFFF, 0xFFFFFFFF}
+                                         << QVariantList{1, -1, uint(0xFFFFFFFF)};
+}
+
+void TestCatalogue::replies()
+{
+    QFETCH(QByteArray, clClass);
+    QFETCH(QList<quint32>, lstParams);
+    QFETCH(QVariantList, lstValues);
+    lstParams.resize(5, 0);
+    const std::unique_ptr<ClTovuCommand> upCommand = entry(clClass).pfnBuild(PV_CMD());
+    const PV_CMD clReply = replyTo(*upCommand, lstParams[0], lstParams[1], lstParams[2], lstParams[3], lstParams[4]);
+    QCOMPARE(clReply.size(), lstValues.size());
+    for (int i = 0; i < lstValues.size(); ++i) {
+        const QVariant clValue = clReply.value(QStringLiteral("PARAM%1").arg(i + 2));
+        QCOMPARE(clValue.metaType(), lstValues.at(i).metaType());
+        QCOMPARE(clValue, lstValues.at(i));
+    }
+}
+
+void TestCatalogue::recordCounts()
+{
+    QMap<quint8, int> mapCounts;
+    QHash<QUuid, quint8> hashFlags;
+    for (const ClCommandAvailability::stRecord& stRecord : ClCommandAvailability::records()) {
+        ++mapCounts[stRecord.ucFlags];
+        hashFlags.insert(stRecord.uuidKind, stRecord.ucFlags);
+    }
+    QCOMPARE(ClCommandAvailability::records().size(), 330);
+    QCOMPARE(hashFlags.size(), 330);
+    QCOMPARE(mapCounts.value(All), 143);
+    QCOMPARE(mapCounts.value(Model2), 101);
+    QCOMPARE(mapCounts.value(Models12), 42);
+    QCOMPARE(mapCounts.value(Models01), 30);
+    QCOMPARE(mapCounts.value(Late0Models12), 6);
+    QCOMPARE(mapCounts.value(Models02), 5);
+    QCOMPARE(mapCounts.value(Model0), 3);
+    QCOMPARE(mapCounts.size(), 7);
+    // A command's reply kind is listed wherever its request is.
+    for (const ClCommandEntry& stEntry : ClCommandCatalogue::entries()) {
+        if (!stEntry.uuidReply.isNull())
+            QVERIFY2(hashFlags.value(stEntry.uuidReply) == hashFlags.value(stEntry.uuidRequest), stEntry.pszClassName);
+    }
+}
+
+void TestCatalogue::windows_data()
+{
+    QTest::addColumn<int>("lModel");
+    QTest::addColumn<QString>("strVersion");
+    QTest::addColumn<int>("lKinds");
+
+    const int lEarly = 143 + 30 + 5 + 3;
+    const int lLate = lEarly + 6;
+    QTest::newRow("Tovu before its first window") << 0 << QStringLiteral("01.03.022") << 0;
+    QTest::newRow("Tovu early") << 0 << QStringLiteral("01.03.023") << lEarly;
+    QTest::newRow("Tovu early, last") << 0 << QStringLiteral("01.03.024") << lEarly;
+    QTest::newRow("Tovu late") << 0 << QStringLiteral("01.03.025") << lLate;
+    QTest::newRow("Tovu later") << 0 << QStringLiteral("02.00.000") << lLate;
+    QTest::newRow("Tovu-S before its window") << 1 << QStringLiteral("01.00.010") << 0;
+    QTest::newRow("Tovu-S") << 1 << QStringLiteral("01.00.011") << 143 + 42 + 30 + 6;
+    QTest::newRow("Tovu-S later") << 1 << QStringLiteral("99.99.999") << 143 + 42 + 30 + 6;
+    QTest::newRow("third model before its window") << 2 << QStringLiteral("00.00.000") << 0;
+    QTest::newRow("third model") << 2 << QStringLiteral("00.00.001") << 143 + 101 + 42 + 6 + 5;
+    QTest::newRow("unknown model") << -1 << QStringLiteral("01.03.025") << 0;
+    QTest::newRow("model 3") << 3 << QStringLiteral("01.03.025") << 0;
+    QTest::newRow("short parts") << 0 << QStringLiteral("1.3.25") << 0;
+    QTest::newRow("long last part") << 0 << QStringLiteral("01.03.0250") << 0;
+    QTest::newRow("empty") << 0 << QString() << 0;
+    QTest::newRow("letters") << 0 << QStringLiteral("01.03.02a") << 0;
+    QTest::newRow("leading text") << 0 << QStringLiteral("v01.03.025") << 0;
+    QTest::newRow("trailing space") << 1 << QStringLiteral("01.00.011 ") << 0;
+}
+
+void TestCatalogue::windows()
+{
+    QFETCH(int, lModel);
+    QFETCH(QString, strVersion);
+    QFETCH(int, lKinds);
+    QCOMPARE(supportedCommands(lModel, strVersion).size(), lKinds);
+}
+
+void TestCatalogue::kindsByModel_data()
+{
+    QTest::addColumn<QUuid>("uuidKind");
+    QTest::addColumn<int>("lWhere");  // ClAvailability bits
+
+    QTest::newRow("interval timer") << request("ClTovuCommandGetIntervalTimer") << int(Model0);
+    QTest::newRow("HTTP port") << request("ClTovuCommandGetHttpPort") << int(Late0Models12);
+    QTest::newRow("modes") << request("ClTovuCommandGetSecureCurr") << int(Models12);
+    QTest::newRow("schedule list") << request("ClTovuCommandGetScheSetting") << int(Models12);
+    QTest::newRow("ad hoc key") << request("ClTovuCommandGetAdhocKey") << int(Models01);
+    QTest::newRow("LED at start") << request("ClTovuCommandGetLedStart") << int(Models02);
+    QTest::newRow("radio transmit test") << request("ClTovuCommandMfgTx") << int(Model2);
+    QTest::newRow("audio port setter") << request("ClTovuCommandSetAudioUpPort") << int(Model2);
+    QTest::newRow("access points") << request("ClTovuCommandGetAccesspointList") << int(All);
+    QTest::newRow("camera connected") << ClCommandKinds::cameraConnected() << int(All);
+    QTest::newRow("raw read") << ClCommandKinds::rawRead() << int(All);
+}
+
+void TestCatalogue::kindsByModel()
+{
+    QFETCH(QUuid, uuidKind);
+    QFETCH(int, lWhere);
+    const QList<QUuid> lstEarly = supportedCommands(0, QStringLiteral("01.03.024"));
+    const QList<QUuid> lstLate = supportedCommands(0, QStringLiteral("01.03.025"));
+    const QList<QUuid> lstModel1 = supportedCommands(1, QStringLiteral("01.00.011"));
+    const QList<QUuid> lstModel2 = supportedCommands(2, QStringLiteral("00.00.001"));
+    QCOMPARE(lstEarly.contains(uuidKind), bool(lWhere & Model0Early));
+    QCOMPARE(lstLate.contains(uuidKind), bool(lWhere & Model0Late));
+    QCOMPARE(lstModel1.contains(uuidKind), bool(lWhere & Model1));
+    QCOMPARE(lstModel2.contains(uuidKind), bool(lWhere & Model2));
+
+}
+
+QTEST_GUILESS_MAIN(TestCatalogue)
+#include "TestCatalogue.moc"

@@ -11,17 +11,14 @@
 #include <QTimer>
 
 namespace {
-QUuid kindOf(const PV_CMD& clEnvelope)
-{
-    return clEnvelope.value(QStringLiteral("CMD")).toUuid();
-}
+constexpr quint32 ulCameraIdentity = 0x020109A1;
 }  // namespace
 
-ClWorkerRig::ClWorkerRig(int lSettleDelayMs)
+ClWorkerRig::ClWorkerRig()
     : m_upBus(std::make_unique<ClVirtualUsbBus>()), m_upManager(std::make_unique<ClUsbManager>(nullptr, m_upBus.get()))
 {
     m_upBus->setImmediateTimeouts(true);
-    m_upManager->setSettleDelay(lSettleDelayMs);
+    m_upManager->setSettleDelay(5);
     connect(m_upManager.get(), &ClUsbManager::sigSendCommand, this, &ClWorkerRig::slotReceiveCommand);
     m_upManager->init({ulCameraIdentity});
 }
@@ -33,13 +30,29 @@ ClWorkerRig::~ClWorkerRig()
     m_upBus.reset();
 }
 
-PV_CMD ClWorkerRig::args(std::initializer_list<QVariant> lstValues)
+PV_CMD ClWorkerRig::args(const QVariantList& lstValues)
 {
     PV_CMD clArgs;
-    int lKey = 2;
-    for (const QVariant& clValue : lstValues)
-        clArgs.insert(QStringLiteral("PARAM%1").arg(lKey++), clValue);
+    for (int i = 0; i < lstValues.size(); ++i)
+        clArgs.insert(QStringLiteral("PARAM%1").arg(i + 2), lstValues.at(i));
     return clArgs;
+}
+
+QUuid ClWorkerRig::kindOf(const PV_CMD& clEnvelope)
+{
+    return clEnvelope.value(QStringLiteral("CMD")).toUuid();
+}
+
+quint16 ClWorkerRig::resultOf(const PV_CMD& clAnswer)
+{
+    return clAnswer.value(QStringLiteral("PARAM3")).value<quint16>();
+}
+
+bool ClWorkerRig::isResultFor(const PV_CMD& clEnvelope, const QUuid& uuidRequest)
+{
+    const QUuid uuidKind = kindOf(clEnvelope);
+    return (uuidKind == ClCommandKinds::result() || uuidKind == ClCommandKinds::transportError())
+           && clEnvelope.value(QStringLiteral("PARAM2")).toUuid() == uuidRequest;
 }
 
 void ClWorkerRig::slotReceiveCommand(PV_CMD clCommand)
@@ -57,10 +70,7 @@ bool ClWorkerRig::waitUntil(const std::function<bool()>& fnDone, int lTimeoutMs)
             return false;
         // Every envelope that arrives ends the wait, so that the condition is checked again.
         QEventLoop clLoop;
-        QTimer clTick;
-        clTick.setSingleShot(true);
-        connect(&clTick, &QTimer::timeout, &clLoop, &QEventLoop::quit);
-        clTick.start(int(qMin<qint64>(50, clDeadline.remainingTime())));
+        QTimer::singleShot(int(qMin<qint64>(50, clDeadline.remainingTime())), &clLoop, &QEventLoop::quit);
         m_pclWaitLoop = &clLoop;
         clLoop.exec();
         m_pclWaitLoop = nullptr;
@@ -70,55 +80,33 @@ bool ClWorkerRig::waitUntil(const std::function<bool()>& fnDone, int lTimeoutMs)
 
 int ClWorkerRig::count(const QUuid& uuidKind) const
 {
-    int lCount = 0;
-    for (const PV_CMD& clEnvelope : m_lstEnvelopes)
-        lCount += kindOf(clEnvelope) == uuidKind ? 1 : 0;
-    return lCount;
+    return int(std::count_if(m_lstEnvelopes.cbegin(), m_lstEnvelopes.cend(),
+                             [&](const PV_CMD& clEnvelope) { return kindOf(clEnvelope) == uuidKind; }));
 }
 
-void* ClWorkerRig::waitForAnnouncement(int lTimeoutMs)
+void* ClWorkerRig::waitForAnnouncement()
 {
-    // The announcement is followed by the result of the name query; both must be in, so
-    // that the result is not taken for the answer to a later request of the same kind.
-    const int lWanted = m_lAnnouncementsSeen + 1;
+    // Each announcement is followed by the answer to the worker's own name query; both
+    // must be in, so that the answer is not taken for the one to a later request.
     const QUuid uuidName = ClCommandCatalogue::requestKind("ClTovuCommandGetMachineName");
-    void* pHandle = nullptr;
-    auto fnAnnounced = [&] {
-        int lSeen = 0;
-        for (qsizetype i = 0; i < m_lstEnvelopes.size(); ++i) {
-            const PV_CMD& clEnvelope = m_lstEnvelopes.at(i);
-            if (kindOf(clEnvelope) != ClCommandKinds::cameraConnected() || ++lSeen != lWanted)
-                continue;
-            for (qsizetype j = i + 1; j < m_lstEnvelopes.size(); ++j) {
-                const PV_CMD& clResult = m_lstEnvelopes.at(j);
-                const QUuid uuidKind = kindOf(clResult);
-                if ((uuidKind == ClCommandKinds::result() || uuidKind == ClCommandKinds::transportError())
-                    && clResult.value(QStringLiteral("PARAM2")).toUuid() == uuidName) {
-                    pHandle = clEnvelope.value(QStringLiteral("PARAM1")).value<void*>();
-                    return true;
-                }
-            }
-            return false;
-        }
-        return false;
+    auto fnNameAnswers = [&] {
+        return int(std::count_if(m_lstEnvelopes.cbegin(), m_lstEnvelopes.cend(),
+                                 [&](const PV_CMD& clEnvelope) { return isResultFor(clEnvelope, uuidName); }));
     };
-    if (!waitUntil(fnAnnounced, lTimeoutMs))
+    if (!waitUntil([&] { return fnNameAnswers() > m_lAnnouncementsSeen; }))
         return nullptr;
-    m_lAnnouncementsSeen = lWanted;
-    return pHandle;
+    ++m_lAnnouncementsSeen;
+    for (auto it = m_lstEnvelopes.crbegin(); it != m_lstEnvelopes.crend(); ++it) {
+        if (kindOf(*it) == ClCommandKinds::cameraConnected())
+            return it->value(QStringLiteral("PARAM1")).value<void*>();
+    }
+    return nullptr;
 }
 
-void* ClWorkerRig::plug(ClVirtualCamera* pclCamera, int lTimeoutMs)
+void* ClWorkerRig::plug(ClVirtualCamera* pclCamera)
 {
     m_upBus->plug(pclCamera);
-    return waitForAnnouncement(lTimeoutMs);
-}
-
-void ClWorkerRig::send(const PV_CMD& clRequest)
-{
-    ClUsbManager* pclManager = m_upManager.get();
-    QMetaObject::invokeMethod(
-        pclManager, [pclManager, clRequest] { pclManager->slotReceiveCommand(clRequest); }, Qt::QueuedConnection);
+    return waitForAnnouncement();
 }
 
 PV_CMD ClWorkerRig::request(void* pHandle, const QUuid& uuidKind, const PV_CMD& clArgs, int lTimeoutMs)
@@ -134,17 +122,16 @@ PV_CMD ClWorkerRig::request(void* pHandle, const QUuid& uuidKind, const PV_CMD& 
     auto fnAnswered = [&] {
         for (qsizetype i = lFrom; i < m_lstEnvelopes.size(); ++i) {
             const PV_CMD& clEnvelope = m_lstEnvelopes.at(i);
-            const QUuid uuidGot = kindOf(clEnvelope);
-            const bool bResult = (uuidGot == ClCommandKinds::result() || uuidGot == ClCommandKinds::transportError())
-                                 && clEnvelope.value(QStringLiteral("PARAM2")).toUuid() == uuidKind;
-            if (bResult || (!uuidReply.isNull() && uuidGot == uuidReply)) {
+            if (isResultFor(clEnvelope, uuidKind) || (!uuidReply.isNull() && kindOf(clEnvelope) == uuidReply)) {
                 clAnswer = clEnvelope;
                 return true;
             }
         }
         return false;
     };
-    send(clRequest);
+    ClUsbManager* pclManager = m_upManager.get();
+    QMetaObject::invokeMethod(
+        pclManager, [pclManager, clRequest] { pclManager->slotReceiveCommand(clRequest); }, Qt::QueuedConnection);
     waitUntil(fnAnswered, lTimeoutMs);
     return clAnswer;
 }

@@ -9,6 +9,7 @@
 #include <QObject>
 #include <QUuid>
 
+#include <functional>
 #include <memory>
 
 class ClUsbManager;
@@ -20,39 +21,44 @@ class ClWorkerRig : public QObject
     Q_OBJECT
 
 public:
-    explicit ClWorkerRig(int lSettleDelayMs = 5);
+    ClWorkerRig();
     ~ClWorkerRig() override;
 
-    ClVirtualUsbBus& bus() { return *m_upBus; }
     ClUsbManager& manager() { return *m_upManager; }
 
     // Plugs the camera in (the bus owns it) and waits for the worker to announce it.
-    // Returns the camera handle; null when no announcement came within lTimeoutMs.
-    void* plug(ClVirtualCamera* pclCamera, int lTimeoutMs = 5000);
+    // Returns the camera handle; null when no announcement came in time.
+    void* plug(ClVirtualCamera* pclCamera);
     // Waits for the next announcement after those already seen; returns its handle.
-    void* waitForAnnouncement(int lTimeoutMs = 5000);
+    void* waitForAnnouncement();
 
-    // Sends a request for the camera (as the main window does: "PARAM1" set, "Sender" the
-    // rig) and waits for its answer: the reply kind of the request, or a result or
-    // transport-error reply naming the request. Invalid when nothing came in time.
+    // Sends a request for the camera as the main window does ("PARAM1" the handle,
+    // "Sender" the rig) and waits for its answer: the reply kind of the request, or a
+    // result or transport-error reply naming the request. Empty when nothing came in time.
     PV_CMD request(void* pHandle, const QUuid& uuidKind, const PV_CMD& clArgs = PV_CMD(), int lTimeoutMs = 5000);
-    PV_CMD request(void* pHandle, const char* pszClassName, const PV_CMD& clArgs = PV_CMD(), int lTimeoutMs = 5000);
-    // Sends without waiting.
-    void send(const PV_CMD& clRequest);
+    PV_CMD request(void* pHandle, const char* pszClassName, const PV_CMD& clArgs = PV_CMD(),
+                   int lTimeoutMs = 5000);
 
     // Everything the worker sent, in order.
     const QList<PV_CMD>& envelopes() const { return m_lstEnvelopes; }
     int count(const QUuid& uuidKind) const;
+    // Forgets the envelopes (for long runs); announcements are counted among them, so
+    // only once no camera is to come.
     void clear() { m_lstEnvelopes.clear(); }
 
-    static constexpr quint32 ulCameraIdentity = 0x020109A1;
-    static PV_CMD args(std::initializer_list<QVariant> lstValues);
+    // Arguments from "PARAM2" on.
+    static PV_CMD args(const QVariantList& lstValues);
+    static QUuid kindOf(const PV_CMD& clEnvelope);
+    // The code of a result or transport-error reply.
+    static quint16 resultOf(const PV_CMD& clAnswer);
 
 public Q_SLOTS:
     void slotReceiveCommand(PV_CMD clCommand);
 
 private:
-    bool waitUntil(const std::function<bool()>& fnDone, int lTimeoutMs);
+    bool waitUntil(const std::function<bool()>& fnDone, int lTimeoutMs = 5000);
+    // Whether the envelope answers the request: a result or transport error naming it.
+    static bool isResultFor(const PV_CMD& clEnvelope, const QUuid& uuidRequest);
 
     std::unique_ptr<ClVirtualUsbBus> m_upBus;
     std::unique_ptr<ClUsbManager> m_upManager;

@@ -10,286 +10,204 @@
 
 using Direction = ClVirtualUsbDevice::Direction;
 
+namespace {
+// A request the echo device answers with a 32-byte response.
+const QByteArray clRequest = QByteArray::fromHex("00003412200000000350000001000000") + QByteArray(16, '\0');
+
+// Plugs the device into an empty bus and returns the bus's record of it.
+struct usb_device* plugAndFind(ClVirtualUsbBus& clBus, ClVirtualUsbDevice* pclDevice)
+{
+    clBus.plug(pclDevice);
+    clBus.findDevices();
+    return clBus.getBusses()->devices;
+}
+
+// An echo device alone on a bus whose reads time out at once, and a controller (not yet
+// open) made from the bus's record of it.
+struct Rig
+{
+    explicit Rig(const ClVirtualUsbShape& clShape = ClVirtualUsbShape::standardCamera())
+        : pclDevice(new ClVirtualEchoDevice(clShape)), clController(plugAndFind(clBus, pclDevice), &clBus)
+    {
+        clBus.setImmediateTimeouts(true);
+    }
+    ClVirtualUsbBus clBus;
+    ClVirtualEchoDevice* pclDevice;
+    ClUsbController clController;
+};
+
+// One transfer: a write gives what bulkWrite returns; a read the number of bytes, or the
+// error code when none came.
+int transfer(ClUsbController& clController, bool bRead)
+{
+    if (!bRead)
+        return clController.bulkWrite(clRequest, 1000);
+    unsigned short usError = 0;
+    const QByteArray clBytes = clController.bulkRead(1000, 0xFF, &usError);
+    return clBytes.isEmpty() ? int(usError) : int(clBytes.size());
+}
+}  // namespace
+
 class TestUsbController : public QObject
 {
     Q_OBJECT
 
-private:
-    // Plugs a device of the given shape and returns the record the bus lists for it.
-    struct usb_device* plugAndFind(ClVirtualUsbBus& clBus, ClVirtualUsbDevice* pclDevice);
-
 private Q_SLOTS:
     void endpointChoice_data();
     void endpointChoice();
-    void endpointLookup();
-    void withoutConfigurationNotOpened();
-    void unclaimableInterfaceNotOpened();
-    void recoverableErrorsKeepDeviceOpen_data();
-    void recoverableErrorsKeepDeviceOpen();
-    void goneDeviceClosesOnce_data();
-    void goneDeviceClosesOnce();
-    void unplugWhileOpen();
-    void zeroByteReadLeavesErrorAlone();
-    void readIsCappedAt1024Bytes();
+    void notOpened_data();
+    void notOpened();
+    void transferErrors_data();
+    void transferErrors();
+    void reads();
     void closedControllerRefusesTransfers();
 };
 
-struct usb_device* TestUsbController::plugAndFind(ClVirtualUsbBus& clBus, ClVirtualUsbDevice* pclDevice)
-{
-    clBus.plug(pclDevice);
-    clBus.findDevices();
-    for (struct usb_device* pstDevice = clBus.getBusses()->devices; pstDevice; pstDevice = pstDevice->next) {
-        if (pstDevice->descriptor.idVendor == pclDevice->shape().usVendor
-            && pstDevice->descriptor.idProduct == pclDevice->shape().usProduct)
-            return pstDevice;
-    }
-    return nullptr;
-}
-
 void TestUsbController::endpointChoice_data()
 {
-    QTest::addColumn<int>("lShape");
+    QTest::addColumn<ClVirtualUsbShape>("clShape");
     QTest::addColumn<QList<unsigned char>>("lstEndpoints");
     QTest::addColumn<QList<int>>("lstInterfaces");
-    QTest::newRow("IN listed first") << 0 << QList<unsigned char>{0x81, 0x02} << QList<int>{0};
+    QTest::newRow("IN listed first") << ClVirtualUsbShape::standardCamera() << QList<unsigned char>{0x81, 0x02}
+                                     << QList<int>{0};
     QTest::newRow("two alternate settings behind an empty interface")
-        << 1 << QList<unsigned char>{0x02, 0x81, 0x03, 0x82} << QList<int>{0, 1};
+        << ClVirtualUsbShape::severalInterfaces() << QList<unsigned char>{0x02, 0x81, 0x03, 0x82} << QList<int>{0, 1};
 }
 
 void TestUsbController::endpointChoice()
 {
-    QFETCH(int, lShape);
+    QFETCH(ClVirtualUsbShape, clShape);
     QFETCH(QList<unsigned char>, lstEndpoints);
     QFETCH(QList<int>, lstInterfaces);
-
-    ClVirtualUsbBus clBus;
-    clBus.setImmediateTimeouts(true);
-    auto* pclDevice = new ClVirtualEchoDevice(lShape == 0 ? ClVirtualUsbShape::standardCamera()
-                                                          : ClVirtualUsbShape::severalInterfaces());
-    ClUsbController clController(plugAndFind(clBus, pclDevice), &clBus);
+    Rig stRig(clShape);
+    ClUsbController& clController = stRig.clController;
     QVERIFY(clController.open());
     QCOMPARE(clController.endpoints(), lstEndpoints);
     QCOMPARE(clController.interfaces(), lstInterfaces);
 
-    const QByteArray clRequest = QByteArray::fromHex("00003412200000000350000001000000") + QByteArray(16, '\0');
+    // Whatever the order, requests go out on 0x02 and responses come from 0x81.
     QCOMPARE(clController.bulkWrite(clRequest, 1000), 32);
-    QCOMPARE(pclDevice->lastWriteEndpoint(), 0x02);
+    QCOMPARE(stRig.pclDevice->lastWriteEndpoint(), 0x02);
     unsigned short usError = 0;
-    const QByteArray clResponse = clController.bulkRead(1000, 0xFF, &usError);
-    QCOMPARE(pclDevice->lastReadEndpoint(), 0x81);
+    QCOMPARE(clController.bulkRead(1000, 0xFF, &usError), ClVirtualEchoDevice::responseTo(clRequest));
+    QCOMPARE(stRig.pclDevice->lastReadEndpoint(), 0x81);
     QCOMPARE(usError, 0);
-    QCOMPARE(clResponse, ClVirtualEchoDevice::responseTo(clRequest));
 
     clController.close();
-    QCOMPARE(clBus.openHandleCount(), 0);
-    QCOMPARE(clBus.invalidHandleUses(), 0);
+    QCOMPARE(stRig.clBus.openHandleCount(), 0);
+    QCOMPARE(stRig.clBus.invalidHandleUses(), 0);
 }
 
-void TestUsbController::endpointLookup()
+void TestUsbController::notOpened_data()
 {
-    ClVirtualUsbBus clBus;
-    auto* pclDevice = new ClVirtualEchoDevice(ClVirtualUsbShape::severalInterfaces());
-    ClUsbController clController(plugAndFind(clBus, pclDevice), &clBus);
-    QVERIFY(clController.open());
-    QCOMPARE(clController.endpoint(0x82), 0x82);  // exact match wins
-    QCOMPARE(clController.endpoint(0x03), 0x03);
-    QCOMPARE(clController.endpoint(0x85), 0x81);  // else the first of the same direction
-    QCOMPARE(clController.endpoint(0x00), 0x02);
-    clController.close();
-
-    auto* pclInOnly = new ClVirtualEchoDevice(ClVirtualUsbShape::singleInterface(0x1234, 0x0001, {0x81}));
-    ClUsbController clReader(plugAndFind(clBus, pclInOnly), &clBus);
-    QVERIFY(clReader.open());
-    QCOMPARE(clReader.endpoint(0x00), 0);
-    QCOMPARE(clReader.bulkWrite(QByteArray(32, '\0'), 1000), int(ClResultCode::usNoCamera));
-    QCOMPARE(pclInOnly->writeCount(), 0);
-    clReader.close();
+    QTest::addColumn<ClVirtualUsbShape>("clShape");
+    QTest::addColumn<int>("lClaimError");
+    QTest::newRow("no configuration") << ClVirtualUsbShape::withoutConfiguration() << 0;
+    QTest::newRow("interface taken") << ClVirtualUsbShape::severalInterfaces() << int(ClUsbApi::lErrorBusy);
 }
 
-void TestUsbController::withoutConfigurationNotOpened()
+void TestUsbController::notOpened()
 {
-    ClVirtualUsbBus clBus;
-    auto* pclDevice = new ClVirtualEchoDevice(ClVirtualUsbShape::withoutConfiguration());
-    struct usb_device* pstDevice = plugAndFind(clBus, pclDevice);
-    QVERIFY(pstDevice);
-    QCOMPARE(pstDevice->descriptor.bNumConfigurations, 0);
-    ClUsbController clController(pstDevice, &clBus);
-    QSignalSpy clClosed(&clController, &ClUsbController::sigClose);
-    QVERIFY(!clController.open());
-    QVERIFY(!clController.isOpen());
-    QCOMPARE(clBus.openHandleCount(), 0);
+    QFETCH(ClVirtualUsbShape, clShape);
+    QFETCH(int, lClaimError);
+    Rig stRig(clShape);
+    stRig.pclDevice->setClaimError(lClaimError);
+    QSignalSpy clClosed(&stRig.clController, &ClUsbController::sigClose);
+    QVERIFY(!stRig.clController.open());
+    QVERIFY(!stRig.clController.isOpen());
+    // No handle is left open behind the refusal, and nothing was announced.
+    QCOMPARE(stRig.clBus.openHandleCount(), 0);
     QCOMPARE(clClosed.count(), 0);
 }
 
-void TestUsbController::unclaimableInterfaceNotOpened()
-{
-    ClVirtualUsbBus clBus;
-    auto* pclDevice = new ClVirtualEchoDevice(ClVirtualUsbShape::severalInterfaces());
-    struct usb_device* pstDevice = plugAndFind(clBus, pclDevice);
-    pclDevice->setClaimError(ClUsbApi::lErrorBusy);
-    ClUsbController clController(pstDevice, &clBus);
-    QVERIFY(!clController.open());
-    QCOMPARE(clBus.openHandleCount(), 0);
-
-    // Once the interface is free again the same record opens.
-    pclDevice->setClaimError(0);
-    QVERIFY(clController.open());
-    QCOMPARE(clController.interfaces(), QList<int>({0, 1}));
-    clController.close();
-    QCOMPARE(clBus.openHandleCount(), 0);
-    QCOMPARE(clBus.invalidHandleUses(), 0);
-}
-
-void TestUsbController::recoverableErrorsKeepDeviceOpen_data()
-{
-    QTest::addColumn<int>("lError");
-    QTest::addColumn<int>("lCode");
-    QTest::newRow("busy") << -16 << int(ClResultCode::usBusy);
-    QTest::newRow("timed out") << -116 << int(ClResultCode::usTimedOut);
-    QTest::newRow("other") << -71 << int(ClResultCode::usTransferFailed);
-}
-
-void TestUsbController::recoverableErrorsKeepDeviceOpen()
-{
-    QFETCH(int, lError);
-    QFETCH(int, lCode);
-    ClVirtualUsbBus clBus;
-    clBus.setImmediateTimeouts(true);
-    auto* pclDevice = new ClVirtualEchoDevice();
-    ClUsbController clController(plugAndFind(clBus, pclDevice), &clBus);
-    QVERIFY(clController.open());
-    QSignalSpy clClosed(&clController, &ClUsbController::sigClose);
-
-    pclDevice->failTransfers(Direction::Write, 1, lError);
-    const QByteArray clRequest(32, '\0');
-    QCOMPARE(clController.bulkWrite(clRequest, 1000), lCode);
-    QVERIFY(clController.isOpen());
-    QCOMPARE(clController.bulkWrite(clRequest, 1000), 32);
-    QCOMPARE(pclDevice->writeCount(), 2);
-
-    pclDevice->failTransfers(Direction::Read, 1, lError);
-    unsigned short usError = 0;
-    QVERIFY(clController.bulkRead(1000, 0xFF, &usError).isEmpty());
-    QCOMPARE(int(usError), lCode);
-    QVERIFY(clController.isOpen());
-    QCOMPARE(clController.bulkRead(1000, 0xFF, &usError).size(), 32);
-    QCOMPARE(clClosed.count(), 0);
-    clController.close();
-}
-
-void TestUsbController::goneDeviceClosesOnce_data()
+void TestUsbController::transferErrors_data()
 {
     QTest::addColumn<bool>("bRead");
-    QTest::newRow("write") << false;
-    QTest::newRow("read") << true;
+    QTest::addColumn<int>("lError");
+    QTest::addColumn<int>("lCode");
+    QTest::newRow("write busy") << false << -16 << int(ClResultCode::usBusy);
+    QTest::newRow("read busy") << true << -16 << int(ClResultCode::usBusy);
+    QTest::newRow("read timed out") << true << -116 << int(ClResultCode::usTimedOut);
+    QTest::newRow("write other") << false << -71 << int(ClResultCode::usTransferFailed);
+    QTest::newRow("write gone") << false << -5 << int(ClResultCode::usNoCamera);
+    QTest::newRow("read gone") << true << -5 << int(ClResultCode::usNoCamera);
 }
 
-void TestUsbController::goneDeviceClosesOnce()
+void TestUsbController::transferErrors()
 {
     QFETCH(bool, bRead);
-    ClVirtualUsbBus clBus;
-    clBus.setImmediateTimeouts(true);
-    auto* pclDevice = new ClVirtualEchoDevice();
-    ClUsbController clController(plugAndFind(clBus, pclDevice), &clBus);
+    QFETCH(int, lError);
+    QFETCH(int, lCode);
+    Rig stRig;
+    ClUsbController& clController = stRig.clController;
     QVERIFY(clController.open());
     QSignalSpy clClosed(&clController, &ClUsbController::sigClose);
+    // Two requests out, so that two responses wait.
+    QCOMPARE(transfer(clController, false), 32);
+    QCOMPARE(transfer(clController, false), 32);
 
-    pclDevice->failTransfers(bRead ? Direction::Read : Direction::Write, 1, ClUsbApi::lErrorGone);
-    unsigned short usError = 0;
-    if (bRead) {
-        QVERIFY(clController.bulkRead(1000, 0xFF, &usError).isEmpty());
-        QCOMPARE(usError, ClResultCode::usNoCamera);
-    } else {
-        QCOMPARE(clController.bulkWrite(QByteArray(32, '\0'), 1000), int(ClResultCode::usNoCamera));
+    stRig.pclDevice->failTransfers(bRead ? Direction::Read : Direction::Write, 1, lError);
+    QCOMPARE(transfer(clController, bRead), lCode);
+    if (lError != -5) {
+        // The device stays open and the next transfer goes out.
+        QVERIFY(clController.isOpen());
+        QCOMPARE(transfer(clController, bRead), 32);
+        QCOMPARE(clClosed.count(), 0);
+        return;
     }
+    // Gone: closed and announced once; closing again or later transfers neither signal nor
+    // reach the bus.
     QVERIFY(!clController.isOpen());
     QCOMPARE(clClosed.count(), 1);
     QCOMPARE(clClosed.first().first().value<ClUsbController*>(), &clController);
-    QCOMPARE(clBus.openHandleCount(), 0);
-
-    // Closing again, or transfers after the close, neither signal again nor reach the bus.
+    QCOMPARE(stRig.clBus.openHandleCount(), 0);
     clController.close();
-    QCOMPARE(clController.bulkWrite(QByteArray(32, '\0'), 1000), int(ClResultCode::usNoCamera));
+    QCOMPARE(transfer(clController, bRead), int(ClResultCode::usNoCamera));
     QCOMPARE(clClosed.count(), 1);
-    QCOMPARE(clBus.invalidHandleUses(), 0);
+    QCOMPARE(stRig.clBus.invalidHandleUses(), 0);
 }
 
-void TestUsbController::unplugWhileOpen()
+void TestUsbController::reads()
 {
-    ClVirtualUsbBus clBus;
-    auto* pclDevice = new ClVirtualEchoDevice();
-    ClUsbController clController(plugAndFind(clBus, pclDevice), &clBus);
-    QVERIFY(clController.open());
-    QSignalSpy clClosed(&clController, &ClUsbController::sigClose);
-    clBus.unplug(pclDevice);
-    unsigned short usError = 0;
-    QVERIFY(clController.bulkRead(5000, 0xFF, &usError).isEmpty());
-    QCOMPARE(usError, ClResultCode::usNoCamera);
-    QCOMPARE(clClosed.count(), 1);
-    QCOMPARE(clBus.openHandleCount(), 0);
-    QCOMPARE(clBus.invalidHandleUses(), 0);
-}
-
-void TestUsbController::zeroByteReadLeavesErrorAlone()
-{
-    ClVirtualUsbBus clBus;
-    auto* pclDevice = new ClVirtualEchoDevice();
-    ClUsbController clController(plugAndFind(clBus, pclDevice), &clBus);
-    QVERIFY(clController.open());
-    pclDevice->queueResponse(QByteArray(32, 'x'));
-    pclDevice->returnZeroBytes(Direction::Read, 1);
+    // A read of zero bytes leaves the error code alone and takes nothing; no read returns
+    // more than 1024 bytes, the rest staying for the next.
+    Rig stRig;
+    QVERIFY(stRig.clController.open());
+    QByteArray clBlock;
+    for (int i = 0; i < 3000; ++i)
+        clBlock.append(char(i % 251));
+    stRig.pclDevice->queueResponse(clBlock);
+    stRig.pclDevice->returnZeroBytes(Direction::Read, 1);
     unsigned short usError = 0x1234;
-    QVERIFY(clController.bulkRead(1000, 0xFF, &usError).isEmpty());
+    QVERIFY(stRig.clController.bulkRead(1000, 0xFF, &usError).isEmpty());
     QCOMPARE(usError, 0x1234);
-    QVERIFY(clController.isOpen());
-    // The queued response was not consumed by the empty read.
-    QCOMPARE(clController.bulkRead(1000, 0xFF, &usError), QByteArray(32, 'x'));
-    clController.close();
-}
-
-void TestUsbController::readIsCappedAt1024Bytes()
-{
-    ClVirtualUsbBus clBus;
-    auto* pclDevice = new ClVirtualEchoDevice();
-    ClUsbController clController(plugAndFind(clBus, pclDevice), &clBus);
-    QVERIFY(clController.open());
-    QByteArray clBlock(3000, '\0');
-    for (int i = 0; i < clBlock.size(); ++i)
-        clBlock[i] = char(i % 251);
-    pclDevice->queueResponse(clBlock);
-    unsigned short usError = 0;
+    QVERIFY(stRig.clController.isOpen());
     QByteArray clCollected;
     for (int i = 0; i < 3; ++i) {
-        const QByteArray clPart = clController.bulkRead(1000, 0xFF, &usError);
+        const QByteArray clPart = stRig.clController.bulkRead(1000, 0xFF, &usError);
         QVERIFY(clPart.size() <= ClUsbController::lMaxReadSize);
         clCollected += clPart;
     }
     QCOMPARE(clCollected, clBlock);
-    QCOMPARE(usError, 0);
-    clController.close();
 }
 
 void TestUsbController::closedControllerRefusesTransfers()
 {
-    ClVirtualUsbBus clBus;
-    auto* pclDevice = new ClVirtualEchoDevice();
-    ClUsbController clController(plugAndFind(clBus, pclDevice), &clBus);
+    Rig stRig;
+    ClUsbController& clController = stRig.clController;
     QSignalSpy clClosed(&clController, &ClUsbController::sigClose);
-    QCOMPARE(clController.bulkWrite(QByteArray(32, '\0'), 1000), int(ClResultCode::usNoCamera));
-    unsigned short usError = 0;
-    QVERIFY(clController.bulkRead(1000, 0xFF, &usError).isEmpty());
-    QCOMPARE(usError, ClResultCode::usNoCamera);
-    clController.close();  // never opened: nothing to announce
-    QCOMPARE(clClosed.count(), 0);
-    QCOMPARE(pclDevice->writeCount() + pclDevice->readCount(), 0);
-
-    QVERIFY(clController.open());
-    clController.close();
-    QCOMPARE(clController.bulkWrite(QByteArray(32, '\0'), 1000), int(ClResultCode::usNoCamera));
-    QVERIFY(clController.bulkRead(1000, 0xFF, &usError).isEmpty());
-    QCOMPARE(clClosed.count(), 1);
-    QCOMPARE(pclDevice->writeCount() + pclDevice->readCount(), 0);
-    QCOMPARE(clBus.invalidHandleUses(), 0);
+    // Never opened, then opened and closed: every transfer is 0xEF00 without reaching the bus.
+    for (int lRound = 0; lRound < 2; ++lRound) {
+        clController.close();
+        QCOMPARE(transfer(clController, false), int(ClResultCode::usNoCamera));
+        QCOMPARE(transfer(clController, true), int(ClResultCode::usNoCamera));
+        QCOMPARE(stRig.pclDevice->writeCount() + stRig.pclDevice->readCount(), 0);
+        QVERIFY(clController.open());
+        clController.close();
+    }
+    // Only the close of an open controller is announced.
+    QCOMPARE(clClosed.count(), 2);
+    QCOMPARE(stRig.clBus.invalidHandleUses(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestUsbController)

@@ -1,6 +1,7 @@
 // Pictures of the main window in the states a person meets: without a camera, and with
-// each model of the emulated camera plugged into the virtual bus, page by page. Run by scripts/screenshots.sh under Xvfb; every
-// picture is written to the folder given as the first argument.
+// each model of the emulated camera plugged into the virtual bus, page by page. Run by
+// scripts/screenshots.sh under Xvfb; every picture is written to the folder given as the
+// first argument.
 #include "ClButtonMode.h"
 #include "ClMainWidget.h"
 #include "ClMessageBox.h"
