@@ -1,4 +1,4 @@
-# tovu_add_library(<target> [QT <modules>...] [LIBS <targets>...])
+# tovu_add_library(<target> [LIBS <targets>...])
 # Builds every .cpp/.h of the calling folder (not its subfolders) into one static library.
 function(tovu_add_library target)
   cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
@@ -7,6 +7,23 @@ function(tovu_add_library target)
   add_library(${target} STATIC ${sources})
   target_include_directories(${target} PUBLIC "${CMAKE_CURRENT_SOURCE_DIR}")
   target_link_libraries(${target} PUBLIC ${ARG_LIBS})
+  tovu_moc_follows_sources(${target} ${sources})
+endfunction()
+
+# In an existing build folder, CMake's moc step does not rerun when a header joins a
+# target, which ends in "undefined reference to vtable" at link time. When the target's
+# list of sources changes, configuring removes the step's stamp, so that it runs again.
+function(tovu_moc_follows_sources target)
+  set(list_file "${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.txt")
+  string(JOIN "\n" content ${ARGN})
+  set(previous "")
+  if(EXISTS "${list_file}")
+    file(READ "${list_file}" previous)
+  endif()
+  if(NOT previous STREQUAL content)
+    file(WRITE "${list_file}" "${content}")
+    file(REMOVE "${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp")
+  endif()
 endfunction()
 
 # tovu_add_test(<name> LABEL unit|gui|e2e SOURCES <files>... LIBS <targets>... [TIMEOUT s]
@@ -23,6 +40,7 @@ function(tovu_add_test name)
     set(ARG_TIMEOUT 120)
   endif()
   add_executable(${name} ${ARG_SOURCES})
+  tovu_moc_follows_sources(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE Qt6::Test ${ARG_LIBS})
   if(ARG_WRAPPER)
     add_test(NAME ${name} COMMAND ${ARG_WRAPPER} $<TARGET_FILE:${name}>)
