@@ -98,13 +98,13 @@ int main(int argc, char** argv)
         clShooter.shoot(clWindow, QStringLiteral("01-no-camera"));
         clWindow.modeBar()->button(7)->click();
         clShooter.shoot(clWindow, QStringLiteral("02-no-camera-help"));
-        clWindow.modeBar()->button(1)->click();
 
+        // Help was the last page chosen, so the connected camera opens on it.
         auto* pclTovu = new ClVirtualCamera(0);
         clBus.plug(pclTovu);
         if (!waitFor([&] { return clWindow.modeBar()->button(1)->isEnabled(); }))
             std::fprintf(stderr, "the Tovu was not announced\n");
-        clShooter.shoot(clWindow, QStringLiteral("03-tovu-camera-state"));
+        clShooter.shoot(clWindow, QStringLiteral("03-tovu-connected-on-help"));
         const char* const apszPages[] = {nullptr, nullptr, "04-tovu-network", "05-tovu-basic", "06-tovu-stream"};
         for (qint32 lMode = 2; lMode <= 4; ++lMode) {
             clWindow.modeBar()->button(lMode)->click();
