@@ -1,6 +1,6 @@
 #include "ClCaptionBar.h"
 
-#include "ClRollOverToolBtn.h"
+#include "app/framework/ClRollOverToolBtn.h"
 
 #include <QLabel>
 

@@ -2,7 +2,7 @@
 // The tool's only window: caption bar, mode bar, page stack and log bar. It is the
 // switchboard every command envelope passes through, follows the camera's connection
 // and, on the Tovu-S, its security mode, and starts update checks.
-#include "ClPageHost.h"
+#include "app/framework/ClPageHost.h"
 
 #include <QPoint>
 

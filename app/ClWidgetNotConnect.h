@@ -1,6 +1,6 @@
 #pragma once
 // The page shown while no camera is connected.
-#include "ClWidgetBase.h"
+#include "app/framework/ClWidgetBase.h"
 
 class ClWidgetNotConnect : public ClWidgetBase
 {

@@ -4,9 +4,9 @@
 #include "ClMainWidget.h"
 #include "ClRunOptions.h"
 #include "ClStartup.h"
-#include "ClUpdateServer.h"
-#include "ClVirtualCamera.h"
-#include "ClVirtualUsbBus.h"
+#include "data/ClUpdateServer.h"
+#include "virtualcamera/ClVirtualCamera.h"
+#include "virtualcamera/ClVirtualUsbBus.h"
 
 #include <QApplication>
 #include <QIcon>

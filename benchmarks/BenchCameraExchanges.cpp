@@ -1,10 +1,10 @@
 // How fast a command goes round: envelope, worker thread, virtual bus, emulated camera and
 // the reply back on this thread; and how fast a 16 MiB firmware block goes to the camera.
-#include "ClCommandCatalogue.h"
-#include "ClUsbManager.h"
-#include "ClVirtualCamera.h"
-#include "ClVirtualFirmwareImage.h"
-#include "ClWorkerRig.h"
+#include "protocol/ClCommandCatalogue.h"
+#include "usb/ClUsbManager.h"
+#include "virtualcamera/ClVirtualCamera.h"
+#include "virtualcamera/ClVirtualFirmwareImage.h"
+#include "tests/support/ClWorkerRig.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

@@ -5,7 +5,8 @@ function(tovu_add_library target)
   file(GLOB sources CONFIGURE_DEPENDS
        "${CMAKE_CURRENT_SOURCE_DIR}/*.cpp" "${CMAKE_CURRENT_SOURCE_DIR}/*.h")
   add_library(${target} STATIC ${sources})
-  target_include_directories(${target} PUBLIC "${CMAKE_CURRENT_SOURCE_DIR}")
+  # Across libraries a header is named with its folder ("protocol/ClTovuCommand.h").
+  target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}" PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
   target_link_libraries(${target} PUBLIC ${ARG_LIBS})
   tovu_moc_follows_sources(${target} ${sources})
 endfunction()

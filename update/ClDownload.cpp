@@ -1,7 +1,7 @@
 #include "ClDownload.h"
 
 #include "ClCommunication.h"
-#include "ClParseXmlNetwork.h"
+#include "data/ClParseXmlNetwork.h"
 #include "ClParseXmlUpdate.h"
 #include "ClProgressDialog.h"
 #include "TovuUpdateLog.h"

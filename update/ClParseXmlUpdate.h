@@ -2,7 +2,7 @@
 // Reader of an update manifest: the files it offers with version and MD5 hash. Groups
 // that belong to installer functions this tool does not perform are accepted and kept
 // apart, and yield no downloads.
-#include "ClParseXml.h"
+#include "data/ClParseXml.h"
 #include "stFileEntry.h"
 
 #include <QList>

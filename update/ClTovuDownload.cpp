@@ -1,9 +1,9 @@
 #include "ClTovuDownload.h"
 
-#include "ClCommandCatalogue.h"
-#include "ClCommandKinds.h"
-#include "ClDataFolder.h"
-#include "ClMessageBox.h"
+#include "protocol/ClCommandCatalogue.h"
+#include "protocol/ClCommandKinds.h"
+#include "data/ClDataFolder.h"
+#include "app/framework/ClMessageBox.h"
 #include "ClProgressDialog.h"
 #include "ClSystemInstaller.h"
 #include "TovuUpdateLog.h"

@@ -3,9 +3,9 @@
 // what is installed, asks before automatic updates, sends fetched firmware to the camera
 // through the window and hands a new installer of the tool to the system installer.
 #include "ClDownload.h"
-#include "ClNetworkSettings.h"
+#include "data/ClNetworkSettings.h"
 #include "ClParseXmlUpdate.h"
-#include "PvCmd.h"
+#include "protocol/PvCmd.h"
 
 class QWidget;
 

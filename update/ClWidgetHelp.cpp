@@ -1,9 +1,9 @@
 #include "ClWidgetHelp.h"
 
-#include "ClCommandCatalogue.h"
-#include "ClResultCode.h"
+#include "protocol/ClCommandCatalogue.h"
+#include "protocol/ClResultCode.h"
 #include "ClTovuDownload.h"
-#include "ClUpdateServer.h"
+#include "data/ClUpdateServer.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>

@@ -1,7 +1,7 @@
 #pragma once
 // The help page: the tool's and the camera's versions, serial number, MAC address and
 // country, the two update buttons, the licence page and the automatic-update choice.
-#include "ClWidgetBase.h"
+#include "app/framework/ClWidgetBase.h"
 
 #include <QLocale>
 

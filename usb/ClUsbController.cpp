@@ -1,6 +1,6 @@
 #include "ClUsbController.h"
 
-#include "ClResultCode.h"
+#include "protocol/ClResultCode.h"
 #include "ClUsbApi.h"
 #include "ClUsbLog.h"
 

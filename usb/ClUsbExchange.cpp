@@ -1,9 +1,9 @@
 #include "ClUsbExchange.h"
 
-#include "ClPacketListCommand.h"
-#include "ClResultCode.h"
-#include "ClTovuCommandDataReceive.h"
-#include "ClTovuCommandDataSend.h"
+#include "protocol/ClPacketListCommand.h"
+#include "protocol/ClResultCode.h"
+#include "protocol/ClTovuCommandDataReceive.h"
+#include "protocol/ClTovuCommandDataSend.h"
 #include "ClUsbController.h"
 #include "ClUsbLog.h"
 

@@ -6,7 +6,7 @@
 // A camera that lies cannot hang or exhaust the tool: responses of other sequences are
 // skipped for a bounded time and count only, and announced block lengths and list sizes
 // are checked before anything is collected.
-#include "ClTovuCommand.h"
+#include "protocol/ClTovuCommand.h"
 
 #include <QMutex>
 

@@ -9,7 +9,7 @@
 // Device-change notices only ask the worker to scan, so the list of cameras has one owner.
 // Packet trace: QT_LOGGING_RULES="tovu.usb.packets.debug=true" prints every transfer in hex.
 #include "ClUsbExchange.h"
-#include "PvCmd.h"
+#include "protocol/PvCmd.h"
 
 #include <QList>
 #include <QMap>

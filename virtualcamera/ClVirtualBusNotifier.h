@@ -1,6 +1,6 @@
 #pragma once
 // Change notifier of the virtual bus: passes the bus's plug and unplug notices on.
-#include "ClUsbChangeNotifier.h"
+#include "usb/ClUsbChangeNotifier.h"
 
 class ClVirtualUsbBus;
 

@@ -1,13 +1,13 @@
 #include "ClVirtualCameraCore.h"
 
-#include "ClCommandCatalogue.h"
+#include "protocol/ClCommandCatalogue.h"
 #include "ClVirtualCameraAnswers.h"
-#include "ClDocListGen.h"
-#include "ClNeoListGen.h"
-#include "ClSecListGen.h"
+#include "protocol/ClDocListGen.h"
+#include "protocol/ClNeoListGen.h"
+#include "protocol/ClSecListGen.h"
 #include "ClVirtualCameraPicture.h"
 #include "ClVirtualFirmwareImage.h"
-#include "SupportedCommands.h"
+#include "protocol/SupportedCommands.h"
 
 namespace {
 constexpr quint32 ulOff = 1;

@@ -11,7 +11,7 @@
 // Errors follow the seam's conventions: a transfer on a device that is gone returns -5,
 // a read without data times out with -116; a handle that is not open (never opened, or
 // already closed) returns -9 and is counted in invalidHandleUses().
-#include "ClUsbApi.h"
+#include "usb/ClUsbApi.h"
 
 #include <QMutex>
 #include <QObject>

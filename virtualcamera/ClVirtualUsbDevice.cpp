@@ -1,6 +1,6 @@
 #include "ClVirtualUsbDevice.h"
 
-#include "ClUsbApi.h"
+#include "usb/ClUsbApi.h"
 
 #include <cstring>
 

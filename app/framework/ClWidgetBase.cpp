@@ -1,6 +1,6 @@
 #include "ClWidgetBase.h"
 
-#include "ClCommandKinds.h"
+#include "protocol/ClCommandKinds.h"
 #include "ClMessageBox.h"
 #include "ClPageHost.h"
 #include "FrameworkLog.h"

@@ -2,7 +2,7 @@
 // Base of every page and of the main window: stamps and sends command envelopes (now or
 // after a delay), follows the Set commands of an Apply until they have all completed,
 // polls while shown, guards Reload, attaches to the window and shows command errors.
-#include "PvCmd.h"
+#include "protocol/PvCmd.h"
 
 #include <QHash>
 #include <QList>

@@ -1,6 +1,6 @@
 #include "ClWidgetBasicSetting.h"
 
-#include "ClWidgetBase.h"
+#include "app/framework/ClWidgetBase.h"
 
 ClWidgetBasicSetting::ClWidgetBasicSetting(QWidget* parent) : ClListWidgetBase(parent)
 {

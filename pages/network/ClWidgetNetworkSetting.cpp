@@ -1,6 +1,6 @@
 #include "ClWidgetNetworkSetting.h"
 
-#include "ClWidgetBase.h"
+#include "app/framework/ClWidgetBase.h"
 
 ClWidgetNetworkSetting::ClWidgetNetworkSetting(QWidget* parent) : ClListWidgetBase(parent)
 {

@@ -1,6 +1,6 @@
 #pragma once
 // Page 5, the weekly recording schedule. Until its time bars arrive it only names itself.
-#include "ClWidgetBase.h"
+#include "app/framework/ClWidgetBase.h"
 
 class ClWidgetScheduleSetting : public ClWidgetBase
 {

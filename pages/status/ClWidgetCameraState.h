@@ -1,6 +1,6 @@
 #pragma once
 // Page 1, the camera's state. Until its own gauges arrive it only names itself.
-#include "ClWidgetBase.h"
+#include "app/framework/ClWidgetBase.h"
 
 class ClWidgetCameraState : public ClWidgetBase
 {

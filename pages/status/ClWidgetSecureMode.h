@@ -1,7 +1,7 @@
 #pragma once
 // Page 6, the security and maintenance mode of the Tovu-S: shows the camera's current
 // mode. The switch between the modes arrives with the page's own issue.
-#include "ClWidgetBase.h"
+#include "app/framework/ClWidgetBase.h"
 
 class QFormLayout;
 class QLabel;

@@ -1,6 +1,6 @@
 #include "ClWidgetStreamSetting.h"
 
-#include "ClWidgetBase.h"
+#include "app/framework/ClWidgetBase.h"
 
 ClWidgetStreamSetting::ClWidgetStreamSetting(QWidget* parent) : ClListWidgetBase(parent)
 {

@@ -1,6 +1,6 @@
 #pragma once
 // Page 4, the stream settings: common movie, recording and live viewing settings.
-#include "ClListWidgetBase.h"
+#include "app/framework/ClListWidgetBase.h"
 
 class ClWidgetStreamSetting : public ClListWidgetBase
 {

@@ -1,17 +1,17 @@
 // The main window as the switchboard: envelopes are injected where the USB worker would
 // answer, and what the window sends to the worker and to the page shown is watched. Also
 // the mode bar's own rules.
-#include "ClButtonMode.h"
-#include "ClCommandCatalogue.h"
-#include "ClCommandKinds.h"
-#include "ClLogWidget.h"
-#include "ClMainWidget.h"
-#include "ClMessageBox.h"
-#include "ClStartup.h"
-#include "ClTovuDownload.h"
-#include "ClUsbManager.h"
-#include "ClVirtualUsbBus.h"
-#include "ClWidgetSelectMode.h"
+#include "app/ClButtonMode.h"
+#include "protocol/ClCommandCatalogue.h"
+#include "protocol/ClCommandKinds.h"
+#include "app/framework/ClLogWidget.h"
+#include "app/ClMainWidget.h"
+#include "app/framework/ClMessageBox.h"
+#include "app/ClStartup.h"
+#include "update/ClTovuDownload.h"
+#include "usb/ClUsbManager.h"
+#include "virtualcamera/ClVirtualUsbBus.h"
+#include "app/ClWidgetSelectMode.h"
 
 #include <QApplication>
 #include <QCheckBox>

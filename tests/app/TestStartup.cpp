@@ -1,7 +1,7 @@
 // Start-up: fonts, the choice and installation of the catalogues, and the command-line
 // options.
-#include "ClRunOptions.h"
-#include "ClStartup.h"
+#include "app/ClRunOptions.h"
+#include "app/ClStartup.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,11 +1,11 @@
 // The update connection settings file: what the tool writes, how it reads hand-made
 // files, and how it keeps the file current. (The proxy settings as a real proxy sees
 // them: TestDownload.)
-#include "ClCreateXmlNetwork.h"
-#include "ClDataFolder.h"
-#include "ClNetworkSettings.h"
-#include "ClParseXmlNetwork.h"
-#include "ClUpdateServer.h"
+#include "data/ClCreateXmlNetwork.h"
+#include "data/ClDataFolder.h"
+#include "data/ClNetworkSettings.h"
+#include "data/ClParseXmlNetwork.h"
+#include "data/ClUpdateServer.h"
 
 #include <QFile>
 #include <QStandardPaths>

@@ -1,16 +1,16 @@
 // Updating a camera as a person does it: the real window and USB worker, the emulated
 // camera on the virtual bus, and an update site built by tools/make-update-site.sh and
 // served on 127.0.0.1. The texts checked are the English catalogue's.
-#include "ClButtonMode.h"
-#include "ClDataFolder.h"
-#include "ClMainWidget.h"
-#include "ClMessageBox.h"
-#include "ClTestHttpServer.h"
-#include "ClUpdateServer.h"
-#include "ClUsbManager.h"
-#include "ClVirtualCamera.h"
-#include "ClVirtualUsbBus.h"
-#include "ClWidgetSelectMode.h"
+#include "app/ClButtonMode.h"
+#include "data/ClDataFolder.h"
+#include "app/ClMainWidget.h"
+#include "app/framework/ClMessageBox.h"
+#include "tests/support/ClTestHttpServer.h"
+#include "data/ClUpdateServer.h"
+#include "usb/ClUsbManager.h"
+#include "virtualcamera/ClVirtualCamera.h"
+#include "virtualcamera/ClVirtualUsbBus.h"
+#include "app/ClWidgetSelectMode.h"
 
 #include <QLabel>
 #include <QProcess>

@@ -1,14 +1,14 @@
 // The real main window and USB worker against the emulated camera on the virtual bus, as
 // a person meets them: plug in, wait for the camera to be announced, pull it out; a Tovu-S
 // in security mode keeps the user on the Mode page until it is in maintenance mode.
-#include "ClButtonMode.h"
-#include "ClMainWidget.h"
-#include "ClMessageBox.h"
-#include "ClTovuDownload.h"
-#include "ClUsbManager.h"
-#include "ClVirtualCamera.h"
-#include "ClVirtualUsbBus.h"
-#include "ClWidgetSelectMode.h"
+#include "app/ClButtonMode.h"
+#include "app/ClMainWidget.h"
+#include "app/framework/ClMessageBox.h"
+#include "update/ClTovuDownload.h"
+#include "usb/ClUsbManager.h"
+#include "virtualcamera/ClVirtualCamera.h"
+#include "virtualcamera/ClVirtualUsbBus.h"
+#include "app/ClWidgetSelectMode.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>

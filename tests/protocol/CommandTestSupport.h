@@ -5,8 +5,8 @@
 #include <QVariant>
 #include <QtEndian>
 
-#include "ClTovuCommand.h"
-#include "PvCmd.h"
+#include "protocol/ClTovuCommand.h"
+#include "protocol/PvCmd.h"
 
 namespace CommandTestSupport {
 

@@ -5,11 +5,11 @@
 #include <QSet>
 #include <QtTest>
 
-#include "ClCommandAvailability.h"
-#include "ClCommandCatalogue.h"
-#include "ClCommandKinds.h"
+#include "protocol/ClCommandAvailability.h"
+#include "protocol/ClCommandCatalogue.h"
+#include "protocol/ClCommandKinds.h"
 #include "CommandTestSupport.h"
-#include "SupportedCommands.h"
+#include "protocol/SupportedCommands.h"
 
 using namespace CommandTestSupport;
 using namespace ClAvailability;

@@ -5,11 +5,11 @@
 #include <QLoggingCategory>
 #include <QtTest>
 
-#include "ClResultCode.h"
-#include "ClTovuCommandDataReceive.h"
-#include "ClTovuCommandIpv4.h"
-#include "ClTovuCommandWifiInfo1.h"
-#include "ClTovuCommands.h"
+#include "protocol/ClResultCode.h"
+#include "protocol/ClTovuCommandDataReceive.h"
+#include "protocol/ClTovuCommandIpv4.h"
+#include "protocol/ClTovuCommandWifiInfo1.h"
+#include "protocol/ClTovuCommands.h"
 #include "CommandTestSupport.h"
 
 using namespace CommandTestSupport;

@@ -3,13 +3,13 @@
 // range, in security mode, while recording), the live picture follows the rotation, quality
 // and size settings, and a firmware update makes the camera restart and come back
 // announced with its new version.
-#include "ClCommandCatalogue.h"
-#include "ClCommandKinds.h"
-#include "ClVirtualCamera.h"
-#include "ClVirtualCameraPicture.h"
-#include "ClVirtualFirmwareImage.h"
-#include "ClWorkerRig.h"
-#include "ScheduleSettings.h"
+#include "protocol/ClCommandCatalogue.h"
+#include "protocol/ClCommandKinds.h"
+#include "virtualcamera/ClVirtualCamera.h"
+#include "virtualcamera/ClVirtualCameraPicture.h"
+#include "virtualcamera/ClVirtualFirmwareImage.h"
+#include "tests/support/ClWorkerRig.h"
+#include "protocol/ScheduleSettings.h"
 
 #include <QImage>
 #include <QtTest>

@@ -5,13 +5,13 @@
 //
 // Commands of a common pattern get their row from the pattern: what a page sends and what
 // the camera holds say what must travel. The others have a row of their own below.
-#include "AccesspointList.h"
-#include "ClAvailability.h"
-#include "ClCommandCatalogue.h"
-#include "ClCommandKinds.h"
-#include "ClVirtualCamera.h"
-#include "ClWorkerRig.h"
-#include "ScheduleSettings.h"
+#include "protocol/AccesspointList.h"
+#include "protocol/ClAvailability.h"
+#include "protocol/ClCommandCatalogue.h"
+#include "protocol/ClCommandKinds.h"
+#include "virtualcamera/ClVirtualCamera.h"
+#include "tests/support/ClWorkerRig.h"
+#include "protocol/ScheduleSettings.h"
 
 #include <QImage>
 #include <QtEndian>
@@ -267,7 +267,7 @@ void TestWorkerCatalogue::initTestCase()
     // written by hand.
 #define TOVU_COMMAND(Class, Code, Pattern, Availability) m_hashPatterns.insert(#Class, #Pattern);
 #define TOVU_COMMAND_CLASS(Class, Code, Availability) m_hashPatterns.insert(#Class, QByteArray());
-#include "CommandTable.def"
+#include "protocol/CommandTable.def"
 }
 
 void TestWorkerCatalogue::everyCommand_data()

@@ -3,12 +3,12 @@
 // follows. Each ends with an answer to the request, no hang, and exactly one removal
 // notice where the camera went. Transfer errors, lost and foreign answers and real
 // time-outs are the USB tests' (tests/usb).
-#include "ClCommandCatalogue.h"
-#include "ClCommandKinds.h"
-#include "ClUsbExchange.h"
-#include "ClVirtualCamera.h"
-#include "ClVirtualFirmwareImage.h"
-#include "ClWorkerRig.h"
+#include "protocol/ClCommandCatalogue.h"
+#include "protocol/ClCommandKinds.h"
+#include "usb/ClUsbExchange.h"
+#include "virtualcamera/ClVirtualCamera.h"
+#include "virtualcamera/ClVirtualFirmwareImage.h"
+#include "tests/support/ClWorkerRig.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

@@ -2,11 +2,11 @@
 // self-signed certificate, a tinyproxy): which URLs are fetched, how hashes are checked
 // and retried, the bounds of what a run holds, how failures reach the user (one message
 // a run), and how versions compare.
-#include "ClCommunication.h"
-#include "ClDownload.h"
-#include "ClParseXml.h"
-#include "ClTestHttpServer.h"
-#include "UpdateTestSupport.h"
+#include "update/ClCommunication.h"
+#include "update/ClDownload.h"
+#include "data/ClParseXml.h"
+#include "tests/support/ClTestHttpServer.h"
+#include "tests/support/UpdateTestSupport.h"
 
 #include <QLabel>
 #include <QProcess>

@@ -3,17 +3,17 @@
 // camera gets, the hand-over to the system installer; the help page; the progress
 // dialog's Cancel; and the update catalogues' texts. (The dialog's bars and installing
 // view during a real run: TestDownload.)
-#include "ClCommandCatalogue.h"
-#include "ClCommandKinds.h"
-#include "ClDataFolder.h"
-#include "ClMessageBox.h"
-#include "ClPageHost.h"
-#include "ClSystemInstaller.h"
-#include "ClTestHttpServer.h"
-#include "ClTovuDownload.h"
-#include "ClUpdateServer.h"
-#include "ClWidgetHelp.h"
-#include "UpdateTestSupport.h"
+#include "protocol/ClCommandCatalogue.h"
+#include "protocol/ClCommandKinds.h"
+#include "data/ClDataFolder.h"
+#include "app/framework/ClMessageBox.h"
+#include "app/framework/ClPageHost.h"
+#include "update/ClSystemInstaller.h"
+#include "tests/support/ClTestHttpServer.h"
+#include "update/ClTovuDownload.h"
+#include "data/ClUpdateServer.h"
+#include "update/ClWidgetHelp.h"
+#include "tests/support/UpdateTestSupport.h"
 
 #include <QDesktopServices>
 #include <QLabel>

@@ -6,10 +6,10 @@
 // glib before Qt: Qt's keyword macros must not reach glib's headers.
 #include <umockdev.h>
 
-#include "ClLibUsbApi.h"
-#include "ClResultCode.h"
-#include "ClUsbController.h"
-#include "ClVirtualEchoDevice.h"
+#include "usb/ClLibUsbApi.h"
+#include "protocol/ClResultCode.h"
+#include "usb/ClUsbController.h"
+#include "virtualcamera/ClVirtualEchoDevice.h"
 
 #include <QDir>
 #include <QFile>

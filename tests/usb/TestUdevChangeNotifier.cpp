@@ -1,6 +1,6 @@
 // The device-change watcher of the real bus: notices from a monitor descriptor, and the
 // periodic rescan where no monitor can be opened.
-#include "ClUdevChangeNotifier.h"
+#include "usb/ClUdevChangeNotifier.h"
 
 #include <QSignalSpy>
 #include <QtTest>

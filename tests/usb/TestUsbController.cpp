@@ -1,9 +1,9 @@
 // ClUsbController driven through the virtual bus: descriptor walking, endpoint choice and
 // how every transfer result becomes a transport code.
-#include "ClResultCode.h"
-#include "ClUsbController.h"
-#include "ClVirtualEchoDevice.h"
-#include "ClVirtualUsbBus.h"
+#include "protocol/ClResultCode.h"
+#include "usb/ClUsbController.h"
+#include "virtualcamera/ClVirtualEchoDevice.h"
+#include "virtualcamera/ClVirtualUsbBus.h"
 
 #include <QSignalSpy>
 #include <QtTest>

@@ -2,16 +2,16 @@
 // the announcement after settling, removal, an unknown kind, shutdown, the exchanges against
 // answers scripted packet by packet (transfer errors, lost and foreign answers, and the
 // bounds that keep a lying camera from hanging or exhausting the tool), and real waits.
-#include "AccesspointList.h"
-#include "ClCommandCatalogue.h"
-#include "ClCommandKinds.h"
-#include "ClResultCode.h"
-#include "ClUsbManager.h"
-#include "ClVirtualCamera.h"
-#include "ClVirtualEchoDevice.h"
-#include "ClVirtualUsbBus.h"
-#include "ClWorkerRig.h"
-#include "ScheduleSettings.h"
+#include "protocol/AccesspointList.h"
+#include "protocol/ClCommandCatalogue.h"
+#include "protocol/ClCommandKinds.h"
+#include "protocol/ClResultCode.h"
+#include "usb/ClUsbManager.h"
+#include "virtualcamera/ClVirtualCamera.h"
+#include "virtualcamera/ClVirtualEchoDevice.h"
+#include "virtualcamera/ClVirtualUsbBus.h"
+#include "tests/support/ClWorkerRig.h"
+#include "protocol/ScheduleSettings.h"
 
 #include <QElapsedTimer>
 #include <QtTest>

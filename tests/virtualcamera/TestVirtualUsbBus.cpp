@@ -1,8 +1,8 @@
 // The virtual USB bus on its own: the descriptor trees it presents, plugging and
 // unplugging at run time, blocking reads and fault injection.
-#include "ClUsbChangeNotifier.h"
-#include "ClVirtualEchoDevice.h"
-#include "ClVirtualUsbBus.h"
+#include "usb/ClUsbChangeNotifier.h"
+#include "virtualcamera/ClVirtualEchoDevice.h"
+#include "virtualcamera/ClVirtualUsbBus.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>

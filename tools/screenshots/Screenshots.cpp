@@ -2,15 +2,15 @@
 // each model of the emulated camera plugged into the virtual bus, page by page. Run by
 // scripts/screenshots.sh under Xvfb; every picture is written to the folder given as the
 // first argument.
-#include "ClButtonMode.h"
-#include "ClMainWidget.h"
-#include "ClMessageBox.h"
-#include "ClTovuDownload.h"
-#include "ClStartup.h"
-#include "ClUsbManager.h"
-#include "ClVirtualCamera.h"
-#include "ClVirtualUsbBus.h"
-#include "ClWidgetSelectMode.h"
+#include "app/ClButtonMode.h"
+#include "app/ClMainWidget.h"
+#include "app/framework/ClMessageBox.h"
+#include "update/ClTovuDownload.h"
+#include "app/ClStartup.h"
+#include "usb/ClUsbManager.h"
+#include "virtualcamera/ClVirtualCamera.h"
+#include "virtualcamera/ClVirtualUsbBus.h"
+#include "app/ClWidgetSelectMode.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 // their announcement, sends envelopes as the main window does and waits for the answer,
 // and keeps every envelope the worker sent. Settling is short and reads that find no data
 // time out at once, so that tests are fast.
-#include "PvCmd.h"
+#include "protocol/PvCmd.h"
 
 #include <QList>
 #include <QObject>

@@ -1,10 +1,10 @@
 #include "ClWorkerRig.h"
 
-#include "ClCommandCatalogue.h"
-#include "ClCommandKinds.h"
-#include "ClUsbManager.h"
-#include "ClVirtualCamera.h"
-#include "ClVirtualUsbBus.h"
+#include "protocol/ClCommandCatalogue.h"
+#include "protocol/ClCommandKinds.h"
+#include "usb/ClUsbManager.h"
+#include "virtualcamera/ClVirtualCamera.h"
+#include "virtualcamera/ClVirtualUsbBus.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>

@@ -1,12 +1,12 @@
 // The page framework: the base every page builds on (sending, Apply, polling, Reload,
 // error boxes, attaching to the window), the message box, the log bar, and the container
 // of composite pages.
-#include "ClCommandKinds.h"
-#include "ClListWidgetBase.h"
-#include "ClLogWidget.h"
-#include "ClMessageBox.h"
-#include "ClPageHost.h"
-#include "ClPageListView.h"
+#include "protocol/ClCommandKinds.h"
+#include "app/framework/ClListWidgetBase.h"
+#include "app/framework/ClLogWidget.h"
+#include "app/framework/ClMessageBox.h"
+#include "app/framework/ClPageHost.h"
+#include "app/framework/ClPageListView.h"
 
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
