@@ -2,7 +2,7 @@
 
 #include "AppLog.h"
 #include "ClCaptionBar.h"
-#include "protocol/ClCommandCatalogue.h"
+#include "protocol/TypedKinds.h"
 #include "protocol/ClCommandKinds.h"
 #include "app/framework/ClListWidgetBase.h"
 #include "app/framework/ClLogWidget.h"
@@ -47,19 +47,19 @@ const QString strKeyParam3 = QStringLiteral("PARAM3");
 
 QUuid kindGetFwVersion()
 {
-    return ClCommandCatalogue::requestKind("ClTovuCommandGetFwVersion");
+    return requestKind<ClTovuCommandGetFwVersion>();
 }
 QUuid replyGetFwVersion()
 {
-    return ClCommandCatalogue::replyKind("ClTovuCommandGetFwVersion");
+    return replyKind<ClTovuCommandGetFwVersion>();
 }
 QUuid kindGetSecureCurr()
 {
-    return ClCommandCatalogue::requestKind("ClTovuCommandGetSecureCurr");
+    return requestKind<ClTovuCommandGetSecureCurr>();
 }
 QUuid replyGetSecureCurr()
 {
-    return ClCommandCatalogue::replyKind("ClTovuCommandGetSecureCurr");
+    return replyKind<ClTovuCommandGetSecureCurr>();
 }
 
 void* deviceOf(const PV_CMD& clCommand)

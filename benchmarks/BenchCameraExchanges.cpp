@@ -45,7 +45,7 @@ void BenchCameraExchanges::cleanup()
 
 void BenchCameraExchanges::getRoundTrip()
 {
-    const QUuid uuidReply = ClCommandCatalogue::replyKind("ClTovuCommandGetTimezone");
+    const QUuid uuidReply = ClCommandCatalogue::replyKindOf("ClTovuCommandGetTimezone");
     QBENCHMARK {
         const PV_CMD clAnswer = m_upRig->request(m_pHandle, "ClTovuCommandGetTimezone");
         if (clAnswer.value(QStringLiteral("CMD")).toUuid() != uuidReply)

@@ -80,13 +80,13 @@ const ClCommandEntry* ClCommandCatalogue::findByClass(const char* pszClassName)
     return pstEntry;
 }
 
-QUuid ClCommandCatalogue::requestKind(const char* pszClassName)
+QUuid ClCommandCatalogue::requestKindOf(const char* pszClassName)
 {
     const ClCommandEntry* pstEntry = findByClass(pszClassName);
     return pstEntry ? pstEntry->uuidRequest : QUuid();
 }
 
-QUuid ClCommandCatalogue::replyKind(const char* pszClassName)
+QUuid ClCommandCatalogue::replyKindOf(const char* pszClassName)
 {
     const ClCommandEntry* pstEntry = findByClass(pszClassName);
     return pstEntry ? pstEntry->uuidReply : QUuid();

@@ -1,8 +1,8 @@
 #pragma once
 // Every command the worker can execute, generated from the command table: class name,
 // wire code, how it is exchanged, its kinds and how to build it from an envelope and
-// answer from it. The worker dispatches through findByRequest(); pages name kinds by
-// class through requestKind() and replyKind().
+// answer from it. The worker dispatches through findByRequest(). Code names kinds by
+// type (TypedKinds.h); the lookups by name serve tables that list classes as text.
 #include <QUuid>
 #include <QVector>
 #include <memory>
@@ -37,6 +37,6 @@ public:
 
     // Kinds by class name; a null QUuid for a name that is not in the catalogue (and,
     // for replyKind(), for a command that answers with a result reply only).
-    static QUuid requestKind(const char* pszClassName);
-    static QUuid replyKind(const char* pszClassName);
+    static QUuid requestKindOf(const char* pszClassName);
+    static QUuid replyKindOf(const char* pszClassName);
 };

@@ -1,8 +1,10 @@
 #include "ClEnvelopeArgs.h"
 
+#include "ClEnvelope.h"
+
 QString ClEnvelopeArgs::key(int lIndex)
 {
-    return QStringLiteral("PARAM%1").arg(lIndex);
+    return ClEnvelope::keyParam(lIndex);
 }
 
 quint32 ClEnvelopeArgs::number(const PV_CMD& clRequest, int lIndex)

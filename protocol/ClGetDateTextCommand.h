@@ -3,6 +3,7 @@
 // the QDateTime read from the text in the format of the command's family.
 #include <QDateTime>
 
+#include "ClEnvelope.h"
 #include "ClDateTextFormat.h"
 #include "ClExchange.h"
 #include "ClTovuCommandString.h"
@@ -20,7 +21,7 @@ public:
 
     quint16 writeReply(PV_CMD& clReply) const override
     {
-        clReply.insert(QStringLiteral("PARAM2"), dateTime());
+        clReply.insert(ClEnvelope::keyParam(2), dateTime());
         return 0;
     }
 };

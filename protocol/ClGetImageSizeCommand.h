@@ -1,6 +1,7 @@
 #pragma once
 // Pattern base of the get commands that answer a picture size: reply "PARAM2" = the
 // QSize of the index in param1.
+#include "ClEnvelope.h"
 #include "ClExchange.h"
 #include "ClImageSizes.h"
 #include "ClTovuCommand.h"
@@ -16,7 +17,7 @@ public:
 
     quint16 writeReply(PV_CMD& clReply) const override
     {
-        clReply.insert(QStringLiteral("PARAM2"), ClImageSizes::sizeOf(eTable, ulParam1));
+        clReply.insert(ClEnvelope::keyParam(2), ClImageSizes::sizeOf(eTable, ulParam1));
         return 0;
     }
 };

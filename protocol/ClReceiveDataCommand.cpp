@@ -1,7 +1,9 @@
 #include "ClReceiveDataCommand.h"
 
+
 #include <QImage>
 
+#include "ClEnvelope.h"
 #include "ClPacketReader.h"
 #include "ClResultCode.h"
 
@@ -17,7 +19,7 @@ void ClReceiveDataCommand::setReceivedData(const QByteArray& clData_)
 
 quint16 ClReceiveDataCommand::writeReply(PV_CMD& clReply) const
 {
-    const QString strKey = QStringLiteral("PARAM2");
+    const QString strKey = ClEnvelope::keyParam(2);
     switch (eValue) {
     case ClBlockValue::Bytes:
         clReply.insert(strKey, clData);

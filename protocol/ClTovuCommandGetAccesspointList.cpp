@@ -1,7 +1,9 @@
 #include "ClTovuCommandGetAccesspointList.h"
 
+
 #include <QVariant>
 
+#include "ClEnvelope.h"
 #include "ClTovuCommandAccesspointInfo1.h"
 #include "ClTovuCommandAccesspointInfo2.h"
 
@@ -40,6 +42,6 @@ bool ClTovuCommandGetAccesspointList::addPacket(const QByteArray& clPacket)
 
 quint16 ClTovuCommandGetAccesspointList::writeReply(PV_CMD& clReply) const
 {
-    clReply.insert(QStringLiteral("PARAM2"), QVariant::fromValue(lstEntries));
+    clReply.insert(ClEnvelope::keyParam(2), QVariant::fromValue(lstEntries));
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "ClTovuCommandGetCountry.h"
 
+#include "ClEnvelope.h"
+
 #include <QString>
 
 ClTovuCommandGetCountry::ClTovuCommandGetCountry(const PV_CMD& /*clRequest*/) : ClTovuCommand(usCommandCode)
@@ -19,6 +21,6 @@ QString ClTovuCommandGetCountry::country() const
 
 quint16 ClTovuCommandGetCountry::writeReply(PV_CMD& clReply) const
 {
-    clReply.insert(QStringLiteral("PARAM2"), country());
+    clReply.insert(ClEnvelope::keyParam(2), country());
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "ClTovuCommandGetGpsInfo.h"
 
+
+#include "ClEnvelope.h"
 #include "ClEnvelopeArgs.h"
 
 ClTovuCommandGetGpsInfo::ClTovuCommandGetGpsInfo(const PV_CMD& clRequest) : ClTovuCommandString(usCommandCode)
@@ -9,6 +11,6 @@ ClTovuCommandGetGpsInfo::ClTovuCommandGetGpsInfo(const PV_CMD& clRequest) : ClTo
 
 quint16 ClTovuCommandGetGpsInfo::writeReply(PV_CMD& clReply) const
 {
-    clReply.insert(QStringLiteral("PARAM3"), strText);
+    clReply.insert(ClEnvelope::keyParam(3), strText);
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "ClTovuCommandGetScheDayTime.h"
 
+
+#include "ClEnvelope.h"
 #include "ClEnvelopeArgs.h"
 #include "ClScheduleTime.h"
 
@@ -10,10 +12,10 @@ ClTovuCommandGetScheDayTime::ClTovuCommandGetScheDayTime(const PV_CMD& clRequest
 
 quint16 ClTovuCommandGetScheDayTime::writeReply(PV_CMD& clReply) const
 {
-    clReply.insert(QStringLiteral("PARAM2"), int(ulParam1));
-    clReply.insert(QStringLiteral("PARAM3"), int(ulParam2));
-    clReply.insert(QStringLiteral("PARAM4"), isOn(ulParam3));
-    clReply.insert(QStringLiteral("PARAM5"), ClScheduleTime::fromSlot(ulParam4));
-    clReply.insert(QStringLiteral("PARAM6"), ClScheduleTime::fromSlot(ulParam5));
+    clReply.insert(ClEnvelope::keyParam(2), int(ulParam1));
+    clReply.insert(ClEnvelope::keyParam(3), int(ulParam2));
+    clReply.insert(ClEnvelope::keyParam(4), isOn(ulParam3));
+    clReply.insert(ClEnvelope::keyParam(5), ClScheduleTime::fromSlot(ulParam4));
+    clReply.insert(ClEnvelope::keyParam(6), ClScheduleTime::fromSlot(ulParam5));
     return 0;
 }

@@ -1,7 +1,9 @@
 #include "ClTovuCommandGetScheSetting.h"
 
+
 #include <QVariant>
 
+#include "ClEnvelope.h"
 #include "ClScheduleTime.h"
 
 ClTovuCommandGetScheSetting::ClTovuCommandGetScheSetting(const PV_CMD& /*clRequest*/)
@@ -25,6 +27,6 @@ bool ClTovuCommandGetScheSetting::addPacket(const QByteArray& clPacket)
 
 quint16 ClTovuCommandGetScheSetting::writeReply(PV_CMD& clReply) const
 {
-    clReply.insert(QStringLiteral("PARAM2"), QVariant::fromValue(mapEntries));
+    clReply.insert(ClEnvelope::keyParam(2), QVariant::fromValue(mapEntries));
     return 0;
 }

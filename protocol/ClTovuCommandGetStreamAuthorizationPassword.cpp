@@ -1,5 +1,7 @@
 #include "ClTovuCommandGetStreamAuthorizationPassword.h"
 
+
+#include "ClEnvelope.h"
 #include "ClPacketReader.h"
 
 ClTovuCommandGetStreamAuthorizationPassword::ClTovuCommandGetStreamAuthorizationPassword(const PV_CMD& /*clRequest*/)
@@ -15,6 +17,6 @@ QString ClTovuCommandGetStreamAuthorizationPassword::password() const
 
 quint16 ClTovuCommandGetStreamAuthorizationPassword::writeReply(PV_CMD& clReply) const
 {
-    clReply.insert(QStringLiteral("PARAM2"), password());
+    clReply.insert(ClEnvelope::keyParam(2), password());
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "ClTovuCommandGetTime.h"
 
+#include "ClEnvelope.h"
+
 ClTovuCommandGetTime::ClTovuCommandGetTime(const PV_CMD& /*clRequest*/) : ClTovuCommand(usCommandCode)
 {
 }
@@ -13,6 +15,6 @@ QDateTime ClTovuCommandGetTime::dateTime() const
 
 quint16 ClTovuCommandGetTime::writeReply(PV_CMD& clReply) const
 {
-    clReply.insert(QStringLiteral("PARAM2"), dateTime());
+    clReply.insert(ClEnvelope::keyParam(2), dateTime());
     return 0;
 }

@@ -1,5 +1,7 @@
 #include "ClTovuCommandGetWifiInfo.h"
 
+#include "ClEnvelope.h"
+
 ClTovuCommandGetWifiInfo::ClTovuCommandGetWifiInfo(const PV_CMD& /*clRequest*/) : ClPacketListCommand(usCommandCode)
 {
 }
@@ -18,12 +20,12 @@ bool ClTovuCommandGetWifiInfo::addPacket(const QByteArray& clPacket)
 
 quint16 ClTovuCommandGetWifiInfo::writeReply(PV_CMD& clReply) const
 {
-    clReply.insert(QStringLiteral("PARAM2"), uint(ulParam1));
-    clReply.insert(QStringLiteral("PARAM3"), clTextPacket.firstText());
-    clReply.insert(QStringLiteral("PARAM4"), clTextPacket.secondText());
-    clReply.insert(QStringLiteral("PARAM5"), uint(clNumberPacket.param2()));
-    clReply.insert(QStringLiteral("PARAM6"), int(clNumberPacket.param3()));
-    clReply.insert(QStringLiteral("PARAM7"), int(clNumberPacket.param4()));
-    clReply.insert(QStringLiteral("PARAM8"), uint(clNumberPacket.param5()));
+    clReply.insert(ClEnvelope::keyParam(2), uint(ulParam1));
+    clReply.insert(ClEnvelope::keyParam(3), clTextPacket.firstText());
+    clReply.insert(ClEnvelope::keyParam(4), clTextPacket.secondText());
+    clReply.insert(ClEnvelope::keyParam(5), uint(clNumberPacket.param2()));
+    clReply.insert(ClEnvelope::keyParam(6), int(clNumberPacket.param3()));
+    clReply.insert(ClEnvelope::keyParam(7), int(clNumberPacket.param4()));
+    clReply.insert(ClEnvelope::keyParam(8), uint(clNumberPacket.param5()));
     return 0;
 }

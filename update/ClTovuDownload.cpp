@@ -1,6 +1,6 @@
 #include "ClTovuDownload.h"
 
-#include "protocol/ClCommandCatalogue.h"
+#include "protocol/TypedKinds.h"
 #include "protocol/ClCommandKinds.h"
 #include "data/ClDataFolder.h"
 #include "app/framework/ClMessageBox.h"
@@ -16,12 +16,12 @@
 namespace {
 QUuid firmwareDataKind()
 {
-    return ClCommandCatalogue::requestKind("ClTovuCommandExecFwUpdateData");
+    return requestKind<ClTovuCommandExecFwUpdateData>();
 }
 
 QUuid firmwareStartKind()
 {
-    return ClCommandCatalogue::requestKind("ClTovuCommandExecFwUpdat");
+    return requestKind<ClTovuCommandExecFwUpdat>();
 }
 
 // The installer is written into the tool's folder under the name the server gave it;

@@ -1,6 +1,6 @@
 #include "ClWidgetHelp.h"
 
-#include "protocol/ClCommandCatalogue.h"
+#include "protocol/TypedKinds.h"
 #include "protocol/ClResultCode.h"
 #include "ClTovuDownload.h"
 #include "data/ClUpdateServer.h"
@@ -38,12 +38,8 @@ constexpr stCountry aCountries[] = {
 // The queries whose failures this page reports.
 bool isOwnQuery(const QUuid& uuidKind)
 {
-    for (const char* pszClass : {"ClTovuCommandGetFwVersion", "ClTovuCommandGetSerialNo",
-                                 "ClTovuCommandGetMacAddress", "ClTovuCommandGetCountry"}) {
-        if (uuidKind == ClCommandCatalogue::requestKind(pszClass))
-            return true;
-    }
-    return false;
+    return uuidKind == requestKind<ClTovuCommandGetFwVersion>() || uuidKind == requestKind<ClTovuCommandGetSerialNo>()
+           || uuidKind == requestKind<ClTovuCommandGetMacAddress>() || uuidKind == requestKind<ClTovuCommandGetCountry>();
 }
 
 QPushButton* makeButton(const QString& strText, const QString& strObjectName, QWidget* pclParent)
@@ -166,7 +162,7 @@ void ClWidgetHelp::requestData(bool)
 {
     for (QLabel* pclLabel : {pclSerialNo, pclMacAddress, pclCountry})
         setValue(pclLabel, QStringLiteral("--"));
-    sendCommand(ClCommandCatalogue::requestKind("ClTovuCommandGetSerialNo"), PV_CMD(), false, 0);
+    sendCommand(requestKind<ClTovuCommandGetSerialNo>(), PV_CMD(), false, 0);
 }
 
 QString ClWidgetHelp::countryName(const QString& strCode)
@@ -183,13 +179,13 @@ void ClWidgetHelp::slotReceiveCommand(PV_CMD clCommand)
 {
     const QUuid uuidCmd = commandKind(clCommand);
     const QString strValue = clCommand.value(QStringLiteral("PARAM2")).toString();
-    if (uuidCmd == ClCommandCatalogue::replyKind("ClTovuCommandGetSerialNo")) {
+    if (uuidCmd == replyKind<ClTovuCommandGetSerialNo>()) {
         setValue(pclSerialNo, strValue);
-        sendCommand(ClCommandCatalogue::requestKind("ClTovuCommandGetMacAddress"), PV_CMD(), false, 0);
-    } else if (uuidCmd == ClCommandCatalogue::replyKind("ClTovuCommandGetMacAddress")) {
+        sendCommand(requestKind<ClTovuCommandGetMacAddress>(), PV_CMD(), false, 0);
+    } else if (uuidCmd == replyKind<ClTovuCommandGetMacAddress>()) {
         setValue(pclMacAddress, strValue);
-        sendCommand(ClCommandCatalogue::requestKind("ClTovuCommandGetCountry"), PV_CMD(), false, 0);
-    } else if (uuidCmd == ClCommandCatalogue::replyKind("ClTovuCommandGetCountry")) {
+        sendCommand(requestKind<ClTovuCommandGetCountry>(), PV_CMD(), false, 0);
+    } else if (uuidCmd == replyKind<ClTovuCommandGetCountry>()) {
         setValue(pclCountry, countryName(strValue));
     } else if (isCompletion(clCommand)) {
         if (resultCode(clCommand) != 0 && isOwnQuery(executedKind(clCommand)))

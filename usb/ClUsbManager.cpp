@@ -8,6 +8,7 @@
 #include "protocol/ClResultCode.h"
 #include "protocol/ClSendBlockCommand.h"
 #include "protocol/ClTovuCommandDataReceive.h"
+#include "protocol/TypedKinds.h"
 #include "ClUsbChangeNotifier.h"
 #include "ClUsbController.h"
 #include "ClUsbLog.h"
@@ -19,7 +20,6 @@ const QString strCmd = QStringLiteral("CMD");
 const QString strParam1 = QStringLiteral("PARAM1");
 const QString strParam2 = QStringLiteral("PARAM2");
 const QString strParam3 = QStringLiteral("PARAM3");
-const char* const pszMachineNameClass = "ClTovuCommandGetMachineName";
 
 QVariant handleValue(ClUsbController* pclCamera)
 {
@@ -209,7 +209,7 @@ void ClUsbManager::slotConnectWaitEnd()
     if (!pclCamera || !m_lstControllers.contains(pclCamera))
         return;
     PV_CMD clQuery;
-    clQuery.insert(strCmd, ClCommandKinds::request(pszMachineNameClass));
+    clQuery.insert(strCmd, requestKind<ClTovuCommandGetMachineName>());
     clQuery.insert(strParam1, handleValue(pclCamera));
     m_bNameQueryPending = true;
     slotReceiveCommand(clQuery);
@@ -242,8 +242,9 @@ void ClUsbManager::slotReceiveCommand(PV_CMD clCommand)
     ClUsbController* pclCamera = controllerOf(clCommand.value(strParam1));
     const ClCommandEntry* pstEntry = ClCommandCatalogue::findByRequest(uuidKind);
     if (!pstEntry) {
-        qCDebug(lcTovuUsb) << "unknown command kind" << uuidKind;
-        replyResult(uuidKind, clCommand.value(strParam1), ClResultCode::usSuccess);
+        // Nothing was sent: answering 0 would tell the page its command went through.
+        qCWarning(lcTovuUsb) << "refused an envelope whose kind names no command:" << uuidKind;
+        replyResult(uuidKind, clCommand.value(strParam1), ClResultCode::usNothingToSend);
         return;
     }
     runCommand(*pstEntry, clCommand, pclCamera);
@@ -280,7 +281,7 @@ void ClUsbManager::runCommand(const ClCommandEntry& stEntry, const PV_CMD& clCom
     const quint16 usResult = exchange(stEntry, *upCommand, pclCamera);
     qCDebug(lcTovuUsb) << stEntry.pszClassName << "result" << Qt::hex << usResult;
 
-    if (m_bNameQueryPending && qstrcmp(stEntry.pszClassName, pszMachineNameClass) == 0) {
+    if (m_bNameQueryPending && stEntry.uuidRequest == requestKind<ClTovuCommandGetMachineName>()) {
         m_bNameQueryPending = false;
         announce(stEntry, *upCommand, clCommand, pclCamera, usResult);
         return;

@@ -22,10 +22,10 @@
 
 namespace {
 // Kinds are looked up when used, not during static initialisation.
-#define uuidGetFw ClCommandCatalogue::requestKind("ClTovuCommandGetFwVersion")
-#define uuidGetSecure ClCommandCatalogue::requestKind("ClTovuCommandGetSecureCurr")
-#define uuidSecureAnswer ClCommandCatalogue::replyKind("ClTovuCommandGetSecureCurr")
-#define uuidSetTime ClCommandCatalogue::requestKind("ClTovuCommandSetTime")
+#define uuidGetFw ClCommandCatalogue::requestKindOf("ClTovuCommandGetFwVersion")
+#define uuidGetSecure ClCommandCatalogue::requestKindOf("ClTovuCommandGetSecureCurr")
+#define uuidSecureAnswer ClCommandCatalogue::replyKindOf("ClTovuCommandGetSecureCurr")
+#define uuidSetTime ClCommandCatalogue::requestKindOf("ClTovuCommandSetTime")
 
 void* const pCamera = reinterpret_cast<void*>(quintptr(0x1000));
 void* const pOther = reinterpret_cast<void*>(quintptr(0x2000));
@@ -56,7 +56,7 @@ PV_CMD completion(void* pDevice, const QUuid& uuidExecuted, quint16 usCode, bool
 
 PV_CMD versionAnswer(void* pDevice)
 {
-    return envelope(ClCommandCatalogue::replyKind("ClTovuCommandGetFwVersion"), pDevice, QStringLiteral("01.03.025"));
+    return envelope(ClCommandCatalogue::replyKindOf("ClTovuCommandGetFwVersion"), pDevice, QStringLiteral("01.03.025"));
 }
 
 // An answer to the window's own question carries the window as its sender.

@@ -28,7 +28,7 @@ const ClCommandEntry& entry(const QByteArray& clClassName)
 
 QUuid request(const char* pszClassName)
 {
-    return ClCommandCatalogue::requestKind(pszClassName);
+    return ClCommandCatalogue::requestKindOf(pszClassName);
 }
 }  // namespace
 
@@ -53,7 +53,7 @@ private Q_SLOTS:
 
 void TestCatalogue::lookups()
 {
-    QCOMPARE(uuidDerivedEarly, ClCommandCatalogue::requestKind("ClTovuCommandGetTime"));
+    QCOMPARE(uuidDerivedEarly, ClCommandCatalogue::requestKindOf("ClTovuCommandGetTime"));
     QCOMPARE(ClCommandCatalogue::entries().size(), 220);
     QSet<QUuid> setKinds = {ClCommandKinds::cameraConnected(), ClCommandKinds::cameraRemoved(),
                             ClCommandKinds::result(),          ClCommandKinds::transportError(),
@@ -76,7 +76,7 @@ void TestCatalogue::lookups()
     QVERIFY(!ClCommandCatalogue::findByRequest(ClCommandKinds::result()));
     QVERIFY(!ClCommandCatalogue::findByRequest(QUuid()));
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression("no command class"));
-    QVERIFY(ClCommandCatalogue::requestKind("ClTovuCommandGetNothing").isNull());
+    QVERIFY(ClCommandCatalogue::requestKindOf("ClTovuCommandGetNothing").isNull());
 }
 
 void TestCatalogue::radioStartAndEndShareTheirCode()

@@ -88,7 +88,7 @@ void* ClWorkerRig::waitForAnnouncement()
 {
     // Each announcement is followed by the answer to the worker's own name query; both
     // must be in, so that the answer is not taken for the one to a later request.
-    const QUuid uuidName = ClCommandCatalogue::requestKind("ClTovuCommandGetMachineName");
+    const QUuid uuidName = ClCommandCatalogue::requestKindOf("ClTovuCommandGetMachineName");
     auto fnNameAnswers = [&] {
         return int(std::count_if(m_lstEnvelopes.cbegin(), m_lstEnvelopes.cend(),
                                  [&](const PV_CMD& clEnvelope) { return isResultFor(clEnvelope, uuidName); }));
@@ -138,5 +138,5 @@ PV_CMD ClWorkerRig::request(void* pHandle, const QUuid& uuidKind, const PV_CMD& 
 
 PV_CMD ClWorkerRig::request(void* pHandle, const char* pszClassName, const PV_CMD& clArgs, int lTimeoutMs)
 {
-    return request(pHandle, ClCommandCatalogue::requestKind(pszClassName), clArgs, lTimeoutMs);
+    return request(pHandle, ClCommandCatalogue::requestKindOf(pszClassName), clArgs, lTimeoutMs);
 }

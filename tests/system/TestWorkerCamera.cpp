@@ -111,7 +111,7 @@ void TestWorkerCamera::setThenGet()
     QCOMPARE(resultOf(clSetAnswer), 0);
     // The day times are read by their day, the first value written; other gets ignore it.
     const PV_CMD clAnswer = clRig.request(pHandle, clGet.constData(), args({lstValues.first()}));
-    QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClCommandCatalogue::replyKind(clGet.constData()));
+    QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClCommandCatalogue::replyKindOf(clGet.constData()));
     for (int i = 0; i < lstRead.size(); ++i)
         QCOMPARE(clAnswer.value(QStringLiteral("PARAM%1").arg(i + 2)), lstRead.at(i));
 }
@@ -204,14 +204,14 @@ void TestWorkerCamera::refusals()
     const PV_CMD clBefore = bReadBack ? clRig.request(pHandle, clGet.constData()) : PV_CMD();
 
     const PV_CMD clAnswer = clRig.request(pHandle, clClass.constData(), args(lstValues));
-    const QUuid uuidReply = ClCommandCatalogue::replyKind(clClass.constData());
+    const QUuid uuidReply = ClCommandCatalogue::replyKindOf(clClass.constData());
     if (lStatus == 0 && !uuidReply.isNull()) {
         QCOMPARE(ClWorkerRig::kindOf(clAnswer), uuidReply);
     } else {
         QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClCommandKinds::result());
         QCOMPARE(resultOf(clAnswer), lStatus);
     }
-    if (bReadBack && ClWorkerRig::kindOf(clBefore) == ClCommandCatalogue::replyKind(clGet.constData()))
+    if (bReadBack && ClWorkerRig::kindOf(clBefore) == ClCommandCatalogue::replyKindOf(clGet.constData()))
         QCOMPARE(valueOf(clRig.request(pHandle, clGet.constData())), valueOf(clBefore));
     QCOMPARE(pclCamera->isRecording(), bRecording);
 }

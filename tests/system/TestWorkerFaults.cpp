@@ -21,7 +21,7 @@ namespace {
 bool answersPlainly(ClWorkerRig& clRig, void* pHandle)
 {
     return ClWorkerRig::kindOf(clRig.request(pHandle, "ClTovuCommandGetTimezone"))
-           == ClCommandCatalogue::replyKind("ClTovuCommandGetTimezone");
+           == ClCommandCatalogue::replyKindOf("ClTovuCommandGetTimezone");
 }
 }  // namespace
 
@@ -93,7 +93,7 @@ void TestWorkerFaults::unplugAtEveryStep()
     QVERIFY2(!clAnswer.isEmpty(), "no answer");
     QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClCommandKinds::transportError());
     QCOMPARE(ClWorkerRig::resultOf(clAnswer), 0xEF00);
-    QCOMPARE(clAnswer.value(QStringLiteral("PARAM2")).toUuid(), ClCommandCatalogue::requestKind(clClass.constData()));
+    QCOMPARE(clAnswer.value(QStringLiteral("PARAM2")).toUuid(), ClCommandCatalogue::requestKindOf(clClass.constData()));
     QVERIFY(!pclCamera->isPlugged());
 
     // One notice, also after the bus change has been seen.

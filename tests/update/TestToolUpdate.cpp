@@ -42,7 +42,7 @@ PV_CMD command(const QUuid& uuidKind, const QVariant& clParam2, quint16 usCode =
 PV_CMD completion(const char* pszClass, quint16 usCode, bool bTransport = false)
 {
     return command(bTransport ? ClCommandKinds::transportError() : ClCommandKinds::result(),
-                   ClCommandCatalogue::requestKind(pszClass), usCode);
+                   ClCommandCatalogue::requestKindOf(pszClass), usCode);
 }
 }  // namespace
 

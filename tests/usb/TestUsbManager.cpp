@@ -89,7 +89,7 @@ private Q_SLOTS:
     void announcesModel_data();
     void announcesModel();
     void unplugAnnouncedOnce();
-    void unknownKindAnsweredWithZero();
+    void unknownKindRefusedAsNothingSent();
     void ownerDeletesWorkerSilently();
     void exchanges_data();
     void exchanges();
@@ -140,7 +140,7 @@ void TestUsbManager::announcesModel()
     QCOMPARE(ClWorkerRig::resultOf(clConnected), quint16(lResult));
     const PV_CMD clResult = clRig.envelopes().at(1);
     QCOMPARE(clResult.value(QStringLiteral("PARAM2")).toUuid(),
-             ClCommandCatalogue::requestKind("ClTovuCommandGetMachineName"));
+             ClCommandCatalogue::requestKindOf("ClTovuCommandGetMachineName"));
     QCOMPARE(ClWorkerRig::resultOf(clResult), quint16(lResult));
     QCOMPARE(clResult.value(QStringLiteral("PARAM1")).value<void*>(), pHandle);
 }
@@ -167,13 +167,14 @@ void TestUsbManager::unplugAnnouncedOnce()
     QCOMPARE(pclStranger->openHandles(), 0);
 }
 
-void TestUsbManager::unknownKindAnsweredWithZero()
+void TestUsbManager::unknownKindRefusedAsNothingSent()
 {
-    // Answered with result 0, without the request's "Sender".
+    // Nothing went out, so the page must not hear success: an error notice 0xEF01,
+    // without the request's "Sender".
     ClWorkerRig clRig;
     const PV_CMD clAnswer = clRig.request(nullptr, QUuid::createUuid());
-    QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClCommandKinds::result());
-    QCOMPARE(ClWorkerRig::resultOf(clAnswer), quint16(0));
+    QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClCommandKinds::transportError());
+    QCOMPARE(ClWorkerRig::resultOf(clAnswer), ClResultCode::usNothingToSend);
     QVERIFY(!clAnswer.contains(QStringLiteral("Sender")));
 }
 
@@ -195,7 +196,7 @@ void TestUsbManager::ownerDeletesWorkerSilently()
     QVERIFY(pclManager->init({0x09A1u | (0x0201u << 16)}));
     QTRY_COMPARE(lstReplies.size(), 2);  // the announcement and the name query's result
     PV_CMD clRequest;
-    clRequest.insert(QStringLiteral("CMD"), ClCommandCatalogue::requestKind("ClTovuCommandGetTimezone"));
+    clRequest.insert(QStringLiteral("CMD"), ClCommandCatalogue::requestKindOf("ClTovuCommandGetTimezone"));
     clRequest.insert(QStringLiteral("PARAM1"), lstReplies.first().value(QStringLiteral("PARAM1")));
     lstReplies.clear();
 
@@ -325,7 +326,7 @@ void TestUsbManager::exchanges()
         QCOMPARE(ClWorkerRig::resultOf(clAnswer), quint16(lResult));
         return;
     }
-    QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClCommandCatalogue::replyKind(clClass.constData()));
+    QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClCommandCatalogue::replyKindOf(clClass.constData()));
     for (int i = 0; i < lstValues.size(); ++i)
         QCOMPARE(clAnswer.value(QStringLiteral("PARAM%1").arg(i + 2)), lstValues.at(i));
     QCOMPARE(pclCamera->pendingResponses(), 0);
@@ -345,7 +346,7 @@ void TestUsbManager::realWaits()
     clRig.manager().setResponseTimeout(60);
     const char* pszClass = "ClTovuCommandGetTimezone";
     pclCamera->setResponseDelay(40);
-    QCOMPARE(ClWorkerRig::kindOf(clRig.request(pHandle, pszClass)), ClCommandCatalogue::replyKind(pszClass));
+    QCOMPARE(ClWorkerRig::kindOf(clRig.request(pHandle, pszClass)), ClCommandCatalogue::replyKindOf(pszClass));
     pclCamera->injectFault(Fault::Silent);
     QElapsedTimer clTimer;
     clTimer.start();
