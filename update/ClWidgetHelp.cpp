@@ -1,6 +1,7 @@
 #include "ClWidgetHelp.h"
 
 #include "protocol/TypedKinds.h"
+#include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
 #include "ClTovuDownload.h"
 #include "data/ClUpdateServer.h"
@@ -175,10 +176,10 @@ QString ClWidgetHelp::countryName(const QString& strCode)
     return strUpper;
 }
 
-void ClWidgetHelp::slotReceiveCommand(PV_CMD clCommand)
+void ClWidgetHelp::receiveCommand(const PV_CMD& clCommand)
 {
-    const QUuid uuidCmd = commandKind(clCommand);
-    const QString strValue = clCommand.value(QStringLiteral("PARAM2")).toString();
+    const QUuid uuidCmd = ClEnvelope::kind(clCommand);
+    const QString strValue = clCommand.value(ClEnvelope::keyParam(2)).toString();
     if (uuidCmd == replyKind<ClTovuCommandGetSerialNo>()) {
         setValue(pclSerialNo, strValue);
         sendCommand(requestKind<ClTovuCommandGetMacAddress>(), PV_CMD(), false, 0);
@@ -187,15 +188,15 @@ void ClWidgetHelp::slotReceiveCommand(PV_CMD clCommand)
         sendCommand(requestKind<ClTovuCommandGetCountry>(), PV_CMD(), false, 0);
     } else if (uuidCmd == replyKind<ClTovuCommandGetCountry>()) {
         setValue(pclCountry, countryName(strValue));
-    } else if (isCompletion(clCommand)) {
-        if (resultCode(clCommand) != 0 && isOwnQuery(executedKind(clCommand)))
-            showCommandError(resultCode(clCommand));
-    } else if (isErrorNotice(clCommand)) {
+    } else if (ClEnvelope::isCompletion(clCommand)) {
+        if (ClEnvelope::resultCode(clCommand) != 0 && isOwnQuery(ClEnvelope::executedKind(clCommand)))
+            showCommandError(ClEnvelope::resultCode(clCommand));
+    } else if (ClEnvelope::isErrorNotice(clCommand)) {
         // A camera that answers with transport errors is still there to be updated.
         if (pclUpdateOwn->isEnabled() && !pclUpdateTovu->isEnabled())
             pclUpdateTovu->setEnabled(true);
-        const quint16 usCode = resultCode(clCommand);
-        if (usCode != ClResultCode::usNoCamera && isOwnQuery(executedKind(clCommand)))
+        const quint16 usCode = ClEnvelope::resultCode(clCommand);
+        if (usCode != ClResultCode::usNoCamera && isOwnQuery(ClEnvelope::executedKind(clCommand)))
             showCommandError(usCode);
     }
 }

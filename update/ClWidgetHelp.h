@@ -33,10 +33,12 @@ Q_SIGNALS:
     void sigUpdate(int iKind);
 
 public Q_SLOTS:
-    void slotReceiveCommand(PV_CMD clCommand) override;
     void slotUpdateOwn();
     void slotUpdateTovu();
     void slotShowLicense();
+
+protected:
+    void receiveCommand(const PV_CMD& clCommand) override;
 
 private:
     QLabel* captionLabel(const QString& strText);

@@ -1,6 +1,8 @@
 #pragma once
 // The container of composite pages: a list of sub-pages on the left and the page of the
 // current row on the right. Only the page shown is attached to the main window.
+#include "ClPage.h"
+
 #include <QModelIndex>
 #include <QPointer>
 #include <QWidget>
@@ -10,7 +12,7 @@ class ClWidgetBase;
 class QStackedLayout;
 class QStandardItemModel;
 
-class ClListWidgetBase : public QWidget
+class ClListWidgetBase : public QWidget, public ClPage
 {
     Q_OBJECT
 
@@ -18,11 +20,12 @@ public:
     explicit ClListWidgetBase(QWidget* parent = nullptr);
 
     // Passes model and firmware version on to every page.
-    virtual void setCameraInfo(qint32 lModel, QString strVersion);
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
     // Attaches the page shown to the main window, and remembers the window so that a
     // row pressed later moves the attachment.
-    virtual void activate(QWidget* pclMain);
-    virtual void deactivate(QWidget* pclMain);
+    void activate(QWidget* pclMain) override;
+    void deactivate(QWidget* pclMain) override;
+    QWidget* pageWidget() override { return this; }
     // The selected icon is the resource at strIcon + "s".
     virtual void addPage(QWidget* pclPage, QString strIcon, QString strTitle, int lPosition);
     virtual void removePage(int lPosition);

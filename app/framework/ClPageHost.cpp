@@ -1,6 +1,6 @@
 #include "ClPageHost.h"
 
-ClPageHost::ClPageHost(QWidget* parent) : ClWidgetBase(parent) {}
+ClPageHost::ClPageHost(QWidget* parent) : QWidget(parent) {}
 
 void ClPageHost::slotSendCommand(PV_CMD clCommand)
 {

@@ -1,9 +1,11 @@
 #pragma once
 // What a page attaches to: the main window's side of the page connections. The window
 // derives from it; tests use it as a stand-in window.
-#include "ClWidgetBase.h"
+#include "protocol/PvCmd.h"
 
-class ClPageHost : public ClWidgetBase
+#include <QWidget>
+
+class ClPageHost : public QWidget
 {
     Q_OBJECT
 
@@ -13,11 +15,15 @@ public:
 Q_SIGNALS:
     // Envelopes for the connected camera, to the attached page.
     void sigReceiveCommand(PV_CMD clCommand);
+    // Envelopes of the attached page, on their way to the camera.
+    void sigSendCommand(PV_CMD clCommand);
     void sigReload();
     void sigApply();
+    // The attached page's messages and Reload/Apply buttons, for the log bar.
+    void sigSetLog(QString strText);
+    void sigSetButtonEnable(bool bValidReload, bool bValidApply);
 
 public Q_SLOTS:
-    // Every envelope of the attached page passes here on its way to the camera. The base
-    // passes it on unchanged.
+    // Every envelope of the attached page passes here. The base passes it on unchanged.
     virtual void slotSendCommand(PV_CMD clCommand);
 };

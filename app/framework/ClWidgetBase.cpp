@@ -1,37 +1,14 @@
 #include "ClWidgetBase.h"
 
-#include "protocol/ClCommandKinds.h"
 #include "ClMessageBox.h"
 #include "ClPageHost.h"
 #include "FrameworkLog.h"
+#include "protocol/ClEnvelope.h"
+#include "protocol/ClResultCode.h"
+#include "protocol/ClResultText.h"
 
-#include <QCoreApplication>
 #include <QMouseEvent>
 #include <QTimerEvent>
-
-namespace {
-struct stErrorText
-{
-    quint16 usResult;
-    const char* pszText;
-};
-
-// The words shown for a failed command; every code not listed is an unknown error,
-// the transport codes of the PC side included.
-constexpr stErrorText aErrorTexts[] = {
-    {0xFFFB, QT_TRANSLATE_NOOP("QObject", "Parameter setting failed")},
-    {0xFFFC, QT_TRANSLATE_NOOP("QObject", "Command error, version up")},
-    {0xFFFE, QT_TRANSLATE_NOOP("QObject", "Timeout error, please reset")},
-    {0xFFFA, QT_TRANSLATE_NOOP("QObject", "Timeout error, please reset")},
-    {0xFFF3, QT_TRANSLATE_NOOP("QObject", "The setting cannot be changed when broadcasting")},
-};
-constexpr const char* pszUnknownError = QT_TRANSLATE_NOOP("QObject", "Exec failed, unknown error");
-
-const QString strCmd = QStringLiteral("CMD");
-const QString strSender = QStringLiteral("Sender");
-const QString strParam2 = QStringLiteral("PARAM2");
-const QString strParam3 = QStringLiteral("PARAM3");
-}  // namespace
 
 ClWidgetBase::ClWidgetBase(QWidget* parent) : QWidget(parent)
 {
@@ -60,8 +37,8 @@ void ClWidgetBase::activate(QWidget* pclMain)
             Qt::UniqueConnection);
     connect(pclHost, &ClPageHost::sigReload, this, &ClWidgetBase::slotReload, Qt::UniqueConnection);
     connect(pclHost, &ClPageHost::sigApply, this, &ClWidgetBase::slotApply, Qt::UniqueConnection);
-    connect(this, &ClWidgetBase::sigSetLog, pclHost, &ClWidgetBase::sigSetLog, Qt::UniqueConnection);
-    connect(this, &ClWidgetBase::sigSetButtonEnable, pclHost, &ClWidgetBase::sigSetButtonEnable,
+    connect(this, &ClWidgetBase::sigSetLog, pclHost, &ClPageHost::sigSetLog, Qt::UniqueConnection);
+    connect(this, &ClWidgetBase::sigSetButtonEnable, pclHost, &ClPageHost::sigSetButtonEnable,
             Qt::UniqueConnection);
     requestData(false);
 }
@@ -75,8 +52,8 @@ void ClWidgetBase::deactivate(QWidget* pclMain)
     disconnect(this, &ClWidgetBase::sigSendCommand, pclHost, &ClPageHost::slotSendCommand);
     disconnect(pclHost, &ClPageHost::sigReload, this, &ClWidgetBase::slotReload);
     disconnect(pclHost, &ClPageHost::sigApply, this, &ClWidgetBase::slotApply);
-    disconnect(this, &ClWidgetBase::sigSetLog, pclHost, &ClWidgetBase::sigSetLog);
-    disconnect(this, &ClWidgetBase::sigSetButtonEnable, pclHost, &ClWidgetBase::sigSetButtonEnable);
+    disconnect(this, &ClWidgetBase::sigSetLog, pclHost, &ClPageHost::sigSetLog);
+    disconnect(this, &ClWidgetBase::sigSetButtonEnable, pclHost, &ClPageHost::sigSetButtonEnable);
     // Completions of an unfinished Apply now go to another page: without this the kinds
     // would stay pending and no later Apply of this page could ever finish.
     lstPending.clear();
@@ -99,11 +76,7 @@ void ClWidgetBase::stopPolling()
 
 QString ClWidgetBase::commandErrorText(quint16 usResult)
 {
-    for (const stErrorText& stEntry : aErrorTexts) {
-        if (stEntry.usResult == usResult)
-            return QCoreApplication::translate("QObject", stEntry.pszText);
-    }
-    return QCoreApplication::translate("QObject", pszUnknownError);
+    return ClResultText::text(usResult);
 }
 
 void ClWidgetBase::showCommandError(quint16 usResult)
@@ -128,8 +101,8 @@ void ClWidgetBase::sendCommand(QUuid uuidCmd, PV_CMD clCommand, bool bWaitResult
         lstPending.append(uuidCmd);
     if (!clPollingTimer.isActive())
         resetError();
-    clCommand.insert(strCmd, uuidCmd);
-    clCommand.insert(strSender, QVariant::fromValue<QObject*>(this));
+    clCommand.insert(ClEnvelope::keyCmd(), uuidCmd);
+    clCommand.insert(ClEnvelope::keySender(), QVariant::fromValue<QObject*>(this));
     if (lDelay <= 0) {
         Q_EMIT sigSendCommand(clCommand);
         return;
@@ -170,42 +143,20 @@ bool ClWidgetBase::eventFilter(QObject* pclWatched, QEvent* pclEvent)
     }
 }
 
-bool ClWidgetBase::isCompletion(const PV_CMD& clCommand)
-{
-    return commandKind(clCommand) == ClCommandKinds::result();
-}
-
-bool ClWidgetBase::isErrorNotice(const PV_CMD& clCommand)
-{
-    return commandKind(clCommand) == ClCommandKinds::transportError();
-}
-
-QUuid ClWidgetBase::commandKind(const PV_CMD& clCommand)
-{
-    return clCommand.value(strCmd).toUuid();
-}
-
-QUuid ClWidgetBase::executedKind(const PV_CMD& clCommand)
-{
-    return clCommand.value(strParam2).toUuid();
-}
-
-quint16 ClWidgetBase::resultCode(const PV_CMD& clCommand)
-{
-    return quint16(clCommand.value(strParam3).toUInt() & 0xFFFF);
-}
-
 void ClWidgetBase::slotReceiveCommand(PV_CMD clCommand)
 {
-    if (lstPending.isEmpty() || !(isCompletion(clCommand) || isErrorNotice(clCommand)))
+    receiveCommand(clCommand);
+    if (lstPending.isEmpty() || !ClEnvelope::isOutcome(clCommand))
         return;
-    if (resultCode(clCommand) != 0) {
+    if (ClEnvelope::resultCode(clCommand) != ClResultCode::usSuccess) {
         lstPending.clear();
         return;
     }
-    if (lstPending.removeOne(executedKind(clCommand)) && lstPending.isEmpty())
+    if (lstPending.removeOne(ClEnvelope::executedKind(clCommand)) && lstPending.isEmpty())
         Q_EMIT sigSetLog(strApplied);
 }
+
+void ClWidgetBase::receiveCommand(const PV_CMD&) {}
 
 void ClWidgetBase::slotPollingFired()
 {

@@ -1,7 +1,9 @@
 #pragma once
-// Base of every page and of the main window: stamps and sends command envelopes (now or
-// after a delay), follows the Set commands of an Apply until they have all completed,
-// polls while shown, guards Reload, attaches to the window and shows command errors.
+// Base of every page: stamps and sends command envelopes (now or after a delay), follows
+// the Set commands of an Apply until they have all completed, polls while shown, guards
+// Reload, attaches to the window and shows command errors. pages/README.md shows how a
+// page uses it.
+#include "ClPage.h"
 #include "protocol/PvCmd.h"
 
 #include <QHash>
@@ -10,7 +12,7 @@
 #include <QUuid>
 #include <QWidget>
 
-class ClWidgetBase : public QWidget
+class ClWidgetBase : public QWidget, public ClPage
 {
     Q_OBJECT
 
@@ -20,11 +22,10 @@ public:
 
     // Asks the camera for everything the page shows; polling passes true.
     virtual void requestData(bool bIsPolling);
-    // Model (-1 none, 0, 1) and firmware version of the connected camera.
-    virtual void setCameraInfo(qint32 lModel, QString strVersion);
-    // Connects the page to the main window (a ClPageHost) and requests its data.
-    virtual void activate(QWidget* pclMain);
-    virtual void deactivate(QWidget* pclMain);
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
+    void activate(QWidget* pclMain) override;
+    void deactivate(QWidget* pclMain) override;
+    QWidget* pageWidget() override { return this; }
     virtual void startPolling();
     virtual void stopPolling();
     // One modal box per failure streak; resetError() allows the next one.
@@ -41,14 +42,6 @@ public:
     // The message shown for a result code.
     static QString commandErrorText(quint16 usResult);
 
-    // Reading replies: completions and error notices carry the executed kind in
-    // "PARAM2" and the result code in "PARAM3".
-    static bool isCompletion(const PV_CMD& clCommand);
-    static bool isErrorNotice(const PV_CMD& clCommand);
-    static QUuid commandKind(const PV_CMD& clCommand);
-    static QUuid executedKind(const PV_CMD& clCommand);
-    static quint16 resultCode(const PV_CMD& clCommand);
-
     // Timings, shortened by tests.
     void setPollingInterval(int lMs) { lPollingInterval = lMs; }
     int pollingInterval() const { return lPollingInterval; }
@@ -63,12 +56,19 @@ Q_SIGNALS:
     void sigSetLog(QString strText);
 
 public Q_SLOTS:
-    virtual void slotReceiveCommand(PV_CMD clCommand);
+    // Every envelope for the camera while the page is attached. Not virtual, so that no
+    // page can lose the Apply bookkeeping: the page's receiveCommand() runs first (it may
+    // send the next command of a chained Apply), then the bookkeeping.
+    void slotReceiveCommand(PV_CMD clCommand);
     virtual void slotPollingFired();
     virtual void slotReload();
     virtual void slotApply();
 
 protected:
+    // The page's part of slotReceiveCommand: answers of its Get commands by their reply
+    // kind, completions and error notices of its own commands by ClEnvelope::executedKind.
+    // Base: ignores everything.
+    virtual void receiveCommand(const PV_CMD& clCommand);
     void timerEvent(QTimerEvent* pclEvent) override;
 
     QString strApplied;

@@ -1,14 +1,16 @@
-// The main window as the switchboard: envelopes are injected where the USB worker would
-// answer, and what the window sends to the worker and to the page shown is watched. Also
+// The main window showing what the camera session reports: envelopes are injected into
+// the session where the USB worker would answer, and the pages, the mode bar, the log bar
+// and the boxes are watched. The routing rules themselves are the session's tests. Also
 // the mode bar's own rules.
 #include "app/ClButtonMode.h"
-#include "protocol/ClCommandCatalogue.h"
+#include "protocol/TypedKinds.h"
 #include "protocol/ClCommandKinds.h"
 #include "app/framework/ClLogWidget.h"
 #include "app/ClMainWidget.h"
 #include "app/framework/ClMessageBox.h"
 #include "app/ClStartup.h"
 #include "update/ClTovuDownload.h"
+#include "session/ClCameraSession.h"
 #include "usb/ClUsbManager.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
 #include "app/ClWidgetSelectMode.h"
@@ -22,10 +24,8 @@
 
 namespace {
 // Kinds are looked up when used, not during static initialisation.
-#define uuidGetFw ClCommandCatalogue::requestKindOf("ClTovuCommandGetFwVersion")
-#define uuidGetSecure ClCommandCatalogue::requestKindOf("ClTovuCommandGetSecureCurr")
-#define uuidSecureAnswer ClCommandCatalogue::replyKindOf("ClTovuCommandGetSecureCurr")
-#define uuidSetTime ClCommandCatalogue::requestKindOf("ClTovuCommandSetTime")
+#define uuidSecureAnswer replyKind<ClTovuCommandGetSecureCurr>()
+#define uuidSetTime requestKind<ClTovuCommandSetTime>()
 
 void* const pCamera = reinterpret_cast<void*>(quintptr(0x1000));
 void* const pOther = reinterpret_cast<void*>(quintptr(0x2000));
@@ -56,7 +56,7 @@ PV_CMD completion(void* pDevice, const QUuid& uuidExecuted, quint16 usCode, bool
 
 PV_CMD versionAnswer(void* pDevice)
 {
-    return envelope(ClCommandCatalogue::replyKindOf("ClTovuCommandGetFwVersion"), pDevice, QStringLiteral("01.03.025"));
+    return envelope(replyKind<ClTovuCommandGetFwVersion>(), pDevice, QStringLiteral("01.03.025"));
 }
 
 // An answer to the window's own question carries the window as its sender.
@@ -107,11 +107,13 @@ private:
 
     void connectCamera(void* pDevice, qint32 lModel, qint32 lSecure = -1)
     {
-        pclWindow->slotReceiveCommand(connectNotice(pDevice, lModel));
-        pclWindow->slotReceiveCommand(versionAnswer(pDevice));
+        receive(connectNotice(pDevice, lModel));
+        receive(versionAnswer(pDevice));
         if (lSecure >= 0)
-            pclWindow->slotReceiveCommand(secureAnswer(pDevice, lSecure));
+            receive(secureAnswer(pDevice, lSecure));
     }
+
+    void receive(const PV_CMD& clCommand) { pclWindow->session()->slotReceiveCommand(clCommand); }
 
     void click(qint32 lMode) { QTest::mouseClick(pclWindow->modeBar()->button(lMode), Qt::LeftButton); }
 
@@ -128,8 +130,8 @@ private Q_SLOTS:
         pclBus = std::make_unique<ClVirtualUsbBus>();
         pclWindow = std::make_unique<ClMainWidget>(pclBus.get());
         // The worker stays out: the test plays its part.
-        QObject::disconnect(pclWindow.get(), nullptr, pclWindow->usbManager(), nullptr);
-        QObject::disconnect(pclWindow->usbManager(), nullptr, pclWindow.get(), nullptr);
+        QObject::disconnect(pclWindow->session(), nullptr, pclWindow->usbManager(), nullptr);
+        QObject::disconnect(pclWindow->usbManager(), nullptr, pclWindow->session(), nullptr);
         QObject::disconnect(pclWindow->usbManager(), nullptr, pclWindow->downloader(), nullptr);
         // No update checks: the one started with the window is abandoned and none follows a camera.
         pclWindow->downloader()->stop();
@@ -166,23 +168,15 @@ private Q_SLOTS:
         QCOMPARE(enabled(), lstHelpOnly);
         QVERIFY(!pclWindow->logBar()->findChild<QPushButton*>("buttonReload")->isVisible());
 
-        // The Tovu-S is also asked for its mode, every five seconds.
-        QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
-        QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
-        pclWindow->slotReceiveCommand(connectNotice(pCamera, lModel));
-        QCOMPARE(kinds(clToWorker), (lModel == 1 ? QList<QUuid> {uuidGetFw, uuidGetSecure} : QList<QUuid> {uuidGetFw}));
-        QCOMPARE(envelopes(clToWorker).at(0).value("PARAM1").value<void*>(), pCamera);
-        QCOMPARE(pclWindow->isPolling(), lModel == 1);
-        QCOMPARE(pclWindow->pollingInterval(), 5000);
         // Identifying: still locked, still the not-connected page.
+        receive(connectNotice(pCamera, lModel));
         QCOMPARE(pclWindow->currentPage(), 0);
         QCOMPARE(enabled(), lstHelpOnly);
 
-        pclWindow->slotReceiveCommand(versionAnswer(pCamera));
+        receive(versionAnswer(pCamera));
         QCOMPARE(pclWindow->currentPage(), 1);
         QCOMPARE(enabled(), lstAll);
         QCOMPARE(pclWindow->modeBar()->button(6)->isVisible(), lModel == 1);
-        QCOMPARE(envelopes(clToPage).at(0).value("PARAM2").toString(), QStringLiteral("01.03.025"));
 
         // Settings pages show Reload and Apply; the log bar reaches the page and back.
         click(3);
@@ -196,72 +190,14 @@ private Q_SLOTS:
         QCOMPARE(pclWindow->logBar()->messageLabel()->text(), QStringLiteral("The mode has been changed"));
     }
 
-    void unidentifiedCameraExplained_data()
+    void unusableCameraExplainedInABox()
     {
-        QTest::addColumn<int>("lStatus");
-        QTest::addColumn<QString>("strText");
-        const QString strContact = QStringLiteral("\nIf this error repeatedly occurs, please contact your dealer or Parvik.");
-        QTest::newRow("unknown model") << 0 << "Not supported in this version. \nGo to help menu and update the setup tool.";
-        QTest::newRow("time-out") << 0xFFFE << "Reboot and reconnect the Tovu." + strContact;
-        QTest::newRow("transport") << 0xEF03 << "Communication failed." + strContact;
-    }
-
-    void unidentifiedCameraExplained()
-    {
-        QFETCH(int, lStatus);
-        QFETCH(QString, strText);
         // A system that is not Japanese: the English catalogue is the one installed.
         lstTranslators = ClStartup::applyLanguage(qApp, QLocale::German);
-        QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
-        pclWindow->slotReceiveCommand(connectNotice(pCamera, -1, quint16(lStatus)));
-        QCOMPARE(lstBoxes, QStringList {strText});
-        QVERIFY(!pclWindow->isConnected());
-        QCOMPARE(clToWorker.count(), 0);
-        // The next camera that cannot be identified is explained again.
-        pclWindow->slotReceiveCommand(connectNotice(pOther, -1, quint16(lStatus)));
-        QCOMPARE(lstBoxes.size(), 2);
-    }
-
-    void failedVersionQueryExplained()
-    {
-        pclWindow->slotReceiveCommand(connectNotice(pCamera, 0));
-        pclWindow->slotReceiveCommand(completion(pCamera, uuidGetFw, 0xFFFE));
-        QCOMPARE(lstBoxes, QStringList {"Timeout error, please reset"});
+        receive(connectNotice(pCamera, -1, 0xEF03));
+        QCOMPARE(lstBoxes, QStringList {"Communication failed.\nIf this error repeatedly occurs, please contact your dealer or Parvik."});
         QCOMPARE(enabled(), lstHelpOnly);
-        // The camera being pulled out is no news worth a box.
-        pclWindow->slotReceiveCommand(completion(pCamera, uuidGetFw, 0xEF00, true));
-        QCOMPARE(lstBoxes.size(), 1);
-    }
-
-    void routingToTheOneCamera()
-    {
-        QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
-        QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
-        pclWindow->slotSendCommand(PV_CMD {{"CMD", uuidSetTime}});
-        QCOMPARE(clToWorker.count(), 0);
-        connectCamera(pCamera, 0);
-        clToWorker.clear();
-        clToPage.clear();
-
-        // A second camera is ignored: asked nothing, its envelopes dropped.
-        pclWindow->slotReceiveCommand(connectNotice(pOther, 1));
-        pclWindow->slotReceiveCommand(versionAnswer(pOther));
-        pclWindow->slotReceiveCommand(completion(pOther, uuidSetTime, 0));
-        pclWindow->slotReceiveCommand(envelope(QUuid::createUuid(), pOther));
-        QCOMPARE(clToWorker.count(), 0);
-        QCOMPARE(clToPage.count(), 0);
-        QCOMPARE(pclWindow->cameraModel(), 0);
-
-        // The first one gets the pages' commands with its handle added.
-        pclWindow->slotSendCommand(PV_CMD {{"CMD", uuidSetTime}, {"PARAM2", 7}});
-        const PV_CMD clExpected {{"CMD", uuidSetTime}, {"PARAM1", QVariant::fromValue(pCamera)}, {"PARAM2", 7}};
-        QCOMPARE(envelopes(clToWorker), QList<PV_CMD> {clExpected});
-        // The Tovu has no security mode to ask about: its failures go straight to the page.
-        pclWindow->slotReceiveCommand(completion(pCamera, uuidSetTime, 0xFFFC));
-        pclWindow->slotReceiveCommand(completion(pCamera, uuidSetTime, 0xEF03, true));
-        pclWindow->slotReceiveCommand(envelope(QUuid::createUuid(), pCamera));
-        QCOMPARE(clToPage.count(), 3);
-        QCOMPARE(clToWorker.count(), 1);
+        QCOMPARE(pclWindow->currentPage(), 0);
     }
 
     void standardModelAfterSecureModelLeavesItsPages()
@@ -270,13 +206,13 @@ private Q_SLOTS:
             connectCamera(pCamera, 1, 2);
             click(lPage);
             QCOMPARE(pclWindow->currentPage(), lPage);
-            pclWindow->slotReceiveCommand(removalNotice(pCamera));
+            receive(removalNotice(pCamera));
             QCOMPARE(pclWindow->currentPage(), 0);
             connectCamera(pOther, 0);
             QCOMPARE(pclWindow->currentPage(), 1);
             QCOMPARE(pclWindow->modeBar()->checkedMode(), 1);
             QVERIFY(!pclWindow->modeBar()->button(lPage)->isVisible());
-            pclWindow->slotReceiveCommand(removalNotice(pOther));
+            receive(removalNotice(pOther));
         }
     }
 
@@ -284,89 +220,44 @@ private Q_SLOTS:
     {
         connectCamera(pCamera, 1, 2);
         click(3);
-        // Polling asks for the mode; Reload does not.
-        QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
-        pclWindow->requestData(true);
-        pclWindow->requestData(false);
-        QCOMPARE(kinds(clToWorker), QList<QUuid> {uuidGetSecure});
         // Another camera's removal changes nothing.
-        pclWindow->slotReceiveCommand(removalNotice(pOther));
-        QVERIFY(pclWindow->isConnected());
-        QVERIFY(pclWindow->isPolling());
+        receive(removalNotice(pOther));
         QCOMPARE(pclWindow->currentPage(), 3);
-        QCOMPARE(pclWindow->secureMode(), 2);
         QCOMPARE(enabled(), lstAll);
 
         // Ours, while Help is shown: the not-connected page, Camera state checked for later.
         click(7);
-        pclWindow->slotReceiveCommand(removalNotice(pCamera));
+        receive(removalNotice(pCamera));
         QCOMPARE(pclWindow->currentPage(), 0);
         QCOMPARE(pclWindow->modeBar()->checkedMode(), 1);
         QCOMPARE(enabled(), lstHelpOnly);
-        QCOMPARE(pclWindow->cameraModel(), -1);
-        QVERIFY(!pclWindow->isPolling());
+        QVERIFY(!pclWindow->logBar()->findChild<QPushButton*>("buttonReload")->isVisible());
         // Without a camera Help opens; any other page asked for shows the not-connected page.
         click(7);
         QCOMPARE(pclWindow->currentPage(), 7);
         pclWindow->slotChangeMode(3);
         QCOMPARE(pclWindow->currentPage(), 0);
 
-        // Answers still queued for the camera that is gone change nothing...
-        pclWindow->slotReceiveCommand(versionAnswer(pCamera));
-        pclWindow->slotReceiveCommand(secureAnswer(pCamera, 1));
-        QCOMPARE(enabled(), lstHelpOnly);
-        QCOMPARE(pclWindow->currentPage(), 0);
-        QCOMPARE(pclWindow->secureMode(), 0);
-        // ...so the next Tovu-S in security mode is still locked. It opens on Help, the
-        // page last selected while connected.
+        // The next Tovu-S in security mode is locked. It opens on Help, the page last
+        // selected while connected.
         connectCamera(pCamera, 1, 1);
         QCOMPARE(enabled(), lstSecurity);
         QCOMPARE(pclWindow->currentPage(), 7);
     }
 
-    // A Tovu-S that refuses a command (0xFFFC) or times out (0xFFFA) may have left
-    // maintenance mode: the failure is held back until the window's own question about the
-    // mode is answered. lAnswer -1: that question fails too.
-    void heldFailure_data()
+    void securityModeReachedAfterAFailureShowsModePage()
     {
-        QTest::addColumn<int>("lBefore");
-        QTest::addColumn<int>("usCode");
-        QTest::addColumn<int>("lAnswer");
-        QTest::addColumn<bool>("bDelivered");
-        QTest::newRow("now maintenance: delivered") << 1 << 0xFFFC << 2 << true;
-        QTest::newRow("still maintenance: delivered") << 2 << 0xFFFA << 2 << true;
-        QTest::newRow("still security: dropped") << 1 << 0xFFFC << 1 << false;
-        QTest::newRow("now security: Mode page instead") << 2 << 0xFFFA << 1 << false;
-        QTest::newRow("question fails: delivered") << 2 << 0xFFFC << -1 << true;
-    }
-
-    void heldFailure()
-    {
-        QFETCH(int, lBefore);
-        QFETCH(int, usCode);
-        QFETCH(int, lAnswer);
-        QFETCH(bool, bDelivered);
-        connectCamera(pCamera, 1, lBefore);
+        // The camera's answer to the question a held-back failure raised locks the pages.
+        connectCamera(pCamera, 1, 2);
         click(3);
-        const int lShown = pclWindow->currentPage();
-        QSignalSpy clToWorker(pclWindow.get(), &ClWidgetBase::sigSendCommand);
         QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
-        const PV_CMD clFailure = completion(pCamera, uuidSetTime, quint16(usCode));
-        pclWindow->slotReceiveCommand(clFailure);
-        QCOMPARE(clToPage.count(), 0);
-        QCOMPARE(kinds(clToWorker), QList<QUuid> {uuidGetSecure});
-        QCOMPARE(envelopes(clToWorker).at(0).value("Sender").value<QObject*>(), pclWindow.get());
-
-        pclWindow->slotReceiveCommand(lAnswer < 0 ? completion(pCamera, uuidGetSecure, 0xFFFA)
-                                                  : secureAnswer(pCamera, lAnswer, pclWindow.get()));
-        // A later answer delivers nothing more, and the question is not asked again.
-        pclWindow->slotReceiveCommand(secureAnswer(pCamera, lAnswer < 0 ? lBefore : lAnswer, pclWindow.get()));
-        QCOMPARE(envelopes(clToPage).count(clFailure), bDelivered ? 1 : 0);
-        if (bDelivered)
-            QCOMPARE(envelopes(clToPage).at(0), clFailure);
-        QCOMPARE(clToWorker.count(), 1);
-        QCOMPARE(pclWindow->currentPage(), lAnswer == 1 ? 6 : lShown);
-        QCOMPARE(enabled(), lAnswer == 1 ? lstSecurity : lstAll);
+        receive(completion(pCamera, uuidSetTime, 0xFFFA));
+        receive(secureAnswer(pCamera, 1, pclWindow->session()));
+        QCOMPARE(pclWindow->currentPage(), 6);
+        QCOMPARE(enabled(), lstSecurity);
+        QCOMPARE(pclWindow->modeBar()->checkedMode(), 6);
+        // Only the mode answer reached a page; the failure was explained by the mode.
+        QCOMPARE(clToPage.count(), 1);
     }
 
     void dragMovesWindow()

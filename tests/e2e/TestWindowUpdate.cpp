@@ -4,6 +4,7 @@
 #include "app/ClButtonMode.h"
 #include "data/ClDataFolder.h"
 #include "app/ClMainWidget.h"
+#include "session/ClCameraSession.h"
 #include "app/framework/ClMessageBox.h"
 #include "tests/support/ClTestHttpServer.h"
 #include "data/ClUpdateServer.h"
@@ -68,7 +69,7 @@ void TestWindowUpdate::userUpdatesTheTovu()
     auto* pclCamera = new ClVirtualCamera(0, "01.03.025");
     pclCamera->setRestartDelay(300);
     clBus.plug(pclCamera);
-    QTRY_VERIFY_WITH_TIMEOUT(clWindow.isConnected(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(clWindow.session()->isConnected(), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(clWindow.currentPage(), 1, 5000);
 
     QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
@@ -83,11 +84,11 @@ void TestWindowUpdate::userUpdatesTheTovu()
     QTRY_COMPARE_WITH_TIMEOUT(lstBoxes, QStringList({QString::fromUtf8("Now upgrading\u2026\nPlease wait until Tovu turns off.")}),
                               10000);
     QCOMPARE(clServer.requestCount("/tovuupdate/firm/tovu-01.03.026.bin"), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(!clWindow.isConnected(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!clWindow.session()->isConnected(), 5000);
     QCOMPARE(firmwareShown(), QStringLiteral("--"));
 
     // It comes back with the new firmware, and the user is where they were.
-    QTRY_VERIFY_WITH_TIMEOUT(clWindow.isConnected(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(clWindow.session()->isConnected(), 10000);
     QTRY_COMPARE_WITH_TIMEOUT(firmwareShown(), QStringLiteral("01.03.026"), 5000);
     QCOMPARE(pclCamera->firmwareVersion(), QStringLiteral("01.03.026"));
     QCOMPARE(clWindow.currentPage(), 7);

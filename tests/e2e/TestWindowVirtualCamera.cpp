@@ -3,6 +3,7 @@
 // in security mode keeps the user on the Mode page until it is in maintenance mode.
 #include "app/ClButtonMode.h"
 #include "app/ClMainWidget.h"
+#include "session/ClCameraSession.h"
 #include "app/framework/ClMessageBox.h"
 #include "update/ClTovuDownload.h"
 #include "usb/ClUsbManager.h"
@@ -56,7 +57,7 @@ private Q_SLOTS:
         // No update checks: the one started with the window is abandoned and none follows a camera.
         pclWindow->downloader()->stop();
         pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
-        pclWindow->setPollingInterval(100);
+        pclWindow->session()->setPollingInterval(100);
         pclWindow->show();
     }
 
@@ -75,10 +76,10 @@ private Q_SLOTS:
         pclBus->plug(pclCamera);
         // Not before the camera has settled.
         QTest::qWait(200);
-        QVERIFY(!pclWindow->isConnected());
-        QTRY_VERIFY_WITH_TIMEOUT(pclWindow->isConnected(), 5000);
+        QVERIFY(!pclWindow->session()->isConnected());
+        QTRY_VERIFY_WITH_TIMEOUT(pclWindow->session()->isConnected(), 5000);
         QVERIFY(clClock.elapsed() >= 400);
-        QCOMPARE(pclWindow->cameraModel(), 0);
+        QCOMPARE(pclWindow->session()->cameraModel(), 0);
         QTRY_COMPARE_WITH_TIMEOUT(pclWindow->currentPage(), 1, 5000);
         QCOMPARE(enabled(), lstAll);
         // The camera's firmware version reached the pages: Help shows it.
@@ -87,7 +88,7 @@ private Q_SLOTS:
         click(3);
         QCOMPARE(pclWindow->currentPage(), 3);
         pclBus->unplug(pclCamera);
-        QTRY_VERIFY_WITH_TIMEOUT(!pclWindow->isConnected(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!pclWindow->session()->isConnected(), 5000);
         QCOMPARE(pclWindow->currentPage(), 0);
         QCOMPARE(enabled(), QList<qint32> {7});
         QCOMPARE(lstBoxes, QStringList());

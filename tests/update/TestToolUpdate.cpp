@@ -120,7 +120,7 @@ void TestToolUpdate::init()
     pclHost = new ClPageHost(pclWindow.get());
     pclPage = new ClWidgetHelp(pclHost);
     connect(pclDownload, &ClTovuDownload::sigSendCommand, this, [this](PV_CMD clCommand) { lstSent << clCommand; });
-    connect(pclHost, &ClWidgetBase::sigSendCommand, this, [this](PV_CMD clCommand) { lstSent << clCommand; });
+    connect(pclHost, &ClPageHost::sigSendCommand, this, [this](PV_CMD clCommand) { lstSent << clCommand; });
     pclEnd = std::make_unique<QSignalSpy>(pclDownload, &ClTovuDownload::sigEndUpdate);
     pclError = std::make_unique<QSignalSpy>(pclDownload, &ClTovuDownload::sigError);
     lstBoxes.clear();

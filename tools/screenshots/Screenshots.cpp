@@ -4,6 +4,7 @@
 // first argument.
 #include "app/ClButtonMode.h"
 #include "app/ClMainWidget.h"
+#include "session/ClCameraSession.h"
 #include "app/framework/ClMessageBox.h"
 #include "update/ClTovuDownload.h"
 #include "app/ClStartup.h"
@@ -93,7 +94,7 @@ int main(int argc, char** argv)
         // none follows a camera.
         clWindow.downloader()->stop();
         clWindow.findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
-        clWindow.setPollingInterval(200);
+        clWindow.session()->setPollingInterval(200);
         clWindow.show();
         clShooter.shoot(clWindow, QStringLiteral("01-no-camera"));
         clWindow.modeBar()->button(7)->click();
@@ -111,7 +112,7 @@ int main(int argc, char** argv)
             clShooter.shoot(clWindow, QString::fromLatin1(apszPages[lMode]));
         }
         clBus.unplug(pclTovu);
-        waitFor([&] { return !clWindow.isConnected(); });
+        waitFor([&] { return !clWindow.session()->isConnected(); });
         clShooter.shoot(clWindow, QStringLiteral("07-tovu-removed"));
 
         auto* pclTovuS = new ClVirtualCamera(1, QString(), 1);

@@ -1,12 +1,15 @@
 // The page framework: the base every page builds on (sending, Apply, polling, Reload,
 // error boxes, attaching to the window), the message box, the log bar, and the container
 // of composite pages.
-#include "protocol/ClCommandKinds.h"
 #include "app/framework/ClListWidgetBase.h"
 #include "app/framework/ClLogWidget.h"
 #include "app/framework/ClMessageBox.h"
 #include "app/framework/ClPageHost.h"
 #include "app/framework/ClPageListView.h"
+#include "app/framework/ClWidgetBase.h"
+#include "protocol/ClCommandKinds.h"
+#include "protocol/ClEnvelope.h"
+#include "protocol/TypedKinds.h"
 
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
@@ -16,9 +19,9 @@
 #include <QtTest>
 
 namespace {
-const QUuid uuidSetA = ClCommandKinds::request("ClTovuCommandSetTimezone");
-const QUuid uuidSetB = ClCommandKinds::request("ClTovuCommandSetTime");
-const QUuid uuidSetC = ClCommandKinds::request("ClTovuCommandSetGpsSetting");
+const QUuid uuidSetA = requestKind<ClTovuCommandSetTimezone>();
+const QUuid uuidSetB = requestKind<ClTovuCommandSetTime>();
+const QUuid uuidSetC = requestKind<ClTovuCommandSetGpsSetting>();
 
 PV_CMD completion(QUuid uuidKind, quint16 usCode, bool bTransport = false)
 {
@@ -38,15 +41,31 @@ public:
     {
         strCameraInfo = QString::number(lModel) + QLatin1Char(' ') + strVersion;
     }
-    void slotReceiveCommand(PV_CMD clCommand) override
+    using ClWidgetBase::sendCommand;
+
+    // A chained Apply: the completion of uuidFirst sends uuidThen as part of the same Apply.
+    void chain(const QUuid& uuidFirst, const QUuid& uuidThen)
     {
-        lstReceived.append(clCommand);
-        ClWidgetBase::slotReceiveCommand(clCommand);
+        uuidChainFirst = uuidFirst;
+        uuidChainThen = uuidThen;
     }
 
     int lRequests = 0;
     QString strCameraInfo;
     QList<PV_CMD> lstReceived;
+
+protected:
+    void receiveCommand(const PV_CMD& clCommand) override
+    {
+        lstReceived.append(clCommand);
+        if (!uuidChainFirst.isNull() && ClEnvelope::executedKind(clCommand) == uuidChainFirst
+            && ClEnvelope::resultCode(clCommand) == 0)
+            sendCommand(uuidChainThen, {}, true, 0);
+    }
+
+private:
+    QUuid uuidChainFirst;
+    QUuid uuidChainThen;
 };
 }  // namespace
 
@@ -137,6 +156,23 @@ private Q_SLOTS:
         QVERIFY(clPage.pendingCommands().isEmpty());
     }
 
+    void chainedApplyEndsWithItsLastCommand()
+    {
+        // The page sees a completion before the bookkeeping does, so a command it sends in
+        // answer still belongs to the Apply: the message waits for it.
+        TestPage clPage;
+        clPage.chain(uuidSetA, uuidSetB);
+        QSignalSpy clLog(&clPage, &ClWidgetBase::sigSetLog);
+        QSignalSpy clSent(&clPage, &ClWidgetBase::sigSendCommand);
+        clPage.sendCommand(uuidSetA, {}, true, 0);
+        clPage.slotReceiveCommand(completion(uuidSetA, 0));
+        QCOMPARE(clSent.count(), 2);
+        QCOMPARE(clLog.count(), 0);
+        QCOMPARE(clPage.pendingCommands(), QList<QUuid> {uuidSetB});
+        clPage.slotReceiveCommand(completion(uuidSetB, 0));
+        QCOMPARE(clLog.count(), 1);
+    }
+
     void oneBoxPerFailureStreak()
     {
         TestPage clPage;
@@ -162,9 +198,9 @@ private Q_SLOTS:
     {
         ClPageHost clHost;
         TestPage clPage;
-        QSignalSpy clToCamera(&clHost, &ClWidgetBase::sigSendCommand);
-        QSignalSpy clLog(&clHost, &ClWidgetBase::sigSetLog);
-        QSignalSpy clButtons(&clHost, &ClWidgetBase::sigSetButtonEnable);
+        QSignalSpy clToCamera(&clHost, &ClPageHost::sigSendCommand);
+        QSignalSpy clLog(&clHost, &ClPageHost::sigSetLog);
+        QSignalSpy clButtons(&clHost, &ClPageHost::sigSetButtonEnable);
         auto exchange = [&] {
             Q_EMIT clHost.sigReceiveCommand(completion(uuidSetA, 0));
             clPage.sendCommand(uuidSetA, {}, false, 0);

@@ -1,0 +1,3 @@
+#include "SessionLog.h"
+
+Q_LOGGING_CATEGORY(lcTovuSession, "tovu.session", QtInfoMsg)
