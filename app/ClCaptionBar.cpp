@@ -1,6 +1,7 @@
 #include "ClCaptionBar.h"
 
 #include "app/framework/ClRollOverToolBtn.h"
+#include "resources/ClArtPalette.h"
 
 #include <QLabel>
 
@@ -11,7 +12,7 @@ ClCaptionBar::ClCaptionBar(const QString& strTitle, QWidget* parent) : QWidget(p
 
     pclTitle = new QLabel(strTitle, this);
     pclTitle->setObjectName(QStringLiteral("labelTitle"));
-    pclTitle->setStyleSheet(QStringLiteral("color: rgb(45, 55, 70); font-weight: bold;"));
+    pclTitle->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(ClArtPalette::css(ClArtPalette::captionText())));
     pclTitle->resize(pclTitle->sizeHint());
     pclTitle->move((600 - pclTitle->width()) / 2, 10);
 

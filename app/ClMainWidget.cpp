@@ -18,6 +18,7 @@
 #include "update/ClTovuDownload.h"
 #include "update/ClWidgetHelp.h"
 #include "usb/ClUsbManager.h"
+#include "resources/ClArtPalette.h"
 
 #include <QCheckBox>
 #include <QMouseEvent>
@@ -234,7 +235,7 @@ void ClMainWidget::paintEvent(QPaintEvent*)
     QPainter clPainter(this);
     const QPixmap clBackground(QStringLiteral(":/img/window"));
     if (clBackground.isNull())
-        clPainter.fillRect(rect(), QColor(206, 213, 223));
+        clPainter.fillRect(rect(), ClArtPalette::list());
     else
         clPainter.drawPixmap(rect(), clBackground);
 }

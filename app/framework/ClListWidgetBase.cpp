@@ -2,6 +2,7 @@
 
 #include "ClPageListView.h"
 #include "ClWidgetBase.h"
+#include "resources/ClArtPalette.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -30,7 +31,7 @@ ClListWidgetBase::ClListWidgetBase(QWidget* parent) : QWidget(parent)
     auto* pclLine = new QFrame(this);
     pclLine->setObjectName(QStringLiteral("pageListLine"));
     pclLine->setFixedWidth(1);
-    pclLine->setStyleSheet(QStringLiteral("background-color: rgb(128, 133, 139);"));
+    pclLine->setStyleSheet(QStringLiteral("background-color: %1;").arg(ClArtPalette::css(ClArtPalette::listLine())));
     pclLayout->addWidget(pclLine);
 
     auto* pclArea = new QWidget(this);

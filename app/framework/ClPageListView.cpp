@@ -1,4 +1,5 @@
 #include "ClPageListView.h"
+#include "resources/ClArtPalette.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -59,7 +60,7 @@ void ClPageListView::paintEvent(QPaintEvent*)
             if (!rowBackground().isNull())
                 clPainter.drawPixmap(clRow, rowBackground());
             else
-                clPainter.fillRect(clRow, QColor(158, 168, 178));
+                clPainter.fillRect(clRow, ClArtPalette::groupBox());
             const QPixmap& clArrow = rowArrow();
             if (!clArrow.isNull())
                 clPainter.drawPixmap(clRow.right() + 1 - clArrow.width(),
@@ -86,7 +87,7 @@ void ClPageListView::paintEvent(QPaintEvent*)
             clFont.setPixelSize(--lPixelSize);
         }
         clPainter.setFont(clFont);
-        clPainter.setPen(bCurrent ? QColor(28, 56, 96) : QColor(Qt::black));
+        clPainter.setPen(bCurrent ? ClArtPalette::listCurrentText() : QColor(Qt::black));
         clPainter.drawText(clText, lFlags, strTitle);
     }
 }

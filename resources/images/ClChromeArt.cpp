@@ -1,6 +1,6 @@
 #include "ClChromeArt.h"
 
-#include "ClArtPalette.h"
+#include "resources/ClArtPalette.h"
 
 #include <QLinearGradient>
 #include <QPainter>

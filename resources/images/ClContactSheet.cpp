@@ -1,6 +1,6 @@
 #include "ClContactSheet.h"
 
-#include "ClArtPalette.h"
+#include "resources/ClArtPalette.h"
 
 #include <QHash>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "ClPictureArt.h"
 
-#include "ClArtPalette.h"
+#include "resources/ClArtPalette.h"
 #include "ClChromeArt.h"
 
 #include <QFont>

@@ -1,7 +1,9 @@
 #pragma once
 // The colours of the tool's look, in one place: the fixed colours of the pages (group
-// boxes, lists, good/warning/bad) and the chrome built around them.
+// boxes, lists, good/warning/bad) and the chrome built around them. The pictures are
+// drawn with them and the widgets paint and style with them.
 #include <QColor>
+#include <QString>
 
 struct ClArtPalette
 {
@@ -28,4 +30,12 @@ struct ClArtPalette
     static QColor slateTop() { return QColor(70, 80, 92); }      // log bar
     static QColor slateBottom() { return QColor(48, 56, 66); }
     static QColor metal() { return QColor(196, 203, 212); }
+    static QColor captionText() { return QColor(45, 55, 70); }
+    static QColor listCurrentText() { return QColor(28, 56, 96); }
+
+    // "rgb(r, g, b)" for a style sheet.
+    static QString css(const QColor& clColour)
+    {
+        return QStringLiteral("rgb(%1, %2, %3)").arg(clColour.red()).arg(clColour.green()).arg(clColour.blue());
+    }
 };
