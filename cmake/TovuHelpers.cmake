@@ -1,3 +1,14 @@
+# tovu_strict(<target>): what the tool's own code builds with. Text never crosses between
+# QString and 8-bit strings unnoticed, Qt's keywords are macros-free (Q_EMIT, Q_SLOTS),
+# and with TOVU_WERROR (CI) every warning fails the build.
+function(tovu_strict target)
+  target_compile_definitions(${target} PRIVATE QT_NO_CAST_FROM_ASCII QT_NO_CAST_TO_ASCII QT_NO_KEYWORDS
+                             QT_NO_URL_CAST_FROM_STRING QT_NO_NARROWING_CONVERSIONS_IN_CONNECT)
+  if(TOVU_WERROR)
+    target_compile_options(${target} PRIVATE -Werror)
+  endif()
+endfunction()
+
 # tovu_add_library(<target> [LIBS <targets>...])
 # Builds every .cpp/.h of the calling folder (not its subfolders) into one static library.
 function(tovu_add_library target)
@@ -8,6 +19,7 @@ function(tovu_add_library target)
   # Across libraries a header is named with its folder ("protocol/ClTovuCommand.h").
   target_include_directories(${target} PUBLIC "${PROJECT_SOURCE_DIR}" PRIVATE "${CMAKE_CURRENT_SOURCE_DIR}")
   target_link_libraries(${target} PUBLIC ${ARG_LIBS})
+  tovu_strict(${target})
   tovu_moc_follows_sources(${target} ${sources})
 endfunction()
 
