@@ -9,11 +9,30 @@
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
+#include <QNetworkProxy>
+
+// The settings file stores Qt's own numbers for the proxy types.
+static_assert(qint32(ClProxyType::Socks5) == QNetworkProxy::Socks5Proxy);
+static_assert(qint32(ClProxyType::Http) == QNetworkProxy::HttpProxy);
+static_assert(qint32(ClProxyType::HttpCaching) == QNetworkProxy::HttpCachingProxy);
+static_assert(qint32(ClProxyType::FtpCaching) == QNetworkProxy::FtpCachingProxy);
 
 namespace {
 QString text(const char* pszSource)
 {
     return QCoreApplication::translate("QObject", pszSource);
+}
+
+// The proxy the settings describe, with the credentials when they are in use.
+QNetworkProxy proxyOf(const ClParseXmlNetwork& clSettings)
+{
+    QNetworkProxy clProxy(static_cast<QNetworkProxy::ProxyType>(clSettings.proxyType()),
+                          clSettings.proxyHost(), clSettings.proxyPort());
+    if (clSettings.hasCredentials()) {
+        clProxy.setUser(clSettings.user());
+        clProxy.setPassword(clSettings.password());
+    }
+    return clProxy;
 }
 }  // namespace
 
@@ -78,7 +97,7 @@ bool ClDownload::start(const QStringList& lstArgs)
 
     // A proxy switched off in the file is switched off for this run too.
     if (clSettings.isProxyUse())
-        pclCommunication->setProxy(clSettings.proxy());
+        pclCommunication->setProxy(proxyOf(clSettings));
     else
         pclCommunication->clearProxy();
 
