@@ -11,7 +11,7 @@
 #include "usb/ClUsbManager.h"
 #include "pages/basic/ClWidgetBasicSetting.h"
 #include "pages/status/ClWidgetCameraState.h"
-#include "update/ClWidgetHelp.h"
+#include "pages/help/ClWidgetHelp.h"
 #include "pages/network/ClWidgetNetworkSetting.h"
 #include "ClWidgetNotConnect.h"
 #include "pages/schedule/ClWidgetScheduleSetting.h"

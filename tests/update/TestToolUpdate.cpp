@@ -1,22 +1,18 @@
 // The tool's side of updating, against a local update site: what its controller plans
 // for a tool or firmware check, what the user is asked and told, the envelopes the
-// camera gets, the hand-over to the system installer; the help page; the progress
-// dialog's Cancel; and the update catalogues' texts. (The dialog's bars and installing
-// view during a real run: TestDownload.)
+// camera gets, the hand-over to the system installer; the progress dialog's Cancel; and
+// the update catalogues' texts. (The dialog's bars and installing view during a real
+// run: TestDownload.)
 #include "protocol/ClCommandCatalogue.h"
 #include "protocol/ClCommandKinds.h"
 #include "data/ClDataFolder.h"
 #include "app/framework/ClMessageBox.h"
-#include "app/framework/ClPageHost.h"
 #include "update/ClSystemInstaller.h"
 #include "tests/support/ClTestHttpServer.h"
 #include "update/ClTovuDownload.h"
 #include "data/ClUpdateServer.h"
-#include "update/ClWidgetHelp.h"
 #include "tests/support/UpdateTestSupport.h"
 
-#include <QDesktopServices>
-#include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -50,13 +46,8 @@ class TestToolUpdate : public QObject
 {
     Q_OBJECT
 
-public Q_SLOTS:
-    // Stands in for the system's browser.
-    void openUrl(const QUrl& clUrl) { lstOpened << clUrl; }
-
 private Q_SLOTS:
     void initTestCase();
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("http"); }
     void init();
     void cleanup();
     void toolCheck_data();
@@ -65,10 +56,6 @@ private Q_SLOTS:
     void installerNameCannotLeaveToolFolder_data();
     void installerNameCannotLeaveToolFolder();
     void installerThatCannotStartKeepsToolRunning();
-    void helpPageVersionsAndFirmwareButton();
-    void helpPageCountryNames();
-    void helpPageShowsOwnQueriesFailures();
-    void helpPageLicenceByLanguage();
     void progressCancelAskedFirst_data();
     void progressCancelAskedFirst();
     void catalogueTranslatesRunMessage_data();
@@ -80,19 +67,14 @@ private:
     // Hands one fetched installer to the controller; returns 0 when the tool quit for it.
     int handOverInstaller(const QString& strName);
     void camera(const char* pszClass, quint16 usCode) { pclDownload->slotReceiveCommand(completion(pszClass, usCode)); }
-    QString text(const char* pszName) const { return pclPage->findChild<QLabel*>(pszName)->text(); }
-    QPushButton* button(const char* pszName) const { return pclPage->findChild<QPushButton*>(pszName); }
 
     QTemporaryDir clDir;
     std::unique_ptr<ClTestHttpServer> pclServer;
     std::unique_ptr<QWidget> pclWindow;
     ClTovuDownload* pclDownload = nullptr;  // the window's
-    ClPageHost* pclHost = nullptr;          // the window's
-    ClWidgetHelp* pclPage = nullptr;
     QStringList lstBoxes;
     QMessageBox::StandardButton eAnswer = QMessageBox::Ok;
     QList<PV_CMD> lstSent;
-    QList<QUrl> lstOpened;
     std::unique_ptr<QSignalSpy> pclEnd;
     std::unique_ptr<QSignalSpy> pclError;
 };
@@ -103,7 +85,6 @@ void TestToolUpdate::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     qRegisterMetaType<QList<stDataInfo>>();
     PvCmd::registerMetaTypes();
-    QDesktopServices::setUrlHandler("http", this, "openUrl");
     ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons) {
         lstBoxes.append(strText);
         return eAnswer;
@@ -117,10 +98,7 @@ void TestToolUpdate::init()
     ClUpdateServer::setUrl(pclServer->baseUrl());
     pclWindow = std::make_unique<QWidget>();
     pclDownload = new ClTovuDownload(pclWindow.get());
-    pclHost = new ClPageHost(pclWindow.get());
-    pclPage = new ClWidgetHelp(pclHost);
     connect(pclDownload, &ClTovuDownload::sigSendCommand, this, [this](PV_CMD clCommand) { lstSent << clCommand; });
-    connect(pclHost, &ClWidgetBase::sigSendCommand, this, [this](PV_CMD clCommand) { lstSent << clCommand; });
     pclEnd = std::make_unique<QSignalSpy>(pclDownload, &ClTovuDownload::sigEndUpdate);
     pclError = std::make_unique<QSignalSpy>(pclDownload, &ClTovuDownload::sigError);
     lstBoxes.clear();
@@ -288,56 +266,6 @@ void TestToolUpdate::installerThatCannotStartKeepsToolRunning()
     QVERIFY2(strText.startsWith("The installer could not be started."), qPrintable(strText));
     QVERIFY(strText.contains(QDir::toNativeSeparators(ClDataFolder::path() + "setup.msi")));
     QVERIFY(QFile::exists(ClDataFolder::path() + "setup.msi"));
-}
-
-void TestToolUpdate::helpPageVersionsAndFirmwareButton()
-{
-    QCOMPARE(text("labelToolVersion"), QStringLiteral("01.00.037"));
-    QCOMPARE(text("labelFirmwareVersion"), QStringLiteral("--"));
-    QVERIFY(!button("buttonUpdateTovu")->isEnabled());
-
-    pclPage->setCameraInfo(0, "01.03.025");
-    QCOMPARE(text("labelFirmwareVersion"), QStringLiteral("01.03.025"));
-    QVERIFY(button("buttonUpdateTovu")->isEnabled());
-
-    pclPage->setCameraInfo(-1, QString());
-    QCOMPARE(text("labelFirmwareVersion"), QStringLiteral("--"));
-    QVERIFY(!button("buttonUpdateTovu")->isEnabled());
-}
-
-void TestToolUpdate::helpPageCountryNames()
-{
-    QCOMPARE(ClWidgetHelp::countryName("jp"), QStringLiteral("Japan"));
-    // A country without a name of its own shows its code, in capitals.
-    QCOMPARE(ClWidgetHelp::countryName("KR"), QStringLiteral("KR"));
-    QCOMPARE(ClWidgetHelp::countryName("kr"), QStringLiteral("KR"));
-}
-
-void TestToolUpdate::helpPageShowsOwnQueriesFailures()
-{
-    pclPage->activate(pclHost);
-    // The camera went away while asked: no box. A camera that sends error notices is
-    // still there to be updated.
-    Q_EMIT pclHost->sigReceiveCommand(completion("ClTovuCommandGetSerialNo", 0xEF00, true));
-    QVERIFY(lstBoxes.isEmpty());
-    QVERIFY(button("buttonUpdateTovu")->isEnabled());
-    // Somebody else's failure is not this page's to show.
-    Q_EMIT pclHost->sigReceiveCommand(completion("ClTovuCommandGetTime", 0xFFFE, false));
-    QVERIFY(lstBoxes.isEmpty());
-
-    Q_EMIT pclHost->sigReceiveCommand(completion("ClTovuCommandGetCountry", 0xFFFE, false));
-    QCOMPARE(lstBoxes, QStringList({"Timeout error, please reset"}));
-}
-
-void TestToolUpdate::helpPageLicenceByLanguage()
-{
-    // Below the update server; the test runs in the C locale, which is not Chinese or Japanese.
-    const QString strLicences = pclServer->baseUrl() + "license/";
-    button("buttonShowLicense")->click();
-    QCOMPARE(lstOpened, QList<QUrl>({QUrl(strLicences + "license_eng.html")}));
-    QCOMPARE(ClWidgetHelp::licenseUrl(QLocale::Japanese), QUrl(strLicences + "license_jpn.html"));
-    QCOMPARE(ClWidgetHelp::licenseUrl(QLocale::Chinese), QUrl(strLicences + "license_chn.html"));
-    QCOMPARE(ClWidgetHelp::licenseUrl(QLocale::French), QUrl(strLicences + "license_eng.html"));
 }
 
 void TestToolUpdate::progressCancelAskedFirst_data()
