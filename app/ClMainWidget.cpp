@@ -2,6 +2,7 @@
 
 #include "AppLog.h"
 #include "ClCaptionBar.h"
+#include "ClUpdateView.h"
 #include "protocol/TypedKinds.h"
 #include "protocol/ClCommandKinds.h"
 #include "app/framework/ClListWidgetBase.h"
@@ -128,6 +129,7 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
     connect(pclUsbManager, &ClUsbManager::sigSendCommand, this, &ClMainWidget::slotReceiveCommand);
 
     pclDownload = new ClTovuDownload(this);
+    new ClUpdateView(pclDownload, this);  // the window's child: the runs' dialog and boxes
     connect(pclDownload, &ClTovuDownload::sigSendCommand, this, &ClMainWidget::slotSendCommand);
     connect(pclUsbManager, &ClUsbManager::sigSendCommand, pclDownload, &ClTovuDownload::slotReceiveCommand);
     connect(pclDownload, &ClTovuDownload::sigError, this, &ClMainWidget::slotUpdateError);

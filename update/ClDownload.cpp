@@ -3,7 +3,6 @@
 #include "ClCommunication.h"
 #include "data/ClParseXmlNetwork.h"
 #include "ClParseXmlUpdate.h"
-#include "ClProgressDialog.h"
 #include "TovuUpdateLog.h"
 
 #include <QCoreApplication>
@@ -40,18 +39,13 @@ ClDownload::ClDownload(QObject* parent)
     : QObject(parent),
       pclCommunication(new ClCommunication(this)),
       pclLocalManifest(std::make_unique<ClParseXmlUpdate>()),
-      pclManifest(std::make_unique<ClParseXmlUpdate>()),
-      pclDialog(new ClProgressDialog)
+      pclManifest(std::make_unique<ClParseXmlUpdate>())
 {
     connect(pclCommunication, &ClCommunication::sigFinished, this, &ClDownload::slotEndCommunication);
     connect(pclCommunication, &ClCommunication::sigError, this, &ClDownload::slotError);
 }
 
-ClDownload::~ClDownload()
-{
-    // The dialog may have been given to a window, which then deletes it first.
-    delete pclDialog.data();
-}
+ClDownload::~ClDownload() = default;
 
 bool ClDownload::start(const QStringList& lstArgs)
 {
@@ -60,7 +54,6 @@ bool ClDownload::start(const QStringList& lstArgs)
     reset();
     bFinished = false;
     bAuto = false;
-    pclDialog->reset();
 
     for (int i = 0; i < lstArgs.size(); ++i) {
         const QString& strArg = lstArgs.at(i);
@@ -74,7 +67,6 @@ bool ClDownload::start(const QStringList& lstArgs)
         else if (strArg == QLatin1String("-app") && bHasValue)
             strAppName = lstArgs.at(++i);
     }
-    pclDialog->slotTotalFiles(clDownloadList.size());
 
     // Each run reads the settings afresh, so a changed file takes effect at once.
     ClParseXmlNetwork clSettings;
@@ -148,19 +140,8 @@ void ClDownload::slotEndCommunication()
         clManifestData = clData;
         // A manifest that does not parse leaves the reader empty and so plans nothing.
         pclManifest->parseData(clManifestData);
-        if (!planDownloads())
-            return;
-        connect(pclCommunication, &ClCommunication::sigProgress, pclDialog.data(),
-                &ClProgressDialog::slotPartProgress, Qt::UniqueConnection);
-        connect(pclDialog.data(), &ClProgressDialog::sigCancel, this, &ClDownload::slotCancel,
-                Qt::UniqueConnection);
-        if (clDownloadList.isEmpty()) {
-            finish();
-            return;
-        }
-        pclDialog->show();
-        strCurrentName = clDownloadList.first().strPath;
-        requestFile(strCurrentName);
+        if (planDownloads())
+            fetchPlanned();
         return;
     }
 
@@ -179,7 +160,7 @@ void ClDownload::slotEndCommunication()
     }
 
     clReceivedList.append({strCurrentName, clData});
-    pclDialog->slotTotalProgress(lIndex + 1);
+    Q_EMIT sigTotalProgress(lIndex + 1, clDownloadList.size());
     if (lIndex + 1 < clDownloadList.size()) {
         ++lIndex;
         strCurrentName = clDownloadList.at(lIndex).strPath;
@@ -189,10 +170,24 @@ void ClDownload::slotEndCommunication()
     }
 }
 
+void ClDownload::fetchPlanned()
+{
+    // Only the planned files' bytes are progress; the manifest's are not.
+    connect(pclCommunication, &ClCommunication::sigProgress, this, &ClDownload::sigPartProgress,
+            Qt::UniqueConnection);
+    if (clDownloadList.isEmpty()) {
+        finish();
+        return;
+    }
+    Q_EMIT sigProgressStart(clDownloadList.size());
+    strCurrentName = clDownloadList.first().strPath;
+    requestFile(strCurrentName);
+}
+
 void ClDownload::finish()
 {
-    pclDialog->slotChangeView();
-    pclDialog->slotTotalFiles(clDownloadList.size());
+    if (!clDownloadList.isEmpty())
+        Q_EMIT sigProgressInstalling();
     bFinished = true;
     const QList<stDataInfo> lstData = std::exchange(clReceivedList, {});
     Q_EMIT sigSuccess(lstData);
@@ -226,6 +221,5 @@ void ClDownload::reset()
     strManifestPath.clear();
     lRetry = 0;
     lIndex = 0;
-    disconnect(pclCommunication, &ClCommunication::sigProgress, pclDialog.data(),
-               &ClProgressDialog::slotPartProgress);
+    disconnect(pclCommunication, &ClCommunication::sigProgress, this, &ClDownload::sigPartProgress);
 }

@@ -1,23 +1,23 @@
 // The tool's side of updating, against a local update site: what its controller plans
-// for a tool or firmware check, what the user is asked and told, the envelopes the
-// camera gets, the hand-over to the system installer; the progress dialog's Cancel; and
-// the update catalogues' texts. (The dialog's bars and installing view during a real
-// run: TestDownload.)
+// for a tool or firmware check, what the user is asked and told (and how a run waits for
+// the answer), the envelopes the camera gets, the hand-over to the system installer; and
+// the update catalogues' texts. (The boxes and the progress dialog that show all this:
+// tests/app's TestUpdateView.)
 #include "protocol/ClCommandCatalogue.h"
 #include "protocol/ClCommandKinds.h"
 #include "data/ClDataFolder.h"
-#include "app/framework/ClMessageBox.h"
 #include "update/ClSystemInstaller.h"
 #include "tests/support/ClTestHttpServer.h"
 #include "update/ClTovuDownload.h"
 #include "data/ClUpdateServer.h"
 #include "tests/support/UpdateTestSupport.h"
 
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
+
+#include <optional>
 
 using namespace UpdateTestSupport;
 
@@ -52,12 +52,11 @@ private Q_SLOTS:
     void cleanup();
     void toolCheck_data();
     void toolCheck();
+    void automaticRunWaitsForAnswer();
     void firmwareFilesBecomeEnvelopesAndOneResult();
     void installerNameCannotLeaveToolFolder_data();
     void installerNameCannotLeaveToolFolder();
     void installerThatCannotStartKeepsToolRunning();
-    void progressCancelAskedFirst_data();
-    void progressCancelAskedFirst();
     void catalogueTranslatesRunMessage_data();
     void catalogueTranslatesRunMessage();
 
@@ -70,13 +69,17 @@ private:
 
     QTemporaryDir clDir;
     std::unique_ptr<ClTestHttpServer> pclServer;
-    std::unique_ptr<QWidget> pclWindow;
-    ClTovuDownload* pclDownload = nullptr;  // the window's
-    QStringList lstBoxes;
-    QMessageBox::StandardButton eAnswer = QMessageBox::Ok;
+    std::unique_ptr<QObject> pclOwner;
+    ClTovuDownload* pclDownload = nullptr;  // the owner's
+    // What the user was told and asked, in order.
+    QStringList lstTold;
+    // The answer given to a question, a moment after it was asked; none while unset.
+    std::optional<bool> optAnswer;
     QList<PV_CMD> lstSent;
     std::unique_ptr<QSignalSpy> pclEnd;
     std::unique_ptr<QSignalSpy> pclError;
+    std::unique_ptr<QSignalSpy> pclProgressStart;
+    std::unique_ptr<QSignalSpy> pclProgressEnd;
 };
 
 void TestToolUpdate::initTestCase()
@@ -85,10 +88,6 @@ void TestToolUpdate::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     qRegisterMetaType<QList<stDataInfo>>();
     PvCmd::registerMetaTypes();
-    ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons) {
-        lstBoxes.append(strText);
-        return eAnswer;
-    });
 }
 
 void TestToolUpdate::init()
@@ -96,19 +95,27 @@ void TestToolUpdate::init()
     pclServer = std::make_unique<ClTestHttpServer>();
     QVERIFY(pclServer->listen());
     ClUpdateServer::setUrl(pclServer->baseUrl());
-    pclWindow = std::make_unique<QWidget>();
-    pclDownload = new ClTovuDownload(pclWindow.get());
+    pclOwner = std::make_unique<QObject>();
+    pclDownload = new ClTovuDownload(pclOwner.get());
     connect(pclDownload, &ClTovuDownload::sigSendCommand, this, [this](PV_CMD clCommand) { lstSent << clCommand; });
+    connect(pclDownload, &ClTovuDownload::sigMessage, this, [this](QString, QString strText) { lstTold << strText; });
+    connect(pclDownload, &ClTovuDownload::sigQuestion, this, [this](QString, QString strText) {
+        lstTold << strText;
+        if (optAnswer)
+            QTimer::singleShot(0, pclDownload, [this, bYes = *optAnswer] { pclDownload->slotAnswer(bYes); });
+    });
     pclEnd = std::make_unique<QSignalSpy>(pclDownload, &ClTovuDownload::sigEndUpdate);
     pclError = std::make_unique<QSignalSpy>(pclDownload, &ClTovuDownload::sigError);
-    lstBoxes.clear();
+    pclProgressStart = std::make_unique<QSignalSpy>(pclDownload, &ClDownload::sigProgressStart);
+    pclProgressEnd = std::make_unique<QSignalSpy>(pclDownload, &ClTovuDownload::sigProgressEnd);
+    lstTold.clear();
     lstSent.clear();
-    eAnswer = QMessageBox::Ok;
+    optAnswer.reset();
 }
 
 void TestToolUpdate::cleanup()
 {
-    pclWindow.reset();  // with the controller and its dialog
+    pclOwner.reset();  // with the controller
     pclServer.reset();
     ClSystemInstaller::setProgram(QStringLiteral("msiexec"));
 }
@@ -141,7 +148,7 @@ void TestToolUpdate::toolCheck_data()
 {
     QTest::addColumn<QString>("strOffered");
     QTest::addColumn<bool>("bAuto");
-    QTest::addColumn<QStringList>("lstTold");
+    QTest::addColumn<QStringList>("lstExpected");
     // The tool is 01.00.037.
     QTest::newRow("latest, asked by the user") << "01.00.037" << false << QStringList({"Your Software is the latest version."});
     QTest::newRow("latest, automatic: nothing said") << "01.00.037" << true << QStringList();
@@ -153,16 +160,55 @@ void TestToolUpdate::toolCheck()
 {
     QFETCH(QString, strOffered);
     QFETCH(bool, bAuto);
-    QFETCH(QStringList, lstTold);
+    QFETCH(QStringList, lstExpected);
     pclServer->setFile(strTool, manifest({{"setup.msi", strOffered, md5("msi")}}, "tool"));
     pclServer->setFile("/tovuupdate/setup.msi", "msi");
-    eAnswer = QMessageBox::No;
+    optAnswer = false;
     runCheck(0, bAuto);
-    QCOMPARE(lstBoxes, lstTold);
+    QCOMPARE(lstTold, lstExpected);
     QCOMPARE(pclEnd->count(), 1);
     QCOMPARE(pclError->count(), 0);
-    QVERIFY(!pclDownload->progressDialog()->isVisible());
+    // Nothing to show progress for, and whatever showed it is told to close.
+    QCOMPARE(pclProgressStart->count(), 0);
+    QCOMPARE(pclProgressEnd->count(), 1);
     QCOMPARE(pclServer->requestCount("/tovuupdate/setup.msi"), 0);
+}
+
+void TestToolUpdate::automaticRunWaitsForAnswer()
+{
+    pclServer->setFile(strFirm, manifest({{"fw/main.bin", "01.03.026", md5("main")}}));
+    pclServer->setFile("/tovuupdate/fw/main.bin", "main");
+    pclDownload->setCameraVersion("01.03.025");
+    pclDownload->setUpdateKind(1);
+    const QStringList lstArgs = {"-u", strFirm.mid(1), "-a"};
+    const QString strAsked = QStringLiteral("There are new Firmware.\nVersion up?");
+
+    // Asked, and stopped before the answer: a late Yes fetches nothing.
+    QVERIFY(pclDownload->start(lstArgs));
+    QTRY_COMPARE(lstTold, QStringList({strAsked}));
+    QTest::qWait(100);
+    QVERIFY(pclDownload->isBusy());
+    QVERIFY(!pclDownload->start(lstArgs));
+    pclDownload->stop();
+    pclDownload->slotAnswer(true);
+    QTest::qWait(100);
+    QCOMPARE(pclEnd->count(), 1);  // the stop's, and no second end of the run
+    QCOMPARE(pclServer->requestCount("/tovuupdate/fw/main.bin"), 0);
+    QCOMPARE(pclProgressStart->count(), 0);
+    QVERIFY(lstSent.isEmpty());
+
+    // Asked again, and answered Yes some time later: the run goes on from there.
+    QVERIFY(pclDownload->start(lstArgs));
+    QTRY_COMPARE(lstTold.size(), 2);
+    QTest::qWait(100);
+    QCOMPARE(pclServer->requestCount("/tovuupdate/fw/main.bin"), 0);
+    pclDownload->slotAnswer(true);
+    QTRY_VERIFY(!pclDownload->isBusy());
+    QCOMPARE(pclServer->requestCount("/tovuupdate/fw/main.bin"), 1);
+    QCOMPARE(pclProgressStart->count(), 1);
+    QCOMPARE(pclProgressStart->at(0).at(0).toInt(), 1);
+    QCOMPARE(lstSent.size(), 2);
+    QCOMPARE(lstTold, QStringList({strAsked, strAsked}));
 }
 
 void TestToolUpdate::firmwareFilesBecomeEnvelopesAndOneResult()
@@ -182,7 +228,7 @@ void TestToolUpdate::firmwareFilesBecomeEnvelopesAndOneResult()
     runCheck(1);
     QCOMPARE(pclEnd->count(), 1);
     QCOMPARE(pclServer->requests().size(), 1);
-    QVERIFY(lstBoxes.isEmpty() && lstSent.isEmpty());
+    QVERIFY(lstTold.isEmpty() && lstSent.isEmpty());
 
     pclDownload->setCameraVersion("01.03.025");
     runCheck(1);
@@ -200,20 +246,20 @@ void TestToolUpdate::firmwareFilesBecomeEnvelopesAndOneResult()
     QCOMPARE(lstSent.at(2).value("PARAM2").toBool(), false);
 
     // The camera's answers: exactly one message for the update.
-    QVERIFY(lstBoxes.isEmpty());
+    QVERIFY(lstTold.isEmpty());
     camera("ClTovuCommandExecFwUpdateData", 0);
     camera("ClTovuCommandExecFwUpdateData", 0);
     camera("ClTovuCommandExecFwUpdat", 0);
     camera("ClTovuCommandExecFwUpdat", 0);
-    QCOMPARE(lstBoxes, QStringList({"Firmware update success"}));
+    QCOMPARE(lstTold, QStringList({"Firmware update success"}));
 
     // The next update reports again; a failed data transfer is its only message.
     runCheck(1);
-    lstBoxes.clear();
+    lstTold.clear();
     camera("ClTovuCommandExecFwUpdateData", 0xEF05);
     camera("ClTovuCommandExecFwUpdateData", 0xEF05);
     camera("ClTovuCommandExecFwUpdat", 0);
-    QCOMPARE(lstBoxes, QStringList({"Firmware update failed"}));
+    QCOMPARE(lstTold, QStringList({"Firmware update failed"}));
 }
 
 void TestToolUpdate::installerNameCannotLeaveToolFolder_data()
@@ -266,36 +312,6 @@ void TestToolUpdate::installerThatCannotStartKeepsToolRunning()
     QVERIFY2(strText.startsWith("The installer could not be started."), qPrintable(strText));
     QVERIFY(strText.contains(QDir::toNativeSeparators(ClDataFolder::path() + "setup.msi")));
     QVERIFY(QFile::exists(ClDataFolder::path() + "setup.msi"));
-}
-
-void TestToolUpdate::progressCancelAskedFirst_data()
-{
-    QTest::addColumn<int>("lAnswer");
-    QTest::addColumn<bool>("bCancelled");
-    QTest::newRow("OK cancels") << int(QMessageBox::Ok) << true;
-    QTest::newRow("Cancel goes on") << int(QMessageBox::Cancel) << false;
-}
-
-void TestToolUpdate::progressCancelAskedFirst()
-{
-    QFETCH(int, lAnswer);
-    QFETCH(bool, bCancelled);
-    ClProgressDialog* pclDialog = pclDownload->progressDialog();
-    pclDialog->show();
-    QSignalSpy clCancel(pclDialog, &ClProgressDialog::sigCancel);
-    QString strAsked;
-    // Answers the confirmation as soon as it is shown.
-    QTimer::singleShot(0, pclDialog, [&] {
-        QMessageBox* pclBox = pclDialog->confirmation();
-        QVERIFY(pclBox);
-        strAsked = pclBox->windowTitle() + ": " + pclBox->text();
-        pclBox->button(QMessageBox::StandardButton(lAnswer))->click();
-    });
-    pclDialog->findChild<QPushButton*>("buttonCancel")->click();
-    QCOMPARE(strAsked, QStringLiteral("Tovu Setting Tool: Do you want to quit will not be updated?"));
-    QCOMPARE(clCancel.count(), bCancelled ? 1 : 0);
-    QCOMPARE(pclDialog->isVisible(), !bCancelled);
-    QVERIFY(!pclDialog->confirmation());
 }
 
 void TestToolUpdate::catalogueTranslatesRunMessage_data()
