@@ -3,13 +3,12 @@
 // the answer), the envelopes the camera gets, the hand-over to the system installer; and
 // the update catalogues' texts. (The boxes and the progress dialog that show all this:
 // tests/app's TestUpdateView.)
-#include "protocol/ClCommandCatalogue.h"
-#include "protocol/ClCommandKinds.h"
 #include "data/ClDataFolder.h"
 #include "update/ClSystemInstaller.h"
 #include "tests/support/ClTestHttpServer.h"
 #include "update/ClTovuDownload.h"
 #include "data/ClUpdateServer.h"
+#include "tests/support/ReplyTestSupport.h"
 #include "tests/support/UpdateTestSupport.h"
 
 #include <QSignalSpy>
@@ -19,27 +18,12 @@
 
 #include <optional>
 
+using namespace ReplyTestSupport;
 using namespace UpdateTestSupport;
 
 namespace {
 const QString strTool = QStringLiteral("/tovuupdate/update_tool.xml");
 const QString strFirm = QStringLiteral("/tovuupdate/update_firm.xml");
-
-PV_CMD command(const QUuid& uuidKind, const QVariant& clParam2, quint16 usCode = 0)
-{
-    PV_CMD clCommand;
-    clCommand.insert("CMD", uuidKind);
-    clCommand.insert("PARAM2", clParam2);
-    clCommand.insert("PARAM3", QVariant::fromValue<quint16>(usCode));
-    return clCommand;
-}
-
-// The camera's completion of a request, or (bTransport) an error notice about it.
-PV_CMD completion(const char* pszClass, quint16 usCode, bool bTransport = false)
-{
-    return command(bTransport ? ClCommandKinds::transportError() : ClCommandKinds::result(),
-                   ClCommandCatalogue::requestKindOf(pszClass), usCode);
-}
 }  // namespace
 
 class TestToolUpdate : public QObject

@@ -1,40 +1,21 @@
 // The help page: the versions and the firmware button, the camera's identity asked as a
 // chain, the country names, which failures it shows, and the licence page by language.
 #include "protocol/ClCommandCatalogue.h"
-#include "protocol/ClCommandKinds.h"
 #include "app/framework/ClMessageBox.h"
 #include "app/framework/ClPageHost.h"
 #include "data/ClUpdateServer.h"
 #include "pages/help/ClWidgetHelp.h"
+#include "tests/support/ReplyTestSupport.h"
 
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 
+using namespace ReplyTestSupport;
+
 namespace {
 const QString strServer = QStringLiteral("http://updates.test/");
-
-PV_CMD command(const QUuid& uuidKind, const QVariant& clParam2, quint16 usCode = 0)
-{
-    PV_CMD clCommand;
-    clCommand.insert("CMD", uuidKind);
-    clCommand.insert("PARAM2", clParam2);
-    clCommand.insert("PARAM3", QVariant::fromValue<quint16>(usCode));
-    return clCommand;
-}
-
-// The camera's completion of a request, or (bTransport) an error notice about it.
-PV_CMD completion(const char* pszClass, quint16 usCode, bool bTransport = false)
-{
-    return command(bTransport ? ClCommandKinds::transportError() : ClCommandKinds::result(),
-                   ClCommandCatalogue::requestKindOf(pszClass), usCode);
-}
-
-PV_CMD answer(const char* pszClass, const QString& strValue)
-{
-    return command(ClCommandCatalogue::replyKindOf(pszClass), strValue);
-}
 }  // namespace
 
 class TestWidgetHelp : public QObject
