@@ -2,6 +2,7 @@
 
 #include "AppLog.h"
 #include "ClCaptionBar.h"
+#include "ClUpdateView.h"
 #include "ClWidgetNotConnect.h"
 #include "ClWidgetSelectMode.h"
 #include "app/framework/ClLogWidget.h"
@@ -16,7 +17,7 @@
 #include "session/ClCameraSession.h"
 #include "session/ClPageMode.h"
 #include "update/ClTovuDownload.h"
-#include "update/ClWidgetHelp.h"
+#include "pages/help/ClWidgetHelp.h"
 #include "usb/ClUsbManager.h"
 #include "resources/ClArtPalette.h"
 
@@ -71,6 +72,7 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
     pclUsbManager = new ClUsbManager(nullptr, pclUsbApi);
     pclUsbManager->setResponseTimeout(5000);
     pclDownload = new ClTovuDownload(this);
+    new ClUpdateView(pclDownload, this);  // the window's child: the runs' dialog and boxes
     pclSession = new ClCameraSession(pclDownload, this);
     connectSession();
 

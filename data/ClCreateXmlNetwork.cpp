@@ -1,6 +1,6 @@
 #include "ClCreateXmlNetwork.h"
 
-#include <QNetworkProxy>
+#include "ClProxyType.h"
 
 ClCreateXmlNetwork::ClCreateXmlNetwork()
 {
@@ -10,13 +10,13 @@ ClCreateXmlNetwork::ClCreateXmlNetwork()
 qint32 ClCreateXmlNetwork::proxyTypeNumber(const QString& strType)
 {
     if (strType == QLatin1String("Socks5"))
-        return QNetworkProxy::Socks5Proxy;
+        return qint32(ClProxyType::Socks5);
     if (strType == QLatin1String("Http"))
-        return QNetworkProxy::HttpProxy;
+        return qint32(ClProxyType::Http);
     if (strType == QLatin1String("HttpCaching"))
-        return QNetworkProxy::HttpCachingProxy;
+        return qint32(ClProxyType::HttpCaching);
     if (strType == QLatin1String("FtpCaching"))
-        return QNetworkProxy::FtpCachingProxy;
+        return qint32(ClProxyType::FtpCaching);
     return -1;
 }
 

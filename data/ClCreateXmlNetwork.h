@@ -14,7 +14,7 @@ public:
                const QString& strType, bool bAuthUse, const QString& strUser,
                const QString& strPassword, const QString& strSourceUrl, bool bAutoUpdate);
 
-    // The number of QNetworkProxy::ProxyType for a type name; -1 for an unknown name.
+    // The number the file stores for a type name (ClProxyType); -1 for an unknown name.
     static qint32 proxyTypeNumber(const QString& strType);
 
 private:

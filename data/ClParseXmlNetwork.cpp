@@ -9,17 +9,6 @@ QString ClParseXmlNetwork::password() const
     return strPassword;
 }
 
-QNetworkProxy ClParseXmlNetwork::proxy() const
-{
-    QNetworkProxy clProxy(static_cast<QNetworkProxy::ProxyType>(lProxyType), strProxyHost,
-                          usProxyPort);
-    if (bAuthUse && (!strUser.isEmpty() || !strPassword.isEmpty())) {
-        clProxy.setUser(strUser);
-        clProxy.setPassword(password());
-    }
-    return clProxy;
-}
-
 bool ClParseXmlNetwork::parseNode(const QDomNode& clNode)
 {
     const QDomElement clElement = clNode.toElement();

@@ -2,8 +2,8 @@
 // Reader of the update connection settings file: source URL, proxy, proxy credentials
 // and the automatic-update choice.
 #include "ClParseXml.h"
+#include "ClProxyType.h"
 
-#include <QNetworkProxy>
 #include <QUrl>
 
 class ClParseXmlNetwork : public ClParseXml
@@ -11,9 +11,11 @@ class ClParseXmlNetwork : public ClParseXml
 public:
     ClParseXmlNetwork();
 
-    // The proxy the file describes, with the credentials when they are in use.
-    QNetworkProxy proxy() const;
     bool isProxyUse() const { return bProxyUse; }
+    // The proxy type as the file numbers it (ClProxyType; other numbers pass unchanged).
+    qint32 proxyType() const { return lProxyType; }
+    QString proxyHost() const { return strProxyHost; }
+    quint16 proxyPort() const { return usProxyPort; }
     QUrl sourceUrl() const { return clSourceUrl; }
     bool isAutoUpdate() const { return bAutoUpdate; }
 
@@ -24,6 +26,8 @@ public:
     QString passwordEncoding() const { return strPasswordType; }
     // The password in clear text.
     QString password() const;
+    // Credentials go with the proxy only when they are in use and say something.
+    bool hasCredentials() const { return bAuthUse && (!strUser.isEmpty() || !strPassword.isEmpty()); }
 
 protected:
     bool parseNode(const QDomNode& clNode) override;
@@ -35,7 +39,7 @@ private:
     QUrl clSourceUrl;
     bool bAutoUpdate = true;
     bool bProxyUse = false;
-    qint32 lProxyType = QNetworkProxy::HttpProxy;
+    qint32 lProxyType = qint32(ClProxyType::Http);
     QString strProxyHost;
     quint16 usProxyPort = 3128;
     bool bAuthUse = false;

@@ -3,17 +3,35 @@
 #include "ClCommunication.h"
 #include "data/ClParseXmlNetwork.h"
 #include "ClParseXmlUpdate.h"
-#include "ClProgressDialog.h"
 #include "TovuUpdateLog.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QFileInfo>
+#include <QNetworkProxy>
+
+// The settings file stores Qt's own numbers for the proxy types.
+static_assert(qint32(ClProxyType::Socks5) == QNetworkProxy::Socks5Proxy);
+static_assert(qint32(ClProxyType::Http) == QNetworkProxy::HttpProxy);
+static_assert(qint32(ClProxyType::HttpCaching) == QNetworkProxy::HttpCachingProxy);
+static_assert(qint32(ClProxyType::FtpCaching) == QNetworkProxy::FtpCachingProxy);
 
 namespace {
 QString text(const char* pszSource)
 {
     return QCoreApplication::translate("QObject", pszSource);
+}
+
+// The proxy the settings describe, with the credentials when they are in use.
+QNetworkProxy proxyOf(const ClParseXmlNetwork& clSettings)
+{
+    QNetworkProxy clProxy(static_cast<QNetworkProxy::ProxyType>(clSettings.proxyType()),
+                          clSettings.proxyHost(), clSettings.proxyPort());
+    if (clSettings.hasCredentials()) {
+        clProxy.setUser(clSettings.user());
+        clProxy.setPassword(clSettings.password());
+    }
+    return clProxy;
 }
 }  // namespace
 
@@ -21,18 +39,13 @@ ClDownload::ClDownload(QObject* parent)
     : QObject(parent),
       pclCommunication(new ClCommunication(this)),
       pclLocalManifest(std::make_unique<ClParseXmlUpdate>()),
-      pclManifest(std::make_unique<ClParseXmlUpdate>()),
-      pclDialog(new ClProgressDialog)
+      pclManifest(std::make_unique<ClParseXmlUpdate>())
 {
     connect(pclCommunication, &ClCommunication::sigFinished, this, &ClDownload::slotEndCommunication);
     connect(pclCommunication, &ClCommunication::sigError, this, &ClDownload::slotError);
 }
 
-ClDownload::~ClDownload()
-{
-    // The dialog may have been given to a window, which then deletes it first.
-    delete pclDialog.data();
-}
+ClDownload::~ClDownload() = default;
 
 bool ClDownload::start(const QStringList& lstArgs)
 {
@@ -41,7 +54,6 @@ bool ClDownload::start(const QStringList& lstArgs)
     reset();
     bFinished = false;
     bAuto = false;
-    pclDialog->reset();
 
     for (int i = 0; i < lstArgs.size(); ++i) {
         const QString& strArg = lstArgs.at(i);
@@ -55,7 +67,6 @@ bool ClDownload::start(const QStringList& lstArgs)
         else if (strArg == QLatin1String("-app") && bHasValue)
             strAppName = lstArgs.at(++i);
     }
-    pclDialog->slotTotalFiles(clDownloadList.size());
 
     // Each run reads the settings afresh, so a changed file takes effect at once.
     ClParseXmlNetwork clSettings;
@@ -78,7 +89,7 @@ bool ClDownload::start(const QStringList& lstArgs)
 
     // A proxy switched off in the file is switched off for this run too.
     if (clSettings.isProxyUse())
-        pclCommunication->setProxy(clSettings.proxy());
+        pclCommunication->setProxy(proxyOf(clSettings));
     else
         pclCommunication->clearProxy();
 
@@ -129,19 +140,8 @@ void ClDownload::slotEndCommunication()
         clManifestData = clData;
         // A manifest that does not parse leaves the reader empty and so plans nothing.
         pclManifest->parseData(clManifestData);
-        if (!planDownloads())
-            return;
-        connect(pclCommunication, &ClCommunication::sigProgress, pclDialog.data(),
-                &ClProgressDialog::slotPartProgress, Qt::UniqueConnection);
-        connect(pclDialog.data(), &ClProgressDialog::sigCancel, this, &ClDownload::slotCancel,
-                Qt::UniqueConnection);
-        if (clDownloadList.isEmpty()) {
-            finish();
-            return;
-        }
-        pclDialog->show();
-        strCurrentName = clDownloadList.first().strPath;
-        requestFile(strCurrentName);
+        if (planDownloads())
+            fetchPlanned();
         return;
     }
 
@@ -160,7 +160,7 @@ void ClDownload::slotEndCommunication()
     }
 
     clReceivedList.append({strCurrentName, clData});
-    pclDialog->slotTotalProgress(lIndex + 1);
+    Q_EMIT sigTotalProgress(lIndex + 1, clDownloadList.size());
     if (lIndex + 1 < clDownloadList.size()) {
         ++lIndex;
         strCurrentName = clDownloadList.at(lIndex).strPath;
@@ -170,10 +170,24 @@ void ClDownload::slotEndCommunication()
     }
 }
 
+void ClDownload::fetchPlanned()
+{
+    // Only the planned files' bytes are progress; the manifest's are not.
+    connect(pclCommunication, &ClCommunication::sigProgress, this, &ClDownload::sigPartProgress,
+            Qt::UniqueConnection);
+    if (clDownloadList.isEmpty()) {
+        finish();
+        return;
+    }
+    Q_EMIT sigProgressStart(clDownloadList.size());
+    strCurrentName = clDownloadList.first().strPath;
+    requestFile(strCurrentName);
+}
+
 void ClDownload::finish()
 {
-    pclDialog->slotChangeView();
-    pclDialog->slotTotalFiles(clDownloadList.size());
+    if (!clDownloadList.isEmpty())
+        Q_EMIT sigProgressInstalling();
     bFinished = true;
     const QList<stDataInfo> lstData = std::exchange(clReceivedList, {});
     Q_EMIT sigSuccess(lstData);
@@ -207,6 +221,5 @@ void ClDownload::reset()
     strManifestPath.clear();
     lRetry = 0;
     lIndex = 0;
-    disconnect(pclCommunication, &ClCommunication::sigProgress, pclDialog.data(),
-               &ClProgressDialog::slotPartProgress);
+    disconnect(pclCommunication, &ClCommunication::sigProgress, this, &ClDownload::sigPartProgress);
 }

@@ -1,19 +1,17 @@
 #pragma once
 // Controller of one update run: reads the connection settings, fetches the manifest,
 // lets the subclass plan the files, fetches them in order, verifies each by MD5 and
-// hands them over in memory. Shows its progress in a ClProgressDialog.
+// hands them over in memory. Its progress is told by signals, for whatever shows it.
 #include "stDataInfo.h"
 #include "stDownloadItem.h"
 
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 #include <memory>
 
 class ClCommunication;
 class ClParseXmlUpdate;
-#include "ClProgressDialog.h"
 
 class ClDownload : public QObject
 {
@@ -34,12 +32,19 @@ public:
     // was requested.
     virtual bool start(const QStringList& lstArgs);
 
-    ClProgressDialog* progressDialog() const { return pclDialog; }
     ClCommunication* communication() const { return pclCommunication; }
 
 Q_SIGNALS:
     void sigSuccess(QList<stDataInfo> clDataList);
     void sigError(QString strError);
+    // One more planned file arrived and was verified.
+    void sigTotalProgress(qint32 lReceived, qint32 lTotal);
+    // Bytes of the file being fetched.
+    void sigPartProgress(qint64 llReceived, qint64 llTotal);
+    // The planned files are about to be fetched: the progress is worth showing now.
+    void sigProgressStart(qint32 lFileCount);
+    // Every planned file is here; what follows is installing them.
+    void sigProgressInstalling();
 
 public Q_SLOTS:
     virtual void slotEndCommunication();
@@ -54,6 +59,9 @@ protected:
     virtual bool planDownloads();
     virtual bool isNewer(const QString& strOffered, const QString& strInstalled) const;
     virtual void finish();
+    // Fetches what planDownloads planned; for a subclass whose planning had to wait
+    // (planDownloads returned false) and may now go on.
+    void fetchPlanned();
 
     const ClParseXmlUpdate& manifest() const { return *pclManifest; }
 
@@ -67,7 +75,6 @@ private:
     ClCommunication* pclCommunication = nullptr;
     std::unique_ptr<ClParseXmlUpdate> pclLocalManifest;
     std::unique_ptr<ClParseXmlUpdate> pclManifest;
-    QPointer<ClProgressDialog> pclDialog;
 
     QString strBaseUrl;
     QString strCurrentName;

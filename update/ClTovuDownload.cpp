@@ -3,8 +3,6 @@
 #include "protocol/TypedKinds.h"
 #include "protocol/ClCommandKinds.h"
 #include "data/ClDataFolder.h"
-#include "app/framework/ClMessageBox.h"
-#include "ClProgressDialog.h"
 #include "ClSystemInstaller.h"
 #include "TovuUpdateLog.h"
 
@@ -24,6 +22,12 @@ QUuid firmwareStartKind()
     return requestKind<ClTovuCommandExecFwUpdat>();
 }
 
+// Every message is titled with the application's name, as the tool gives it at start.
+QString applicationTitle()
+{
+    return QCoreApplication::applicationName();
+}
+
 // The installer is written into the tool's folder under the name the server gave it;
 // only a plain file name can be trusted not to lead elsewhere.
 bool isPlainFileName(const QString& strName)
@@ -39,15 +43,9 @@ QString ClTovuDownload::toolVersion()
     return QStringLiteral("01.00.037");
 }
 
-ClTovuDownload::ClTovuDownload(QWidget* parent)
-    : ClDownload(parent), pclParent(parent), clSettings(ClDataFolder::networkFile())
+ClTovuDownload::ClTovuDownload(QObject* parent)
+    : ClDownload(parent), clSettings(ClDataFolder::networkFile())
 {
-    ClProgressDialog* pclDialog = progressDialog();
-    pclDialog->setParent(parent, pclDialog->windowFlags() | Qt::Dialog);
-    pclDialog->setModal(true);
-    pclDialog->setWindowTitle(ClMessageBox::applicationTitle());
-
-    connect(this, &ClTovuDownload::sigTotalCountProgress, pclDialog, &ClProgressDialog::slotTotalFiles);
     connect(this, &ClDownload::sigSuccess, this, &ClTovuDownload::slotSuccess);
 
     clSettings.keepCurrent();
@@ -84,7 +82,7 @@ bool ClTovuDownload::start(const QStringList& lstArgs)
     bReported = false;
     bAuto = false;
     const QStringList lstAll = lstArgs
-                               + QStringList{QStringLiteral("-app"), ClMessageBox::applicationTitle(),
+                               + QStringList{QStringLiteral("-app"), applicationTitle(),
                                              QStringLiteral("-nf"), clSettings.path()};
     bBusy = ClDownload::start(lstAll);
     return bBusy;
@@ -92,7 +90,7 @@ bool ClTovuDownload::start(const QStringList& lstArgs)
 
 void ClTovuDownload::endRun()
 {
-    progressDialog()->close();
+    Q_EMIT sigProgressEnd();
     slotCancel();
     bBusy = false;
     Q_EMIT sigEndUpdate();
@@ -107,12 +105,6 @@ QString ClTovuDownload::kindWord() const
 {
     return lUpdateKind == 1 ? QCoreApplication::translate("ClWidgetHelp", "Firmware")
                             : QCoreApplication::translate("ClWidgetHelp", "Software");
-}
-
-void ClTovuDownload::showMessage(const QString& strText, const QString& strTitle)
-{
-    ClMessageBox clBox(pclParent, strText, strTitle, QMessageBox::Ok);
-    clBox.exec();
 }
 
 bool ClTovuDownload::planDownloads()
@@ -133,19 +125,30 @@ bool ClTovuDownload::planDownloads()
         if (isNewer(stEntry.strVersion, strInstalled))
             clDownloadList.append({QString(), stEntry.strPath, stEntry.strHash, false});
     }
-    if (clDownloadList.isEmpty())
+    if (clDownloadList.isEmpty() || !bAuto)
         return true;
+    // The run goes on (or ends) with the answer. It may come at once, from within this
+    // signal, so nothing may follow it here.
+    bAsking = true;
+    Q_EMIT sigQuestion(applicationTitle(), tr("There are new %1.\nVersion up?").arg(kindWord()));
+    return false;
+}
 
-    if (bAuto) {
-        ClMessageBox clAsk(pclParent, tr("There are new %1.\nVersion up?").arg(kindWord()),
-                           ClMessageBox::applicationTitle(), QMessageBox::Yes | QMessageBox::No);
-        if (clAsk.exec() != 1) {
-            endRun();
-            return false;
-        }
-    }
-    Q_EMIT sigTotalCountProgress(clDownloadList.size());
-    return true;
+void ClTovuDownload::slotAnswer(bool bYes)
+{
+    if (!bAsking)
+        return;
+    bAsking = false;
+    if (bYes)
+        fetchPlanned();
+    else
+        endRun();
+}
+
+void ClTovuDownload::reset()
+{
+    bAsking = false;
+    ClDownload::reset();
 }
 
 void ClTovuDownload::slotSuccess(QList<stDataInfo> clDataList)
@@ -156,7 +159,7 @@ void ClTovuDownload::slotSuccess(QList<stDataInfo> clDataList)
 
     if (clDataList.isEmpty()) {
         if (!bAutoRun)
-            showMessage(tr("Your %1 is the latest version.").arg(kindWord()), strTitle);
+            Q_EMIT sigMessage(strTitle, tr("Your %1 is the latest version.").arg(kindWord()));
         return;
     }
     if (QFileInfo(clDataList.first().strName).completeSuffix() == QLatin1String("msi")) {
@@ -223,11 +226,11 @@ void ClTovuDownload::slotReceiveCommand(PV_CMD clCommand)
         if (usCode == 0)
             return;
         bReported = true;
-        showMessage(tr("Firmware update failed"), ClMessageBox::applicationTitle());
+        Q_EMIT sigMessage(applicationTitle(), tr("Firmware update failed"));
     } else if (uuidKind == firmwareStartKind()) {
         bReported = true;
-        showMessage(usCode == 0 ? tr("Firmware update success") : tr("Firmware update failed"),
-                    ClMessageBox::applicationTitle());
+        Q_EMIT sigMessage(applicationTitle(),
+                          usCode == 0 ? tr("Firmware update success") : tr("Firmware update failed"));
     }
 }
 

@@ -2,12 +2,11 @@
 // The tool's update controller, owned by the main window: decides what is newer than
 // what is installed, asks before automatic updates, sends fetched firmware to the camera
 // through the window and hands a new installer of the tool to the system installer.
+// What the user is told and asked goes out by signal; the answer comes back by slot.
 #include "ClDownload.h"
 #include "data/ClNetworkSettings.h"
 #include "ClParseXmlUpdate.h"
 #include "protocol/PvCmd.h"
-
-class QWidget;
 
 class ClTovuDownload : public ClDownload
 {
@@ -17,7 +16,7 @@ public:
     // The tool's own version: shown on the help page and compared in tool checks.
     static QString toolVersion();
 
-    explicit ClTovuDownload(QWidget* parent);
+    explicit ClTovuDownload(QObject* parent = nullptr);
     ~ClTovuDownload() override;
 
     bool isAutoUpdate() const;
@@ -25,7 +24,7 @@ public:
     bool isBusy() const { return bBusy; }
     void setCameraVersion(QString strVersion);
     void clearCameraVersion();
-    // Closes the progress dialog and abandons the run.
+    // Abandons the run; its progress is no longer shown.
     void stop();
     // 0 checks the tool, 1 the camera's firmware.
     void setUpdateKind(qint32 lKind) { lUpdateKind = lKind; }
@@ -36,10 +35,17 @@ public:
 
 Q_SIGNALS:
     void sigSendCommand(PV_CMD clCommand);
-    void sigTotalCountProgress(qint32 lCount);
     void sigEndUpdate();
+    // A message for the user, to be acknowledged (OK).
+    void sigMessage(QString strTitle, QString strText);
+    // A Yes/No question; the run waits for slotAnswer.
+    void sigQuestion(QString strTitle, QString strText);
+    // The run is over: whatever showed its progress can close.
+    void sigProgressEnd();
 
 public Q_SLOTS:
+    // The answer to the last sigQuestion; ignored when the run it asked for has ended.
+    void slotAnswer(bool bYes);
     void slotReceiveCommand(PV_CMD clCommand);
     void slotSuccess(QList<stDataInfo> clDataList);
     void slotError(QString strError) override;
@@ -47,6 +53,7 @@ public Q_SLOTS:
 
 protected:
     bool planDownloads() override;
+    void reset() override;
 
 private:
     // "Firmware" or "Software", as the help page names them.
@@ -54,13 +61,13 @@ private:
     void endRun();
     void installTool(const stDataInfo& stInstaller);
     void sendFirmware(const QList<stDataInfo>& lstFiles);
-    void showMessage(const QString& strText, const QString& strTitle);
 
     qint32 lUpdateKind = 0;
     bool bVersionKnown = false;
     bool bBusy = false;
     QString strCameraVersion;
-    QWidget* pclParent = nullptr;
     ClNetworkSettings clSettings;
     bool bReported = false;
+    // The run waits for the answer to its question.
+    bool bAsking = false;
 };

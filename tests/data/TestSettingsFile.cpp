@@ -140,7 +140,7 @@ void TestSettingsFile::writerKnowsProxyTypeNames()
     const QByteArray clData = clWriter.toByteArray();
     QVERIFY(clData.contains("<type>1</type>"));
     QVERIFY(clData.contains("<password type=\"base64\">" + QByteArray("pa ss").toBase64() + "</password>"));
-    QCOMPARE(parsed(clData).proxy().type(), QNetworkProxy::Socks5Proxy);
+    QCOMPARE(parsed(clData).proxyType(), qint32(ClProxyType::Socks5));
 }
 
 QTEST_GUILESS_MAIN(TestSettingsFile)

@@ -8,9 +8,7 @@
 #include "tests/support/ClTestHttpServer.h"
 #include "tests/support/UpdateTestSupport.h"
 
-#include <QLabel>
 #include <QProcess>
-#include <QProgressBar>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTcpServer>
@@ -91,27 +89,26 @@ void TestDownload::startRun(QString strSource, const QByteArray& clProxy)
 
 void TestDownload::manifestAndFilesComeFromBaseUrl()
 {
-    // A plan of no files ends at once, without showing the dialog.
+    QSignalSpy clStart(pclDownload.get(), &ClDownload::sigProgressStart);
+    QSignalSpy clFiles(pclDownload.get(), &ClDownload::sigTotalProgress);
+    QSignalSpy clInstalling(pclDownload.get(), &ClDownload::sigProgressInstalling);
+    QSignalSpy clBytes(pclDownload.get(), &ClDownload::sigPartProgress);
+    // A plan of no files ends at once, with no progress to show.
     pclServer->setFile(strManifest, manifest({}));
     startRun();
     QVERIFY(pclSuccess->wait(5000));
     QVERIFY(received().isEmpty());
-    QVERIFY(!pclDownload->progressDialog()->isVisible());
+    QCOMPARE(clStart.count() + clFiles.count() + clInstalling.count() + clBytes.count(), 0);
 
     // Three files below the manifest's folder, verified and handed over in order; the
-    // file bar follows them, then the dialog shows the installing view.
+    // progress follows them, then says the files are being installed.
     QList<QStringList> lstFiles;
     for (const QString strName : {"a/f1.bin", "f2.bin", "f3.bin"}) {
         lstFiles.append({strName, "1", md5(strName.toLatin1())});
         pclServer->setFile(site(strName), strName.toLatin1());
     }
     pclServer->setFile(strManifest, manifest(lstFiles));
-    ClProgressDialog* pclDialog = pclDownload->progressDialog();
-    auto* pclFiles = pclDialog->findChild<QProgressBar*>("progressFiles");
-    QList<int> lstSeen;
-    connect(pclFiles, &QProgressBar::valueChanged, this, [&](int lValue) { lstSeen << lValue; });
     startRun();
-    QCOMPARE(pclFiles->value(), 0);
     QVERIFY(pclSuccess->wait(5000));
     QStringList lstPaths;
     for (const ClTestHttpServer::stRequest& stRequest : pclServer->requests())
@@ -120,10 +117,17 @@ void TestDownload::manifestAndFilesComeFromBaseUrl()
     QCOMPARE(received(1).size(), 3);
     QCOMPARE(received(1).at(0).strName, QStringLiteral("a/f1.bin"));
     QCOMPARE(received(1).at(0).clData, QByteArray("a/f1.bin"));
-    QCOMPARE(lstSeen, QList<int>({1, 2, 3}));
-    QCOMPARE(pclFiles->maximum(), 3);
-    QCOMPARE(pclDialog->findChild<QLabel*>("labelStatus")->text(), QStringLiteral("now Installing"));
-    QVERIFY(pclDialog->findChild<QProgressBar*>("progressBytes")->isHidden());
+    QCOMPARE(clStart.count(), 1);
+    QCOMPARE(clStart.at(0).at(0).toInt(), 3);
+    QList<QVariantList> lstSteps;
+    for (const QVariantList& lstArgs : clFiles)
+        lstSteps << lstArgs;
+    QCOMPARE(lstSteps, QList<QVariantList>({{1, 3}, {2, 3}, {3, 3}}));
+    QCOMPARE(clInstalling.count(), 1);
+    // The bytes told are the files' (8 and 6 long), never the manifest's.
+    QVERIFY(clBytes.contains({qint64(8), qint64(8)}));
+    for (const QVariantList& lstArgs : clBytes)
+        QVERIFY2(QList<qint64>({8, 6}).contains(lstArgs.at(1).toLongLong()), qPrintable(lstArgs.at(1).toString()));
 }
 
 void TestDownload::hashNeverMatchingIsFetchedFourTimes_data()

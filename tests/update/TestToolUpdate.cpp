@@ -1,76 +1,46 @@
 // The tool's side of updating, against a local update site: what its controller plans
-// for a tool or firmware check, what the user is asked and told, the envelopes the
-// camera gets, the hand-over to the system installer; the help page; the progress
-// dialog's Cancel; and the update catalogues' texts. (The dialog's bars and installing
-// view during a real run: TestDownload.)
-#include "protocol/ClCommandCatalogue.h"
-#include "protocol/ClCommandKinds.h"
+// for a tool or firmware check, what the user is asked and told (and how a run waits for
+// the answer), the envelopes the camera gets, the hand-over to the system installer; and
+// the update catalogues' texts. (The boxes and the progress dialog that show all this:
+// tests/app's TestUpdateView.)
 #include "data/ClDataFolder.h"
-#include "app/framework/ClMessageBox.h"
-#include "app/framework/ClPageHost.h"
 #include "update/ClSystemInstaller.h"
 #include "tests/support/ClTestHttpServer.h"
 #include "update/ClTovuDownload.h"
 #include "data/ClUpdateServer.h"
-#include "update/ClWidgetHelp.h"
+#include "tests/support/ReplyTestSupport.h"
 #include "tests/support/UpdateTestSupport.h"
 
-#include <QDesktopServices>
-#include <QLabel>
-#include <QPushButton>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
 
+#include <optional>
+
+using namespace ReplyTestSupport;
 using namespace UpdateTestSupport;
 
 namespace {
 const QString strTool = QStringLiteral("/tovuupdate/update_tool.xml");
 const QString strFirm = QStringLiteral("/tovuupdate/update_firm.xml");
-
-PV_CMD command(const QUuid& uuidKind, const QVariant& clParam2, quint16 usCode = 0)
-{
-    PV_CMD clCommand;
-    clCommand.insert("CMD", uuidKind);
-    clCommand.insert("PARAM2", clParam2);
-    clCommand.insert("PARAM3", QVariant::fromValue<quint16>(usCode));
-    return clCommand;
-}
-
-// The camera's completion of a request, or (bTransport) an error notice about it.
-PV_CMD completion(const char* pszClass, quint16 usCode, bool bTransport = false)
-{
-    return command(bTransport ? ClCommandKinds::transportError() : ClCommandKinds::result(),
-                   ClCommandCatalogue::requestKindOf(pszClass), usCode);
-}
 }  // namespace
 
 class TestToolUpdate : public QObject
 {
     Q_OBJECT
 
-public Q_SLOTS:
-    // Stands in for the system's browser.
-    void openUrl(const QUrl& clUrl) { lstOpened << clUrl; }
-
 private Q_SLOTS:
     void initTestCase();
-    void cleanupTestCase() { QDesktopServices::unsetUrlHandler("http"); }
     void init();
     void cleanup();
     void toolCheck_data();
     void toolCheck();
+    void automaticRunWaitsForAnswer();
     void firmwareFilesBecomeEnvelopesAndOneResult();
     void installerNameCannotLeaveToolFolder_data();
     void installerNameCannotLeaveToolFolder();
     void installerThatCannotStartKeepsToolRunning();
-    void helpPageVersionsAndFirmwareButton();
-    void helpPageCountryNames();
-    void helpPageShowsOwnQueriesFailures();
-    void helpPageLicenceByLanguage();
-    void progressCancelAskedFirst_data();
-    void progressCancelAskedFirst();
     void catalogueTranslatesRunMessage_data();
     void catalogueTranslatesRunMessage();
 
@@ -80,21 +50,20 @@ private:
     // Hands one fetched installer to the controller; returns 0 when the tool quit for it.
     int handOverInstaller(const QString& strName);
     void camera(const char* pszClass, quint16 usCode) { pclDownload->slotReceiveCommand(completion(pszClass, usCode)); }
-    QString text(const char* pszName) const { return pclPage->findChild<QLabel*>(pszName)->text(); }
-    QPushButton* button(const char* pszName) const { return pclPage->findChild<QPushButton*>(pszName); }
 
     QTemporaryDir clDir;
     std::unique_ptr<ClTestHttpServer> pclServer;
-    std::unique_ptr<QWidget> pclWindow;
-    ClTovuDownload* pclDownload = nullptr;  // the window's
-    ClPageHost* pclHost = nullptr;          // the window's
-    ClWidgetHelp* pclPage = nullptr;
-    QStringList lstBoxes;
-    QMessageBox::StandardButton eAnswer = QMessageBox::Ok;
+    std::unique_ptr<QObject> pclOwner;
+    ClTovuDownload* pclDownload = nullptr;  // the owner's
+    // What the user was told and asked, in order.
+    QStringList lstTold;
+    // The answer given to a question, a moment after it was asked; none while unset.
+    std::optional<bool> optAnswer;
     QList<PV_CMD> lstSent;
-    QList<QUrl> lstOpened;
     std::unique_ptr<QSignalSpy> pclEnd;
     std::unique_ptr<QSignalSpy> pclError;
+    std::unique_ptr<QSignalSpy> pclProgressStart;
+    std::unique_ptr<QSignalSpy> pclProgressEnd;
 };
 
 void TestToolUpdate::initTestCase()
@@ -103,11 +72,6 @@ void TestToolUpdate::initTestCase()
     QStandardPaths::setTestModeEnabled(true);
     qRegisterMetaType<QList<stDataInfo>>();
     PvCmd::registerMetaTypes();
-    QDesktopServices::setUrlHandler("http", this, "openUrl");
-    ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons) {
-        lstBoxes.append(strText);
-        return eAnswer;
-    });
 }
 
 void TestToolUpdate::init()
@@ -115,22 +79,27 @@ void TestToolUpdate::init()
     pclServer = std::make_unique<ClTestHttpServer>();
     QVERIFY(pclServer->listen());
     ClUpdateServer::setUrl(pclServer->baseUrl());
-    pclWindow = std::make_unique<QWidget>();
-    pclDownload = new ClTovuDownload(pclWindow.get());
-    pclHost = new ClPageHost(pclWindow.get());
-    pclPage = new ClWidgetHelp(pclHost);
+    pclOwner = std::make_unique<QObject>();
+    pclDownload = new ClTovuDownload(pclOwner.get());
     connect(pclDownload, &ClTovuDownload::sigSendCommand, this, [this](PV_CMD clCommand) { lstSent << clCommand; });
-    connect(pclHost, &ClPageHost::sigSendCommand, this, [this](PV_CMD clCommand) { lstSent << clCommand; });
+    connect(pclDownload, &ClTovuDownload::sigMessage, this, [this](QString, QString strText) { lstTold << strText; });
+    connect(pclDownload, &ClTovuDownload::sigQuestion, this, [this](QString, QString strText) {
+        lstTold << strText;
+        if (optAnswer)
+            QTimer::singleShot(0, pclDownload, [this, bYes = *optAnswer] { pclDownload->slotAnswer(bYes); });
+    });
     pclEnd = std::make_unique<QSignalSpy>(pclDownload, &ClTovuDownload::sigEndUpdate);
     pclError = std::make_unique<QSignalSpy>(pclDownload, &ClTovuDownload::sigError);
-    lstBoxes.clear();
+    pclProgressStart = std::make_unique<QSignalSpy>(pclDownload, &ClDownload::sigProgressStart);
+    pclProgressEnd = std::make_unique<QSignalSpy>(pclDownload, &ClTovuDownload::sigProgressEnd);
+    lstTold.clear();
     lstSent.clear();
-    eAnswer = QMessageBox::Ok;
+    optAnswer.reset();
 }
 
 void TestToolUpdate::cleanup()
 {
-    pclWindow.reset();  // with the controller and its dialog
+    pclOwner.reset();  // with the controller
     pclServer.reset();
     ClSystemInstaller::setProgram(QStringLiteral("msiexec"));
 }
@@ -163,7 +132,7 @@ void TestToolUpdate::toolCheck_data()
 {
     QTest::addColumn<QString>("strOffered");
     QTest::addColumn<bool>("bAuto");
-    QTest::addColumn<QStringList>("lstTold");
+    QTest::addColumn<QStringList>("lstExpected");
     // The tool is 01.00.037.
     QTest::newRow("latest, asked by the user") << "01.00.037" << false << QStringList({"Your Software is the latest version."});
     QTest::newRow("latest, automatic: nothing said") << "01.00.037" << true << QStringList();
@@ -175,16 +144,55 @@ void TestToolUpdate::toolCheck()
 {
     QFETCH(QString, strOffered);
     QFETCH(bool, bAuto);
-    QFETCH(QStringList, lstTold);
+    QFETCH(QStringList, lstExpected);
     pclServer->setFile(strTool, manifest({{"setup.msi", strOffered, md5("msi")}}, "tool"));
     pclServer->setFile("/tovuupdate/setup.msi", "msi");
-    eAnswer = QMessageBox::No;
+    optAnswer = false;
     runCheck(0, bAuto);
-    QCOMPARE(lstBoxes, lstTold);
+    QCOMPARE(lstTold, lstExpected);
     QCOMPARE(pclEnd->count(), 1);
     QCOMPARE(pclError->count(), 0);
-    QVERIFY(!pclDownload->progressDialog()->isVisible());
+    // Nothing to show progress for, and whatever showed it is told to close.
+    QCOMPARE(pclProgressStart->count(), 0);
+    QCOMPARE(pclProgressEnd->count(), 1);
     QCOMPARE(pclServer->requestCount("/tovuupdate/setup.msi"), 0);
+}
+
+void TestToolUpdate::automaticRunWaitsForAnswer()
+{
+    pclServer->setFile(strFirm, manifest({{"fw/main.bin", "01.03.026", md5("main")}}));
+    pclServer->setFile("/tovuupdate/fw/main.bin", "main");
+    pclDownload->setCameraVersion("01.03.025");
+    pclDownload->setUpdateKind(1);
+    const QStringList lstArgs = {"-u", strFirm.mid(1), "-a"};
+    const QString strAsked = QStringLiteral("There are new Firmware.\nVersion up?");
+
+    // Asked, and stopped before the answer: a late Yes fetches nothing.
+    QVERIFY(pclDownload->start(lstArgs));
+    QTRY_COMPARE(lstTold, QStringList({strAsked}));
+    QTest::qWait(100);
+    QVERIFY(pclDownload->isBusy());
+    QVERIFY(!pclDownload->start(lstArgs));
+    pclDownload->stop();
+    pclDownload->slotAnswer(true);
+    QTest::qWait(100);
+    QCOMPARE(pclEnd->count(), 1);  // the stop's, and no second end of the run
+    QCOMPARE(pclServer->requestCount("/tovuupdate/fw/main.bin"), 0);
+    QCOMPARE(pclProgressStart->count(), 0);
+    QVERIFY(lstSent.isEmpty());
+
+    // Asked again, and answered Yes some time later: the run goes on from there.
+    QVERIFY(pclDownload->start(lstArgs));
+    QTRY_COMPARE(lstTold.size(), 2);
+    QTest::qWait(100);
+    QCOMPARE(pclServer->requestCount("/tovuupdate/fw/main.bin"), 0);
+    pclDownload->slotAnswer(true);
+    QTRY_VERIFY(!pclDownload->isBusy());
+    QCOMPARE(pclServer->requestCount("/tovuupdate/fw/main.bin"), 1);
+    QCOMPARE(pclProgressStart->count(), 1);
+    QCOMPARE(pclProgressStart->at(0).at(0).toInt(), 1);
+    QCOMPARE(lstSent.size(), 2);
+    QCOMPARE(lstTold, QStringList({strAsked, strAsked}));
 }
 
 void TestToolUpdate::firmwareFilesBecomeEnvelopesAndOneResult()
@@ -204,7 +212,7 @@ void TestToolUpdate::firmwareFilesBecomeEnvelopesAndOneResult()
     runCheck(1);
     QCOMPARE(pclEnd->count(), 1);
     QCOMPARE(pclServer->requests().size(), 1);
-    QVERIFY(lstBoxes.isEmpty() && lstSent.isEmpty());
+    QVERIFY(lstTold.isEmpty() && lstSent.isEmpty());
 
     pclDownload->setCameraVersion("01.03.025");
     runCheck(1);
@@ -222,20 +230,20 @@ void TestToolUpdate::firmwareFilesBecomeEnvelopesAndOneResult()
     QCOMPARE(lstSent.at(2).value("PARAM2").toBool(), false);
 
     // The camera's answers: exactly one message for the update.
-    QVERIFY(lstBoxes.isEmpty());
+    QVERIFY(lstTold.isEmpty());
     camera("ClTovuCommandExecFwUpdateData", 0);
     camera("ClTovuCommandExecFwUpdateData", 0);
     camera("ClTovuCommandExecFwUpdat", 0);
     camera("ClTovuCommandExecFwUpdat", 0);
-    QCOMPARE(lstBoxes, QStringList({"Firmware update success"}));
+    QCOMPARE(lstTold, QStringList({"Firmware update success"}));
 
     // The next update reports again; a failed data transfer is its only message.
     runCheck(1);
-    lstBoxes.clear();
+    lstTold.clear();
     camera("ClTovuCommandExecFwUpdateData", 0xEF05);
     camera("ClTovuCommandExecFwUpdateData", 0xEF05);
     camera("ClTovuCommandExecFwUpdat", 0);
-    QCOMPARE(lstBoxes, QStringList({"Firmware update failed"}));
+    QCOMPARE(lstTold, QStringList({"Firmware update failed"}));
 }
 
 void TestToolUpdate::installerNameCannotLeaveToolFolder_data()
@@ -288,86 +296,6 @@ void TestToolUpdate::installerThatCannotStartKeepsToolRunning()
     QVERIFY2(strText.startsWith("The installer could not be started."), qPrintable(strText));
     QVERIFY(strText.contains(QDir::toNativeSeparators(ClDataFolder::path() + "setup.msi")));
     QVERIFY(QFile::exists(ClDataFolder::path() + "setup.msi"));
-}
-
-void TestToolUpdate::helpPageVersionsAndFirmwareButton()
-{
-    QCOMPARE(text("labelToolVersion"), QStringLiteral("01.00.037"));
-    QCOMPARE(text("labelFirmwareVersion"), QStringLiteral("--"));
-    QVERIFY(!button("buttonUpdateTovu")->isEnabled());
-
-    pclPage->setCameraInfo(0, "01.03.025");
-    QCOMPARE(text("labelFirmwareVersion"), QStringLiteral("01.03.025"));
-    QVERIFY(button("buttonUpdateTovu")->isEnabled());
-
-    pclPage->setCameraInfo(-1, QString());
-    QCOMPARE(text("labelFirmwareVersion"), QStringLiteral("--"));
-    QVERIFY(!button("buttonUpdateTovu")->isEnabled());
-}
-
-void TestToolUpdate::helpPageCountryNames()
-{
-    QCOMPARE(ClWidgetHelp::countryName("jp"), QStringLiteral("Japan"));
-    // A country without a name of its own shows its code, in capitals.
-    QCOMPARE(ClWidgetHelp::countryName("KR"), QStringLiteral("KR"));
-    QCOMPARE(ClWidgetHelp::countryName("kr"), QStringLiteral("KR"));
-}
-
-void TestToolUpdate::helpPageShowsOwnQueriesFailures()
-{
-    pclPage->activate(pclHost);
-    // The camera went away while asked: no box. A camera that sends error notices is
-    // still there to be updated.
-    Q_EMIT pclHost->sigReceiveCommand(completion("ClTovuCommandGetSerialNo", 0xEF00, true));
-    QVERIFY(lstBoxes.isEmpty());
-    QVERIFY(button("buttonUpdateTovu")->isEnabled());
-    // Somebody else's failure is not this page's to show.
-    Q_EMIT pclHost->sigReceiveCommand(completion("ClTovuCommandGetTime", 0xFFFE, false));
-    QVERIFY(lstBoxes.isEmpty());
-
-    Q_EMIT pclHost->sigReceiveCommand(completion("ClTovuCommandGetCountry", 0xFFFE, false));
-    QCOMPARE(lstBoxes, QStringList({"Timeout error, please reset"}));
-}
-
-void TestToolUpdate::helpPageLicenceByLanguage()
-{
-    // Below the update server; the test runs in the C locale, which is not Chinese or Japanese.
-    const QString strLicences = pclServer->baseUrl() + "license/";
-    button("buttonShowLicense")->click();
-    QCOMPARE(lstOpened, QList<QUrl>({QUrl(strLicences + "license_eng.html")}));
-    QCOMPARE(ClWidgetHelp::licenseUrl(QLocale::Japanese), QUrl(strLicences + "license_jpn.html"));
-    QCOMPARE(ClWidgetHelp::licenseUrl(QLocale::Chinese), QUrl(strLicences + "license_chn.html"));
-    QCOMPARE(ClWidgetHelp::licenseUrl(QLocale::French), QUrl(strLicences + "license_eng.html"));
-}
-
-void TestToolUpdate::progressCancelAskedFirst_data()
-{
-    QTest::addColumn<int>("lAnswer");
-    QTest::addColumn<bool>("bCancelled");
-    QTest::newRow("OK cancels") << int(QMessageBox::Ok) << true;
-    QTest::newRow("Cancel goes on") << int(QMessageBox::Cancel) << false;
-}
-
-void TestToolUpdate::progressCancelAskedFirst()
-{
-    QFETCH(int, lAnswer);
-    QFETCH(bool, bCancelled);
-    ClProgressDialog* pclDialog = pclDownload->progressDialog();
-    pclDialog->show();
-    QSignalSpy clCancel(pclDialog, &ClProgressDialog::sigCancel);
-    QString strAsked;
-    // Answers the confirmation as soon as it is shown.
-    QTimer::singleShot(0, pclDialog, [&] {
-        QMessageBox* pclBox = pclDialog->confirmation();
-        QVERIFY(pclBox);
-        strAsked = pclBox->windowTitle() + ": " + pclBox->text();
-        pclBox->button(QMessageBox::StandardButton(lAnswer))->click();
-    });
-    pclDialog->findChild<QPushButton*>("buttonCancel")->click();
-    QCOMPARE(strAsked, QStringLiteral("Tovu Setting Tool: Do you want to quit will not be updated?"));
-    QCOMPARE(clCancel.count(), bCancelled ? 1 : 0);
-    QCOMPARE(pclDialog->isVisible(), !bCancelled);
-    QVERIFY(!pclDialog->confirmation());
 }
 
 void TestToolUpdate::catalogueTranslatesRunMessage_data()

@@ -3,7 +3,7 @@
 #include "protocol/TypedKinds.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
-#include "ClTovuDownload.h"
+#include "update/ClTovuDownload.h"
 #include "data/ClUpdateServer.h"
 
 #include <QCheckBox>

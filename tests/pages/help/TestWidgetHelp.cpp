@@ -1,0 +1,162 @@
+// The help page: the versions and the firmware button, the camera's identity asked as a
+// chain, the country names, which failures it shows, and the licence page by language.
+#include "protocol/ClCommandCatalogue.h"
+#include "app/framework/ClMessageBox.h"
+#include "app/framework/ClPageHost.h"
+#include "data/ClUpdateServer.h"
+#include "pages/help/ClWidgetHelp.h"
+#include "tests/support/ReplyTestSupport.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace ReplyTestSupport;
+
+namespace {
+const QString strServer = QStringLiteral("http://updates.test/");
+}  // namespace
+
+class TestWidgetHelp : public QObject
+{
+    Q_OBJECT
+
+public Q_SLOTS:
+    // Stands in for the system's browser.
+    void openUrl(const QUrl& clUrl) { lstOpened << clUrl; }
+
+private Q_SLOTS:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+    void cleanup() { pclHost.reset(); }
+    void versionsAndFirmwareButton();
+    void identityAskedOneAfterAnother();
+    void countryNames();
+    void showsOwnQueriesFailures();
+    void licenceByLanguage();
+
+private:
+    QString text(const char* pszName) const { return pclPage->findChild<QLabel*>(pszName)->text(); }
+    QPushButton* button(const char* pszName) const { return pclPage->findChild<QPushButton*>(pszName); }
+    QList<QUuid> sentKinds() const;
+
+    std::unique_ptr<ClPageHost> pclHost;
+    ClWidgetHelp* pclPage = nullptr;  // the host's
+    QStringList lstBoxes;
+    QList<PV_CMD> lstSent;
+    QList<QUrl> lstOpened;
+};
+
+void TestWidgetHelp::initTestCase()
+{
+    PvCmd::registerMetaTypes();
+    ClUpdateServer::setUrl(strServer);
+    QDesktopServices::setUrlHandler("http", this, "openUrl");
+    ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons) {
+        lstBoxes.append(strText);
+        return QMessageBox::Ok;
+    });
+}
+
+void TestWidgetHelp::cleanupTestCase()
+{
+    QDesktopServices::unsetUrlHandler("http");
+    ClMessageBox::setTestResponder({});
+    ClUpdateServer::setUrl(QString());
+}
+
+void TestWidgetHelp::init()
+{
+    pclHost = std::make_unique<ClPageHost>();
+    pclPage = new ClWidgetHelp(pclHost.get());
+    connect(pclPage, &ClWidgetBase::sigSendCommand, this, [this](PV_CMD clCommand) { lstSent << clCommand; });
+    lstBoxes.clear();
+    lstSent.clear();
+    lstOpened.clear();
+}
+
+QList<QUuid> TestWidgetHelp::sentKinds() const
+{
+    QList<QUuid> lstKinds;
+    for (const PV_CMD& clCommand : lstSent)
+        lstKinds << clCommand.value("CMD").toUuid();
+    return lstKinds;
+}
+
+void TestWidgetHelp::versionsAndFirmwareButton()
+{
+    QCOMPARE(text("labelToolVersion"), QStringLiteral("01.00.037"));
+    QCOMPARE(text("labelFirmwareVersion"), QStringLiteral("--"));
+    QVERIFY(!button("buttonUpdateTovu")->isEnabled());
+
+    pclPage->setCameraInfo(0, "01.03.025");
+    QCOMPARE(text("labelFirmwareVersion"), QStringLiteral("01.03.025"));
+    QVERIFY(button("buttonUpdateTovu")->isEnabled());
+
+    pclPage->setCameraInfo(-1, QString());
+    QCOMPARE(text("labelFirmwareVersion"), QStringLiteral("--"));
+    QVERIFY(!button("buttonUpdateTovu")->isEnabled());
+}
+
+void TestWidgetHelp::identityAskedOneAfterAnother()
+{
+    const QUuid uuidSerial = ClCommandCatalogue::requestKindOf("ClTovuCommandGetSerialNo");
+    const QUuid uuidMac = ClCommandCatalogue::requestKindOf("ClTovuCommandGetMacAddress");
+    const QUuid uuidCountry = ClCommandCatalogue::requestKindOf("ClTovuCommandGetCountry");
+    pclPage->activate(pclHost.get());
+    QCOMPARE(sentKinds(), QList<QUuid>({uuidSerial}));
+
+    Q_EMIT pclHost->sigReceiveCommand(answer("ClTovuCommandGetSerialNo", "TV0001234"));
+    Q_EMIT pclHost->sigReceiveCommand(answer("ClTovuCommandGetMacAddress", "00:1A:2B:3C:4D:5E"));
+    Q_EMIT pclHost->sigReceiveCommand(answer("ClTovuCommandGetCountry", "eu"));
+    QCOMPARE(sentKinds(), QList<QUuid>({uuidSerial, uuidMac, uuidCountry}));
+    QCOMPARE(text("labelSerialNo"), QStringLiteral("TV0001234"));
+    QCOMPARE(text("labelMacAddress"), QStringLiteral("00:1A:2B:3C:4D:5E"));
+    QCOMPARE(text("labelCountry"), QStringLiteral("Europe"));
+
+    // Asked again, the old values do not stay on show while the new ones are on their way.
+    pclPage->requestData(false);
+    for (const char* pszLabel : {"labelSerialNo", "labelMacAddress", "labelCountry"})
+        QCOMPARE(text(pszLabel), QStringLiteral("--"));
+    QCOMPARE(sentKinds().last(), uuidSerial);
+}
+
+void TestWidgetHelp::countryNames()
+{
+    QCOMPARE(ClWidgetHelp::countryName("jp"), QStringLiteral("Japan"));
+    // A country without a name of its own shows its code, in capitals.
+    QCOMPARE(ClWidgetHelp::countryName("KR"), QStringLiteral("KR"));
+    QCOMPARE(ClWidgetHelp::countryName("kr"), QStringLiteral("KR"));
+}
+
+void TestWidgetHelp::showsOwnQueriesFailures()
+{
+    pclPage->activate(pclHost.get());
+    // The camera went away while asked: no box. A camera that sends error notices is
+    // still there to be updated.
+    Q_EMIT pclHost->sigReceiveCommand(completion("ClTovuCommandGetSerialNo", 0xEF00, true));
+    QVERIFY(lstBoxes.isEmpty());
+    QVERIFY(button("buttonUpdateTovu")->isEnabled());
+    // Somebody else's failure is not this page's to show.
+    Q_EMIT pclHost->sigReceiveCommand(completion("ClTovuCommandGetTime", 0xFFFE, false));
+    QVERIFY(lstBoxes.isEmpty());
+
+    Q_EMIT pclHost->sigReceiveCommand(completion("ClTovuCommandGetCountry", 0xFFFE, false));
+    QCOMPARE(lstBoxes, QStringList({"Timeout error, please reset"}));
+}
+
+void TestWidgetHelp::licenceByLanguage()
+{
+    // Below the update server; the test runs in the C locale, which is not Chinese or Japanese.
+    const QString strLicences = strServer + "license/";
+    button("buttonShowLicense")->click();
+    QCOMPARE(lstOpened, QList<QUrl>({QUrl(strLicences + "license_eng.html")}));
+    QCOMPARE(ClWidgetHelp::licenseUrl(QLocale::Japanese), QUrl(strLicences + "license_jpn.html"));
+    QCOMPARE(ClWidgetHelp::licenseUrl(QLocale::Chinese), QUrl(strLicences + "license_chn.html"));
+    QCOMPARE(ClWidgetHelp::licenseUrl(QLocale::French), QUrl(strLicences + "license_eng.html"));
+}
+
+QTEST_MAIN(TestWidgetHelp)
+#include "TestWidgetHelp.moc"
