@@ -1,16 +1,17 @@
 #pragma once
 // The emulated camera's behaviour, without threads or USB: it reads each transfer the PC
 // writes, keeps one consistent state (what a Set wrote, the next Get reads) and says what
-// the camera answers. Statuses it gives besides 0:
-//   0xFFFC  the command is not supported by this model and firmware (by the tool's own
-//           availability table), is unknown, or is a change while the camera is in
-//           security mode (models with modes: settings, operations and firmware updates
-//           are refused; reading is allowed; switching the mode is allowed);
-//   0xFFFB  a value out of range, a text that is too long or not of the allowed characters,
-//           a data block of the wrong length, a firmware update without a valid image;
-//   0xFFFA  a change of the recording size, frame rate or bit rate, a format or a settings
-//           reset while the camera records;
-//   0xFFF3  a change of the live-view settings while the camera streams.
+// the camera answers. Statuses it gives besides 0 (named in ClResultCode):
+//   usNotSupported (0xFFFC)  the command is not supported by this model and firmware (by
+//           the tool's own availability table), is unknown, or is a change while the camera
+//           is in security mode (models with modes: settings, operations and firmware
+//           updates are refused; reading is allowed; switching the mode is allowed);
+//   usParameterRejected (0xFFFB)  a value out of range, a text that is too long or not of
+//           the allowed characters, a data block of the wrong length, a firmware update
+//           without a valid image;
+//   usRefused (0xFFFA)  a change of the recording size, frame rate or bit rate, a format or
+//           a settings reset while the camera records;
+//   usBroadcasting (0xFFF3)  a change of the live-view settings while the camera streams.
 // Not thread-safe; ClVirtualCamera guards it.
 #include "ClVirtualCameraFaults.h"
 #include "ClVirtualCameraLive.h"
@@ -79,10 +80,6 @@ public:
     static constexpr int lMaxRequests = 512;
     static constexpr quint32 ulMaxBlock = 64u * 1024 * 1024;
     static constexpr quint32 ulMaxMotionArea = 4096;
-    static constexpr quint16 usUnsupported = 0xFFFC;
-    static constexpr quint16 usOutOfRange = 0xFFFB;
-    static constexpr quint16 usRecording = 0xFFFA;
-    static constexpr quint16 usStreaming = 0xFFF3;
 
 private:
     using Packet = ClVirtualCameraWire::Packet;
