@@ -2,14 +2,10 @@
 
 #include "ClVirtualCameraAnswers.h"
 #include "ClVirtualCameraPicture.h"
+#include "ClVirtualCameraSupport.h"
 #include "ClVirtualFirmwareImage.h"
-#include "protocol/ClCommandCatalogue.h"
-#include "protocol/ClDocListGen.h"
-#include "protocol/ClNeoListGen.h"
 #include "protocol/ClResultCode.h"
-#include "protocol/ClSecListGen.h"
 #include "protocol/ClTovuCommands.h"
-#include "protocol/SupportedCommands.h"
 
 namespace {
 using ClResultCode::usBroadcasting;
@@ -72,7 +68,7 @@ ClVirtualCameraCore::ClVirtualCameraCore(int lModel, const QString& strFirmware,
     m_clMotionArea = QByteArray(48, '\1');
     m_bWifiOn = m_clSettings.numbers(ClTovuCommandGetWiFiOnOff::usCommandCode)[0] == ulOn;
     m_ulWifiMode = m_clSettings.numbers(ClTovuCommandGetWifiMode::usCommandCode)[0];
-    rebuildSupport();
+    m_setSupported = ClVirtualCameraSupport::answered(m_lModel, m_strFirmware);
     m_clLive.log(QStringLiteral("power on, firmware %1").arg(m_strFirmware));
 }
 
@@ -96,29 +92,7 @@ QString ClVirtualCameraCore::defaultName(int lModel)
 void ClVirtualCameraCore::setFirmware(const QString& strFirmware)
 {
     m_strFirmware = strFirmware;
-    rebuildSupport();
-}
-
-void ClVirtualCameraCore::rebuildSupport()
-{
-    QList<QUuid> lstKinds = supportedCommands(m_lModel, m_strFirmware);
-    if (lstKinds.isEmpty()) {
-        // A firmware older than every window the tool knows still answers like the oldest one.
-        QString strOldest;
-        if (m_lModel == 0)
-            strOldest = ClNeoListGen().windowBound(1);
-        else if (m_lModel == 1)
-            strOldest = ClSecListGen().windowBound(1);
-        else if (m_lModel == 2)
-            strOldest = ClDocListGen().windowBound(1);
-        lstKinds = supportedCommands(m_lModel, strOldest);
-    }
-    const QSet<QUuid> setKinds(lstKinds.cbegin(), lstKinds.cend());
-    m_setSupported.clear();
-    for (const ClCommandEntry& stEntry : ClCommandCatalogue::entries()) {
-        if (setKinds.contains(stEntry.uuidRequest))
-            m_setSupported.insert(stEntry.usCode);
-    }
+    m_setSupported = ClVirtualCameraSupport::answered(m_lModel, m_strFirmware);
 }
 
 bool ClVirtualCameraCore::supports(quint16 usCode) const

@@ -2,10 +2,11 @@
 // The emulated camera's behaviour, without threads or USB: it reads each transfer the PC
 // writes, keeps one consistent state (what a Set wrote, the next Get reads) and says what
 // the camera answers. Statuses it gives besides 0 (named in ClResultCode):
-//   usNotSupported (0xFFFC)  the command is not supported by this model and firmware (by
-//           the tool's own availability table), is unknown, or is a change while the camera
-//           is in security mode (models with modes: settings, operations and firmware
-//           updates are refused; reading is allowed; switching the mode is allowed);
+//   usNotSupported (0xFFFC)  the command is not supported by this model and firmware (as
+//           ClVirtualCameraSupport, the camera's own account of its models, says), is
+//           unknown, or is a change while the camera is in security mode (models with
+//           modes: settings, operations and firmware updates are refused; reading is
+//           allowed; switching the mode is allowed);
 //   usParameterRejected (0xFFFB)  a value out of range, a text that is too long or not of
 //           the allowed characters, a data block of the wrong length, a firmware update
 //           without a valid image;
@@ -59,7 +60,8 @@ public:
     void setRecording(bool bRecording);
     bool isStreaming() const { return m_bStreaming; }
 
-    // Whether commands are checked against the availability table (on by default).
+    // Whether commands are checked against what the model and firmware answer (on by
+    // default); unchecked, the camera answers every command it knows.
     void setSupportChecked(bool bChecked) { m_bSupportChecked = bChecked; }
     bool supports(quint16 usCode) const;
 
@@ -104,7 +106,6 @@ private:
     bool refusedInSecurityMode(quint16 usCode) const;
     static bool refusedWhileRecording(quint16 usCode);
     static bool refusedWhileStreaming(quint16 usCode);
-    void rebuildSupport();
     void record(const Request& stRequest);
     QByteArray gpsSentence() const;
 
