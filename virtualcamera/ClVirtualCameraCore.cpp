@@ -165,7 +165,6 @@ ClVirtualCameraReply ClVirtualCameraCore::handle(const QByteArray& clTransfer)
     if (stPacket.usType == ClVirtualCameraWire::usTypeData) {
         stRecord.ulDataLength = stPacket.ulSize;
         stRecord.clData = clTransfer.mid(8, lKeptBytes);
-        record(stRecord);
         stReply = handleData(stPacket);
     } else if (stPacket.usType != ClVirtualCameraWire::usTypeCommand || clTransfer.size() < 12) {
         // Not a command: a real camera ignores what it cannot read.
@@ -175,8 +174,10 @@ ClVirtualCameraReply ClVirtualCameraCore::handle(const QByteArray& clTransfer)
         // A command ends the wait for a data packet that never came.
         m_stPending = PendingBlock{};
         stReply = dispatch(stPacket, stRecord);
-        record(stRecord);
     }
+    if (!stReply.lstPackets.isEmpty())
+        stRecord.usStatus = ClVirtualCameraWire::readLe16(stReply.lstPackets.first(), 8);
+    record(stRecord);
     m_clFaults.apply(stReply);
     return stReply;
 }

@@ -35,6 +35,7 @@ public:
         QByteArray clSecondText;               // the Wi-Fi join request's second text
         QByteArray clData;                     // a data packet's block, cut to lKeptBytes
         quint32 ulDataLength = 0;              // a data packet's announced length
+        quint16 usStatus = 0;                  // of the camera's answer, before any fault; 0: none
     };
 
     ClVirtualCameraCore(int lModel, const QString& strFirmware, int lSecureMode);
