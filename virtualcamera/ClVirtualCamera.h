@@ -9,7 +9,8 @@
 //
 // Models: 0 "Tovu" (firmware "01.03.025" unless chosen), 1 "Tovu-S" ("01.00.011"; with
 // security and maintenance modes), 2 "Tovu-D" ("00.00.001"; a model the tool's worker does
-// not recognise, which answers the commands only that model supports).
+// not recognise, which answers the commands only that model supports). What each model
+// and firmware answers is ClVirtualCameraSupport's.
 //
 // Threads: the worker thread drives the transfers while tests or the GUI read and change
 // the state; every public function is thread-safe. Leaving and coming back to the bus run
@@ -72,7 +73,8 @@ public:
     // The JPEG frame a picture request would get now.
     QByteArray picture() const;
 
-    // Whether commands are checked against the availability table (on by default).
+    // Whether commands are checked against what the model and firmware answer (on by
+    // default); unchecked, the camera answers every command it knows.
     void setSupportChecked(bool bChecked);
 
     // Every transfer the camera received, decoded (the last ClVirtualCameraCore::lMaxRequests).

@@ -1,21 +1,62 @@
 #include "ClVirtualCameraCore.h"
 
-#include "protocol/ClCommandCatalogue.h"
 #include "ClVirtualCameraAnswers.h"
-#include "protocol/ClDocListGen.h"
-#include "protocol/ClNeoListGen.h"
-#include "protocol/ClSecListGen.h"
 #include "ClVirtualCameraPicture.h"
+#include "ClVirtualCameraSupport.h"
 #include "ClVirtualFirmwareImage.h"
-#include "protocol/SupportedCommands.h"
+#include "protocol/ClResultCode.h"
+#include "protocol/ClTovuCommands.h"
 
 namespace {
+using ClResultCode::usBroadcasting;
+using ClResultCode::usNotSupported;
+using ClResultCode::usParameterRejected;
+using ClResultCode::usRefused;
+using ClResultCode::usSuccess;
+
 constexpr quint32 ulOff = 1;
 constexpr quint32 ulOn = 2;
+
+// Code families by the high byte of the code.
+constexpr quint8 ucFactory = 0x00;  // factory checks and adjustment data
+constexpr quint8 ucFirmware = 0x20;
+constexpr quint8 ucDataRequests = 0x30;
+constexpr quint8 ucIdentitySet = 0x48;
+constexpr quint8 ucSettingSet = 0x58;
+constexpr quint8 ucOperations = 0x68;
+
+quint8 familyOf(quint16 usCode)
+{
+    return quint8(usCode >> 8);
+}
 
 bool isSwitch(quint32 ulValue)
 {
     return ulValue == ulOff || ulValue == ulOn;
+}
+
+// What the camera runs and reports done without keeping anything the tool reads back.
+bool isFactoryRun(quint16 usCode)
+{
+    switch (usCode) {
+    case ClTovuCommandExecAlignmentCheck::usCommandCode:
+    case ClTovuCommandExecResolutionCheck::usCommandCode:
+    case ClTovuCommandExecVignettingCheck::usCommandCode:
+    case ClTovuCommandExecAwbCheck::usCommandCode:
+    case ClTovuCommandExecDustCheck::usCommandCode:
+    case ClTovuCommandExecDotErrorCheck::usCommandCode:
+    case ClTovuCommandExecRamCheck::usCommandCode:
+    case ClTovuCommandSaveRawData::usCommandCode:
+    case ClTovuCommandSaveYcData::usCommandCode:
+    case ClTovuCommandSaveAdjustData::usCommandCode:
+    case ClTovuCommandRFTestMode::usCommandCode:
+    case ClTovuCommandRFStart::usCommandCode:  // also RFEnd: the two share their code
+    case ClTovuCommandMfgTx::usCommandCode:
+    case ClTovuCommandMfgAcc::usCommandCode:
+        return true;
+    default:
+        return false;
+    }
 }
 }  // namespace
 
@@ -23,17 +64,17 @@ ClVirtualCameraCore::ClVirtualCameraCore(int lModel, const QString& strFirmware,
     : m_lModel(lModel), m_strFirmware(strFirmware), m_clSettings(lModel)
 {
     m_lSecureMode = lModel == 0 ? 0 : (lSecureMode == 1 ? 1 : 2);
-    m_clSettings.storeText(0x4003, defaultName(lModel).toLatin1());
+    m_clSettings.storeText(ClTovuCommandGetMachineName::usCommandCode, defaultName(lModel).toLatin1());
     m_clMotionArea = QByteArray(48, '\1');
-    m_bWifiOn = m_clSettings.numbers(0x5047)[0] == ulOn;
-    m_ulWifiMode = m_clSettings.numbers(0x5003)[0];
-    rebuildSupport();
+    m_bWifiOn = m_clSettings.numbers(ClTovuCommandGetWiFiOnOff::usCommandCode)[0] == ulOn;
+    m_ulWifiMode = m_clSettings.numbers(ClTovuCommandGetWifiMode::usCommandCode)[0];
+    m_setSupported = ClVirtualCameraSupport::answered(m_lModel, m_strFirmware);
     m_clLive.log(QStringLiteral("power on, firmware %1").arg(m_strFirmware));
 }
 
 QString ClVirtualCameraCore::machineName() const
 {
-    return QString::fromLatin1(m_clSettings.text(0x4003));
+    return QString::fromLatin1(m_clSettings.text(ClTovuCommandGetMachineName::usCommandCode));
 }
 
 QString ClVirtualCameraCore::defaultName(int lModel)
@@ -51,29 +92,7 @@ QString ClVirtualCameraCore::defaultName(int lModel)
 void ClVirtualCameraCore::setFirmware(const QString& strFirmware)
 {
     m_strFirmware = strFirmware;
-    rebuildSupport();
-}
-
-void ClVirtualCameraCore::rebuildSupport()
-{
-    QList<QUuid> lstKinds = supportedCommands(m_lModel, m_strFirmware);
-    if (lstKinds.isEmpty()) {
-        // A firmware older than every window the tool knows still answers like the oldest one.
-        QString strOldest;
-        if (m_lModel == 0)
-            strOldest = ClNeoListGen().windowBound(1);
-        else if (m_lModel == 1)
-            strOldest = ClSecListGen().windowBound(1);
-        else if (m_lModel == 2)
-            strOldest = ClDocListGen().windowBound(1);
-        lstKinds = supportedCommands(m_lModel, strOldest);
-    }
-    const QSet<QUuid> setKinds(lstKinds.cbegin(), lstKinds.cend());
-    m_setSupported.clear();
-    for (const ClCommandEntry& stEntry : ClCommandCatalogue::entries()) {
-        if (setKinds.contains(stEntry.uuidRequest))
-            m_setSupported.insert(stEntry.usCode);
-    }
+    m_setSupported = ClVirtualCameraSupport::answered(m_lModel, m_strFirmware);
 }
 
 bool ClVirtualCameraCore::supports(quint16 usCode) const
@@ -93,7 +112,7 @@ void ClVirtualCameraCore::setSecureMode(int lMode)
 
 void ClVirtualCameraCore::setRecording(bool bRecording)
 {
-    m_clLive.setRecording(bRecording, m_clSettings.numbers(0x504B)[0]);
+    m_clLive.setRecording(bRecording, m_clSettings.numbers(ClTovuCommandGetRecBitrate::usCommandCode)[0]);
 }
 
 void ClVirtualCameraCore::powerCycle()
@@ -109,19 +128,20 @@ void ClVirtualCameraCore::powerCycle()
     m_clFirmwareHead.clear();
     m_ullFirmwareBytes = 0;
     if (m_lModel != 0)
-        m_lSecureMode = m_clSettings.numbers(0x5052)[0] == 1 ? 1 : 2;
-    m_bWifiOn = m_clSettings.numbers(0x5047)[0] == ulOn;
-    m_ulWifiMode = m_clSettings.numbers(0x5003)[0];
+        m_lSecureMode = m_clSettings.numbers(ClTovuCommandGetStartMode::usCommandCode)[0] == 1 ? 1 : 2;
+    m_bWifiOn = m_clSettings.numbers(ClTovuCommandGetWiFiOnOff::usCommandCode)[0] == ulOn;
+    m_ulWifiMode = m_clSettings.numbers(ClTovuCommandGetWifiMode::usCommandCode)[0];
     m_clLive.log(QStringLiteral("power on, firmware %1").arg(m_strFirmware));
 }
 
 QByteArray ClVirtualCameraCore::currentPicture() const
 {
     ClVirtualCameraPicture::Frame stFrame;
-    stFrame.clSize = m_clSettings.numbers(0x5014)[0] == 2 ? QSize(320, 240) : QSize(800, 480);
+    const bool bSmall = m_clSettings.numbers(ClTovuCommandGetLiveImagesize::usCommandCode)[0] == 2;
+    stFrame.clSize = bSmall ? QSize(320, 240) : QSize(800, 480);
     stFrame.clTime = m_clLive.now();
-    stFrame.bRotated = m_clSettings.numbers(0x5055)[0] == 2;
-    stFrame.lQuality = int(m_clSettings.numbers(0x5049)[0]);
+    stFrame.bRotated = m_clSettings.numbers(ClTovuCommandGetRotate180::usCommandCode)[0] == 2;
+    stFrame.lQuality = int(m_clSettings.numbers(ClTovuCommandGetImageQuarity::usCommandCode)[0]);
     stFrame.bRecording = m_clLive.isRecording();
     return ClVirtualCameraPicture::renderJpeg(stFrame);
 }
@@ -145,7 +165,6 @@ ClVirtualCameraReply ClVirtualCameraCore::handle(const QByteArray& clTransfer)
     if (stPacket.usType == ClVirtualCameraWire::usTypeData) {
         stRecord.ulDataLength = stPacket.ulSize;
         stRecord.clData = clTransfer.mid(8, lKeptBytes);
-        record(stRecord);
         stReply = handleData(stPacket);
     } else if (stPacket.usType != ClVirtualCameraWire::usTypeCommand || clTransfer.size() < 12) {
         // Not a command: a real camera ignores what it cannot read.
@@ -155,8 +174,10 @@ ClVirtualCameraReply ClVirtualCameraCore::handle(const QByteArray& clTransfer)
         // A command ends the wait for a data packet that never came.
         m_stPending = PendingBlock{};
         stReply = dispatch(stPacket, stRecord);
-        record(stRecord);
     }
+    if (!stReply.lstPackets.isEmpty())
+        stRecord.usStatus = ClVirtualCameraWire::readLe16(stReply.lstPackets.first(), 8);
+    record(stRecord);
     m_clFaults.apply(stReply);
     return stReply;
 }
@@ -165,26 +186,27 @@ ClVirtualCameraReply ClVirtualCameraCore::dispatch(const Packet& stPacket, Reque
 {
     const quint16 usCode = stPacket.usCode;
     // Texts are decoded before any refusal, so that what the PC sent can always be checked.
-    if (usCode == 0x6807) {
+    if (usCode == ClTovuCommandConnectWifi::usCommandCode) {
         ClVirtualCameraWire::twoTextsOf(stPacket, &stRecord.clText, &stRecord.clSecondText);
-    } else if (usCode == 0x5805 || m_clSettings.hasText(m_clSettings.getCodeOf(usCode))) {
+    } else if (usCode == ClTovuCommandSetStreamAuthorizationPassword::usCommandCode
+               || m_clSettings.hasText(m_clSettings.getCodeOf(usCode))) {
         bool bValid = false;
         stRecord.clText = ClVirtualCameraWire::textOf(stPacket, &bValid);
     }
 
     if (!supports(usCode))
-        return plain(stPacket, usUnsupported);
+        return plain(stPacket, usNotSupported);
     if (refusedInSecurityMode(usCode))
-        return plain(stPacket, usUnsupported);
+        return plain(stPacket, usNotSupported);
     if (m_clLive.isRecording() && refusedWhileRecording(usCode))
-        return plain(stPacket, usRecording);
+        return plain(stPacket, usRefused);
     if (m_bStreaming && refusedWhileStreaming(usCode))
-        return plain(stPacket, usStreaming);
+        return plain(stPacket, usBroadcasting);
 
-    const quint8 ucFamily = quint8(usCode >> 8);
-    if (usCode == 0x5867)
+    const quint8 ucFamily = familyOf(usCode);
+    if (usCode == ClTovuCommandSetMotionArea::usCommandCode)
         return acceptBlock(stPacket);
-    if (ucFamily == 0x68 || usCode < 0x0040 || ucFamily == 0x20 || ucFamily == 0x30)
+    if (ucFamily == ucOperations || ucFamily == ucFirmware || ucFamily == ucDataRequests || isFactoryRun(usCode))
         return handleOperation(stPacket, stRecord);
     bool bHandled = false;
     Reply stReply = handleComputedGet(stPacket, &bHandled);
@@ -193,26 +215,27 @@ ClVirtualCameraReply ClVirtualCameraCore::dispatch(const Packet& stPacket, Reque
     if (m_clSettings.hasText(usCode))
         return text(stPacket, m_clSettings.text(usCode));
     if (m_clSettings.hasNumbers(usCode))
-        return plain(stPacket, 0, m_clSettings.numbers(usCode, stPacket.arrParams[0]));
+        return plain(stPacket, usSuccess, m_clSettings.numbers(usCode, stPacket.arrParams[0]));
     return handleSetting(stPacket, stRecord);
 }
 
 bool ClVirtualCameraCore::refusedInSecurityMode(quint16 usCode) const
 {
-    if (m_lSecureMode != 1 || usCode == 0x6810)
+    if (m_lSecureMode != 1 || usCode == ClTovuCommandExecSecureCurr::usCommandCode)
         return false;
-    const quint8 ucFamily = quint8(usCode >> 8);
-    return ucFamily == 0x48 || ucFamily == 0x58 || ucFamily == 0x68 || ucFamily == 0x20 || usCode < 0x0042;
+    const quint8 ucFamily = familyOf(usCode);
+    return ucFamily == ucIdentitySet || ucFamily == ucSettingSet || ucFamily == ucOperations || ucFamily == ucFirmware
+           || (ucFamily == ucFactory && usCode != ClTovuCommandGetAdjustFlag::usCommandCode);
 }
 
 bool ClVirtualCameraCore::refusedWhileRecording(quint16 usCode)
 {
     switch (usCode) {
-    case 0x5812:  // recording size
-    case 0x5813:  // recording frame rate
-    case 0x584B:  // recording bit rate
-    case 0x6803:  // format
-    case 0x6804:  // settings reset
+    case ClTovuCommandSetRecImagesize::usCommandCode:
+    case ClTovuCommandSetRecFramerate::usCommandCode:
+    case ClTovuCommandSetRecBitRate::usCommandCode:
+    case ClTovuCommandFormatSd::usCommandCode:
+    case ClTovuCommandInitSetting::usCommandCode:
         return true;
     default:
         return false;
@@ -221,14 +244,22 @@ bool ClVirtualCameraCore::refusedWhileRecording(quint16 usCode)
 
 bool ClVirtualCameraCore::refusedWhileStreaming(quint16 usCode)
 {
-    return usCode == 0x5814 || usCode == 0x5815 || usCode == 0x584C || usCode == 0x5879;
+    switch (usCode) {
+    case ClTovuCommandSetLiveImagesize::usCommandCode:
+    case ClTovuCommandSetLiveFramerate::usCommandCode:
+    case ClTovuCommandSetLiveBitrae::usCommandCode:
+    case ClTovuCommandSetLiveParameter::usCommandCode:
+        return true;
+    default:
+        return false;
+    }
 }
 
 ClVirtualCameraReply ClVirtualCameraCore::handleSetting(const Packet& stPacket, Request& stRecord)
 {
     const quint16 usCode = stPacket.usCode;
     ClVirtualCameraSettings::Outcome eOutcome = ClVirtualCameraSettings::Outcome::Unknown;
-    if (usCode == 0x5805) {
+    if (usCode == ClTovuCommandSetStreamAuthorizationPassword::usCommandCode) {
         // The stream password arrives in Base64 and must decode to 1 to 16 printable characters.
         const auto stDecoded =
             QByteArray::fromBase64Encoding(stRecord.clText, QByteArray::AbortOnBase64DecodingErrors);
@@ -237,74 +268,76 @@ ClVirtualCameraReply ClVirtualCameraCore::handleSetting(const Packet& stPacket, 
         for (char c : stDecoded.decoded)
             bValid = bValid && c >= '!' && c <= '~';
         if (!bValid)
-            return plain(stPacket, usOutOfRange);
-        m_clSettings.storeText(0x5005, stDecoded.decoded);
-        return plain(stPacket, 0);
+            return plain(stPacket, usParameterRejected);
+        m_clSettings.storeText(ClTovuCommandGetStreamAuthorizationPassword::usCommandCode, stDecoded.decoded);
+        return plain(stPacket, usSuccess);
     }
-    if (usCode == 0x5831) {
+    if (usCode == ClTovuCommandSetTime::usCommandCode) {
         const QDate clDate = ClVirtualCameraWire::unpackDate(stPacket.arrParams[0]);
         const QTime clTime = ClVirtualCameraWire::unpackTime(stPacket.arrParams[1]);
         if (!clDate.isValid() || !clTime.isValid() || clDate.year() < 2000 || clDate.year() > 2100)
-            return plain(stPacket, usOutOfRange);
+            return plain(stPacket, usParameterRejected);
         m_clLive.setNow(QDateTime(clDate, clTime));
-        return plain(stPacket, 0);
+        return plain(stPacket, usSuccess);
     }
     const quint16 usGet = m_clSettings.getCodeOf(usCode);
     if (usGet != 0 && m_clSettings.hasText(usGet)) {
         bool bValid = false;
         const QByteArray clText = ClVirtualCameraWire::textOf(stPacket, &bValid);
         if (!bValid)
-            return plain(stPacket, usOutOfRange);
+            return plain(stPacket, usParameterRejected);
         eOutcome = m_clSettings.setText(usCode, clText);
     } else {
         eOutcome = m_clSettings.setNumbers(usCode, stPacket.arrParams);
     }
     switch (eOutcome) {
     case ClVirtualCameraSettings::Outcome::Stored:
-        return plain(stPacket, 0);
+        return plain(stPacket, usSuccess);
     case ClVirtualCameraSettings::Outcome::OutOfRange:
-        return plain(stPacket, usOutOfRange);
+        return plain(stPacket, usParameterRejected);
     case ClVirtualCameraSettings::Outcome::Unknown:
         break;
     }
-    return plain(stPacket, usUnsupported);
+    return plain(stPacket, usNotSupported);
 }
 
 ClVirtualCameraReply ClVirtualCameraCore::handleComputedGet(const Packet& stPacket, bool* pbHandled)
 {
     *pbHandled = true;
     switch (stPacket.usCode) {
-    case 0x5001:
+    case ClTovuCommandGetWifiInfo::usCommandCode:
         return wifiInfo(stPacket);
-    case 0x5002:
+    case ClTovuCommandGetAccesspointList::usCommandCode:
         return accessPointList(stPacket);
-    case 0x5005:
-        return text(stPacket, m_clSettings.text(0x5005).toBase64());
-    case 0x5010:
-        return plain(stPacket, 0, Params{m_clLive.isRecording() ? ulOn : ulOff});
-    case 0x5020:
+    case ClTovuCommandGetStreamAuthorizationPassword::usCommandCode: {
+        const QByteArray clPassword = m_clSettings.text(ClTovuCommandGetStreamAuthorizationPassword::usCommandCode);
+        return text(stPacket, clPassword.toBase64());
+    }
+    case ClTovuCommandGetRecState::usCommandCode:
+        return plain(stPacket, usSuccess, Params{m_clLive.isRecording() ? ulOn : ulOff});
+    case ClTovuCommandGetGpsInfo::usCommandCode:
         return text(stPacket, gpsSentence());
-    case 0x5031: {
+    case ClTovuCommandGetTime::usCommandCode: {
         const QDateTime clNow = m_clLive.now();
-        return plain(stPacket, 0,
+        return plain(stPacket, usSuccess,
                      Params{ClVirtualCameraWire::packDate(clNow.date()), ClVirtualCameraWire::packTime(clNow.time())});
     }
-    case 0x5037:
-        return plain(stPacket, 0, Params{m_clLive.batteryState(), quint32(m_clLive.batteryLevel())});
-    case 0x5039: {
+    case ClTovuCommandGetBatteryState::usCommandCode:
+        return plain(stPacket, usSuccess, Params{m_clLive.batteryState(), quint32(m_clLive.batteryLevel())});
+    case ClTovuCommandGetSdInfo::usCommandCode: {
         const quint64 ullTotal = m_clLive.sdTotal();
         const quint64 ullUsed = m_clLive.sdUsed();
-        return plain(stPacket, 0,
+        return plain(stPacket, usSuccess,
                      Params{quint32(ullTotal >> 32), quint32(ullTotal), quint32(ullUsed >> 32), quint32(ullUsed),
                             m_clLive.sdFileSystem()});
     }
-    case 0x503A:
+    case ClTovuCommandGetFwVersion::usCommandCode:
         return text(stPacket, m_strFirmware.toLatin1());
-    case 0x5051:
+    case ClTovuCommandGetScheSetting::usCommandCode:
         return scheduleList(stPacket);
-    case 0x5056:
-        return plain(stPacket, 0, Params{quint32(m_lSecureMode)});
-    case 0x5067:
+    case ClTovuCommandGetSecureCurr::usCommandCode:
+        return plain(stPacket, usSuccess, Params{quint32(m_lSecureMode)});
+    case ClTovuCommandGetMotionArea::usCommandCode:
         return dataCollection(stPacket, m_clMotionArea);
     default:
         break;
@@ -315,7 +348,7 @@ ClVirtualCameraReply ClVirtualCameraCore::handleComputedGet(const Packet& stPack
 
 QByteArray ClVirtualCameraCore::gpsSentence() const
 {
-    if (m_clSettings.numbers(0x5021)[0] != ulOn)
+    if (m_clSettings.numbers(ClTovuCommandGetGpsSetting::usCommandCode)[0] != ulOn)
         return QByteArray();  // the receiver is off
     const QString strTime = m_clLive.now().toUTC().toString(QStringLiteral("hhmmss"));
     const QByteArray clBody = "GPGGA," + strTime.toLatin1() + ",3539.4200,N,13945.1000,E,1,07,1.0,40.0,M,39.0,M,,";
@@ -345,7 +378,8 @@ ClVirtualCameraReply ClVirtualCameraCore::wifiInfo(const Packet& stPacket) const
     // What the radio does follows the mode last switched to, not the stored setting.
     return ClVirtualCameraAnswers::wifiInfo(
         stPacket.usSequence,
-        m_clLive.link(m_bWifiOn, m_ulWifiMode, m_clSettings.text(0x503B), m_clSettings.text(0x4004)));
+        m_clLive.link(m_bWifiOn, m_ulWifiMode, m_clSettings.text(ClTovuCommandGetInfraSsid::usCommandCode),
+                      m_clSettings.text(ClTovuCommandGetSsid::usCommandCode)));
 }
 
 ClVirtualCameraReply ClVirtualCameraCore::accessPointList(const Packet& stPacket) const
@@ -359,7 +393,7 @@ ClVirtualCameraReply ClVirtualCameraCore::scheduleList(const Packet& stPacket) c
 {
     QMap<quint32, Params> mapEntries;
     for (quint32 ulDay = 1; ulDay <= 8; ++ulDay)
-        mapEntries.insert(ulDay, m_clSettings.numbers(ClVirtualCameraSettings::usGetScheduleEntry, ulDay));
+        mapEntries.insert(ulDay, m_clSettings.numbers(ClTovuCommandGetScheSetting::usCommandCode, ulDay));
     return ClVirtualCameraAnswers::schedule(stPacket.usSequence, mapEntries);
 }
 
@@ -368,102 +402,101 @@ ClVirtualCameraReply ClVirtualCameraCore::handleOperation(const Packet& stPacket
     const quint16 usCode = stPacket.usCode;
     const Params& p = stPacket.arrParams;
     switch (usCode) {
-    case 0x2001:
+    case ClTovuCommandExecFwUpdateData::usCommandCode:
         return acceptBlock(stPacket);
-    case 0x2002:
+    case ClTovuCommandExecFwUpdat::usCommandCode:
         return startFirmware(stPacket);
-    case 0x3001:
-    case 0x6816:
+    case ClTovuCommandReqJpeg::usCommandCode:
+    case ClTovuCommandStreamSteal::usCommandCode:
         return dataCollection(stPacket, currentPicture());
-    case 0x3002:
+    case ClTovuCommandReqAudio::usCommandCode:
         return dataCollection(stPacket, ClVirtualCameraPicture::soundClip());
-    case 0x3003:
+    case ClTovuCommandReqLog::usCommandCode:
         return dataCollection(stPacket, m_clLive.logText());
-    case 0x6801:
+    case ClTovuCommandPowerOff::usCommandCode:
         m_clLive.log(QStringLiteral("power off"));
         {
-            Reply stReply = plain(stPacket, 0);
+            Reply stReply = plain(stPacket, usSuccess);
             stReply.eEvent = Reply::Event::PowerOff;
             return stReply;
         }
-    case 0x6802: {
+    case ClTovuCommandRestart::usCommandCode: {
         m_clLive.log(QStringLiteral("restart"));
-        Reply stReply = plain(stPacket, 0);
+        Reply stReply = plain(stPacket, usSuccess);
         stReply.eEvent = Reply::Event::Restart;
         return stReply;
     }
-    case 0x6803:
+    case ClTovuCommandFormatSd::usCommandCode:
         if (m_clLive.sdTotal() == 0)
-            return plain(stPacket, usOutOfRange);
+            return plain(stPacket, usParameterRejected);
         m_clLive.formatSd();
         m_clLive.log(QStringLiteral("SD card formatted"));
-        return plain(stPacket, 0);
-    case 0x6804:
+        return plain(stPacket, usSuccess);
+    case ClTovuCommandInitSetting::usCommandCode:
         m_clSettings.resetSettings();
         m_clLive.log(QStringLiteral("settings initialised"));
-        return plain(stPacket, 0);
-    case 0x6805:
+        return plain(stPacket, usSuccess);
+    case ClTovuCommandCtrlRec::usCommandCode:
         if (!isSwitch(p[0]) || (p[0] == ulOn && m_clLive.sdTotal() == 0))
-            return plain(stPacket, usOutOfRange);
+            return plain(stPacket, usParameterRejected);
         setRecording(p[0] == ulOn);
         m_clLive.log(p[0] == ulOn ? QStringLiteral("recording started") : QStringLiteral("recording stopped"));
-        return plain(stPacket, 0);
-    case 0x6806:
-        return plain(stPacket, m_clLive.addToSd(358400) ? 0 : usOutOfRange);
-    case 0x6807:
+        return plain(stPacket, usSuccess);
+    case ClTovuCommandCapture::usCommandCode:
+        return plain(stPacket, m_clLive.addToSd(358400) ? usSuccess : usParameterRejected);
+    case ClTovuCommandConnectWifi::usCommandCode:
         if (stRecord.clText.isEmpty() || stRecord.clText.size() > 32 || stRecord.clSecondText.size() > 63)
-            return plain(stPacket, usOutOfRange);
-        m_clSettings.storeText(0x503B, stRecord.clText);
-        m_clSettings.storeText(0x503C, stRecord.clSecondText);
+            return plain(stPacket, usParameterRejected);
+        m_clSettings.storeText(ClTovuCommandGetInfraSsid::usCommandCode, stRecord.clText);
+        m_clSettings.storeText(ClTovuCommandGetInfraKey::usCommandCode, stRecord.clSecondText);
         m_bWifiOn = true;
         m_ulWifiMode = 1;
-        return plain(stPacket, 0);
-    case 0x6808:
+        return plain(stPacket, usSuccess);
+    case ClTovuCommandWifiChange::usCommandCode:
         if (p[0] != 1 && p[0] != 2)
-            return plain(stPacket, usOutOfRange);
+            return plain(stPacket, usParameterRejected);
         m_ulWifiMode = p[0];
-        return plain(stPacket, 0);
-    case 0x6809:
+        return plain(stPacket, usSuccess);
+    case ClTovuCommandWifiSwitch::usCommandCode:
         if (!isSwitch(p[0]))
-            return plain(stPacket, usOutOfRange);
+            return plain(stPacket, usParameterRejected);
         m_bWifiOn = p[0] == ulOn;
-        return plain(stPacket, 0);
-    case 0x6810:
+        return plain(stPacket, usSuccess);
+    case ClTovuCommandExecSecureCurr::usCommandCode:
         if (p[0] != 1 && p[0] != 2)
-            return plain(stPacket, usOutOfRange);
+            return plain(stPacket, usParameterRejected);
         setSecureMode(int(p[0]));
         m_clLive.log(p[0] == 1 ? QStringLiteral("security mode") : QStringLiteral("maintenance mode"));
-        return plain(stPacket, 0);
-    case 0x6811:
-        return plain(stPacket, isSwitch(p[0]) ? 0 : usOutOfRange);
-    case 0x6812:
-        m_clSettings.storeNumbers(0x507D, Params{p[0]});
-        return plain(stPacket, 0);
-    case 0x6813:
-        m_clSettings.storeNumbers(0x507F, Params{p[0]});
-        return plain(stPacket, 0);
-    case 0x6814:
-        m_clSettings.storeNumbers(0x5062, Params{p[0]});
-        return plain(stPacket, 0);
-    case 0x6815:
-    case 0x6817:
-        m_bStreaming = usCode == 0x6815;
-        return plain(stPacket, 0);
+        return plain(stPacket, usSuccess);
+    case ClTovuCommandExecScheCurr::usCommandCode:
+        return plain(stPacket, isSwitch(p[0]) ? usSuccess : usParameterRejected);
+    case ClTovuCommandMotionModeChange::usCommandCode:
+        m_clSettings.storeNumbers(ClTovuCommandGetCurrentMode::usCommandCode, Params{p[0]});
+        return plain(stPacket, usSuccess);
+    case ClTovuCommandLockModeChange::usCommandCode:
+        m_clSettings.storeNumbers(ClTovuCommandGetLockState::usCommandCode, Params{p[0]});
+        return plain(stPacket, usSuccess);
+    case ClTovuCommandScheModeChange::usCommandCode:
+        m_clSettings.storeNumbers(ClTovuCommandGetScheSelect::usCommandCode, Params{p[0]});
+        return plain(stPacket, usSuccess);
+    case ClTovuCommandStreamStart::usCommandCode:
+    case ClTovuCommandStreamEnd::usCommandCode:
+        m_bStreaming = usCode == ClTovuCommandStreamStart::usCommandCode;
+        return plain(stPacket, usSuccess);
     default:
         break;
     }
     // Factory checks, adjustment data, radio tests: the camera runs them and reports success.
-    const bool bKnown = (usCode >= 0x0021 && usCode <= 0x0027) || (usCode >= 0x0031 && usCode <= 0x0033)
-                        || (usCode >= 0x680A && usCode <= 0x680D);
-    return plain(stPacket, bKnown ? 0 : usUnsupported);
+    return plain(stPacket, isFactoryRun(usCode) ? usSuccess : usNotSupported);
 }
 
 ClVirtualCameraReply ClVirtualCameraCore::acceptBlock(const Packet& stPacket)
 {
     const quint32 ulLength = stPacket.arrParams[0];
-    const quint32 ulLimit = stPacket.usCode == 0x5867 ? ulMaxMotionArea : ulMaxBlock;
+    const bool bMotionArea = stPacket.usCode == ClTovuCommandSetMotionArea::usCommandCode;
+    const quint32 ulLimit = bMotionArea ? ulMaxMotionArea : ulMaxBlock;
     if (ulLength == 0 || ulLength > ulLimit)
-        return plain(stPacket, usOutOfRange);
+        return plain(stPacket, usParameterRejected);
     m_stPending = PendingBlock{stPacket.usCode, stPacket.usSequence, ulLength};
     // The answer comes after the data packet.
     return Reply{};
@@ -477,17 +510,17 @@ ClVirtualCameraReply ClVirtualCameraCore::handleData(const Packet& stPacket)
         return Reply{};  // no data awaited with this sequence: ignored
     QByteArray clData;
     if (!ClVirtualCameraWire::dataOf(stPacket, &clData) || quint32(clData.size()) != stPending.ulLength)
-        return plain(stPacket, usOutOfRange);
-    if (stPending.usCode == 0x5867) {
+        return plain(stPacket, usParameterRejected);
+    if (stPending.usCode == ClTovuCommandSetMotionArea::usCommandCode) {
         m_clMotionArea = clData;
-        return plain(stPacket, 0);
+        return plain(stPacket, usSuccess);
     }
     // Firmware: only the head is kept; the first block with a valid head names the image.
     QString strVersion;
     if (m_clFirmwareHead.isEmpty() && ClVirtualFirmwareImage::parse(clData, &strVersion, nullptr))
         m_clFirmwareHead = clData.left(ClVirtualFirmwareImage::lHeadBytes);
     m_ullFirmwareBytes += quint64(clData.size());
-    return plain(stPacket, 0);
+    return plain(stPacket, usSuccess);
 }
 
 ClVirtualCameraReply ClVirtualCameraCore::startFirmware(const Packet& stPacket)
@@ -500,11 +533,11 @@ ClVirtualCameraReply ClVirtualCameraCore::startFirmware(const Packet& stPacket)
     m_ullFirmwareBytes = 0;
     if (!bValid) {
         m_clLive.log(QStringLiteral("firmware update refused"));
-        return plain(stPacket, usOutOfRange);
+        return plain(stPacket, usParameterRejected);
     }
     m_strPendingFirmware = strVersion;
     m_clLive.log(QStringLiteral("installing firmware %1").arg(strVersion));
-    Reply stReply = plain(stPacket, 0);
+    Reply stReply = plain(stPacket, usSuccess);
     stReply.eEvent = Reply::Event::Restart;
     return stReply;
 }

@@ -1,16 +1,18 @@
 #pragma once
 // The emulated camera's behaviour, without threads or USB: it reads each transfer the PC
 // writes, keeps one consistent state (what a Set wrote, the next Get reads) and says what
-// the camera answers. Statuses it gives besides 0:
-//   0xFFFC  the command is not supported by this model and firmware (by the tool's own
-//           availability table), is unknown, or is a change while the camera is in
-//           security mode (models with modes: settings, operations and firmware updates
-//           are refused; reading is allowed; switching the mode is allowed);
-//   0xFFFB  a value out of range, a text that is too long or not of the allowed characters,
-//           a data block of the wrong length, a firmware update without a valid image;
-//   0xFFFA  a change of the recording size, frame rate or bit rate, a format or a settings
-//           reset while the camera records;
-//   0xFFF3  a change of the live-view settings while the camera streams.
+// the camera answers. Statuses it gives besides 0 (named in ClResultCode):
+//   usNotSupported (0xFFFC)  the command is not supported by this model and firmware (as
+//           ClVirtualCameraSupport, the camera's own account of its models, says), is
+//           unknown, or is a change while the camera is in security mode (models with
+//           modes: settings, operations and firmware updates are refused; reading is
+//           allowed; switching the mode is allowed);
+//   usParameterRejected (0xFFFB)  a value out of range, a text that is too long or not of
+//           the allowed characters, a data block of the wrong length, a firmware update
+//           without a valid image;
+//   usRefused (0xFFFA)  a change of the recording size, frame rate or bit rate, a format or
+//           a settings reset while the camera records;
+//   usBroadcasting (0xFFF3)  a change of the live-view settings while the camera streams.
 // Not thread-safe; ClVirtualCamera guards it.
 #include "ClVirtualCameraFaults.h"
 #include "ClVirtualCameraLive.h"
@@ -33,6 +35,7 @@ public:
         QByteArray clSecondText;               // the Wi-Fi join request's second text
         QByteArray clData;                     // a data packet's block, cut to lKeptBytes
         quint32 ulDataLength = 0;              // a data packet's announced length
+        quint16 usStatus = 0;                  // of the camera's answer, before any fault; 0: none
     };
 
     ClVirtualCameraCore(int lModel, const QString& strFirmware, int lSecureMode);
@@ -58,7 +61,8 @@ public:
     void setRecording(bool bRecording);
     bool isStreaming() const { return m_bStreaming; }
 
-    // Whether commands are checked against the availability table (on by default).
+    // Whether commands are checked against what the model and firmware answer (on by
+    // default); unchecked, the camera answers every command it knows.
     void setSupportChecked(bool bChecked) { m_bSupportChecked = bChecked; }
     bool supports(quint16 usCode) const;
 
@@ -79,10 +83,6 @@ public:
     static constexpr int lMaxRequests = 512;
     static constexpr quint32 ulMaxBlock = 64u * 1024 * 1024;
     static constexpr quint32 ulMaxMotionArea = 4096;
-    static constexpr quint16 usUnsupported = 0xFFFC;
-    static constexpr quint16 usOutOfRange = 0xFFFB;
-    static constexpr quint16 usRecording = 0xFFFA;
-    static constexpr quint16 usStreaming = 0xFFF3;
 
 private:
     using Packet = ClVirtualCameraWire::Packet;
@@ -107,7 +107,6 @@ private:
     bool refusedInSecurityMode(quint16 usCode) const;
     static bool refusedWhileRecording(quint16 usCode);
     static bool refusedWhileStreaming(quint16 usCode);
-    void rebuildSupport();
     void record(const Request& stRequest);
     QByteArray gpsSentence() const;
 

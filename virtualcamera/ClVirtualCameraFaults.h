@@ -5,6 +5,7 @@
 // errors, zero-byte transfers, unplugging and delays are the generic device's faults.
 // Not thread-safe; the camera guards it.
 #include "ClVirtualCameraReply.h"
+#include "protocol/ClResultCode.h"
 
 #include <QRandomGenerator>
 
@@ -54,6 +55,6 @@ private:
     bool take(Fault eFault);
     int m_aCounts[9] = {};
     bool m_bForeignForever = false;
-    quint16 m_usStatus = 0xFFFE;
+    quint16 m_usStatus = ClResultCode::usCameraTimeout;
     QRandomGenerator m_clRandom{20140305};
 };

@@ -1,5 +1,7 @@
 #include "ClVirtualCameraSettings.h"
 
+#include "protocol/ClTovuCommands.h"
+
 #include <QDateTime>
 
 namespace {
@@ -10,6 +12,10 @@ using TextCheck = bool (*)(const QByteArray&);
 constexpr quint32 ulOff = 1;
 constexpr quint32 ulOn = 2;
 constexpr quint32 ulMaxDuration = 72 * 3600;  // 72:00:00, the longest time the camera keeps
+// Codes from here on are settings and state; a settings reset leaves those below (the
+// identity values and the adjustment flag) as the factory wrote them.
+constexpr quint16 usFirstSetting = 0x5000;
+constexpr quint16 usScheduleEntry = ClTovuCommandGetScheSetting::usCommandCode;
 
 bool isSwitch(quint32 ulValue)
 {
@@ -180,110 +186,148 @@ struct ClVirtualCameraSettings::TextRule
 };
 
 namespace {
-// clang-format off
-const ClVirtualCameraSettings::NumberRule* numberRules(int* plCount)
+using NumberRule = ClVirtualCameraSettings::NumberRule;
+using TextRule = ClVirtualCameraSettings::TextRule;
+
+// Rows name their commands by class, so that a row cannot key a code the catalogue lacks.
+template <class Get, class Set>
+constexpr NumberRule setting(const Params& arrDefault, NumberCheck pfnCheck)
 {
-    using R = ClVirtualCameraSettings::NumberRule;
-    static const R aRules[] = {
-        {0x0042, 0x0041, false, {0},                       anyValue},          // adjustment flag
-        {0x4007, 0x4807, false, {'J', 'P'},                countryCode},
-        {0x5003, 0x5803, false, {1},                       inRange<1, 2>},     // Wi-Fi mode
-        {0x5004, 0x5804, false, {ulOff},                   switchValue},       // stream authorization
-        {0x5006, 0x5806, false, {ipv4(192, 168, 1, 1)},   anyValue},
-        {0x5007, 0x5807, false, {ipv4(255, 255, 255, 0)}, subnetMask},
-        {0x5008, 0x5808, false, {ulOn},                    switchValue},       // DHCP
-        {0x5009, 0x5809, false, {ipv4(192, 168, 0, 120)}, anyValue},
-        {0x500A, 0x580A, false, {ipv4(255, 255, 255, 0)}, subnetMask},
-        {0x500B, 0x580B, false, {ipv4(192, 168, 0, 1)},   anyValue},
-        {0x5011, 0x5811, false, {ulOff, 0, 60},            intervalTimer},
-        {0x5012, 0x5812, false, {2},                       recImageSize},
-        {0x5013, 0x5813, false, {30},                      recFrameRate},
-        {0x5014, 0x5814, false, {1},                       inRange<1, 2>},     // live image size
-        {0x5015, 0x5815, false, {15},                      liveFrameRate},
-        {0x5021, 0x5821, false, {ulOn, ulOff, ulOff, 1},   gpsSetting},
-        {0x5032, 0x5832, false, {0},                       inRange<0, 24>},    // time zone
-        {0x5033, 0x5833, false, {ulOn},                    switchValue},       // LED at start
-        {0x5034, 0x5834, false, {ulOn},                    switchValue},       // LED state
-        {0x5035, 0x5835, false, {ulOff},                   switchValue},       // optimizer
-        {0x5036, 0,      false, {ulOff},                   switchValue},       // E state
-        {0x5038, 0x5838, false, {600},                     autoPowerOff},
-        {0x5041, 0x5841, false, {1},                       inRange<1, 4>},     // Wi-Fi country
-        {0x5042, 0x5842, false, {0},                       inRange<0, 4>},     // ad hoc security
-        {0x5043, 0x5843, false, {554},                     rtspPort},
-        {0x5045, 0x5845, false, {ipv4(192, 168, 0, 1)},   anyValue},          // primary DNS
-        {0x5046, 0x5846, false, {0},                       anyValue},          // secondary DNS
-        {0x5047, 0x5847, false, {ulOn},                    switchValue},       // Wi-Fi on
-        {0x5048, 0x5848, false, {300},                     autoWifiOff},
-        {0x5049, 0x5849, false, {2},                       inRange<0, 4>},     // picture quality
-        {0x504A, 0x584A, false, {ulOn},                    switchValue},       // battery alarm
-        {0x504B, 0x584B, false, {4000000},                 bitRate},           // recording
-        {0x504C, 0x584C, false, {1000000},                 bitRate},           // live view
-        {0x504D, 0x584D, false, {ulOff},                   switchValue},       // no LED in security
-        {0x5050, 0x5850, false, {ulOff},                   switchValue},       // schedule on
-        {0x5051, 0x5851, true,  {0, ulOff, 0, 0},          scheduleEntry},
-        {0x5052, 0x5852, false, {2},                       inRange<1, 2>},     // start mode
-        {0x5053, 0x5853, false, {ulOff},                   switchValue},       // key lock
-        {0x5055, 0x5855, false, {1},                       inRange<1, 2>},     // rotation
-        {0x5057, 0,      false, {ulOff},                   switchValue},       // schedule in security
-        {0x5058, 0x5858, false, {80},                      httpPort},
-        {0x5060, 0x5860, false, {1},                       inRange<0, 15>},    // quality preset
-        {0x5061, 0x5861, false, {5004},                    anyPort},           // audio upload port
-        {0x5062, 0x5862, false, {1},                       anyValue},
-        {0x5063, 0x5863, false, {ulOff},                   switchValue},       // start lock
-        {0x5064, 0x5864, false, {60},                      anyValue},
-        {0x5065, 0x5865, false, {300},                     anyValue},
-        {0x5066, 0x5866, false, {5},                       anyValue},
-        {0x5068, 0x5868, false, {3},                       anyValue},
-        {0x5069, 0x5869, false, {3},                       anyValue},
-        {0x506A, 0x586A, false, {5},                       inRange<0, 100>},   // volume
-        {0x506B, 0x586B, false, {0},                       anyValue},
-        {0x506C, 0x586C, false, {0},                       anyValue},
-        {0x506D, 0x586D, false, {0},                       anyValue},
-        {0x506E, 0x586E, false, {0},                       anyValue},
-        {0x506F, 0x586F, false, {0},                       anyValue},
-        {0x5070, 0x5870, false, {0},                       anyValue},
-        {0x5071, 0x5871, false, {10},                      anyValue},
-        {0x5072, 0x5872, false, {10},                      anyValue},
-        {0x5073, 0x5873, false, {ulOff},                   switchValue},       // upload
-        {0x5074, 0x5874, false, {ulOff},                   switchValue},       // delete after upload
-        {0x5075, 0x5875, false, {1, 0, 0, ulOff},          scheduleCycle},
-        {0x5076, 0x5876, true,  {0, 0, ulOff, 0, 0},       scheduleDayTime},
-        {0x5077, 0x5877, true,  {0, 0, ulOff},             scheduleDayMode},
-        {0x5078, 0x5878, true,  {0, 0, 0},                 smallKey},
-        {0x5079, 0x5879, true,  {0, 0, 0},                 smallKey},
-        {0x507A, 0x587A, false, {ulOn},                    switchValue},       // time stamp
-        {0x507B, 0x587B, false, {1},                       inRange<0, 3>},
-        {0x507C, 0x587C, false, {1},                       inRange<0, 3>},
-        {0x507D, 0,      false, {1},                       anyValue},          // current mode
-        {0x507F, 0,      false, {1},                       anyValue},          // lock state
-        {0x5083, 0x5883, false, {ulOff},                   switchValue},       // wake on LAN
+    return {Get::usCommandCode, Set::usCommandCode, false, arrDefault, pfnCheck};
+}
+
+// One entry per value of param1 (per day, per slot).
+template <class Get, class Set>
+constexpr NumberRule keyed(const Params& arrDefault, NumberCheck pfnCheck)
+{
+    return {Get::usCommandCode, Set::usCommandCode, true, arrDefault, pfnCheck};
+}
+
+template <class Get>
+constexpr NumberRule readOnly(const Params& arrDefault, NumberCheck pfnCheck)
+{
+    return {Get::usCommandCode, 0, false, arrDefault, pfnCheck};
+}
+
+template <class Get, class Set>
+constexpr TextRule textSetting(const char* pszDefault, TextCheck pfnCheck)
+{
+    return {Get::usCommandCode, Set::usCommandCode, pszDefault, pfnCheck};
+}
+
+template <class Get>
+constexpr TextRule readOnlyText(const char* pszDefault, TextCheck pfnCheck)
+{
+    return {Get::usCommandCode, 0, pszDefault, pfnCheck};
+}
+
+// clang-format off
+const NumberRule* numberRules(int* plCount)
+{
+    static const NumberRule aRules[] = {
+        setting<ClTovuCommandGetAdjustFlag, ClTovuCommandSetAdjustFlag>({0}, anyValue),
+        setting<ClTovuCommandGetCountry, ClTovuCommandSetCountry>({'J', 'P'}, countryCode),
+        setting<ClTovuCommandGetWifiMode, ClTovuCommandSetWifiMode>({1}, inRange<1, 2>),
+        setting<ClTovuCommandGetStreamAuthorizationUse, ClTovuCommandSetStreamAuthorizationUse>({ulOff}, switchValue),
+        setting<ClTovuCommandGetAdhocAddress, ClTovuCommandSetAdhocAddress>({ipv4(192, 168, 1, 1)}, anyValue),
+        setting<ClTovuCommandGetAdhocSubnetmask, ClTovuCommandSetAdhocSubnetmask>(
+            {ipv4(255, 255, 255, 0)}, subnetMask),
+        setting<ClTovuCommandGetInfraUseDhcp, ClTovuCommandSetInfraUseDhcp>({ulOn}, switchValue),
+        setting<ClTovuCommandGetInfraAddress, ClTovuCommandSetInfraAddress>({ipv4(192, 168, 0, 120)}, anyValue),
+        setting<ClTovuCommandGetInfraSubnetmask, ClTovuCommandSetInfraSubnetmask>(
+            {ipv4(255, 255, 255, 0)}, subnetMask),
+        setting<ClTovuCommandGetInfraGateway, ClTovuCommandSetInfraGateway>({ipv4(192, 168, 0, 1)}, anyValue),
+        setting<ClTovuCommandGetIntervalTimer, ClTovuCommandSetIntervalTimer>({ulOff, 0, 60}, intervalTimer),
+        setting<ClTovuCommandGetRecImagesize, ClTovuCommandSetRecImagesize>({2}, recImageSize),
+        setting<ClTovuCommandGetRecFramerate, ClTovuCommandSetRecFramerate>({30}, recFrameRate),
+        setting<ClTovuCommandGetLiveImagesize, ClTovuCommandSetLiveImagesize>({1}, inRange<1, 2>),
+        setting<ClTovuCommandGetLiveFramerate, ClTovuCommandSetLiveFramerate>({15}, liveFrameRate),
+        setting<ClTovuCommandGetGpsSetting, ClTovuCommandSetGpsSetting>({ulOn, ulOff, ulOff, 1}, gpsSetting),
+        setting<ClTovuCommandGetTimezone, ClTovuCommandSetTimezone>({0}, inRange<0, 24>),
+        setting<ClTovuCommandGetLedStart, ClTovuCommandSetLedStart>({ulOn}, switchValue),
+        setting<ClTovuCommandGetLedState, ClTovuCommandSetLedState>({ulOn}, switchValue),
+        setting<ClTovuCommandGetOptimizerUse, ClTovuCommandSetOptimizerUse>({ulOff}, switchValue),
+        readOnly<ClTovuCommandGetEState>({ulOff}, switchValue),
+        setting<ClTovuCommandGetAutoPoweroffSetting, ClTovuCommandSetAutoPoweroffSetting>({600}, autoPowerOff),
+        setting<ClTovuCommandGetWifiCountry, ClTovuCommandSetWifiCountry>({1}, inRange<1, 4>),
+        setting<ClTovuCommandGetAdhocSecure, ClTovuCommandSetAdhocSecure>({0}, inRange<0, 4>),
+        setting<ClTovuCommandGetRtstPort, ClTovuCommandSetRtspPort>({554}, rtspPort),
+        setting<ClTovuCommandGetPrimaryDns, ClTovuCommandSetPrimaryDns>({ipv4(192, 168, 0, 1)}, anyValue),
+        setting<ClTovuCommandGetSecondaryDns, ClTovuCommandSetSecondary>({0}, anyValue),
+        setting<ClTovuCommandGetWiFiOnOff, ClTovuCommandSetWiFiOnOff>({ulOn}, switchValue),
+        setting<ClTovuCommandGetAutoWiFiOffSetting, ClTovuCommandSetAutoWiFiOffSetting>({300}, autoWifiOff),
+        setting<ClTovuCommandGetImageQuarity, ClTovuCommandSetImageQuarity>({2}, inRange<0, 4>),
+        setting<ClTovuCommandGetBatteryAlarm, ClTovuCommandSetBatteryAlarm>({ulOn}, switchValue),
+        setting<ClTovuCommandGetRecBitrate, ClTovuCommandSetRecBitRate>({4000000}, bitRate),
+        setting<ClTovuCommandGetLiveBitrate, ClTovuCommandSetLiveBitrae>({1000000}, bitRate),
+        // Whether the LED stays dark in security mode.
+        setting<ClTovuCommandGetLedOnSecure, ClTovuCommandSetLedOnSecure>({ulOff}, switchValue),
+        setting<ClTovuCommandGetScheOnOff, ClTovuCommandSetScheOnOff>({ulOff}, switchValue),
+        keyed<ClTovuCommandGetScheSetting, ClTovuCommandSetScheSetting>({0, ulOff, 0, 0}, scheduleEntry),
+        setting<ClTovuCommandGetStartMode, ClTovuCommandSetStartMode>({2}, inRange<1, 2>),
+        setting<ClTovuCommandGetSecureKeyLock, ClTovuCommandSetSecureKeyLock>({ulOff}, switchValue),
+        setting<ClTovuCommandGetRotate180, ClTovuCommandSetRotate180>({1}, inRange<1, 2>),
+        readOnly<ClTovuCommandGetScheSecure>({ulOff}, switchValue),
+        setting<ClTovuCommandGetHttpPort, ClTovuCommandSetHttpPort>({80}, httpPort),
+        setting<ClTovuCommandGetQualityPreset, ClTovuCommandSetQualityPreset>({1}, inRange<0, 15>),
+        setting<ClTovuCommandGetAudioUpPort, ClTovuCommandSetAudioUpPort>({5004}, anyPort),
+        setting<ClTovuCommandGetScheSelect, ClTovuCommandSetScheSelect>({1}, anyValue),
+        setting<ClTovuCommandGetStartLock, ClTovuCommandSetStartLock>({ulOff}, switchValue),
+        setting<ClTovuCommandGetRemoteRecTime, ClTovuCommandSetRemoteRecTime>({60}, anyValue),
+        setting<ClTovuCommandGetRecTime, ClTovuCommandSetRecTime>({300}, anyValue),
+        setting<ClTovuCommandGetPreAlarm, ClTovuCommandSetPreAlarm>({5}, anyValue),
+        setting<ClTovuCommandGetMotionSensor, ClTovuCommandSetMotionSensor>({3}, anyValue),
+        setting<ClTovuCommandGetUnmotionSensor, ClTovuCommandSetUnmotionSensor>({3}, anyValue),
+        setting<ClTovuCommandGetVolumeLevel, ClTovuCommandSetVolumeLevel>({5}, inRange<0, 100>),
+        setting<ClTovuCommandGetDigcamShutter, ClTovuCommandSetDigcamShutter>({0}, anyValue),
+        setting<ClTovuCommandGetSecureShutter, ClTovuCommandSetSecureShutter>({0}, anyValue),
+        setting<ClTovuCommandGetWatchShutter, ClTovuCommandSetWatchShutter>({0}, anyValue),
+        setting<ClTovuCommandGetDoorShutter, ClTovuCommandSetDoorShutter>({0}, anyValue),
+        setting<ClTovuCommandGetContShutter, ClTovuCommandSetContShutter>({0}, anyValue),
+        setting<ClTovuCommandGetQRNoOpe, ClTovuCommandSetQRNoOpe>({0}, anyValue),
+        setting<ClTovuCommandGetWatchInterval, ClTovuCommandSetWatchInterval>({10}, anyValue),
+        setting<ClTovuCommandGetDoorInterval, ClTovuCommandSetDoorInterval>({10}, anyValue),
+        setting<ClTovuCommandGetUpLoadOnOff, ClTovuCommandSetUpLoadOnOff>({ulOff}, switchValue),
+        setting<ClTovuCommandGetUpLoadDelete, ClTovuCommandSetUpLoadDelete>({ulOff}, switchValue),
+        setting<ClTovuCommandGetScheCycle, ClTovuCommandSetScheCycle>({1, 0, 0, ulOff}, scheduleCycle),
+        keyed<ClTovuCommandGetScheDayTime, ClTovuCommandSetScheDayTime>({0, 0, ulOff, 0, 0}, scheduleDayTime),
+        keyed<ClTovuCommandGetScheDayMode, ClTovuCommandSetScheDayMode>({0, 0, ulOff}, scheduleDayMode),
+        keyed<ClTovuCommandGetRecParameter, ClTovuCommandSetRecParameter>({0, 0, 0}, smallKey),
+        keyed<ClTovuCommandGetLiveParameter, ClTovuCommandSetLiveParameter>({0, 0, 0}, smallKey),
+        setting<ClTovuCommandGetTimeStampOnOff, ClTovuCommandSetTimeStampOnOff>({ulOn}, switchValue),
+        setting<ClTovuCommandGetTimeStampPos, ClTovuCommandSetTimeStampPos>({1}, inRange<0, 3>),
+        setting<ClTovuCommandGetTimeStampForm, ClTovuCommandSetTimeStampForm>({1}, inRange<0, 3>),
+        readOnly<ClTovuCommandGetCurrentMode>({1}, anyValue),
+        readOnly<ClTovuCommandGetLockState>({1}, anyValue),
+        setting<ClTovuCommandGetWakeOnLan, ClTovuCommandSetWakeOnLan>({ulOff}, switchValue),
     };
     *plCount = int(sizeof(aRules) / sizeof(aRules[0]));
     return aRules;
 }
 
-const ClVirtualCameraSettings::TextRule* textRules(int* plCount)
+const TextRule* textRules(int* plCount)
 {
-    using R = ClVirtualCameraSettings::TextRule;
-    static const R aRules[] = {
-        {0x4001, 0x4801, "TV0A1420573",          textLength<1, 32>},    // serial number
-        {0x4002, 0,      "00:1D:73:4A:21:0F",    textLength<1, 32>},    // MAC address
-        {0x4003, 0x4803, "",                     textLength<1, 32>},    // machine name, by model
-        {0x4004, 0x4804, "Tovu-4A210F",          textLength<1, 32>},    // own SSID
-        {0x4005, 0x4805, "tovu4a210f",           textLength<0, 63>},    // ad hoc key
-        {0x4006, 0x4806, "2013/11/20 10:15:00",  spacedDate},           // date of manufacture
-        {0x4008, 0x4808, "F2.8 f=2.3mm",         textLength<0, 32>},    // lens
-        {0x4009, 0x4809, "6f1b2c3d-4e5f-4a6b-8c7d-9e0f1a2b3c4d", textLength<0, 64>},
+    static const TextRule aRules[] = {
+        textSetting<ClTovuCommandGetSerialNo, ClTovuCommandSetSerialNo>("TV0A1420573", textLength<1, 32>),
+        readOnlyText<ClTovuCommandGetMacAddress>("00:1D:73:4A:21:0F", textLength<1, 32>),
+        textSetting<ClTovuCommandGetMachineName, ClTovuCommandSetMachineName>("", textLength<1, 32>),  // by model
+        textSetting<ClTovuCommandGetSsid, ClTovuCommandSetSsid>("Tovu-4A210F", textLength<1, 32>),
+        textSetting<ClTovuCommandGetAdhocKey, ClTovuCommandSetAdhocKey>("tovu4a210f", textLength<0, 63>),
+        textSetting<ClTovuCommandGetCreateDay, ClTovuCommandSetCreateDay>("2013/11/20 10:15:00", spacedDate),
+        textSetting<ClTovuCommandGetLens, ClTovuCommandSetLens>("F2.8 f=2.3mm", textLength<0, 32>),
+        textSetting<ClTovuCommandGetUuid, ClTovuCommandSetUuid>(
+            "6f1b2c3d-4e5f-4a6b-8c7d-9e0f1a2b3c4d", textLength<0, 64>),
         // The stream password travels in Base64; the camera's request handling decodes it.
-        {0x5005, 0,      "tovu1234",             textLength<1, 16>},
-        {0x5030, 0x5830, "TOVU01",               cameraName},
-        {0x503B, 0x583B, "HomeNetwork",          textLength<1, 32>},    // infrastructure SSID
-        {0x503C, 0x583C, "correct-horse",        textLength<0, 63>},    // infrastructure key
-        {0x5044, 0x5844, "stun.example.net",     textLength<0, 64>},
-        {0x5054, 0x5854, "",                     textLength<0, 64>},    // DDNS address
-        {0x5059, 0x5859, "",                     textLength<0, 64>},    // control server
-        {0x5080, 0,      "2014/03/01T03:00:00",  textLength<0, 32>},    // last update check
-        {0x5081, 0,      "2014/03/02T03:00:00",  textLength<0, 32>},    // next update check
+        readOnlyText<ClTovuCommandGetStreamAuthorizationPassword>("tovu1234", textLength<1, 16>),
+        textSetting<ClTovuCommandGetCameraName, ClTovuCommandSetCameraName>("TOVU01", cameraName),
+        textSetting<ClTovuCommandGetInfraSsid, ClTovuCommandSetInfraSsid>("HomeNetwork", textLength<1, 32>),
+        textSetting<ClTovuCommandGetInfraKey, ClTovuCommandSetInfraKey>("correct-horse", textLength<0, 63>),
+        textSetting<ClTovuCommandGetStunServer, ClTovuCommandSetStunServer>("stun.example.net", textLength<0, 64>),
+        textSetting<ClTovuCommandGetDdnsAddr, ClTovuCommandSetDdnsAddr>("", textLength<0, 64>),
+        textSetting<ClTovuCommandGetCtrlServer, ClTovuCommandSetCtrlServer>("", textLength<0, 64>),
+        // The last and the next update check.
+        readOnlyText<ClTovuCommandGetUpdateSetting>("2014/03/01T03:00:00", textLength<0, 32>),
+        readOnlyText<ClTovuCommandGetUpdateSche>("2014/03/02T03:00:00", textLength<0, 32>),
     };
     *plCount = int(sizeof(aRules) / sizeof(aRules[0]));
     return aRules;
@@ -297,30 +341,32 @@ ClVirtualCameraSettings::ClVirtualCameraSettings(int lModel) : m_lModel(lModel)
     const TextRule* pstTexts = textRules(&lCount);
     for (int i = 0; i < lCount; ++i)
         m_mapTexts.insert(pstTexts[i].usGet, QByteArray(pstTexts[i].pszDefault));
-    m_mapNumbers.insert(keyOf(0x0042, 0), Params{});
-    m_mapNumbers.insert(keyOf(0x4007, 0), numberRule(0x4007)->arrDefault);
+    m_mapNumbers.insert(keyOf(ClTovuCommandGetAdjustFlag::usCommandCode, 0), Params{});
+    constexpr quint16 usCountry = ClTovuCommandGetCountry::usCommandCode;
+    m_mapNumbers.insert(keyOf(usCountry, 0), numberRule(usCountry)->arrDefault);
     resetSettings();
 }
 
 void ClVirtualCameraSettings::resetSettings()
 {
     for (auto it = m_mapNumbers.begin(); it != m_mapNumbers.end();)
-        it = (it.key() >> 32) >= 0x5000 ? m_mapNumbers.erase(it) : std::next(it);
+        it = (it.key() >> 32) >= usFirstSetting ? m_mapNumbers.erase(it) : std::next(it);
     int lCount = 0;
     const NumberRule* pstNumbers = numberRules(&lCount);
     for (int i = 0; i < lCount; ++i) {
-        if (pstNumbers[i].usGet >= 0x5000 && !pstNumbers[i].bKeyed)
+        if (pstNumbers[i].usGet >= usFirstSetting && !pstNumbers[i].bKeyed)
             m_mapNumbers.insert(keyOf(pstNumbers[i].usGet, 0), pstNumbers[i].arrDefault);
     }
     const TextRule* pstTexts = textRules(&lCount);
     for (int i = 0; i < lCount; ++i) {
-        if (pstTexts[i].usGet >= 0x5000)
+        if (pstTexts[i].usGet >= usFirstSetting)
             m_mapTexts.insert(pstTexts[i].usGet, QByteArray(pstTexts[i].pszDefault));
     }
 
     // The time zone of the computer the camera was set up with.
     const int lHours = QDateTime::currentDateTime().offsetFromUtc() / 3600;
-    storeNumbers(0x5032, Params{quint32(lHours >= 0 ? qMin(lHours, 12) : 12 + qMin(-lHours, 12))});
+    const quint32 ulZone = quint32(lHours >= 0 ? qMin(lHours, 12) : 12 + qMin(-lHours, 12));
+    storeNumbers(ClTovuCommandGetTimezone::usCommandCode, Params{ulZone});
 
     // A working week: Monday to Friday during office hours, the weekend and the
     // every-day row off, the every-day row covering the night.
@@ -328,7 +374,7 @@ void ClVirtualCameraSettings::resetSettings()
     for (quint32 ulDay = 1; ulDay <= 8; ++ulDay) {
         const bool bWeekday = ulDay >= 2 && ulDay <= 6;
         const bool bEveryDay = ulDay == 8;
-        storeNumbers(usGetScheduleEntry,
+        storeNumbers(usScheduleEntry,
                      Params{ulDay, bWeekday ? ulOn : ulOff, ClVirtualCameraWire::packHhmm(bEveryDay ? clTen : clNine),
                             ClVirtualCameraWire::packHhmm(bEveryDay ? clFive : clSix), 0},
                      ulDay);
@@ -463,8 +509,8 @@ void ClVirtualCameraSettings::storeText(quint16 usGetCode, const QByteArray& clT
 QList<quint32> ClVirtualCameraSettings::scheduleKeys() const
 {
     QList<quint32> lstKeys;
-    const quint64 ullFirst = keyOf(usGetScheduleEntry, 0);
-    const quint64 ullLast = keyOf(usGetScheduleEntry, 0xFFFFFFFFu);
+    const quint64 ullFirst = keyOf(usScheduleEntry, 0);
+    const quint64 ullLast = keyOf(usScheduleEntry, 0xFFFFFFFFu);
     for (auto it = m_mapNumbers.lowerBound(ullFirst); it != m_mapNumbers.end() && it.key() <= ullLast; ++it)
         lstKeys.append(quint32(it.key() & 0xFFFFFFFFu));
     return lstKeys;

@@ -17,8 +17,8 @@ public:
 
     explicit ClVirtualCameraSettings(int lModel);
 
-    // Factory values of everything at or above 0x5000; the identity values (0x4000 family,
-    // adjustment flag) stay, as a settings reset does not touch what the factory wrote.
+    // Factory values of the settings and state; the identity values and the adjustment
+    // flag stay, as a settings reset does not touch what the factory wrote.
     void resetSettings();
 
     // Values of one Get code; codes with a key (per day, per slot) read the entry of ulKey.
@@ -41,8 +41,6 @@ public:
 
     // The schedule entries in day-code order (1 Sunday ... 7 Saturday, 8 every day).
     QList<quint32> scheduleKeys() const;
-
-    static constexpr quint16 usGetScheduleEntry = 0x5051;
 
     // Rows of the camera's own tables (defined in the .cpp).
     struct NumberRule;

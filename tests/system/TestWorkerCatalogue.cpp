@@ -9,6 +9,7 @@
 #include "protocol/ClAvailability.h"
 #include "protocol/ClCommandCatalogue.h"
 #include "protocol/ClCommandKinds.h"
+#include "protocol/ClTovuCommands.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "tests/support/ClWorkerRig.h"
 #include "protocol/ScheduleSettings.h"
@@ -73,9 +74,11 @@ Row check(std::function<void(const PV_CMD&, ClVirtualCamera&)> fnCheck)
     return stRow;
 }
 
-std::function<void(ClVirtualCamera&)> numbers(quint16 usCode, ClVirtualCamera::Params arrValues, quint32 ulKey = 0)
+// The camera holds these values for the getter Get.
+template <class Get>
+std::function<void(ClVirtualCamera&)> numbers(ClVirtualCamera::Params arrValues, quint32 ulKey = 0)
 {
-    return [=](ClVirtualCamera& clCamera) { clCamera.setNumbers(usCode, arrValues, ulKey); };
+    return [=](ClVirtualCamera& clCamera) { clCamera.setNumbers(Get::usCommandCode, arrValues, ulKey); };
 }
 
 quint32 hhmm(const char* pszText)
@@ -131,15 +134,15 @@ QHash<QByteArray, Row> ownRows()
     h["GetCreateDay"] = get({at(2013, 11, 20, 10, 15, 0)});
     h["GetUpdateSetting"] = get({at(2014, 3, 1, 3, 0, 0)});
     h["GetUpdateSche"] = get({at(2014, 3, 2, 3, 0, 0)});
-    h["GetRecImagesize"] = get({QSize(640, 480)}, numbers(0x5012, {3}));
+    h["GetRecImagesize"] = get({QSize(640, 480)}, numbers<ClTovuCommandGetRecImagesize>({3}));
     h["SetRecImagesize"] = set({QSize(1280, 720)}, {2});
     h["GetLiveImagesize"] = get({QSize(800, 480)});
     h["SetLiveImagesize"] = set({QSize(320, 240)}, {2});
 
     // Several values in one packet.
-    h["GetIntervalTimer"] = get({true, 3725u, 60u}, numbers(0x5011, {2, 3725, 60}));
+    h["GetIntervalTimer"] = get({true, 3725u, 60u}, numbers<ClTovuCommandGetIntervalTimer>({2, 3725, 60}));
     h["SetIntervalTimer"] = set({true, 3725, 10}, {2, 3725, 10});
-    h["GetGpsSetting"] = get({true, false, true, 2u}, numbers(0x5021, {2, 1, 2, 2}));
+    h["GetGpsSetting"] = get({true, false, true, 2u}, numbers<ClTovuCommandGetGpsSetting>({2, 1, 2, 2}));
     h["SetGpsSetting"] = set({true, false, true, 2}, {2, 1, 2, 2});
     h["GetGpsInfo"] = getKeyed(1, {1});
     h["GetGpsInfo"].fnCheck = [](const PV_CMD& a, ClVirtualCamera&) {
@@ -148,16 +151,16 @@ QHash<QByteArray, Row> ownRows()
     h["GetBatteryState"] = get({1u, 80u}, [](ClVirtualCamera& c) { c.setBattery(80, false); });
     h["GetSdInfo"] = get({qulonglong(8ull << 30), qulonglong(2ull << 30), 3u},
                          [](ClVirtualCamera& c) { c.setSdCard(8ull << 30, 2ull << 30, 3); });
-    h["GetScheCycle"] = get({2, 3, 4, true}, numbers(0x5075, {2, 3, 4, 2}));
+    h["GetScheCycle"] = get({2, 3, 4, true}, numbers<ClTovuCommandGetScheCycle>({2, 3, 4, 2}));
     h["SetScheCycle"] = set({2, 3, 4, true}, {2, 3, 4, 2});
-    h["GetScheDayMode"] = getKeyed(4, {4, 9, true}, numbers(0x5077, {4, 9, 2}, 4));
+    h["GetScheDayMode"] = getKeyed(4, {4, 9, true}, numbers<ClTovuCommandGetScheDayMode>({4, 9, 2}, 4));
     h["SetScheDayMode"] = set({5, 2, false}, {5, 2, 1});
     h["GetScheDayTime"] = getKeyed(3, {3, 7, true, QTime(8, 0), QTime(17, 30)},
-                                   numbers(0x5076, {3, 7, 2, hhmm("0800"), hhmm("1730")}, 3));
+                                   numbers<ClTovuCommandGetScheDayTime>({3, 7, 2, hhmm("0800"), hhmm("1730")}, 3));
     h["SetScheDayTime"] = set({5, 9, true, QTime(8, 0), QTime(17, 30)}, {5, 9, 2, hhmm("0800"), hhmm("1730")});
-    h["GetRecParameter"] = getKeyed(1, {1, 30, 800000u}, numbers(0x5078, {1, 30, 800000}, 1));
+    h["GetRecParameter"] = getKeyed(1, {1, 30, 800000u}, numbers<ClTovuCommandGetRecParameter>({1, 30, 800000}, 1));
     h["SetRecParameter"] = set({1, 30, 800000}, {1, 30, 800000});
-    h["GetLiveParameter"] = getKeyed(2, {2, 15, 400000u}, numbers(0x5079, {2, 15, 400000}, 2));
+    h["GetLiveParameter"] = getKeyed(2, {2, 15, 400000u}, numbers<ClTovuCommandGetLiveParameter>({2, 15, 400000}, 2));
     h["SetLiveParameter"] = set({2, 15, 400000}, {2, 15, 400000});
     h["SetScheSetting"] = set({2, true, QTime(22, 0), QTime(2, 0)}, {2, 2, hhmm("2200"), hhmm("0200")});
     h["RFTestMode"] = set({1, 2, 3, 4, 5}, {1, 2, 3, 4, 5});
