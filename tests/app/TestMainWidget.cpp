@@ -22,7 +22,10 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include "tests/support/ReplyTestSupport.h"
+
 namespace {
+using namespace ReplyTestSupport;
 // Kinds are looked up when used, not during static initialisation.
 #define uuidSecureAnswer replyKind<ClTovuCommandGetSecureCurr>()
 #define uuidSetTime requestKind<ClTovuCommandSetTime>()
@@ -32,40 +35,6 @@ void* const pOther = reinterpret_cast<void*>(quintptr(0x2000));
 const QList<qint32> lstAll {1, 2, 3, 4, 5, 6, 7};
 const QList<qint32> lstSecurity {6, 7};
 const QList<qint32> lstHelpOnly {7};
-
-PV_CMD envelope(const QUuid& uuidKind, void* pDevice, const QVariant& clParam2 = {}, const QVariant& clParam3 = {})
-{
-    return {{"CMD", uuidKind}, {"PARAM1", QVariant::fromValue(pDevice)}, {"PARAM2", clParam2}, {"PARAM3", clParam3}};
-}
-
-PV_CMD connectNotice(void* pDevice, qint32 lModel, quint16 usStatus = 0)
-{
-    return envelope(ClCommandKinds::cameraConnected(), pDevice, lModel, QVariant::fromValue(usStatus));
-}
-
-PV_CMD removalNotice(void* pDevice)
-{
-    return envelope(ClCommandKinds::cameraRemoved(), pDevice);
-}
-
-PV_CMD completion(void* pDevice, const QUuid& uuidExecuted, quint16 usCode, bool bTransport = false)
-{
-    return envelope(bTransport ? ClCommandKinds::transportError() : ClCommandKinds::result(), pDevice,
-                    uuidExecuted, QVariant::fromValue(usCode));
-}
-
-PV_CMD versionAnswer(void* pDevice)
-{
-    return envelope(replyKind<ClTovuCommandGetFwVersion>(), pDevice, QStringLiteral("01.03.025"));
-}
-
-// An answer to the window's own question carries the window as its sender.
-PV_CMD secureAnswer(void* pDevice, qint32 lMode, QObject* pclSender = nullptr)
-{
-    PV_CMD clCommand = envelope(uuidSecureAnswer, pDevice, lMode);
-    clCommand["Sender"] = QVariant::fromValue(pclSender);
-    return clCommand;
-}
 
 QList<qint32> enabledModes(const ClWidgetSelectMode* pclBar)
 {
@@ -78,21 +47,7 @@ QList<qint32> enabledModes(const ClWidgetSelectMode* pclBar)
 }
 
 // The envelopes a spy on sigSendCommand or sigReceiveCommand has seen.
-QList<PV_CMD> envelopes(const QSignalSpy& clSpy)
-{
-    QList<PV_CMD> lstCommands;
-    for (const QList<QVariant>& lstArguments : clSpy)
-        lstCommands.append(lstArguments.at(0).value<PV_CMD>());
-    return lstCommands;
-}
 
-QList<QUuid> kinds(const QSignalSpy& clSpy)
-{
-    QList<QUuid> lstKinds;
-    for (const PV_CMD& clCommand : envelopes(clSpy))
-        lstKinds.append(clCommand.value("CMD").toUuid());
-    return lstKinds;
-}
 }  // namespace
 
 class TestMainWidget : public QObject
@@ -251,7 +206,7 @@ private Q_SLOTS:
         connectCamera(pCamera, 1, 2);
         click(3);
         QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
-        receive(completion(pCamera, uuidSetTime, 0xFFFA));
+        receive(outcome(pCamera, uuidSetTime, 0xFFFA));
         receive(secureAnswer(pCamera, 1, pclWindow->session()));
         QCOMPARE(pclWindow->currentPage(), 6);
         QCOMPARE(enabled(), lstSecurity);

@@ -10,57 +10,12 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include "tests/support/ReplyTestSupport.h"
+
 namespace {
+using namespace ReplyTestSupport;
 void* const pCamera = reinterpret_cast<void*>(quintptr(0x1000));
 void* const pOther = reinterpret_cast<void*>(quintptr(0x2000));
-
-PV_CMD envelope(const QUuid& uuidKind, void* pDevice, const QVariant& clParam2 = {}, const QVariant& clParam3 = {})
-{
-    return {{"CMD", uuidKind}, {"PARAM1", QVariant::fromValue(pDevice)}, {"PARAM2", clParam2}, {"PARAM3", clParam3}};
-}
-
-PV_CMD connectNotice(void* pDevice, qint32 lModel, quint16 usStatus = 0)
-{
-    return envelope(ClCommandKinds::cameraConnected(), pDevice, lModel, QVariant::fromValue(usStatus));
-}
-
-PV_CMD removalNotice(void* pDevice)
-{
-    return envelope(ClCommandKinds::cameraRemoved(), pDevice);
-}
-
-PV_CMD completion(void* pDevice, const QUuid& uuidExecuted, quint16 usCode)
-{
-    return ClEnvelope::outcome(uuidExecuted, pDevice, usCode);
-}
-
-PV_CMD versionAnswer(void* pDevice)
-{
-    return envelope(replyKind<ClTovuCommandGetFwVersion>(), pDevice, QStringLiteral("01.03.025"));
-}
-
-PV_CMD secureAnswer(void* pDevice, qint32 lMode, QObject* pclSender = nullptr)
-{
-    PV_CMD clCommand = envelope(replyKind<ClTovuCommandGetSecureCurr>(), pDevice, lMode);
-    clCommand["Sender"] = QVariant::fromValue(pclSender);
-    return clCommand;
-}
-
-QList<PV_CMD> envelopes(const QSignalSpy& clSpy)
-{
-    QList<PV_CMD> lstCommands;
-    for (const QList<QVariant>& lstArguments : clSpy)
-        lstCommands.append(lstArguments.at(0).value<PV_CMD>());
-    return lstCommands;
-}
-
-QList<QUuid> kinds(const QSignalSpy& clSpy)
-{
-    QList<QUuid> lstKinds;
-    for (const PV_CMD& clCommand : envelopes(clSpy))
-        lstKinds.append(ClEnvelope::kind(clCommand));
-    return lstKinds;
-}
 
 QList<qint32> numbers(const QSignalSpy& clSpy)
 {
@@ -172,12 +127,12 @@ private Q_SLOTS:
         QSignalSpy clMessages(upSession.get(), &ClCameraSession::sigMessage);
         QSignalSpy clButtons(upSession.get(), &ClCameraSession::sigButtonsState);
         upSession->slotReceiveCommand(connectNotice(pCamera, 0));
-        upSession->slotReceiveCommand(completion(pCamera, requestKind<ClTovuCommandGetFwVersion>(), 0xFFFE));
+        upSession->slotReceiveCommand(outcome(pCamera, requestKind<ClTovuCommandGetFwVersion>(), 0xFFFE));
         QCOMPARE(clMessages.count(), 1);
         QCOMPARE(clMessages.at(0).at(0).toString(), QStringLiteral("Timeout error, please reset"));
         QCOMPARE(clButtons.count(), 0);
         // The camera being pulled out is no news worth a box.
-        upSession->slotReceiveCommand(completion(pCamera, requestKind<ClTovuCommandGetFwVersion>(), 0xEF00));
+        upSession->slotReceiveCommand(outcome(pCamera, requestKind<ClTovuCommandGetFwVersion>(), 0xEF00));
         QCOMPARE(clMessages.count(), 1);
     }
 
@@ -195,7 +150,7 @@ private Q_SLOTS:
         // A second camera is ignored: asked nothing, its envelopes dropped.
         upSession->slotReceiveCommand(connectNotice(pOther, 1));
         upSession->slotReceiveCommand(versionAnswer(pOther));
-        upSession->slotReceiveCommand(completion(pOther, uuidSetTime, 0));
+        upSession->slotReceiveCommand(outcome(pOther, uuidSetTime, 0));
         upSession->slotReceiveCommand(envelope(QUuid::createUuid(), pOther));
         upSession->slotReceiveCommand(removalNotice(pOther));
         QCOMPARE(clToWorker.count(), 0);
@@ -208,8 +163,8 @@ private Q_SLOTS:
         const PV_CMD clExpected {{"CMD", uuidSetTime}, {"PARAM1", QVariant::fromValue(pCamera)}, {"PARAM2", 7}};
         QCOMPARE(envelopes(clToWorker), QList<PV_CMD> {clExpected});
         // The Tovu has no security mode to ask about: its failures go straight to the page.
-        upSession->slotReceiveCommand(completion(pCamera, uuidSetTime, 0xFFFC));
-        upSession->slotReceiveCommand(completion(pCamera, uuidSetTime, 0xEF03));
+        upSession->slotReceiveCommand(outcome(pCamera, uuidSetTime, 0xFFFC));
+        upSession->slotReceiveCommand(outcome(pCamera, uuidSetTime, 0xEF03));
         upSession->slotReceiveCommand(envelope(QUuid::createUuid(), pCamera));
         QCOMPARE(clToPage.count(), 3);
         QCOMPARE(clToWorker.count(), 1);
@@ -314,14 +269,14 @@ private Q_SLOTS:
         QSignalSpy clToWorker(upSession.get(), &ClCameraSession::sigSendCommand);
         QSignalSpy clToPage(upSession.get(), &ClCameraSession::sigPageCommand);
         QSignalSpy clSelect(upSession.get(), &ClCameraSession::sigSelectMode);
-        const PV_CMD clFailure = completion(pCamera, requestKind<ClTovuCommandSetTime>(), quint16(usCode));
+        const PV_CMD clFailure = outcome(pCamera, requestKind<ClTovuCommandSetTime>(), quint16(usCode));
         upSession->slotReceiveCommand(clFailure);
         QCOMPARE(clToPage.count(), 0);
         QCOMPARE(kinds(clToWorker), QList<QUuid> {requestKind<ClTovuCommandGetSecureCurr>()});
         QCOMPARE(ClEnvelope::sender(envelopes(clToWorker).at(0)), upSession.get());
 
         upSession->slotReceiveCommand(lAnswer < 0
-                                          ? completion(pCamera, requestKind<ClTovuCommandGetSecureCurr>(), 0xFFFA)
+                                          ? outcome(pCamera, requestKind<ClTovuCommandGetSecureCurr>(), 0xFFFA)
                                           : secureAnswer(pCamera, lAnswer, upSession.get()));
         // A later answer delivers nothing more, and the question is not asked again.
         upSession->slotReceiveCommand(secureAnswer(pCamera, lAnswer < 0 ? lBefore : lAnswer, upSession.get()));
