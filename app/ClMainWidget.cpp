@@ -8,7 +8,7 @@
 #include "app/framework/ClLogWidget.h"
 #include "app/framework/ClMessageBox.h"
 #include "update/ClTovuDownload.h"
-#include "usb/ClUsbManager.h"
+#include "usb/ClUsbService.h"
 #include "pages/basic/ClWidgetBasicSetting.h"
 #include "pages/status/ClWidgetCameraState.h"
 #include "update/ClWidgetHelp.h"
@@ -122,14 +122,14 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
     setWindowFlags(Qt::FramelessWindowHint);
     PvCmd::registerMetaTypes();
 
-    pclUsbManager = new ClUsbManager(nullptr, pclUsbApi);
-    pclUsbManager->setResponseTimeout(5000);
-    connect(this, &ClMainWidget::sigSendCommand, pclUsbManager, &ClUsbManager::slotReceiveCommand);
-    connect(pclUsbManager, &ClUsbManager::sigSendCommand, this, &ClMainWidget::slotReceiveCommand);
+    pclUsbService = new ClUsbService(pclUsbApi, this);
+    pclUsbService->setResponseTimeout(5000);
+    connect(this, &ClMainWidget::sigSendCommand, pclUsbService, &ClUsbService::slotReceiveCommand);
+    connect(pclUsbService, &ClUsbService::sigSendCommand, this, &ClMainWidget::slotReceiveCommand);
 
     pclDownload = new ClTovuDownload(this);
     connect(pclDownload, &ClTovuDownload::sigSendCommand, this, &ClMainWidget::slotSendCommand);
-    connect(pclUsbManager, &ClUsbManager::sigSendCommand, pclDownload, &ClTovuDownload::slotReceiveCommand);
+    connect(pclUsbService, &ClUsbService::sigSendCommand, pclDownload, &ClTovuDownload::slotReceiveCommand);
     connect(pclDownload, &ClTovuDownload::sigError, this, &ClMainWidget::slotUpdateError);
     connect(pclDownload, &ClTovuDownload::sigEndUpdate, this, &ClMainWidget::slotEndUpdate);
 
@@ -137,7 +137,7 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
     if (pclHelp->isAutoUpdateChecked())
         startUpdate(0, true);
 
-    if (!pclUsbManager->init({ulTovuIdentity}))
+    if (!pclUsbService->init({ulTovuIdentity}))
         qCWarning(lcTovuApp) << "USB discovery could not start; no camera will be found";
 }
 
@@ -147,8 +147,8 @@ ClMainWidget::~ClMainWidget()
     bFirmwareCheckPending = false;
     pclDownload->stop();
     pclDownload->setAutoUpdate(pclHelp->isAutoUpdateChecked());
-    delete pclUsbManager;
-    pclUsbManager = nullptr;
+    delete pclUsbService;
+    pclUsbService = nullptr;
 }
 
 qint32 ClMainWidget::currentPage() const

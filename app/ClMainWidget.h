@@ -11,7 +11,7 @@ class ClListWidgetBase;
 class ClLogWidget;
 class ClTovuDownload;
 class ClUsbApi;
-class ClUsbManager;
+class ClUsbService;
 class ClWidgetHelp;
 class ClWidgetSecureMode;
 class ClWidgetSelectMode;
@@ -39,7 +39,7 @@ public:
     ClWidgetSelectMode* modeBar() const { return pclSelectMode; }
     ClLogWidget* logBar() const { return pclLog; }
     ClTovuDownload* downloader() const { return pclDownload; }
-    ClUsbManager* usbManager() const { return pclUsbManager; }
+    ClUsbService* usbService() const { return pclUsbService; }
     bool isConnected() const { return pclDevice != nullptr; }
     qint32 cameraModel() const { return lModel; }
     qint32 secureMode() const { return lSecureMode; }
@@ -76,7 +76,7 @@ private:
     void detachPage(QWidget* pclPage);
     void giveCameraInfo(qint32 lCameraModel, const QString& strVersion);
 
-    ClUsbManager* pclUsbManager = nullptr;
+    ClUsbService* pclUsbService = nullptr;
     void* pclDevice = nullptr;
     QPoint ptPress;
     qint32 lMode = 1;

@@ -9,7 +9,7 @@
 #include "app/framework/ClMessageBox.h"
 #include "app/ClStartup.h"
 #include "update/ClTovuDownload.h"
-#include "usb/ClUsbManager.h"
+#include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
 #include "app/ClWidgetSelectMode.h"
 
@@ -128,9 +128,9 @@ private Q_SLOTS:
         pclBus = std::make_unique<ClVirtualUsbBus>();
         pclWindow = std::make_unique<ClMainWidget>(pclBus.get());
         // The worker stays out: the test plays its part.
-        QObject::disconnect(pclWindow.get(), nullptr, pclWindow->usbManager(), nullptr);
-        QObject::disconnect(pclWindow->usbManager(), nullptr, pclWindow.get(), nullptr);
-        QObject::disconnect(pclWindow->usbManager(), nullptr, pclWindow->downloader(), nullptr);
+        QObject::disconnect(pclWindow.get(), nullptr, pclWindow->usbService(), nullptr);
+        QObject::disconnect(pclWindow->usbService(), nullptr, pclWindow.get(), nullptr);
+        QObject::disconnect(pclWindow->usbService(), nullptr, pclWindow->downloader(), nullptr);
         // No update checks: the one started with the window is abandoned and none follows a camera.
         pclWindow->downloader()->stop();
         pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);

@@ -6,7 +6,8 @@
 #include "protocol/ClCommandCatalogue.h"
 #include "protocol/ClCommandKinds.h"
 #include "protocol/ClResultCode.h"
-#include "usb/ClUsbManager.h"
+#include "usb/ClUsbExchange.h"
+#include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualEchoDevice.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
@@ -16,6 +17,7 @@
 #include <QElapsedTimer>
 #include <QtTest>
 
+#include <atomic>
 #include <functional>
 #include <utility>
 
@@ -60,6 +62,23 @@ protected:
 private:
     QMutex m_clLock;
     Script m_fnScript;
+};
+
+// The emulated camera, noting the thread that closed its last handle.
+class ClCloseWatchingCamera : public ClVirtualCamera
+{
+public:
+    QThread* closedOn() const { return m_pclClosedOn.load(); }
+
+protected:
+    void handleClose() override
+    {
+        m_pclClosedOn = QThread::currentThread();
+        ClVirtualCamera::handleClose();
+    }
+
+private:
+    std::atomic<QThread*> m_pclClosedOn{nullptr};
 };
 
 // What a test does to the camera before its request.
@@ -123,7 +142,7 @@ void TestUsbManager::announcesModel()
     QFETCH(int, lModel);
     QFETCH(int, lResult);
     ClWorkerRig clRig;
-    clRig.manager().setSettleDelay(lSettleMs);
+    clRig.service().setSettleDelay(lSettleMs);
     auto* pclCamera = new ClScriptedCamera(lCamera);
     if (fnArrange)
         fnArrange(*pclCamera);
@@ -165,6 +184,15 @@ void TestUsbManager::unplugAnnouncedOnce()
     QCOMPARE(ClWorkerRig::resultOf(clAnswer), ClResultCode::usNoCamera);
     QCOMPARE(clRig.count(ClCommandKinds::cameraRemoved()), 1);
     QCOMPARE(pclStranger->openHandles(), 0);
+
+    // Plugged in again, the camera gets another handle, and the old one still names no
+    // camera, although the new controller may sit where the old one was.
+    void* pBack = clRig.plug(pclCamera);
+    QVERIFY(pBack);
+    QVERIFY(pBack != pHandle);
+    QCOMPARE(ClWorkerRig::resultOf(clRig.request(pHandle, "ClTovuCommandGetTimezone")), ClResultCode::usNoCamera);
+    QCOMPARE(ClWorkerRig::kindOf(clRig.request(pBack, "ClTovuCommandGetTimezone")),
+             ClCommandCatalogue::replyKindOf("ClTovuCommandGetTimezone"));
 }
 
 void TestUsbManager::unknownKindRefusedAsNothingSent()
@@ -180,20 +208,21 @@ void TestUsbManager::unknownKindRefusedAsNothingSent()
 
 void TestUsbManager::ownerDeletesWorkerSilently()
 {
-    // The worker's owner goes while the first of three requests to a slow camera is under
-    // way: the worker goes with it, closes the camera and sends nothing more.
+    // The service's owner goes while the first of three requests to a slow camera is under
+    // way: the service goes with it, closes the camera on the worker's thread and nothing
+    // more is delivered.
     ClVirtualUsbBus clBus;
-    auto* pclCamera = new ClVirtualCamera();
+    auto* pclCamera = new ClCloseWatchingCamera();
     clBus.plug(pclCamera);
     QList<PV_CMD> lstReplies;
-    QObject clInbox;  // outlives the worker, so that a late reply would still arrive
+    QObject clInbox;  // outlives the service, so that a late reply would still arrive
     auto upOwner = std::make_unique<QObject>();
-    auto* pclManager = new ClUsbManager(upOwner.get(), &clBus);
-    const QPointer<ClUsbManager> pclWatch(pclManager);
-    pclManager->setSettleDelay(10);
-    connect(pclManager, &ClUsbManager::sigSendCommand, &clInbox,
+    auto* pclService = new ClUsbService(&clBus, upOwner.get());
+    const QPointer<ClUsbService> pclWatch(pclService);
+    pclService->setSettleDelay(10);
+    connect(pclService, &ClUsbService::sigSendCommand, &clInbox,
             [&](const PV_CMD& clReply) { lstReplies.append(clReply); });
-    QVERIFY(pclManager->init({0x09A1u | (0x0201u << 16)}));
+    QVERIFY(pclService->init({0x09A1u | (0x0201u << 16)}));
     QTRY_COMPARE(lstReplies.size(), 2);  // the announcement and the name query's result
     PV_CMD clRequest;
     clRequest.insert(QStringLiteral("CMD"), ClCommandCatalogue::requestKindOf("ClTovuCommandGetTimezone"));
@@ -202,8 +231,7 @@ void TestUsbManager::ownerDeletesWorkerSilently()
 
     pclCamera->setTransferDelay(200);
     for (int i = 0; i < 3; ++i)
-        QMetaObject::invokeMethod(
-            pclManager, [pclManager, clRequest] { pclManager->slotReceiveCommand(clRequest); }, Qt::QueuedConnection);
+        pclService->slotReceiveCommand(clRequest);
     QTRY_VERIFY(pclCamera->writeCount() >= 2);
     upOwner.reset();
     QVERIFY(pclWatch.isNull());
@@ -211,6 +239,8 @@ void TestUsbManager::ownerDeletesWorkerSilently()
     QVERIFY(lstReplies.isEmpty());
     QCOMPARE(pclCamera->openHandles(), 0);
     QCOMPARE(clBus.invalidHandleUses(), 0);
+    QVERIFY(pclCamera->closedOn());
+    QVERIFY(pclCamera->closedOn() != QThread::currentThread());
 }
 
 void TestUsbManager::exchanges_data()
@@ -343,7 +373,7 @@ void TestUsbManager::realWaits()
     void* pHandle = clRig.plug(pclCamera);
     QVERIFY(pHandle);
     pclCamera->bus()->setImmediateTimeouts(false);
-    clRig.manager().setResponseTimeout(60);
+    clRig.service().setResponseTimeout(60);
     const char* pszClass = "ClTovuCommandGetTimezone";
     pclCamera->setResponseDelay(40);
     QCOMPARE(ClWorkerRig::kindOf(clRig.request(pHandle, pszClass)), ClCommandCatalogue::replyKindOf(pszClass));
