@@ -13,13 +13,13 @@
 #include "virtualcamera/ClVirtualUsbBus.h"
 #include "tests/support/ClWorkerRig.h"
 #include "protocol/ScheduleSettings.h"
+#include "protocol/TypedKinds.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
 
 #include <atomic>
 #include <functional>
-#include <utility>
 
 using Direction = ClVirtualUsbDevice::Direction;
 using Fault = ClVirtualCamera::Fault;
@@ -27,8 +27,8 @@ using Packets = QList<QByteArray>;
 using Wire = ClVirtualCameraWire;
 
 namespace {
-// The emulated camera, except that the next request is answered with the packets a script
-// makes for the request's sequence (none: silence).
+// The emulated camera, except that the next requests are answered, one script each in
+// order, with the packets a script makes for the request's sequence (none: silence).
 class ClScriptedCamera : public ClVirtualCamera
 {
 public:
@@ -38,7 +38,7 @@ public:
     void answerNext(const Script& fnScript)
     {
         QMutexLocker clLocker(&m_clLock);
-        m_fnScript = fnScript;
+        m_lstScripts.append(fnScript);
     }
 
 protected:
@@ -48,8 +48,8 @@ protected:
         Script fnScript;
         {
             QMutexLocker clLocker(&m_clLock);
-            if (stRequest.usType == Wire::usTypeCommand)
-                fnScript = std::exchange(m_fnScript, nullptr);
+            if (stRequest.usType == Wire::usTypeCommand && !m_lstScripts.isEmpty())
+                fnScript = m_lstScripts.takeFirst();
         }
         if (!fnScript) {
             ClVirtualCamera::handleWrite(lEndpoint, clData);
@@ -61,7 +61,7 @@ protected:
 
 private:
     QMutex m_clLock;
-    Script m_fnScript;
+    QList<Script> m_lstScripts;
 };
 
 // The emulated camera, noting the thread that closed its last handle.
@@ -113,6 +113,7 @@ private Q_SLOTS:
     void exchanges_data();
     void exchanges();
     void realWaits();
+    void lateAnswerOfPreviousCommandSkipped();
 };
 
 void TestUsbManager::announcesModel_data()
@@ -388,6 +389,41 @@ void TestUsbManager::realWaits()
     QCOMPARE(ClWorkerRig::resultOf(clRig.request(pHandle, pszClass)), ClResultCode::usTransferFailed);
     QVERIFY(clTimer.elapsed() >= 3 * 60);
     QVERIFY(clTimer.elapsed() < 20 * ClUsbExchange::lMaxForeignPackets);
+}
+
+void TestUsbManager::lateAnswerOfPreviousCommandSkipped()
+{
+    // Two requests in one burst, so that the second command is built within the millisecond
+    // the first one failed in: the first gets no answer in time, and its late answer comes
+    // just before the second's. The late one is skipped, never taken for the second's.
+    ClWorkerRig clRig;
+    auto* pclCamera = new ClScriptedCamera();
+    void* pHandle = clRig.plug(pclCamera);
+    QVERIFY(pHandle);
+    const QUuid uuidRequest = requestKind<ClTovuCommandGetTimezone>();
+    const QUuid uuidReply = replyKind<ClTovuCommandGetTimezone>();
+    for (int lRound = 0; lRound < 20; ++lRound) {
+        std::atomic<int> lFirst{-1};
+        pclCamera->answerNext([&lFirst](quint16 s) {
+            lFirst = s;
+            return Packets();
+        });
+        pclCamera->answerNext([&lFirst](quint16 s) {
+            return Packets{Wire::plain(quint16(lFirst.load()), 0, {99}), Wire::plain(s, 0, {41})};
+        });
+        const qsizetype lFrom = clRig.envelopes().size();
+        const int lReplies = clRig.count(uuidReply);
+        clRig.post(pHandle, uuidRequest);
+        clRig.post(pHandle, uuidRequest);
+        QTRY_COMPARE(clRig.count(uuidReply), lReplies + 1);
+
+        QCOMPARE(clRig.envelopes().size(), lFrom + 2);
+        const PV_CMD clFirst = clRig.envelopes().at(lFrom);
+        QCOMPARE(ClWorkerRig::kindOf(clFirst), ClCommandKinds::transportError());
+        QCOMPARE(ClWorkerRig::resultOf(clFirst), ClResultCode::usTimedOut);
+        QCOMPARE(clRig.envelopes().at(lFrom + 1).value(QStringLiteral("PARAM2")), QVariant(41u));
+        QCOMPARE(pclCamera->pendingResponses(), 0);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestUsbManager)
