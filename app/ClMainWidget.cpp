@@ -18,7 +18,7 @@
 #include "session/ClPageMode.h"
 #include "update/ClTovuDownload.h"
 #include "pages/help/ClWidgetHelp.h"
-#include "usb/ClUsbManager.h"
+#include "usb/ClUsbService.h"
 #include "resources/ClArtPalette.h"
 
 #include <QCheckBox>
@@ -69,8 +69,8 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
     setWindowFlags(Qt::FramelessWindowHint);
     PvCmd::registerMetaTypes();
 
-    pclUsbManager = new ClUsbManager(nullptr, pclUsbApi);
-    pclUsbManager->setResponseTimeout(5000);
+    pclUsbService = new ClUsbService(pclUsbApi, this);
+    pclUsbService->setResponseTimeout(5000);
     pclDownload = new ClTovuDownload(this);
     new ClUpdateView(pclDownload, this);  // the window's child: the runs' dialog and boxes
     pclSession = new ClCameraSession(pclDownload, this);
@@ -81,7 +81,7 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
     if (pclHelp->isAutoUpdateChecked())
         pclSession->startUpdate(0, true);
 
-    if (!pclUsbManager->init({ulTovuIdentity}))
+    if (!pclUsbService->init({ulTovuIdentity}))
         qCWarning(lcTovuApp) << "USB discovery could not start; no camera will be found";
 }
 
@@ -89,8 +89,8 @@ ClMainWidget::~ClMainWidget()
 {
     pclDownload->stop();
     pclDownload->setAutoUpdate(pclHelp->isAutoUpdateChecked());
-    delete pclUsbManager;
-    pclUsbManager = nullptr;
+    delete pclUsbService;
+    pclUsbService = nullptr;
 }
 
 void ClMainWidget::createPages()
@@ -125,9 +125,9 @@ void ClMainWidget::createPages()
 
 void ClMainWidget::connectSession()
 {
-    connect(pclSession, &ClCameraSession::sigSendCommand, pclUsbManager, &ClUsbManager::slotReceiveCommand);
-    connect(pclUsbManager, &ClUsbManager::sigSendCommand, pclSession, &ClCameraSession::slotReceiveCommand);
-    connect(pclUsbManager, &ClUsbManager::sigSendCommand, pclDownload, &ClTovuDownload::slotReceiveCommand);
+    connect(pclSession, &ClCameraSession::sigSendCommand, pclUsbService, &ClUsbService::slotReceiveCommand);
+    connect(pclUsbService, &ClUsbService::sigSendCommand, pclSession, &ClCameraSession::slotReceiveCommand);
+    connect(pclUsbService, &ClUsbService::sigSendCommand, pclDownload, &ClTovuDownload::slotReceiveCommand);
     connect(pclDownload, &ClTovuDownload::sigSendCommand, pclSession, &ClCameraSession::slotSendCommand);
     connect(pclDownload, &ClTovuDownload::sigError, this, &ClMainWidget::slotUpdateError);
     connect(pclDownload, &ClTovuDownload::sigEndUpdate, pclSession, &ClCameraSession::slotEndUpdate);

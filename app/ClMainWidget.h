@@ -13,7 +13,7 @@ class ClLogWidget;
 class ClPage;
 class ClTovuDownload;
 class ClUsbApi;
-class ClUsbManager;
+class ClUsbService;
 class ClWidgetHelp;
 class ClWidgetSecureMode;
 class ClWidgetSelectMode;
@@ -34,7 +34,7 @@ public:
     ClWidgetSelectMode* modeBar() const { return pclSelectMode; }
     ClLogWidget* logBar() const { return pclLog; }
     ClTovuDownload* downloader() const { return pclDownload; }
-    ClUsbManager* usbManager() const { return pclUsbManager; }
+    ClUsbService* usbService() const { return pclUsbService; }
     ClCameraSession* session() const { return pclSession; }
 
 public Q_SLOTS:
@@ -56,7 +56,7 @@ private:
     void showMessage(const QString& strText);
     ClPage* pageAt(qint32 lMode) const;
 
-    ClUsbManager* pclUsbManager = nullptr;
+    ClUsbService* pclUsbService = nullptr;
     ClTovuDownload* pclDownload = nullptr;
     ClCameraSession* pclSession = nullptr;
     QPoint ptPress;

@@ -1,7 +1,7 @@
 // How fast a command goes round: envelope, worker thread, virtual bus, emulated camera and
 // the reply back on this thread; and how fast a 16 MiB firmware block goes to the camera.
 #include "protocol/ClCommandCatalogue.h"
-#include "usb/ClUsbManager.h"
+#include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualFirmwareImage.h"
 #include "tests/support/ClWorkerRig.h"
@@ -33,7 +33,7 @@ void BenchCameraExchanges::init()
 {
     PvCmd::registerMetaTypes();
     m_upRig = std::make_unique<ClWorkerRig>();
-    m_upRig->manager().setResponseTimeout(5000);
+    m_upRig->service().setResponseTimeout(5000);
     m_pHandle = m_upRig->plug(new ClVirtualCamera(1));
     QVERIFY(m_pHandle);
 }

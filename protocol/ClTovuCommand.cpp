@@ -3,7 +3,8 @@
 #include <QDataStream>
 #include <QDateTime>
 #include <QIODevice>
-#include <QRandomGenerator>
+
+#include <atomic>
 
 ClTovuCommand::ClTovuCommand() = default;
 
@@ -31,9 +32,16 @@ ClTovuCommand::~ClTovuCommand() = default;
 
 quint16 ClTovuCommand::newSequence()
 {
-    const quint32 ulSeed = quint32(QDateTime::currentDateTime().toMSecsSinceEpoch());
-    QRandomGenerator clGenerator(ulSeed);
-    return quint16(clGenerator.generate() & 0xFFFF);
+    // Counted, so that consecutive commands never share a number and a late answer to one
+    // is not taken for the next. Seeded once from the clock, so that a tool started again
+    // does not begin where the last one did while the camera may still hold its answer.
+    static std::atomic<quint32> s_ulNext{quint32(QDateTime::currentMSecsSinceEpoch())};
+    for (;;) {
+        const quint16 usSequence = quint16(s_ulNext.fetch_add(1, std::memory_order_relaxed));
+        // 0 asks the constructor for a fresh number, so it is never one.
+        if (usSequence != 0)
+            return usSequence;
+    }
 }
 
 void ClTovuCommand::fromByteArray(const QByteArray& clBytes)

@@ -41,8 +41,7 @@ public:
     static constexpr int lPacketSize = 32;
     static constexpr int lHeadSize = 12;
 
-    // A fresh sequence number: the generator is reseeded from the clock on every call,
-    // so two commands built in the same millisecond share their number.
+    // A fresh sequence number, never 0 and never the one handed out just before.
     static quint16 newSequence();
 
 protected:

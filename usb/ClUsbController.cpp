@@ -4,8 +4,18 @@
 #include "ClUsbApi.h"
 #include "ClUsbLog.h"
 
+#include <atomic>
+
+namespace {
+// 0 is never handed out: a null handle names no camera.
+std::atomic<quintptr> s_ulNextHandle{1};
+}  // namespace
+
 ClUsbController::ClUsbController(struct usb_device* pclDevice, ClUsbApi* pclApi)
-    : m_pclDevice(pclDevice), m_pclApi(pclApi), m_clLocation(locationOf(pclDevice))
+    : m_pclDevice(pclDevice),
+      m_pclApi(pclApi),
+      m_clLocation(locationOf(pclDevice)),
+      m_pHandle(reinterpret_cast<void*>(s_ulNextHandle.fetch_add(1, std::memory_order_relaxed)))
 {
 }
 
@@ -124,22 +134,10 @@ int ClUsbController::bulkWrite(const QByteArray& clData, int lTimeoutMs)
                .arg(clBytes.size())
                .arg(QString::fromLatin1(clBytes.toHex(' ')));
     const int lResult = m_pclApi->bulkWrite(m_pclHandle, ucEndpoint, clBytes.data(), int(clBytes.size()), lTimeoutMs);
-    if (lResult >= 1)
+    if (lResult >= 0)
         return lResult;
-    if (lResult == 0)
-        return 0;
     qCDebug(lcTovuUsb) << "write failed with" << lResult;
-    switch (lResult) {
-    case ClUsbApi::lErrorGone:
-        close();
-        return ClResultCode::usNoCamera;
-    case ClUsbApi::lErrorBusy:
-        return ClResultCode::usBusy;
-    case ClUsbApi::lErrorTimedOut:
-        return ClResultCode::usTimedOut;
-    default:
-        return ClResultCode::usTransferFailed;
-    }
+    return failure(lResult);
 }
 
 QByteArray ClUsbController::bulkRead(int lTimeoutMs, unsigned char ucEndpointHint, unsigned short* pusError)
@@ -171,16 +169,24 @@ QByteArray ClUsbController::bulkRead(int lTimeoutMs, unsigned char ucEndpointHin
         return QByteArray();
 
     qCDebug(lcTovuUsb) << "read failed with" << lResult;
-    unsigned short usError = ClResultCode::usTransferFailed;
-    if (lResult == ClUsbApi::lErrorGone)
-        usError = ClResultCode::usNoCamera;
-    else if (lResult == ClUsbApi::lErrorBusy)
-        usError = ClResultCode::usBusy;
-    else if (lResult == ClUsbApi::lErrorTimedOut)
-        usError = ClResultCode::usTimedOut;
+    const quint16 usError = failure(lResult);
     if (pusError)
         *pusError = usError;
-    if (lResult == ClUsbApi::lErrorGone)
-        close();
     return QByteArray();
+}
+
+quint16 ClUsbController::failure(int lResult)
+{
+    switch (lResult) {
+    case ClUsbApi::lErrorGone:
+        // Nothing of this object is used after the close: its owner may drop it then.
+        close();
+        return ClResultCode::usNoCamera;
+    case ClUsbApi::lErrorBusy:
+        return ClResultCode::usBusy;
+    case ClUsbApi::lErrorTimedOut:
+        return ClResultCode::usTimedOut;
+    default:
+        return ClResultCode::usTransferFailed;
+    }
 }

@@ -1,7 +1,7 @@
 #pragma once
 // One camera on the USB bus: opens it, claims its interface, learns its bulk endpoints and
 // performs single bulk transfers, turning the seam's negative results into transport codes.
-// The worker owns it; its address is the camera handle the pages carry in "PARAM1".
+// The worker owns it; handle() is the camera handle the pages carry in "PARAM1".
 #include <QByteArray>
 #include <QList>
 #include <QObject>
@@ -33,6 +33,10 @@ public:
     // *pusError (which a read of zero bytes leaves alone). Error -5 closes the controller.
     QByteArray bulkRead(int lTimeoutMs, unsigned char ucEndpointHint, unsigned short* pusError);
 
+    // The camera handle: a number unique in this process, never an address, so that a
+    // camera opened later (even at the address of a freed one) is never taken for it.
+    void* handle() const { return m_pHandle; }
+
     int model() const { return m_lModel; }
     void setModel(int lModel) { m_lModel = lModel; }
 
@@ -52,6 +56,8 @@ Q_SIGNALS:
 
 private:
     static QByteArray locationOf(struct usb_device* pclDevice);
+    // The transport code of a failed transfer; the device gone closes the controller.
+    quint16 failure(int lResult);
     void releaseInterfaces();
 
     struct usb_device* m_pclDevice = nullptr;
@@ -62,4 +68,5 @@ private:
     int m_lModel = -1;
     ClUsbApi* m_pclApi = nullptr;
     QByteArray m_clLocation;
+    void* m_pHandle = nullptr;
 };

@@ -1,33 +1,99 @@
 #include "ClUsbExchange.h"
 
 #include "protocol/ClPacketListCommand.h"
+#include "protocol/ClReceiveDataCommand.h"
 #include "protocol/ClResultCode.h"
-#include "protocol/ClTovuCommandDataReceive.h"
-#include "protocol/ClTovuCommandDataSend.h"
+#include "protocol/ClSendBlockCommand.h"
 #include "ClUsbController.h"
 #include "ClUsbLog.h"
 
 #include <QElapsedTimer>
 
-ClUsbExchange::ClUsbExchange() = default;
-
-quint16 ClUsbExchange::writePacket(ClUsbController* pclCamera, const QByteArray& clPacket)
+ClUsbExchange::ClUsbExchange(ClUsbController& clCamera, int lResponseTimeoutMs)
+    : m_clCamera(clCamera), m_lResponseTimeoutMs(lResponseTimeoutMs)
 {
-    const int lWritten = pclCamera->bulkWrite(clPacket, lWriteTimeoutMs);
+}
+
+quint16 ClUsbExchange::run(ClExchange eExchange, ClTovuCommand& clCommand)
+{
+    switch (eExchange) {
+    case ClExchange::Plain:
+        return request(clCommand, waitAtLeast(0));
+    case ClExchange::SendData: {
+        const auto* pclSend = dynamic_cast<const ClSendBlockCommand*>(&clCommand);
+        // An empty block gives an empty data packet: nothing is sent at all then.
+        const QByteArray clDataPacket = pclSend ? pclSend->dataPacket().toByteArray() : QByteArray();
+        if (clDataPacket.isEmpty())
+            return ClResultCode::usNothingToSend;
+        return request(clCommand, waitAtLeast(0), clDataPacket);
+    }
+    case ClExchange::ReceiveData: {
+        auto* pclReceive = dynamic_cast<ClReceiveDataCommand*>(&clCommand);
+        if (!pclReceive)
+            return ClResultCode::usNothingToSend;
+        if (const quint16 usResult = request(clCommand, waitAtLeast(lDataRequestTimeoutMs)))
+            return usResult;
+        return collectBlock(*pclReceive);
+    }
+    case ClExchange::WifiInfo:
+    case ClExchange::AccesspointList:
+    case ClExchange::ScheduleList: {
+        auto* pclList = dynamic_cast<ClPacketListCommand*>(&clCommand);
+        if (!pclList)
+            return ClResultCode::usNothingToSend;
+        // The schedule's entries are its answer; the other two answer first with a count.
+        quint16 usResult = ClResultCode::usSuccess;
+        if (eExchange == ClExchange::ScheduleList)
+            usResult = send(clCommand);
+        else
+            usResult = request(clCommand,
+                               waitAtLeast(eExchange == ClExchange::WifiInfo ? lDataRequestTimeoutMs : 0));
+        if (usResult != ClResultCode::usSuccess)
+            return usResult;
+        if (eExchange == ClExchange::AccesspointList && clCommand.param1() > ulMaxAccessPoints) {
+            qCWarning(lcTovuUsb) << "refused a list of" << clCommand.param1() << "access points";
+            return ClResultCode::usDataMismatch;
+        }
+        return readPackets(*pclList);
+    }
+    }
+    return ClResultCode::usNothingToSend;
+}
+
+quint16 ClUsbExchange::write(const QByteArray& clPacket)
+{
+    const int lWritten = m_clCamera.bulkWrite(clPacket, lWriteTimeoutMs);
     // A block of 0xEF00 bytes or more that went out whole is not mistaken for a failure.
-    if (lWritten == clPacket.size())
-        return ClResultCode::usSuccess;
-    if (lWritten == 0 || ClResultCode::isTransportCode(quint32(lWritten)))
+    if (lWritten != clPacket.size() && ClResultCode::isTransportCode(quint32(lWritten)))
         return quint16(lWritten);
     return ClResultCode::usSuccess;
 }
 
-QByteArray ClUsbExchange::readOne(ClUsbController* pclCamera, int lTimeoutMs, quint16* pusError)
+quint16 ClUsbExchange::send(const ClTovuCommand& clCommand, const QByteArray& clDataPacket)
+{
+    const QByteArray clPacket = clCommand.toByteArray();
+    if (clPacket.isEmpty())
+        return ClResultCode::usNothingToSend;
+    if (const quint16 usWritten = write(clPacket))
+        return usWritten;
+    if (clDataPacket.isEmpty())
+        return ClResultCode::usSuccess;
+    return write(clDataPacket);
+}
+
+quint16 ClUsbExchange::request(ClTovuCommand& clCommand, int lTimeoutMs, const QByteArray& clDataPacket)
+{
+    if (const quint16 usSent = send(clCommand, clDataPacket))
+        return usSent;
+    return readResponse(clCommand, lTimeoutMs);
+}
+
+QByteArray ClUsbExchange::readOne(int lTimeoutMs, quint16* pusError)
 {
     unsigned short usError = ClResultCode::usTransferFailed;
     QByteArray clResponse;
     for (int i = 0; i < lReadAttempts && clResponse.isEmpty(); ++i) {
-        clResponse = pclCamera->bulkRead(lTimeoutMs, 0xFF, &usError);
+        clResponse = m_clCamera.bulkRead(lTimeoutMs, 0xFF, &usError);
         // A camera that is gone stays gone: no point in asking again.
         if (clResponse.isEmpty() && usError == ClResultCode::usNoCamera)
             break;
@@ -36,7 +102,7 @@ QByteArray ClUsbExchange::readOne(ClUsbController* pclCamera, int lTimeoutMs, qu
     return clResponse;
 }
 
-quint16 ClUsbExchange::readResponse(ClTovuCommand& clCommand, ClUsbController* pclCamera, int lTimeoutMs)
+quint16 ClUsbExchange::readResponse(ClTovuCommand& clCommand, int lTimeoutMs)
 {
     QElapsedTimer clSince;
     clSince.start();
@@ -44,7 +110,7 @@ quint16 ClUsbExchange::readResponse(ClTovuCommand& clCommand, ClUsbController* p
     int lForeign = 0;
     for (;;) {
         quint16 usError = ClResultCode::usTransferFailed;
-        const QByteArray clResponse = readOne(pclCamera, lTimeoutMs, &usError);
+        const QByteArray clResponse = readOne(lTimeoutMs, &usError);
         if (clResponse.isEmpty())
             return usError;
         const ClTovuCommand clHead(clResponse);
@@ -63,62 +129,32 @@ quint16 ClUsbExchange::readResponse(ClTovuCommand& clCommand, ClUsbController* p
     }
 }
 
-quint16 ClUsbExchange::execute(ClTovuCommand& clCommand, ClUsbController* pclCamera, int lTimeoutMs)
+quint16 ClUsbExchange::collectBlock(ClReceiveDataCommand& clCommand)
 {
-    const int lWaitMs = qMax(lTimeoutMs, responseTimeout());
-    QMutexLocker clLocker(&m_clLock);
-    const QByteArray clPacket = clCommand.toByteArray();
-    if (clPacket.isEmpty())
-        return ClResultCode::usNothingToSend;
-    if (const quint16 usWritten = writePacket(pclCamera, clPacket))
-        return usWritten;
-    return readResponse(clCommand, pclCamera, lWaitMs);
-}
-
-quint16 ClUsbExchange::sendData(ClTovuCommand& clCommand, ClTovuCommandDataSend& clData, ClUsbController* pclCamera)
-{
-    const QByteArray clDataPacket = clData.toByteArray();
-    if (clDataPacket.isEmpty())
-        return ClResultCode::usNothingToSend;
-    QMutexLocker clLocker(&m_clLock);
-    const QByteArray clPacket = clCommand.toByteArray();
-    if (clPacket.isEmpty())
-        return ClResultCode::usNothingToSend;
-    if (const quint16 usWritten = writePacket(pclCamera, clPacket))
-        return usWritten;
-    if (const quint16 usWritten = writePacket(pclCamera, clDataPacket))
-        return usWritten;
-    return readResponse(clCommand, pclCamera, responseTimeout());
-}
-
-quint16 ClUsbExchange::receiveData(ClTovuCommand& clCommand, ClTovuCommandDataReceive& clData,
-                                   ClUsbController* pclCamera)
-{
-    if (const quint16 usResult = execute(clCommand, pclCamera, lDataRequestTimeoutMs))
-        return usResult;
-    QMutexLocker clLocker(&m_clLock);
-    const quint32 ulExpected = clCommand.param1();
+    const quint32 ulExpected = clCommand.expectedSize();
     // The length is the camera's word only; a lie must not make the tool collect without end.
     if (ulExpected > ulMaxDataBlock) {
         qCWarning(lcTovuUsb) << "refused a data block of" << ulExpected << "bytes";
         return ClResultCode::usDataMismatch;
     }
-    clData = ClTovuCommandDataReceive(clCommand.sequence(), ulExpected);
+    ClTovuCommandDataReceive clData(clCommand.sequence(), ulExpected);
     for (;;) {
         // A read that brings nothing before the block is whole ends the collection as a
         // failure: a cut block is never handed on as if it were complete.
         unsigned short usError = ClResultCode::usTransferFailed;
-        const QByteArray clTransfer = pclCamera->bulkRead(lPacketTimeoutMs, 0xFF, &usError);
+        const QByteArray clTransfer = m_clCamera.bulkRead(lPacketTimeoutMs, 0xFF, &usError);
         if (clTransfer.isEmpty())
             return usError;
         if (const quint16 usResult = clData.addTransfer(clTransfer))
             return usResult;
-        if (clData.isComplete())
+        if (clData.isComplete()) {
+            clCommand.setReceivedData(clData.data());
             return ClResultCode::usSuccess;
+        }
     }
 }
 
-quint16 ClUsbExchange::readPackets(ClPacketListCommand& clCommand, ClUsbController* pclCamera)
+quint16 ClUsbExchange::readPackets(ClPacketListCommand& clCommand)
 {
     QElapsedTimer clSinceTaken;
     clSinceTaken.start();
@@ -126,7 +162,7 @@ quint16 ClUsbExchange::readPackets(ClPacketListCommand& clCommand, ClUsbControll
     int lForeign = 0;
     while (!clCommand.isComplete()) {
         quint16 usError = ClResultCode::usTransferFailed;
-        const QByteArray clPacket = readOne(pclCamera, lPacketTimeoutMs, &usError);
+        const QByteArray clPacket = readOne(lPacketTimeoutMs, &usError);
         if (clPacket.isEmpty())
             return usError;
         if (clCommand.addPacket(clPacket)) {
@@ -141,35 +177,4 @@ quint16 ClUsbExchange::readPackets(ClPacketListCommand& clCommand, ClUsbControll
         }
     }
     return ClResultCode::usSuccess;
-}
-
-quint16 ClUsbExchange::wifiInfo(ClPacketListCommand& clCommand, ClUsbController* pclCamera)
-{
-    if (const quint16 usResult = execute(clCommand, pclCamera, lDataRequestTimeoutMs))
-        return usResult;
-    QMutexLocker clLocker(&m_clLock);
-    return readPackets(clCommand, pclCamera);
-}
-
-quint16 ClUsbExchange::accesspointList(ClPacketListCommand& clCommand, ClUsbController* pclCamera)
-{
-    if (const quint16 usResult = execute(clCommand, pclCamera, responseTimeout()))
-        return usResult;
-    if (clCommand.param1() > ulMaxAccessPoints) {
-        qCWarning(lcTovuUsb) << "refused a list of" << clCommand.param1() << "access points";
-        return ClResultCode::usDataMismatch;
-    }
-    QMutexLocker clLocker(&m_clLock);
-    return readPackets(clCommand, pclCamera);
-}
-
-quint16 ClUsbExchange::scheduleList(ClPacketListCommand& clCommand, ClUsbController* pclCamera)
-{
-    QMutexLocker clLocker(&m_clLock);
-    const QByteArray clPacket = clCommand.toByteArray();
-    if (clPacket.isEmpty())
-        return ClResultCode::usNothingToSend;
-    if (const quint16 usWritten = writePacket(pclCamera, clPacket))
-        return usWritten;
-    return readPackets(clCommand, pclCamera);
 }

@@ -11,7 +11,7 @@
 #include "app/ClStartup.h"
 #include "update/ClTovuDownload.h"
 #include "session/ClCameraSession.h"
-#include "usb/ClUsbManager.h"
+#include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
 #include "app/ClWidgetSelectMode.h"
 
@@ -85,9 +85,9 @@ private Q_SLOTS:
         pclBus = std::make_unique<ClVirtualUsbBus>();
         pclWindow = std::make_unique<ClMainWidget>(pclBus.get());
         // The worker stays out: the test plays its part.
-        QObject::disconnect(pclWindow->session(), nullptr, pclWindow->usbManager(), nullptr);
-        QObject::disconnect(pclWindow->usbManager(), nullptr, pclWindow->session(), nullptr);
-        QObject::disconnect(pclWindow->usbManager(), nullptr, pclWindow->downloader(), nullptr);
+        QObject::disconnect(pclWindow->session(), nullptr, pclWindow->usbService(), nullptr);
+        QObject::disconnect(pclWindow->usbService(), nullptr, pclWindow->session(), nullptr);
+        QObject::disconnect(pclWindow->usbService(), nullptr, pclWindow->downloader(), nullptr);
         // No update checks: the one started with the window is abandoned and none follows a camera.
         pclWindow->downloader()->stop();
         pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);

@@ -8,7 +8,7 @@
 #include "app/framework/ClMessageBox.h"
 #include "tests/support/ClTestHttpServer.h"
 #include "data/ClUpdateServer.h"
-#include "usb/ClUsbManager.h"
+#include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
 #include "app/ClWidgetSelectMode.h"
@@ -63,7 +63,7 @@ void TestWindowUpdate::userUpdatesTheTovu()
     ClVirtualUsbBus clBus;
     clBus.setImmediateTimeouts(true);
     ClMainWidget clWindow(&clBus);
-    clWindow.usbManager()->setSettleDelay(200);
+    clWindow.usbService()->setSettleDelay(200);
     clWindow.show();
     auto firmwareShown = [&] { return clWindow.page(7)->findChild<QLabel*>("labelFirmwareVersion")->text(); };
     auto* pclCamera = new ClVirtualCamera(0, "01.03.025");

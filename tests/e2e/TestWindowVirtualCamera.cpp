@@ -6,7 +6,7 @@
 #include "session/ClCameraSession.h"
 #include "app/framework/ClMessageBox.h"
 #include "update/ClTovuDownload.h"
-#include "usb/ClUsbManager.h"
+#include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
 #include "app/ClWidgetSelectMode.h"
@@ -53,7 +53,7 @@ private Q_SLOTS:
         pclBus = std::make_unique<ClVirtualUsbBus>();
         pclBus->setImmediateTimeouts(true);
         pclWindow = std::make_unique<ClMainWidget>(pclBus.get());
-        pclWindow->usbManager()->setSettleDelay(400);
+        pclWindow->usbService()->setSettleDelay(400);
         // No update checks: the one started with the window is abandoned and none follows a camera.
         pclWindow->downloader()->stop();
         pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);

@@ -46,6 +46,7 @@ class TestPackets : public QObject
 private Q_SLOTS:
     void initTestCase();
     void requestLayout();
+    void sequencesNeverRepeatNorZero();
     void shortResponseReadsZeros();
     void statusReplacesRequestCode();
     void switchEncoding();
@@ -72,6 +73,22 @@ void TestPackets::requestLayout()
     const QByteArray clExpected = QByteArray::fromHex("0000") + char(usSequence & 0xFF) + char(usSequence >> 8)
                                   + QByteArray::fromHex("20000000" "0350" "0000") + QByteArray(20, '\0');
     QCOMPARE(clCommand.toByteArray().toHex(), clExpected.toHex());
+}
+
+void TestPackets::sequencesNeverRepeatNorZero()
+{
+    // Commands built in one burst (many in the same millisecond), once round all 16-bit
+    // numbers: each differs from the one before, and the wrap skips 0, which would make a
+    // data packet pick a number of its own instead of its command's.
+    quint16 usPrevious = ClTovuCommand(0x5003).sequence();
+    for (int i = 0; i < 0x10000 + 10; ++i) {
+        const quint16 usSequence = ClTovuCommand(0x5003).sequence();
+        QVERIFY(usSequence != 0);
+        QVERIFY2(usSequence != usPrevious, qPrintable(QString::number(usSequence)));
+        usPrevious = usSequence;
+    }
+    // A sequence given is kept (data packets reuse their command's).
+    QCOMPARE(ClTovuCommand(0x5003, 0, 0, 0, 0, 0, 0x1234).sequence(), quint16(0x1234));
 }
 
 void TestPackets::shortResponseReadsZeros()

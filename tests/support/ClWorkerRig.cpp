@@ -2,7 +2,7 @@
 
 #include "protocol/ClCommandCatalogue.h"
 #include "protocol/ClCommandKinds.h"
-#include "usb/ClUsbManager.h"
+#include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
 
@@ -15,18 +15,18 @@ constexpr quint32 ulCameraIdentity = 0x020109A1;
 }  // namespace
 
 ClWorkerRig::ClWorkerRig()
-    : m_upBus(std::make_unique<ClVirtualUsbBus>()), m_upManager(std::make_unique<ClUsbManager>(nullptr, m_upBus.get()))
+    : m_upBus(std::make_unique<ClVirtualUsbBus>()), m_upService(std::make_unique<ClUsbService>(m_upBus.get()))
 {
     m_upBus->setImmediateTimeouts(true);
-    m_upManager->setSettleDelay(5);
-    connect(m_upManager.get(), &ClUsbManager::sigSendCommand, this, &ClWorkerRig::slotReceiveCommand);
-    m_upManager->init({ulCameraIdentity});
+    m_upService->setSettleDelay(5);
+    connect(m_upService.get(), &ClUsbService::sigSendCommand, this, &ClWorkerRig::slotReceiveCommand);
+    m_upService->init({ulCameraIdentity});
 }
 
 ClWorkerRig::~ClWorkerRig()
 {
     // The worker closes its cameras through the bus, so it goes first.
-    m_upManager.reset();
+    m_upService.reset();
     m_upBus.reset();
 }
 
@@ -109,12 +109,17 @@ void* ClWorkerRig::plug(ClVirtualCamera* pclCamera)
     return waitForAnnouncement();
 }
 
-PV_CMD ClWorkerRig::request(void* pHandle, const QUuid& uuidKind, const PV_CMD& clArgs, int lTimeoutMs)
+void ClWorkerRig::post(void* pHandle, const QUuid& uuidKind, const PV_CMD& clArgs)
 {
     PV_CMD clRequest = clArgs;
     clRequest.insert(QStringLiteral("CMD"), uuidKind);
     clRequest.insert(QStringLiteral("PARAM1"), QVariant::fromValue(pHandle));
     clRequest.insert(QStringLiteral("Sender"), QVariant::fromValue<QObject*>(this));
+    m_upService->slotReceiveCommand(clRequest);
+}
+
+PV_CMD ClWorkerRig::request(void* pHandle, const QUuid& uuidKind, const PV_CMD& clArgs, int lTimeoutMs)
+{
     const qsizetype lFrom = m_lstEnvelopes.size();
     const ClCommandEntry* pstEntry = ClCommandCatalogue::findByRequest(uuidKind);
     const QUuid uuidReply = pstEntry ? pstEntry->uuidReply : QUuid();
@@ -129,9 +134,7 @@ PV_CMD ClWorkerRig::request(void* pHandle, const QUuid& uuidKind, const PV_CMD& 
         }
         return false;
     };
-    ClUsbManager* pclManager = m_upManager.get();
-    QMetaObject::invokeMethod(
-        pclManager, [pclManager, clRequest] { pclManager->slotReceiveCommand(clRequest); }, Qt::QueuedConnection);
+    post(pHandle, uuidKind, clArgs);
     waitUntil(fnAnswered, lTimeoutMs);
     return clAnswer;
 }

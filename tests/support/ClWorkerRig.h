@@ -12,7 +12,7 @@
 #include <functional>
 #include <memory>
 
-class ClUsbManager;
+class ClUsbService;
 class ClVirtualCamera;
 class ClVirtualUsbBus;
 
@@ -24,7 +24,7 @@ public:
     ClWorkerRig();
     ~ClWorkerRig() override;
 
-    ClUsbManager& manager() { return *m_upManager; }
+    ClUsbService& service() { return *m_upService; }
 
     // Plugs the camera in (the bus owns it) and waits for the worker to announce it.
     // Returns the camera handle; null when no announcement came in time.
@@ -36,6 +36,8 @@ public:
     // "Sender" the rig) and waits for its answer: the reply kind of the request, or a
     // result or transport-error reply naming the request. Empty when nothing came in time.
     PV_CMD request(void* pHandle, const QUuid& uuidKind, const PV_CMD& clArgs = PV_CMD(), int lTimeoutMs = 5000);
+    // Sends the request without waiting for its answer.
+    void post(void* pHandle, const QUuid& uuidKind, const PV_CMD& clArgs = PV_CMD());
     PV_CMD request(void* pHandle, const char* pszClassName, const PV_CMD& clArgs = PV_CMD(),
                    int lTimeoutMs = 5000);
 
@@ -61,7 +63,7 @@ private:
     static bool isResultFor(const PV_CMD& clEnvelope, const QUuid& uuidRequest);
 
     std::unique_ptr<ClVirtualUsbBus> m_upBus;
-    std::unique_ptr<ClUsbManager> m_upManager;
+    std::unique_ptr<ClUsbService> m_upService;
     QList<PV_CMD> m_lstEnvelopes;
     int m_lAnnouncementsSeen = 0;
     class QEventLoop* m_pclWaitLoop = nullptr;

@@ -6,18 +6,20 @@
 #include "protocol/ClCommandCatalogue.h"
 #include "protocol/ClCommandKinds.h"
 #include "protocol/ClResultCode.h"
-#include "usb/ClUsbManager.h"
+#include "usb/ClUsbExchange.h"
+#include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualEchoDevice.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
 #include "tests/support/ClWorkerRig.h"
 #include "protocol/ScheduleSettings.h"
+#include "protocol/TypedKinds.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
 
+#include <atomic>
 #include <functional>
-#include <utility>
 
 using Direction = ClVirtualUsbDevice::Direction;
 using Fault = ClVirtualCamera::Fault;
@@ -25,8 +27,8 @@ using Packets = QList<QByteArray>;
 using Wire = ClVirtualCameraWire;
 
 namespace {
-// The emulated camera, except that the next request is answered with the packets a script
-// makes for the request's sequence (none: silence).
+// The emulated camera, except that the next requests are answered, one script each in
+// order, with the packets a script makes for the request's sequence (none: silence).
 class ClScriptedCamera : public ClVirtualCamera
 {
 public:
@@ -36,7 +38,7 @@ public:
     void answerNext(const Script& fnScript)
     {
         QMutexLocker clLocker(&m_clLock);
-        m_fnScript = fnScript;
+        m_lstScripts.append(fnScript);
     }
 
 protected:
@@ -46,8 +48,8 @@ protected:
         Script fnScript;
         {
             QMutexLocker clLocker(&m_clLock);
-            if (stRequest.usType == Wire::usTypeCommand)
-                fnScript = std::exchange(m_fnScript, nullptr);
+            if (stRequest.usType == Wire::usTypeCommand && !m_lstScripts.isEmpty())
+                fnScript = m_lstScripts.takeFirst();
         }
         if (!fnScript) {
             ClVirtualCamera::handleWrite(lEndpoint, clData);
@@ -59,7 +61,24 @@ protected:
 
 private:
     QMutex m_clLock;
-    Script m_fnScript;
+    QList<Script> m_lstScripts;
+};
+
+// The emulated camera, noting the thread that closed its last handle.
+class ClCloseWatchingCamera : public ClVirtualCamera
+{
+public:
+    QThread* closedOn() const { return m_pclClosedOn.load(); }
+
+protected:
+    void handleClose() override
+    {
+        m_pclClosedOn = QThread::currentThread();
+        ClVirtualCamera::handleClose();
+    }
+
+private:
+    std::atomic<QThread*> m_pclClosedOn{nullptr};
 };
 
 // What a test does to the camera before its request.
@@ -94,6 +113,7 @@ private Q_SLOTS:
     void exchanges_data();
     void exchanges();
     void realWaits();
+    void lateAnswerOfPreviousCommandSkipped();
 };
 
 void TestUsbManager::announcesModel_data()
@@ -123,7 +143,7 @@ void TestUsbManager::announcesModel()
     QFETCH(int, lModel);
     QFETCH(int, lResult);
     ClWorkerRig clRig;
-    clRig.manager().setSettleDelay(lSettleMs);
+    clRig.service().setSettleDelay(lSettleMs);
     auto* pclCamera = new ClScriptedCamera(lCamera);
     if (fnArrange)
         fnArrange(*pclCamera);
@@ -165,6 +185,15 @@ void TestUsbManager::unplugAnnouncedOnce()
     QCOMPARE(ClWorkerRig::resultOf(clAnswer), ClResultCode::usNoCamera);
     QCOMPARE(clRig.count(ClCommandKinds::cameraRemoved()), 1);
     QCOMPARE(pclStranger->openHandles(), 0);
+
+    // Plugged in again, the camera gets another handle, and the old one still names no
+    // camera, although the new controller may sit where the old one was.
+    void* pBack = clRig.plug(pclCamera);
+    QVERIFY(pBack);
+    QVERIFY(pBack != pHandle);
+    QCOMPARE(ClWorkerRig::resultOf(clRig.request(pHandle, "ClTovuCommandGetTimezone")), ClResultCode::usNoCamera);
+    QCOMPARE(ClWorkerRig::kindOf(clRig.request(pBack, "ClTovuCommandGetTimezone")),
+             ClCommandCatalogue::replyKindOf("ClTovuCommandGetTimezone"));
 }
 
 void TestUsbManager::unknownKindRefusedAsNothingSent()
@@ -180,20 +209,21 @@ void TestUsbManager::unknownKindRefusedAsNothingSent()
 
 void TestUsbManager::ownerDeletesWorkerSilently()
 {
-    // The worker's owner goes while the first of three requests to a slow camera is under
-    // way: the worker goes with it, closes the camera and sends nothing more.
+    // The service's owner goes while the first of three requests to a slow camera is under
+    // way: the service goes with it, closes the camera on the worker's thread and nothing
+    // more is delivered.
     ClVirtualUsbBus clBus;
-    auto* pclCamera = new ClVirtualCamera();
+    auto* pclCamera = new ClCloseWatchingCamera();
     clBus.plug(pclCamera);
     QList<PV_CMD> lstReplies;
-    QObject clInbox;  // outlives the worker, so that a late reply would still arrive
+    QObject clInbox;  // outlives the service, so that a late reply would still arrive
     auto upOwner = std::make_unique<QObject>();
-    auto* pclManager = new ClUsbManager(upOwner.get(), &clBus);
-    const QPointer<ClUsbManager> pclWatch(pclManager);
-    pclManager->setSettleDelay(10);
-    connect(pclManager, &ClUsbManager::sigSendCommand, &clInbox,
+    auto* pclService = new ClUsbService(&clBus, upOwner.get());
+    const QPointer<ClUsbService> pclWatch(pclService);
+    pclService->setSettleDelay(10);
+    connect(pclService, &ClUsbService::sigSendCommand, &clInbox,
             [&](const PV_CMD& clReply) { lstReplies.append(clReply); });
-    QVERIFY(pclManager->init({0x09A1u | (0x0201u << 16)}));
+    QVERIFY(pclService->init({0x09A1u | (0x0201u << 16)}));
     QTRY_COMPARE(lstReplies.size(), 2);  // the announcement and the name query's result
     PV_CMD clRequest;
     clRequest.insert(QStringLiteral("CMD"), ClCommandCatalogue::requestKindOf("ClTovuCommandGetTimezone"));
@@ -202,8 +232,7 @@ void TestUsbManager::ownerDeletesWorkerSilently()
 
     pclCamera->setTransferDelay(200);
     for (int i = 0; i < 3; ++i)
-        QMetaObject::invokeMethod(
-            pclManager, [pclManager, clRequest] { pclManager->slotReceiveCommand(clRequest); }, Qt::QueuedConnection);
+        pclService->slotReceiveCommand(clRequest);
     QTRY_VERIFY(pclCamera->writeCount() >= 2);
     upOwner.reset();
     QVERIFY(pclWatch.isNull());
@@ -211,6 +240,8 @@ void TestUsbManager::ownerDeletesWorkerSilently()
     QVERIFY(lstReplies.isEmpty());
     QCOMPARE(pclCamera->openHandles(), 0);
     QCOMPARE(clBus.invalidHandleUses(), 0);
+    QVERIFY(pclCamera->closedOn());
+    QVERIFY(pclCamera->closedOn() != QThread::currentThread());
 }
 
 void TestUsbManager::exchanges_data()
@@ -343,7 +374,7 @@ void TestUsbManager::realWaits()
     void* pHandle = clRig.plug(pclCamera);
     QVERIFY(pHandle);
     pclCamera->bus()->setImmediateTimeouts(false);
-    clRig.manager().setResponseTimeout(60);
+    clRig.service().setResponseTimeout(60);
     const char* pszClass = "ClTovuCommandGetTimezone";
     pclCamera->setResponseDelay(40);
     QCOMPARE(ClWorkerRig::kindOf(clRig.request(pHandle, pszClass)), ClCommandCatalogue::replyKindOf(pszClass));
@@ -358,6 +389,41 @@ void TestUsbManager::realWaits()
     QCOMPARE(ClWorkerRig::resultOf(clRig.request(pHandle, pszClass)), ClResultCode::usTransferFailed);
     QVERIFY(clTimer.elapsed() >= 3 * 60);
     QVERIFY(clTimer.elapsed() < 20 * ClUsbExchange::lMaxForeignPackets);
+}
+
+void TestUsbManager::lateAnswerOfPreviousCommandSkipped()
+{
+    // Two requests in one burst, so that the second command is built within the millisecond
+    // the first one failed in: the first gets no answer in time, and its late answer comes
+    // just before the second's. The late one is skipped, never taken for the second's.
+    ClWorkerRig clRig;
+    auto* pclCamera = new ClScriptedCamera();
+    void* pHandle = clRig.plug(pclCamera);
+    QVERIFY(pHandle);
+    const QUuid uuidRequest = requestKind<ClTovuCommandGetTimezone>();
+    const QUuid uuidReply = replyKind<ClTovuCommandGetTimezone>();
+    for (int lRound = 0; lRound < 20; ++lRound) {
+        std::atomic<int> lFirst{-1};
+        pclCamera->answerNext([&lFirst](quint16 s) {
+            lFirst = s;
+            return Packets();
+        });
+        pclCamera->answerNext([&lFirst](quint16 s) {
+            return Packets{Wire::plain(quint16(lFirst.load()), 0, {99}), Wire::plain(s, 0, {41})};
+        });
+        const qsizetype lFrom = clRig.envelopes().size();
+        const int lReplies = clRig.count(uuidReply);
+        clRig.post(pHandle, uuidRequest);
+        clRig.post(pHandle, uuidRequest);
+        QTRY_COMPARE(clRig.count(uuidReply), lReplies + 1);
+
+        QCOMPARE(clRig.envelopes().size(), lFrom + 2);
+        const PV_CMD clFirst = clRig.envelopes().at(lFrom);
+        QCOMPARE(ClWorkerRig::kindOf(clFirst), ClCommandKinds::transportError());
+        QCOMPARE(ClWorkerRig::resultOf(clFirst), ClResultCode::usTimedOut);
+        QCOMPARE(clRig.envelopes().at(lFrom + 1).value(QStringLiteral("PARAM2")), QVariant(41u));
+        QCOMPARE(pclCamera->pendingResponses(), 0);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestUsbManager)

@@ -8,7 +8,7 @@
 #include "app/framework/ClMessageBox.h"
 #include "update/ClTovuDownload.h"
 #include "app/ClStartup.h"
-#include "usb/ClUsbManager.h"
+#include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
 #include "app/ClWidgetSelectMode.h"
@@ -89,7 +89,7 @@ int main(int argc, char** argv)
     clBus.setImmediateTimeouts(true);
     {
         ClMainWidget clWindow(&clBus);
-        clWindow.usbManager()->setSettleDelay(200);
+        clWindow.usbService()->setSettleDelay(200);
         // No update checks in the pictures: the one started with the window is abandoned and
         // none follows a camera.
         clWindow.downloader()->stop();

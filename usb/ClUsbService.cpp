@@ -1,0 +1,67 @@
+#include "ClUsbService.h"
+
+#include "ClLibUsbApi.h"
+#include "ClUsbManager.h"
+
+ClUsbService::ClUsbService(ClUsbApi* pclApi, QObject* pclParent) : QObject(pclParent)
+{
+    PvCmd::registerMetaTypes();
+    if (!pclApi) {
+        m_upOwnedApi = std::make_unique<ClLibUsbApi>();
+        pclApi = m_upOwnedApi.get();
+    }
+    m_pclWorker = new ClUsbManager(*pclApi);
+    m_pclWorker->moveToThread(&m_clThread);
+    // The worker's destructor closes the cameras, so it must run on the worker's thread:
+    // the deletion is the last thing the thread does.
+    connect(&m_clThread, &QThread::finished, m_pclWorker, &QObject::deleteLater);
+    connect(m_pclWorker, &ClUsbManager::sigSendCommand, this, &ClUsbService::sigSendCommand);
+    m_clThread.setObjectName(QStringLiteral("tovu-usb"));
+    m_clThread.start();
+}
+
+ClUsbService::~ClUsbService()
+{
+    // First no new reply, then the loop ends after the envelope under way, then the worker
+    // goes on its thread. A reply queued before the disconnect waits for this object and
+    // goes with it, undelivered: this thread runs no events until it is gone.
+    disconnect(m_pclWorker, nullptr, this, nullptr);
+    m_clThread.quit();
+    m_clThread.wait();
+    m_pclWorker = nullptr;
+}
+
+bool ClUsbService::init(QList<quint32> lstIdentities)
+{
+    Q_ASSERT_X(QThread::currentThread() != &m_clThread, "ClUsbService::init", "would wait for itself");
+    bool bReady = false;
+    ClUsbManager* pclWorker = m_pclWorker;
+    QMetaObject::invokeMethod(
+        pclWorker, [pclWorker, &bReady, &lstIdentities] { bReady = pclWorker->init(lstIdentities); },
+        Qt::BlockingQueuedConnection);
+    return bReady;
+}
+
+template <class Call>
+void ClUsbService::queue(Call fnCall)
+{
+    ClUsbManager* pclWorker = m_pclWorker;
+    // The worker is the context: a call still queued when it goes is dropped with it.
+    QMetaObject::invokeMethod(
+        pclWorker, [pclWorker, fnCall] { fnCall(*pclWorker); }, Qt::QueuedConnection);
+}
+
+void ClUsbService::setResponseTimeout(int lTimeoutMs)
+{
+    queue([lTimeoutMs](ClUsbManager& clWorker) { clWorker.setResponseTimeout(lTimeoutMs); });
+}
+
+void ClUsbService::setSettleDelay(int lDelayMs)
+{
+    queue([lDelayMs](ClUsbManager& clWorker) { clWorker.setSettleDelay(lDelayMs); });
+}
+
+void ClUsbService::slotReceiveCommand(PV_CMD clCommand)
+{
+    queue([clCommand](ClUsbManager& clWorker) { clWorker.slotReceiveCommand(clCommand); });
+}
