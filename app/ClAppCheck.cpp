@@ -60,7 +60,7 @@ qint32 ownerResult(const AbstractAddress& clAddress)
     return lResult;
 }
 
-} // namespace
+}  // namespace
 
 // Outside any namespace: the resource compiler's initialiser is a global function.
 static void registerGuardCatalogues()
@@ -73,10 +73,8 @@ static void registerGuardCatalogues()
 }
 
 ClAppCheck::ClAppCheck(QString strName, QObject* parent)
-    : QObject(parent)
-    , strName(strName.isEmpty() ? QCoreApplication::applicationName() : strName)
-{
-}
+    : QObject(parent), strName(strName.isEmpty() ? QCoreApplication::applicationName() : strName)
+{}
 
 ClAppCheck::~ClAppCheck()
 {

@@ -12,12 +12,11 @@ class ClAppCheck : public QObject
     Q_OBJECT
 public:
     // Check results.
-    enum
-    {
-        lOwned = 0,          // this process holds the lock (or already did)
-        lAlreadyRunning = 1, // another copy of this user holds it
-        lOtherUser = 2,      // a copy of another user holds it
-        lCannotInit = 3      // the lock could not be created at all
+    enum {
+        lOwned = 0,           // this process holds the lock (or already did)
+        lAlreadyRunning = 1,  // another copy of this user holds it
+        lOtherUser = 2,       // a copy of another user holds it
+        lCannotInit = 3       // the lock could not be created at all
     };
 
     explicit ClAppCheck(QString strName = QString(), QObject* parent = nullptr);
@@ -37,6 +36,6 @@ private:
     void acceptKnock();
 
     QString strName;
-    int lLockFd = -1; // the listening socket whose name is the lock
+    int lLockFd = -1;  // the listening socket whose name is the lock
     QSocketNotifier* pclKnocks = nullptr;
 };

@@ -12,7 +12,8 @@ ClCaptionBar::ClCaptionBar(const QString& strTitle, QWidget* parent) : QWidget(p
 
     pclTitle = new QLabel(strTitle, this);
     pclTitle->setObjectName(QStringLiteral("labelTitle"));
-    pclTitle->setStyleSheet(QStringLiteral("color: %1; font-weight: bold;").arg(ClArtPalette::css(ClArtPalette::captionText())));
+    pclTitle->setStyleSheet(
+        QStringLiteral("color: %1; font-weight: bold;").arg(ClArtPalette::css(ClArtPalette::captionText())));
     pclTitle->resize(pclTitle->sizeHint());
     pclTitle->move((600 - pclTitle->width()) / 2, 10);
 

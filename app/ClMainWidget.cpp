@@ -9,17 +9,17 @@
 #include "app/framework/ClMessageBox.h"
 #include "app/framework/ClPage.h"
 #include "pages/basic/ClWidgetBasicSetting.h"
+#include "pages/help/ClWidgetHelp.h"
 #include "pages/network/ClWidgetNetworkSetting.h"
 #include "pages/schedule/ClWidgetScheduleSetting.h"
 #include "pages/status/ClWidgetCameraState.h"
 #include "pages/status/ClWidgetSecureMode.h"
 #include "pages/stream/ClWidgetStreamSetting.h"
+#include "resources/ClArtPalette.h"
 #include "session/ClCameraSession.h"
 #include "session/ClPageMode.h"
 #include "update/ClTovuDownload.h"
-#include "pages/help/ClWidgetHelp.h"
 #include "usb/ClUsbService.h"
-#include "resources/ClArtPalette.h"
 
 #include <QCheckBox>
 #include <QMouseEvent>

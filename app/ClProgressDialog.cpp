@@ -137,8 +137,7 @@ void ClProgressDialog::slotCloseEvent()
 {
     if (pclConfirm)
         return;
-    auto* pclBox = new QMessageBox(QMessageBox::Warning, windowTitle(),
-                                   tr("Do you want to quit will not be updated?"),
+    auto* pclBox = new QMessageBox(QMessageBox::Warning, windowTitle(), tr("Do you want to quit will not be updated?"),
                                    QMessageBox::Ok | QMessageBox::Cancel, this);
     pclBox->setObjectName(QStringLiteral("messageConfirmCancel"));
     pclBox->setDefaultButton(QMessageBox::Ok);

@@ -43,7 +43,7 @@ QStringList withVirtualCameraValue(const QStringList& lstArguments)
     return lstOut;
 }
 
-} // namespace
+}  // namespace
 
 ClRunOptions::ParseResult ClRunOptions::parse(const QStringList& lstArguments)
 {
@@ -53,11 +53,10 @@ ClRunOptions::ParseResult ClRunOptions::parse(const QStringList& lstArguments)
     clParser.setApplicationDescription(tr("Reads and changes the settings of a Tovu camera connected by USB."));
     const QCommandLineOption clHelp = clParser.addHelpOption();
     const QCommandLineOption clVersion = clParser.addVersionOption();
-    const QCommandLineOption clVirtual(
-        QString::fromLatin1(pVirtualCamera),
-        tr("Use a virtual USB bus with an emulated camera instead of the real USB bus. "
-           "The model is tovu (the default when no model is given) or tovu-s."),
-        QStringLiteral("tovu|tovu-s"));
+    const QCommandLineOption clVirtual(QString::fromLatin1(pVirtualCamera),
+                                       tr("Use a virtual USB bus with an emulated camera instead of the real USB bus. "
+                                          "The model is tovu (the default when no model is given) or tovu-s."),
+                                       QStringLiteral("tovu|tovu-s"));
     const QCommandLineOption clServer(
         QString::fromLatin1(pUpdateServer),
         tr("Fetch updates and the licence page from <url> instead of the built-in update server."),

@@ -13,12 +13,11 @@ class ClRunOptions
 {
     Q_DECLARE_TR_FUNCTIONS(ClRunOptions)
 public:
-    enum class ParseResult
-    {
-        Run,         // options understood: start the tool
-        ShowHelp,    // --help: print helpText() and exit 0
-        ShowVersion, // --version: print the version and exit 0
-        Error        // errorText() says what is wrong
+    enum class ParseResult {
+        Run,          // options understood: start the tool
+        ShowHelp,     // --help: print helpText() and exit 0
+        ShowVersion,  // --version: print the version and exit 0
+        Error         // errorText() says what is wrong
     };
 
     ClRunOptions() = default;

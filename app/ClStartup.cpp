@@ -24,8 +24,8 @@ QLocale::Language ClStartup::uiLanguage(QLocale::Language lSystem)
 QStringList ClStartup::catalogueFiles(QLocale::Language lSystem, const Catalogues& clCatalogues)
 {
     if (uiLanguage(lSystem) == QLocale::Japanese)
-        return { clCatalogues.strJapaneseUi, clCatalogues.strJapaneseUpdate };
-    return { clCatalogues.strEnglishUi, clCatalogues.strEnglishUpdate };
+        return {clCatalogues.strJapaneseUi, clCatalogues.strJapaneseUpdate};
+    return {clCatalogues.strEnglishUi, clCatalogues.strEnglishUpdate};
 }
 
 QStringList ClStartup::catalogueFiles(QLocale::Language lSystem)

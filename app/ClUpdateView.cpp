@@ -5,8 +5,7 @@
 #include "update/ClTovuDownload.h"
 
 ClUpdateView::ClUpdateView(ClTovuDownload* pclDownload, QWidget* pclWindow)
-    : QObject(pclWindow), pclDownload(pclDownload), pclWindow(pclWindow),
-      pclDialog(new ClProgressDialog(pclWindow))
+    : QObject(pclWindow), pclDownload(pclDownload), pclWindow(pclWindow), pclDialog(new ClProgressDialog(pclWindow))
 {
     pclDialog->setModal(true);
     pclDialog->setWindowTitle(ClMessageBox::applicationTitle());

@@ -30,7 +30,7 @@ void showStartError(const QString& strTitle, const QString& strText)
     QMessageBox::critical(nullptr, strTitle, strText, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {
@@ -78,7 +78,7 @@ int main(int argc, char* argv[])
     if (clOptions.useVirtualCamera()) {
         pclVirtualBus = std::make_unique<ClVirtualUsbBus>();
         pclVirtualBus->plug(ClVirtualCamera::create(clOptions.virtualCameraModel() == 1 ? QStringLiteral("tovu-s")
-                                                                                         : QStringLiteral("tovu")));
+                                                                                        : QStringLiteral("tovu")));
     }
 
     ClMainWidget clWindow(pclVirtualBus.get());

@@ -1,10 +1,10 @@
 // How fast a command goes round: envelope, worker thread, virtual bus, emulated camera and
 // the reply back on this thread; and how fast a 16 MiB firmware block goes to the camera.
 #include "protocol/ClCommandCatalogue.h"
+#include "tests/support/ClWorkerRig.h"
 #include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualFirmwareImage.h"
-#include "tests/support/ClWorkerRig.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -46,7 +46,8 @@ void BenchCameraExchanges::cleanup()
 void BenchCameraExchanges::getRoundTrip()
 {
     const QUuid uuidReply = ClCommandCatalogue::replyKindOf("ClTovuCommandGetTimezone");
-    QBENCHMARK {
+    QBENCHMARK
+    {
         const PV_CMD clAnswer = m_upRig->request(m_pHandle, "ClTovuCommandGetTimezone");
         if (clAnswer.value(QStringLiteral("CMD")).toUuid() != uuidReply)
             QFAIL("no value reply");
@@ -57,7 +58,8 @@ void BenchCameraExchanges::getRoundTrip()
 void BenchCameraExchanges::setRoundTrip()
 {
     const PV_CMD clArgs = ClWorkerRig::args({9});
-    QBENCHMARK {
+    QBENCHMARK
+    {
         const PV_CMD clAnswer = m_upRig->request(m_pHandle, "ClTovuCommandSetTimezone", clArgs);
         if (clAnswer.value(QStringLiteral("PARAM3")).toUInt() != 0)
             QFAIL("set failed");
@@ -67,7 +69,8 @@ void BenchCameraExchanges::setRoundTrip()
 
 void BenchCameraExchanges::textRoundTrip()
 {
-    QBENCHMARK {
+    QBENCHMARK
+    {
         const PV_CMD clAnswer = m_upRig->request(m_pHandle, "ClTovuCommandGetWifiInfo");
         if (clAnswer.value(QStringLiteral("PARAM3")).toString().isEmpty())
             QFAIL("no Wi-Fi state");
@@ -77,7 +80,8 @@ void BenchCameraExchanges::textRoundTrip()
 
 void BenchCameraExchanges::pictureRoundTrip()
 {
-    QBENCHMARK {
+    QBENCHMARK
+    {
         const PV_CMD clAnswer = m_upRig->request(m_pHandle, "ClTovuCommandReqJpeg");
         if (clAnswer.value(QStringLiteral("PARAM2")).value<QImage>().isNull())
             QFAIL("no picture");
@@ -87,10 +91,11 @@ void BenchCameraExchanges::pictureRoundTrip()
 
 void BenchCameraExchanges::firmware16MiB()
 {
-    const QByteArray clImage = ClVirtualFirmwareImage::make(QStringLiteral("01.00.012"), QStringLiteral("Tovu-S"),
-                                                            16 * 1024 * 1024 - 64);
+    const QByteArray clImage
+        = ClVirtualFirmwareImage::make(QStringLiteral("01.00.012"), QStringLiteral("Tovu-S"), 16 * 1024 * 1024 - 64);
     const PV_CMD clArgs = ClWorkerRig::args({clImage});
-    QBENCHMARK {
+    QBENCHMARK
+    {
         const PV_CMD clAnswer = m_upRig->request(m_pHandle, "ClTovuCommandExecFwUpdateData", clArgs, 60000);
         if (clAnswer.isEmpty() || clAnswer.value(QStringLiteral("PARAM3")).toUInt() != 0)
             QFAIL("firmware block refused");

@@ -37,8 +37,8 @@ bool ClCreateXml::save(const QString& strPath)
 
 QDomNode ClCreateXml::element(QDomNode clParent, const QString& strName)
 {
-    const QDomNode clExisting = clParent.isNull() ? clDocument.firstChildElement(strName)
-                                                  : clParent.firstChildElement(strName);
+    const QDomNode clExisting
+        = clParent.isNull() ? clDocument.firstChildElement(strName) : clParent.firstChildElement(strName);
     if (!clExisting.isNull())
         return QDomNode();
     // Creating the element also gives a still empty document its content, so the

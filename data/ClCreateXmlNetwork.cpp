@@ -25,17 +25,15 @@ void ClCreateXmlNetwork::addBool(QDomNode clParent, const QString& strName, bool
     addText(element(clParent, strName), bValue ? QStringLiteral("true") : QStringLiteral("false"));
 }
 
-void ClCreateXmlNetwork::addTextElement(QDomNode clParent, const QString& strName,
-                                        const QString& strText)
+void ClCreateXmlNetwork::addTextElement(QDomNode clParent, const QString& strName, const QString& strText)
 {
     if (!strText.isEmpty())
         addText(element(clParent, strName), strText);
 }
 
-bool ClCreateXmlNetwork::build(bool bProxyUse, const QString& strIp, const QString& strPort,
-                               const QString& strType, bool bAuthUse, const QString& strUser,
-                               const QString& strPassword, const QString& strSourceUrl,
-                               bool bAutoUpdate)
+bool ClCreateXmlNetwork::build(bool bProxyUse, const QString& strIp, const QString& strPort, const QString& strType,
+                               bool bAuthUse, const QString& strUser, const QString& strPassword,
+                               const QString& strSourceUrl, bool bAutoUpdate)
 {
     if (strSourceUrl.isEmpty())
         return false;

@@ -10,9 +10,8 @@ public:
     // Fills the document. strType names the proxy type ("Socks5", "Http", "HttpCaching",
     // "FtpCaching" or empty for none); another name, or an empty source URL, fails
     // before anything is written into the document.
-    bool build(bool bProxyUse, const QString& strIp, const QString& strPort,
-               const QString& strType, bool bAuthUse, const QString& strUser,
-               const QString& strPassword, const QString& strSourceUrl, bool bAutoUpdate);
+    bool build(bool bProxyUse, const QString& strIp, const QString& strPort, const QString& strType, bool bAuthUse,
+               const QString& strUser, const QString& strPassword, const QString& strSourceUrl, bool bAutoUpdate);
 
     // The number the file stores for a type name (ClProxyType); -1 for an unknown name.
     static qint32 proxyTypeNumber(const QString& strType);

@@ -6,7 +6,7 @@
 QString ClDataFolder::path()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-           + QStringLiteral("/Parvik/TovuSettingTool/");
+        + QStringLiteral("/Parvik/TovuSettingTool/");
 }
 
 QString ClDataFolder::networkFile()

@@ -23,8 +23,8 @@ bool ClNetworkSettings::writeNetworkFile(bool bAuto)
 {
     QDir().mkpath(QFileInfo(strPath).absolutePath());
     ClCreateXmlNetwork clWriter;
-    if (!clWriter.build(false, QString(), QString(), QString(), false, QString(), QString(),
-                        ClUpdateServer::url(), bAuto))
+    if (!clWriter.build(false, QString(), QString(), QString(), false, QString(), QString(), ClUpdateServer::url(),
+                        bAuto))
         return false;
     if (!clWriter.save(strPath)) {
         qCWarning(lcTovuData) << "cannot write settings file" << strPath;

@@ -10,7 +10,8 @@
 class ClCommandAvailability
 {
 public:
-    struct stRecord {
+    struct stRecord
+    {
         QUuid uuidKind;
         quint8 ucFlags;  // ClAvailability bits
 

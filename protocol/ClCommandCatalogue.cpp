@@ -8,8 +8,7 @@
 #include "ProtocolLog.h"
 
 namespace {
-template <class T>
-std::unique_ptr<ClTovuCommand> build(const PV_CMD& clRequest)
+template <class T> std::unique_ptr<ClTovuCommand> build(const PV_CMD& clRequest)
 {
     return std::make_unique<T>(clRequest);
 }
@@ -19,25 +18,25 @@ quint16 writeReply(const ClTovuCommand& clCommand, PV_CMD& clReply)
     return clCommand.writeReply(clReply);
 }
 
-template <class T>
-ClCommandEntry entryOf(quint8 ucAvailability)
+template <class T> ClCommandEntry entryOf(quint8 ucAvailability)
 {
-    return ClCommandEntry{T::pszClassName,
-                          T::usCommandCode,
-                          T::eExchange,
-                          ClCommandKinds::request(T::pszClassName),
-                          T::bHasReply ? ClCommandKinds::reply(T::pszClassName) : QUuid(),
-                          &build<T>,
-                          &writeReply,
-                          ucAvailability};
+    return ClCommandEntry {T::pszClassName,
+                           T::usCommandCode,
+                           T::eExchange,
+                           ClCommandKinds::request(T::pszClassName),
+                           T::bHasReply ? ClCommandKinds::reply(T::pszClassName) : QUuid(),
+                           &build<T>,
+                           &writeReply,
+                           ucAvailability};
 }
 
 // A hand-written class carries its own code; it must be the one its row gives.
-#define TOVU_COMMAND_CLASS(Class, Code, Availability) \
+#define TOVU_COMMAND_CLASS(Class, Code, Availability)                                                                  \
     static_assert(Class::usCommandCode == (Code), #Class " differs from its row in the command table");
 #include "CommandTable.def"
 
-struct stIndex {
+struct stIndex
+{
     QHash<QUuid, const ClCommandEntry*> hashByRequest;
     QHash<QByteArray, const ClCommandEntry*> hashByClass;
 };

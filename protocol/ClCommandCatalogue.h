@@ -11,7 +11,8 @@
 #include "ClTovuCommand.h"
 #include "PvCmd.h"
 
-struct ClCommandEntry {
+struct ClCommandEntry
+{
     const char* pszClassName;
     quint16 usCode;
     ClExchange eExchange;

@@ -13,7 +13,8 @@ const QUuid& kindNamespace()
     return clNamespace;
 }
 
-struct stFixedKind {
+struct stFixedKind
+{
     const char* pszClassName;
     const char* pszRole;
     const char* pszKind;

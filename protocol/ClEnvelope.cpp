@@ -19,10 +19,15 @@ const QString& ClEnvelope::keySender()
 
 const QString& ClEnvelope::keyParam(int lIndex)
 {
-    static const std::array<QString, 9> aKeys = {
-        QString(),
-        QStringLiteral("PARAM1"), QStringLiteral("PARAM2"), QStringLiteral("PARAM3"), QStringLiteral("PARAM4"),
-        QStringLiteral("PARAM5"), QStringLiteral("PARAM6"), QStringLiteral("PARAM7"), QStringLiteral("PARAM8")};
+    static const std::array<QString, 9> aKeys = {QString(),
+                                                 QStringLiteral("PARAM1"),
+                                                 QStringLiteral("PARAM2"),
+                                                 QStringLiteral("PARAM3"),
+                                                 QStringLiteral("PARAM4"),
+                                                 QStringLiteral("PARAM5"),
+                                                 QStringLiteral("PARAM6"),
+                                                 QStringLiteral("PARAM7"),
+                                                 QStringLiteral("PARAM8")};
     if (lIndex < 1 || lIndex > 8)
         return aKeys[0];
     return aKeys[size_t(lIndex)];
@@ -69,8 +74,9 @@ quint16 ClEnvelope::resultCode(const PV_CMD& clCommand)
 PV_CMD ClEnvelope::outcome(const QUuid& uuidExecuted, void* pHandle, quint16 usResult)
 {
     PV_CMD clReply;
-    clReply.insert(keyCmd(), ClResultCode::isTransportCode(usResult) ? ClCommandKinds::transportError()
-                                                                    : ClCommandKinds::result());
+    clReply.insert(keyCmd(),
+                   ClResultCode::isTransportCode(usResult) ? ClCommandKinds::transportError()
+                                                           : ClCommandKinds::result());
     clReply.insert(keyDevice(), QVariant::fromValue(pHandle));
     clReply.insert(keyParam(2), uuidExecuted);
     clReply.insert(keyParam(3), QVariant::fromValue<quint16>(usResult));

@@ -5,8 +5,7 @@
 #include "ClExchange.h"
 #include "ClTovuCommand.h"
 
-template <qint32 lDefault>
-class ClFactoryCheckCommand : public ClTovuCommand
+template <qint32 lDefault> class ClFactoryCheckCommand : public ClTovuCommand
 {
 public:
     static constexpr ClExchange eExchange = ClExchange::Plain;
@@ -14,8 +13,7 @@ public:
 
     ClFactoryCheckCommand(quint16 usCode, const PV_CMD& clRequest)
         : ClTovuCommand(usCode, checkValue(ClEnvelopeArgs::signedNumber(clRequest, 2)))
-    {
-    }
+    {}
 
     static quint32 checkValue(qint32 lValue) { return quint32(lValue < 0 ? lDefault : lValue); }
 };

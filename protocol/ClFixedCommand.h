@@ -4,8 +4,7 @@
 #include "ClExchange.h"
 #include "ClFixedCommandBase.h"
 
-template <const ClFixedLayout& stLayoutOf>
-class ClFixedCommand : public ClFixedCommandBase
+template <const ClFixedLayout& stLayoutOf> class ClFixedCommand : public ClFixedCommandBase
 {
 public:
     static constexpr ClExchange eExchange = ClExchange::Plain;

@@ -3,13 +3,12 @@
 // the QDateTime read from the text in the format of the command's family.
 #include <QDateTime>
 
-#include "ClEnvelope.h"
 #include "ClDateTextFormat.h"
+#include "ClEnvelope.h"
 #include "ClExchange.h"
 #include "ClTovuCommandString.h"
 
-template <ClDateText eFormat>
-class ClGetDateTextCommand : public ClTovuCommandString
+template <ClDateText eFormat> class ClGetDateTextCommand : public ClTovuCommandString
 {
 public:
     static constexpr ClExchange eExchange = ClExchange::Plain;

@@ -6,8 +6,7 @@
 #include "ClImageSizes.h"
 #include "ClTovuCommand.h"
 
-template <ClImageSizes::Table eTable>
-class ClGetImageSizeCommand : public ClTovuCommand
+template <ClImageSizes::Table eTable> class ClGetImageSizeCommand : public ClTovuCommand
 {
 public:
     static constexpr ClExchange eExchange = ClExchange::Plain;

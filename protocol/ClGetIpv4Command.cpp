@@ -2,9 +2,7 @@
 
 #include "ClEnvelope.h"
 
-ClGetIpv4Command::ClGetIpv4Command(quint16 usCode_, const PV_CMD& /*clRequest*/) : ClTovuCommandIpv4(usCode_)
-{
-}
+ClGetIpv4Command::ClGetIpv4Command(quint16 usCode_, const PV_CMD& /*clRequest*/) : ClTovuCommandIpv4(usCode_) {}
 
 quint16 ClGetIpv4Command::writeReply(PV_CMD& clReply) const
 {

@@ -2,9 +2,7 @@
 
 #include "ClEnvelope.h"
 
-ClGetTextCommand::ClGetTextCommand(quint16 usCode_, const PV_CMD& /*clRequest*/) : ClTovuCommandString(usCode_)
-{
-}
+ClGetTextCommand::ClGetTextCommand(quint16 usCode_, const PV_CMD& /*clRequest*/) : ClTovuCommandString(usCode_) {}
 
 quint16 ClGetTextCommand::writeReply(PV_CMD& clReply) const
 {

@@ -4,8 +4,7 @@
 
 ClPacketReader::ClPacketReader(const QByteArray& clBytes_, qint64 llOffset_)
     : clBytes(clBytes_), llOffset(qMax<qint64>(0, llOffset_))
-{
-}
+{}
 
 qint64 ClPacketReader::remaining() const
 {

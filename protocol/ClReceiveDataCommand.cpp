@@ -1,6 +1,5 @@
 #include "ClReceiveDataCommand.h"
 
-
 #include <QImage>
 
 #include "ClEnvelope.h"
@@ -9,8 +8,7 @@
 
 ClReceiveDataCommand::ClReceiveDataCommand(quint16 usCode_, ClBlockValue eValue_)
     : ClTovuCommand(usCode_), eValue(eValue_)
-{
-}
+{}
 
 void ClReceiveDataCommand::setReceivedData(const QByteArray& clData_)
 {

@@ -16,11 +16,11 @@ constexpr quint16 usDataMismatch = 0xEF04;    // data transfer head did not matc
 constexpr quint16 usTransferFailed = 0xEF05;  // other negative result, or no response
 
 // The camera's statuses the tool tells apart.
-constexpr quint16 usBroadcasting = 0xFFF3;      // the setting cannot change while streaming
-constexpr quint16 usRefused = 0xFFFA;           // refused in the current mode or while recording
-constexpr quint16 usParameterRejected = 0xFFFB; // a value out of the camera's range
-constexpr quint16 usNotSupported = 0xFFFC;      // the model or firmware does not know the command
-constexpr quint16 usCameraTimeout = 0xFFFE;     // the camera's own operation timed out
+constexpr quint16 usBroadcasting = 0xFFF3;       // the setting cannot change while streaming
+constexpr quint16 usRefused = 0xFFFA;            // refused in the current mode or while recording
+constexpr quint16 usParameterRejected = 0xFFFB;  // a value out of the camera's range
+constexpr quint16 usNotSupported = 0xFFFC;       // the model or firmware does not know the command
+constexpr quint16 usCameraTimeout = 0xFFFE;      // the camera's own operation timed out
 
 constexpr bool isTransportCode(quint32 ulCode)
 {

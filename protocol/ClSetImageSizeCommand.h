@@ -6,8 +6,7 @@
 #include "ClImageSizes.h"
 #include "ClTovuCommand.h"
 
-template <ClImageSizes::Table eTable>
-class ClSetImageSizeCommand : public ClTovuCommand
+template <ClImageSizes::Table eTable> class ClSetImageSizeCommand : public ClTovuCommand
 {
 public:
     static constexpr ClExchange eExchange = ClExchange::Plain;
@@ -15,6 +14,5 @@ public:
 
     ClSetImageSizeCommand(quint16 usCode, const PV_CMD& clRequest)
         : ClTovuCommand(usCode, ClImageSizes::indexOf(eTable, ClEnvelopeArgs::size(clRequest, 2)))
-    {
-    }
+    {}
 };

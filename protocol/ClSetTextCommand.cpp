@@ -4,5 +4,4 @@
 
 ClSetTextCommand::ClSetTextCommand(quint16 usCode_, const PV_CMD& clRequest)
     : ClTovuCommandString(ClEnvelopeArgs::text(clRequest, 2), usCode_)
-{
-}
+{}

@@ -11,8 +11,8 @@ class ClTovuCommand
 public:
     ClTovuCommand();
     ClTovuCommand(quint16 usCode, quint32 ulParam1 = 0, quint32 ulParam2 = 0, quint32 ulParam3 = 0,
-                  quint32 ulParam4 = 0, quint32 ulParam5 = 0, quint16 usSequence = 0,
-                  quint16 usType = 0, quint32 ulSize = 32);
+                  quint32 ulParam4 = 0, quint32 ulParam5 = 0, quint16 usSequence = 0, quint16 usType = 0,
+                  quint32 ulSize = 32);
     explicit ClTovuCommand(const QByteArray& clBytes);
     virtual ~ClTovuCommand();
 

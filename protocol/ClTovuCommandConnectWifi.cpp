@@ -7,8 +7,7 @@
 
 ClTovuCommandConnectWifi::ClTovuCommandConnectWifi(const PV_CMD& clRequest)
     : ClTovuCommandConnectWifi(ClEnvelopeArgs::text(clRequest, 2), ClEnvelopeArgs::text(clRequest, 3))
-{
-}
+{}
 
 ClTovuCommandConnectWifi::ClTovuCommandConnectWifi(const QString& strFirst, const QString& strSecond)
     : ClTovuCommand(usCommandCode), clFirst(strFirst.toLatin1()), clSecond(strSecond.toLatin1())

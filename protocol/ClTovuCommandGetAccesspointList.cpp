@@ -1,6 +1,5 @@
 #include "ClTovuCommandGetAccesspointList.h"
 
-
 #include <QVariant>
 
 #include "ClEnvelope.h"
@@ -9,8 +8,7 @@
 
 ClTovuCommandGetAccesspointList::ClTovuCommandGetAccesspointList(const PV_CMD& /*clRequest*/)
     : ClPacketListCommand(usCommandCode)
-{
-}
+{}
 
 bool ClTovuCommandGetAccesspointList::addPacket(const QByteArray& clPacket)
 {

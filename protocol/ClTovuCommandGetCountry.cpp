@@ -4,9 +4,7 @@
 
 #include <QString>
 
-ClTovuCommandGetCountry::ClTovuCommandGetCountry(const PV_CMD& /*clRequest*/) : ClTovuCommand(usCommandCode)
-{
-}
+ClTovuCommandGetCountry::ClTovuCommandGetCountry(const PV_CMD& /*clRequest*/) : ClTovuCommand(usCommandCode) {}
 
 QString ClTovuCommandGetCountry::country() const
 {

@@ -1,6 +1,5 @@
 #include "ClTovuCommandGetGpsInfo.h"
 
-
 #include "ClEnvelope.h"
 #include "ClEnvelopeArgs.h"
 

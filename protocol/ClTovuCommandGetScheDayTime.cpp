@@ -1,14 +1,12 @@
 #include "ClTovuCommandGetScheDayTime.h"
 
-
 #include "ClEnvelope.h"
 #include "ClEnvelopeArgs.h"
 #include "ClScheduleTime.h"
 
 ClTovuCommandGetScheDayTime::ClTovuCommandGetScheDayTime(const PV_CMD& clRequest)
     : ClTovuCommand(usCommandCode, ClEnvelopeArgs::number(clRequest, 2))
-{
-}
+{}
 
 quint16 ClTovuCommandGetScheDayTime::writeReply(PV_CMD& clReply) const
 {

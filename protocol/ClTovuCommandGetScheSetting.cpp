@@ -1,6 +1,5 @@
 #include "ClTovuCommandGetScheSetting.h"
 
-
 #include <QVariant>
 
 #include "ClEnvelope.h"
@@ -8,8 +7,7 @@
 
 ClTovuCommandGetScheSetting::ClTovuCommandGetScheSetting(const PV_CMD& /*clRequest*/)
     : ClPacketListCommand(usCommandCode, 0, 0, ClScheduleTime::toSlot(QTime()), ClScheduleTime::toSlot(QTime()))
-{
-}
+{}
 
 bool ClTovuCommandGetScheSetting::addPacket(const QByteArray& clPacket)
 {

@@ -1,13 +1,11 @@
 #include "ClTovuCommandGetStreamAuthorizationPassword.h"
 
-
 #include "ClEnvelope.h"
 #include "ClPacketReader.h"
 
 ClTovuCommandGetStreamAuthorizationPassword::ClTovuCommandGetStreamAuthorizationPassword(const PV_CMD& /*clRequest*/)
     : ClTovuCommandString(usCommandCode)
-{
-}
+{}
 
 QString ClTovuCommandGetStreamAuthorizationPassword::password() const
 {

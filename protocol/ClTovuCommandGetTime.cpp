@@ -2,9 +2,7 @@
 
 #include "ClEnvelope.h"
 
-ClTovuCommandGetTime::ClTovuCommandGetTime(const PV_CMD& /*clRequest*/) : ClTovuCommand(usCommandCode)
-{
-}
+ClTovuCommandGetTime::ClTovuCommandGetTime(const PV_CMD& /*clRequest*/) : ClTovuCommand(usCommandCode) {}
 
 QDateTime ClTovuCommandGetTime::dateTime() const
 {

@@ -2,9 +2,7 @@
 
 #include "ClEnvelope.h"
 
-ClTovuCommandGetWifiInfo::ClTovuCommandGetWifiInfo(const PV_CMD& /*clRequest*/) : ClPacketListCommand(usCommandCode)
-{
-}
+ClTovuCommandGetWifiInfo::ClTovuCommandGetWifiInfo(const PV_CMD& /*clRequest*/) : ClPacketListCommand(usCommandCode) {}
 
 bool ClTovuCommandGetWifiInfo::addPacket(const QByteArray& clPacket)
 {

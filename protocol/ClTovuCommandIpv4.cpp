@@ -2,14 +2,11 @@
 
 #include <QStringList>
 
-ClTovuCommandIpv4::ClTovuCommandIpv4(quint16 usCode_) : ClTovuCommand(usCode_)
-{
-}
+ClTovuCommandIpv4::ClTovuCommandIpv4(quint16 usCode_) : ClTovuCommand(usCode_) {}
 
 ClTovuCommandIpv4::ClTovuCommandIpv4(const QString& strAddress, quint16 usCode_)
     : ClTovuCommand(usCode_, fromText(strAddress))
-{
-}
+{}
 
 quint32 ClTovuCommandIpv4::fromText(const QString& strAddress)
 {

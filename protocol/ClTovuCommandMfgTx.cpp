@@ -6,8 +6,7 @@ ClTovuCommandMfgTx::ClTovuCommandMfgTx(const PV_CMD& clRequest)
     : ClTovuCommandMfgTx(ClEnvelopeArgs::flag(clRequest, 2), quint8(ClEnvelopeArgs::number(clRequest, 3)),
                          quint8(ClEnvelopeArgs::number(clRequest, 4)), ClEnvelopeArgs::number(clRequest, 5),
                          ClEnvelopeArgs::number(clRequest, 6), ClEnvelopeArgs::text(clRequest, 7))
-{
-}
+{}
 
 ClTovuCommandMfgTx::ClTovuCommandMfgTx(bool bEnable, quint8 ucA, quint8 ucB, quint32 ulC, quint32 ulD,
                                        const QString& strAddress)

@@ -4,8 +4,7 @@
 
 ClTovuCommandSetCountry::ClTovuCommandSetCountry(const PV_CMD& clRequest)
     : ClTovuCommandSetCountry(ClEnvelopeArgs::text(clRequest, 2))
-{
-}
+{}
 
 ClTovuCommandSetCountry::ClTovuCommandSetCountry(const QString& strCountry) : ClTovuCommand(usCommandCode)
 {

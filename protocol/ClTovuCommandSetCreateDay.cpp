@@ -13,10 +13,8 @@ QString createdText(const QDateTime& dtCreated)
 
 ClTovuCommandSetCreateDay::ClTovuCommandSetCreateDay(const PV_CMD& clRequest)
     : ClTovuCommandSetCreateDay(ClEnvelopeArgs::dateTime(clRequest, 2))
-{
-}
+{}
 
 ClTovuCommandSetCreateDay::ClTovuCommandSetCreateDay(const QDateTime& dtCreated)
     : ClTovuCommandString(createdText(dtCreated), usCommandCode)
-{
-}
+{}

@@ -4,8 +4,7 @@
 
 ClTovuCommandSetTime::ClTovuCommandSetTime(const PV_CMD& clRequest)
     : ClTovuCommandSetTime(ClEnvelopeArgs::dateTime(clRequest, 2))
-{
-}
+{}
 
 ClTovuCommandSetTime::ClTovuCommandSetTime(const QDateTime& dtTime) : ClTovuCommand(usCommandCode)
 {

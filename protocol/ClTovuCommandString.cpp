@@ -5,9 +5,7 @@
 
 #include "ClPacketReader.h"
 
-ClTovuCommandString::ClTovuCommandString(quint16 usCode_) : ClTovuCommand(usCode_)
-{
-}
+ClTovuCommandString::ClTovuCommandString(quint16 usCode_) : ClTovuCommand(usCode_) {}
 
 ClTovuCommandString::ClTovuCommandString(const QString& strText_, quint16 usCode_)
     : ClTovuCommand(usCode_), strText(strText_)
@@ -47,8 +45,7 @@ QByteArray ClTovuCommandString::toByteArray() const
     QByteArray clBytes;
     QDataStream clStream(&clBytes, QIODevice::WriteOnly);
     clStream.setByteOrder(QDataStream::LittleEndian);
-    clStream << usType << usSequence << quint32(clText.size() + 28) << usCode << quint16(0)
-             << quint32(clText.size());
+    clStream << usType << usSequence << quint32(clText.size() + 28) << usCode << quint16(0) << quint32(clText.size());
     clStream.writeRawData(clText.constData(), int(clText.size()));
     clStream << ulParam3 << ulParam4 << ulParam5;
     return clBytes;

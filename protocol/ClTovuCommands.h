@@ -23,14 +23,12 @@
 #include "ClTovuCommandSetStreamAuthorizationPassword.h"
 #include "ClTovuCommandSetTime.h"
 
-#define TOVU_COMMAND(Class, Code, Pattern, Availability)                                      \
-    class Class final : public Pattern                                                        \
-    {                                                                                         \
-    public:                                                                                   \
-        static constexpr const char* pszClassName = #Class;                                   \
-        static constexpr quint16 usCommandCode = Code;                                        \
-        explicit Class(const PV_CMD& clRequest = PV_CMD()) : Pattern(usCommandCode, clRequest) \
-        {                                                                                     \
-        }                                                                                     \
+#define TOVU_COMMAND(Class, Code, Pattern, Availability)                                                               \
+    class Class final : public Pattern                                                                                 \
+    {                                                                                                                  \
+    public:                                                                                                            \
+        static constexpr const char* pszClassName = #Class;                                                            \
+        static constexpr quint16 usCommandCode = Code;                                                                 \
+        explicit Class(const PV_CMD& clRequest = PV_CMD()) : Pattern(usCommandCode, clRequest) {}                      \
     };
 #include "CommandTable.def"

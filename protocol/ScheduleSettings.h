@@ -5,7 +5,8 @@
 #include <QMetaType>
 #include <QTime>
 
-struct stScheduleEntry {
+struct stScheduleEntry
+{
     bool bOn = false;
     QTime tmStart;
     QTime tmEnd;

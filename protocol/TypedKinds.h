@@ -6,15 +6,13 @@
 #include "ClCommandKinds.h"
 #include "ClTovuCommands.h"
 
-template <class Command>
-QUuid requestKind()
+template <class Command> QUuid requestKind()
 {
     static const QUuid uuidKind = ClCommandKinds::request(Command::pszClassName);
     return uuidKind;
 }
 
-template <class Command>
-QUuid replyKind()
+template <class Command> QUuid replyKind()
 {
     static_assert(Command::bHasReply, "this command answers with a completion only; it has no reply kind");
     static const QUuid uuidKind = ClCommandKinds::reply(Command::pszClassName);

@@ -11,8 +11,7 @@ ClCommunication::ClCommunication(QObject* parent) : QObject(parent)
 {
     clTimer.setSingleShot(true);
     connect(&clTimer, &QTimer::timeout, this, &ClCommunication::slotTimeout);
-    connect(&clManager, &QNetworkAccessManager::authenticationRequired, this,
-            &ClCommunication::slotAuthentication);
+    connect(&clManager, &QNetworkAccessManager::authenticationRequired, this, &ClCommunication::slotAuthentication);
     connect(&clManager, &QNetworkAccessManager::proxyAuthenticationRequired, this,
             &ClCommunication::slotProxyAuthentication);
 }
@@ -134,8 +133,7 @@ void ClCommunication::slotFinished()
     if (!pclReply)
         return;
     clTimer.stop();
-    if (pclReply->error() == QNetworkReply::NoError && pclReply->bytesAvailable() > 0
-        && !appendAvailable())
+    if (pclReply->error() == QNetworkReply::NoError && pclReply->bytesAvailable() > 0 && !appendAvailable())
         return;
     QNetworkReply* pclDone = std::exchange(pclReply, nullptr);
     pclDone->disconnect(this);

@@ -1,9 +1,9 @@
 #include "ClDownload.h"
 
 #include "ClCommunication.h"
-#include "data/ClParseXmlNetwork.h"
 #include "ClParseXmlUpdate.h"
 #include "TovuUpdateLog.h"
+#include "data/ClParseXmlNetwork.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>
@@ -25,8 +25,8 @@ QString text(const char* pszSource)
 // The proxy the settings describe, with the credentials when they are in use.
 QNetworkProxy proxyOf(const ClParseXmlNetwork& clSettings)
 {
-    QNetworkProxy clProxy(static_cast<QNetworkProxy::ProxyType>(clSettings.proxyType()),
-                          clSettings.proxyHost(), clSettings.proxyPort());
+    QNetworkProxy clProxy(static_cast<QNetworkProxy::ProxyType>(clSettings.proxyType()), clSettings.proxyHost(),
+                          clSettings.proxyPort());
     if (clSettings.hasCredentials()) {
         clProxy.setUser(clSettings.user());
         clProxy.setPassword(clSettings.password());
@@ -145,8 +145,7 @@ void ClDownload::slotEndCommunication()
         return;
     }
 
-    const QString strHash =
-        QString::fromLatin1(QCryptographicHash::hash(clData, QCryptographicHash::Md5).toHex());
+    const QString strHash = QString::fromLatin1(QCryptographicHash::hash(clData, QCryptographicHash::Md5).toHex());
     if (strHash != clDownloadList.at(lIndex).strHash) {
         ++lRetry;
         qCInfo(lcTovuUpdate) << "MD5 mismatch" << strCurrentName << "retry" << lRetry;
@@ -173,8 +172,7 @@ void ClDownload::slotEndCommunication()
 void ClDownload::fetchPlanned()
 {
     // Only the planned files' bytes are progress; the manifest's are not.
-    connect(pclCommunication, &ClCommunication::sigProgress, this, &ClDownload::sigPartProgress,
-            Qt::UniqueConnection);
+    connect(pclCommunication, &ClCommunication::sigProgress, this, &ClDownload::sigPartProgress, Qt::UniqueConnection);
     if (clDownloadList.isEmpty()) {
         finish();
         return;

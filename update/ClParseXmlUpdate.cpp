@@ -38,8 +38,7 @@ void ClParseXmlUpdate::readFileGroup(const QDomElement& clGroup)
 {
     // "dir", "reg", "app" and "scope" would only place files on an installer's
     // machine; this tool keeps files in memory, so the directory stays empty.
-    for (QDomElement clFile = clGroup.firstChildElement(); !clFile.isNull();
-         clFile = clFile.nextSiblingElement()) {
+    for (QDomElement clFile = clGroup.firstChildElement(); !clFile.isNull(); clFile = clFile.nextSiblingElement()) {
         const QDomNode clFirst = clFile.firstChild();
         if (!clFirst.isText())
             continue;
@@ -55,8 +54,7 @@ void ClParseXmlUpdate::readFileGroup(const QDomElement& clGroup)
 
 void ClParseXmlUpdate::readInstallerGroup(const QDomElement& clGroup, QList<QVariantMap>& lstTarget)
 {
-    for (QDomElement clChild = clGroup.firstChildElement(); !clChild.isNull();
-         clChild = clChild.nextSiblingElement()) {
+    for (QDomElement clChild = clGroup.firstChildElement(); !clChild.isNull(); clChild = clChild.nextSiblingElement()) {
         QVariantMap mapEntry;
         const QDomNamedNodeMap clAttributes = clChild.attributes();
         for (int i = 0; i < clAttributes.count(); ++i) {

@@ -1,10 +1,10 @@
 #include "ClTovuDownload.h"
 
-#include "protocol/TypedKinds.h"
-#include "protocol/ClCommandKinds.h"
-#include "data/ClDataFolder.h"
 #include "ClSystemInstaller.h"
 #include "TovuUpdateLog.h"
+#include "data/ClDataFolder.h"
+#include "protocol/ClCommandKinds.h"
+#include "protocol/TypedKinds.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -32,9 +32,8 @@ QString applicationTitle()
 // only a plain file name can be trusted not to lead elsewhere.
 bool isPlainFileName(const QString& strName)
 {
-    return !strName.isEmpty() && !strName.contains(QLatin1Char('/'))
-           && !strName.contains(QLatin1Char('\\')) && !strName.contains(QLatin1String(".."))
-           && !strName.contains(QLatin1Char(':')) && !strName.contains(QChar(0));
+    return !strName.isEmpty() && !strName.contains(QLatin1Char('/')) && !strName.contains(QLatin1Char('\\'))
+        && !strName.contains(QLatin1String("..")) && !strName.contains(QLatin1Char(':')) && !strName.contains(QChar(0));
 }
 }  // namespace
 
@@ -43,8 +42,7 @@ QString ClTovuDownload::toolVersion()
     return QStringLiteral("01.00.037");
 }
 
-ClTovuDownload::ClTovuDownload(QObject* parent)
-    : ClDownload(parent), clSettings(ClDataFolder::networkFile())
+ClTovuDownload::ClTovuDownload(QObject* parent) : ClDownload(parent), clSettings(ClDataFolder::networkFile())
 {
     connect(this, &ClDownload::sigSuccess, this, &ClTovuDownload::slotSuccess);
 
@@ -81,9 +79,8 @@ bool ClTovuDownload::start(const QStringList& lstArgs)
         return false;
     bReported = false;
     bAuto = false;
-    const QStringList lstAll = lstArgs
-                               + QStringList{QStringLiteral("-app"), applicationTitle(),
-                                             QStringLiteral("-nf"), clSettings.path()};
+    const QStringList lstAll
+        = lstArgs + QStringList {QStringLiteral("-app"), applicationTitle(), QStringLiteral("-nf"), clSettings.path()};
     bBusy = ClDownload::start(lstAll);
     return bBusy;
 }

@@ -4,8 +4,8 @@
 // through the window and hands a new installer of the tool to the system installer.
 // What the user is told and asked goes out by signal; the answer comes back by slot.
 #include "ClDownload.h"
-#include "data/ClNetworkSettings.h"
 #include "ClParseXmlUpdate.h"
+#include "data/ClNetworkSettings.h"
 #include "protocol/PvCmd.h"
 
 class ClTovuDownload : public ClDownload

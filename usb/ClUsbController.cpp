@@ -1,14 +1,14 @@
 #include "ClUsbController.h"
 
-#include "protocol/ClResultCode.h"
 #include "ClUsbApi.h"
 #include "ClUsbLog.h"
+#include "protocol/ClResultCode.h"
 
 #include <atomic>
 
 namespace {
 // 0 is never handed out: a null handle names no camera.
-std::atomic<quintptr> s_ulNextHandle{1};
+std::atomic<quintptr> s_ulNextHandle {1};
 }  // namespace
 
 ClUsbController::ClUsbController(struct usb_device* pclDevice, ClUsbApi* pclApi)
@@ -16,8 +16,7 @@ ClUsbController::ClUsbController(struct usb_device* pclDevice, ClUsbApi* pclApi)
       m_pclApi(pclApi),
       m_clLocation(locationOf(pclDevice)),
       m_pHandle(reinterpret_cast<void*>(s_ulNextHandle.fetch_add(1, std::memory_order_relaxed)))
-{
-}
+{}
 
 ClUsbController::~ClUsbController() = default;
 
@@ -128,11 +127,10 @@ int ClUsbController::bulkWrite(const QByteArray& clData, int lTimeoutMs)
         return ClResultCode::usNoCamera;
 
     QByteArray clBytes(clData);
-    qCDebug(lcTovuUsbPackets).noquote()
-        << QStringLiteral("write ep 0x%1 %2 bytes: %3")
-               .arg(ucEndpoint, 2, 16, QLatin1Char('0'))
-               .arg(clBytes.size())
-               .arg(QString::fromLatin1(clBytes.toHex(' ')));
+    qCDebug(lcTovuUsbPackets).noquote() << QStringLiteral("write ep 0x%1 %2 bytes: %3")
+                                               .arg(ucEndpoint, 2, 16, QLatin1Char('0'))
+                                               .arg(clBytes.size())
+                                               .arg(QString::fromLatin1(clBytes.toHex(' ')));
     const int lResult = m_pclApi->bulkWrite(m_pclHandle, ucEndpoint, clBytes.data(), int(clBytes.size()), lTimeoutMs);
     if (lResult >= 0)
         return lResult;
@@ -158,11 +156,10 @@ QByteArray ClUsbController::bulkRead(int lTimeoutMs, unsigned char ucEndpointHin
     const int lResult = m_pclApi->bulkRead(m_pclHandle, ucEndpoint, clBuffer.data(), lMaxReadSize, lTimeoutMs);
     if (lResult > 0) {
         clBuffer.truncate(qMin(lResult, lMaxReadSize));
-        qCDebug(lcTovuUsbPackets).noquote()
-            << QStringLiteral("read ep 0x%1 %2 bytes: %3")
-                   .arg(ucEndpoint, 2, 16, QLatin1Char('0'))
-                   .arg(clBuffer.size())
-                   .arg(QString::fromLatin1(clBuffer.toHex(' ')));
+        qCDebug(lcTovuUsbPackets).noquote() << QStringLiteral("read ep 0x%1 %2 bytes: %3")
+                                                   .arg(ucEndpoint, 2, 16, QLatin1Char('0'))
+                                                   .arg(clBuffer.size())
+                                                   .arg(QString::fromLatin1(clBuffer.toHex(' ')));
         return clBuffer;
     }
     if (lResult == 0)

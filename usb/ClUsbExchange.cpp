@@ -1,18 +1,17 @@
 #include "ClUsbExchange.h"
 
+#include "ClUsbController.h"
+#include "ClUsbLog.h"
 #include "protocol/ClPacketListCommand.h"
 #include "protocol/ClReceiveDataCommand.h"
 #include "protocol/ClResultCode.h"
 #include "protocol/ClSendBlockCommand.h"
-#include "ClUsbController.h"
-#include "ClUsbLog.h"
 
 #include <QElapsedTimer>
 
 ClUsbExchange::ClUsbExchange(ClUsbController& clCamera, int lResponseTimeoutMs)
     : m_clCamera(clCamera), m_lResponseTimeoutMs(lResponseTimeoutMs)
-{
-}
+{}
 
 quint16 ClUsbExchange::run(ClExchange eExchange, ClTovuCommand& clCommand)
 {
@@ -46,8 +45,7 @@ quint16 ClUsbExchange::run(ClExchange eExchange, ClTovuCommand& clCommand)
         if (eExchange == ClExchange::ScheduleList)
             usResult = send(clCommand);
         else
-            usResult = request(clCommand,
-                               waitAtLeast(eExchange == ClExchange::WifiInfo ? lDataRequestTimeoutMs : 0));
+            usResult = request(clCommand, waitAtLeast(eExchange == ClExchange::WifiInfo ? lDataRequestTimeoutMs : 0));
         if (usResult != ClResultCode::usSuccess)
             return usResult;
         if (eExchange == ClExchange::AccesspointList && clCommand.param1() > ulMaxAccessPoints) {

@@ -1,24 +1,22 @@
 #include "ClUsbManager.h"
 
-#include "protocol/ClCommandCatalogue.h"
-#include "protocol/ClCommandKinds.h"
-#include "protocol/ClEnvelope.h"
-#include "protocol/ClResultCode.h"
-#include "protocol/TypedKinds.h"
 #include "ClUsbApi.h"
 #include "ClUsbChangeNotifier.h"
 #include "ClUsbController.h"
 #include "ClUsbExchange.h"
 #include "ClUsbLog.h"
+#include "protocol/ClCommandCatalogue.h"
+#include "protocol/ClCommandKinds.h"
+#include "protocol/ClEnvelope.h"
+#include "protocol/ClResultCode.h"
+#include "protocol/TypedKinds.h"
 
 #include <QThread>
 #include <QTimer>
 
 #include <algorithm>
 
-ClUsbManager::ClUsbManager(ClUsbApi& clApi, QObject* pclParent) : QObject(pclParent), m_clApi(clApi)
-{
-}
+ClUsbManager::ClUsbManager(ClUsbApi& clApi, QObject* pclParent) : QObject(pclParent), m_clApi(clApi) {}
 
 ClUsbManager::~ClUsbManager()
 {
@@ -47,8 +45,7 @@ bool ClUsbManager::init(const QList<quint32>& lstIdentities)
             return false;
         // Queued even on this thread: a notice raised inside a transfer must not scan
         // in the middle of that exchange.
-        connect(m_upNotifier.get(), &ClUsbChangeNotifier::sigChanged, this, &ClUsbManager::scan,
-                Qt::QueuedConnection);
+        connect(m_upNotifier.get(), &ClUsbChangeNotifier::sigChanged, this, &ClUsbManager::scan, Qt::QueuedConnection);
         m_upNotifier->start();
     }
     m_clApi.setDebug(0);
@@ -76,7 +73,8 @@ void ClUsbManager::setSettleDelay(int lDelayMs)
 
 bool ClUsbManager::isAccepted(const struct usb_device* pstDevice) const
 {
-    const quint32 ulIdentity = quint32(pstDevice->descriptor.idVendor) | (quint32(pstDevice->descriptor.idProduct) << 16);
+    const quint32 ulIdentity
+        = quint32(pstDevice->descriptor.idVendor) | (quint32(pstDevice->descriptor.idProduct) << 16);
     return m_lstIdentities.contains(ulIdentity);
 }
 
@@ -103,9 +101,8 @@ void ClUsbManager::scan()
         for (struct usb_device* pstDevice = pstBus->devices; pstDevice; pstDevice = pstDevice->next) {
             if (!isAccepted(pstDevice))
                 continue;
-            const auto itKnown = std::find_if(m_vecCameras.cbegin(), m_vecCameras.cend(), [&](const auto& upCamera) {
-                return upCamera->isMadeFrom(pstDevice);
-            });
+            const auto itKnown = std::find_if(m_vecCameras.cbegin(), m_vecCameras.cend(),
+                                              [&](const auto& upCamera) { return upCamera->isMadeFrom(pstDevice); });
             if (itKnown != m_vecCameras.cend()) {
                 lstMissing.removeAll(itKnown->get());
                 continue;

@@ -62,8 +62,7 @@ private:
     void removeCamera(ClUsbController* pclCamera);
     void askNameWhenSettled(void* pHandle);
     void readRaw(const PV_CMD& clCommand, ClUsbController* pclCamera);
-    void runCommand(const ClCommandEntry& stEntry, const PV_CMD& clRequest, ClUsbController* pclCamera,
-                    Answer eAnswer);
+    void runCommand(const ClCommandEntry& stEntry, const PV_CMD& clRequest, ClUsbController* pclCamera, Answer eAnswer);
     void announce(const ClCommandEntry& stEntry, const ClTovuCommand& clCommand, const PV_CMD& clRequest,
                   ClUsbController* pclCamera, quint16 usResult);
 

@@ -42,8 +42,7 @@ bool ClUsbService::init(QList<quint32> lstIdentities)
     return bReady;
 }
 
-template <class Call>
-void ClUsbService::queue(Call fnCall)
+template <class Call> void ClUsbService::queue(Call fnCall)
 {
     ClUsbManager* pclWorker = m_pclWorker;
     // The worker is the context: a call still queued when it goes is dropped with it.

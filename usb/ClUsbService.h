@@ -42,8 +42,7 @@ public Q_SLOTS:
 
 private:
     // Calls fnCall(worker) on the worker's thread, after everything queued before it.
-    template <class Call>
-    void queue(Call fnCall);
+    template <class Call> void queue(Call fnCall);
 
     std::unique_ptr<ClUsbApi> m_upOwnedApi;
     QThread m_clThread;

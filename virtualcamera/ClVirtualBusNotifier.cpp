@@ -4,8 +4,7 @@
 
 ClVirtualBusNotifier::ClVirtualBusNotifier(ClVirtualUsbBus* pclBus, QObject* pclParent)
     : ClUsbChangeNotifier(pclParent), m_pclBus(pclBus)
-{
-}
+{}
 
 ClVirtualBusNotifier::~ClVirtualBusNotifier() = default;
 
@@ -13,6 +12,5 @@ void ClVirtualBusNotifier::start()
 {
     // Automatic connection: queued when the bus changes on another thread, direct when a
     // transfer on this thread pulls the cable; the receiver queues its scan either way.
-    connect(m_pclBus, &ClVirtualUsbBus::sigBusChanged, this, &ClUsbChangeNotifier::sigChanged,
-            Qt::UniqueConnection);
+    connect(m_pclBus, &ClVirtualUsbBus::sigBusChanged, this, &ClUsbChangeNotifier::sigChanged, Qt::UniqueConnection);
 }

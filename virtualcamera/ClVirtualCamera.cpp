@@ -8,8 +8,7 @@
 ClVirtualCamera::ClVirtualCamera(int lModel, const QString& strFirmware, int lSecureMode, QObject* pclParent)
     : ClVirtualUsbDevice(ClVirtualUsbShape::standardCamera(), pclParent),
       m_clCore(lModel, strFirmware.isEmpty() ? defaultFirmware(lModel) : strFirmware, lSecureMode)
-{
-}
+{}
 
 ClVirtualCamera::~ClVirtualCamera() = default;
 
@@ -52,7 +51,8 @@ void ClVirtualCamera::handleWrite(int, const QByteArray& clData)
     if (stReply.eEvent != ClVirtualCameraReply::Event::None) {
         const bool bComeBack = stReply.eEvent == ClVirtualCameraReply::Event::Restart;
         // The bus is changed from the camera's own thread, once the PC has read the answer.
-        QMetaObject::invokeMethod(this, [this, bComeBack] { leaveWhenAnswered(bComeBack, 0); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, bComeBack] { leaveWhenAnswered(bComeBack, 0); }, Qt::QueuedConnection);
     }
 }
 
@@ -102,12 +102,14 @@ void ClVirtualCamera::comeBack()
 
 void ClVirtualCamera::restart()
 {
-    QMetaObject::invokeMethod(this, [this] { leaveWhenAnswered(true, 0); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { leaveWhenAnswered(true, 0); }, Qt::QueuedConnection);
 }
 
 void ClVirtualCamera::powerOff()
 {
-    QMetaObject::invokeMethod(this, [this] { leaveWhenAnswered(false, 0); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { leaveWhenAnswered(false, 0); }, Qt::QueuedConnection);
 }
 
 void ClVirtualCamera::powerOn()

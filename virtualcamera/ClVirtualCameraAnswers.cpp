@@ -23,7 +23,7 @@ ClVirtualCameraReply ClVirtualCameraAnswers::block(quint16 usSequence, const QBy
     ClVirtualCameraReply stReply;
     stReply.eShape = Shape::DataCollection;
     const quint32 ulTotal = quint32(clBlock.size());
-    stReply.lstPackets.append(ClVirtualCameraWire::plain(usSequence, 0, Params{ulTotal}));
+    stReply.lstPackets.append(ClVirtualCameraWire::plain(usSequence, 0, Params {ulTotal}));
     stReply.lstPackets.append(ClVirtualCameraWire::dataHead(usSequence, ulTotal, clBlock.left(lFirstChunk)));
     if (clBlock.size() > lFirstChunk)
         stReply.lstPackets.append(clBlock.mid(lFirstChunk));
@@ -34,10 +34,10 @@ ClVirtualCameraReply ClVirtualCameraAnswers::wifiInfo(quint16 usSequence, const 
 {
     ClVirtualCameraReply stReply;
     stReply.eShape = Shape::WifiInfo;
-    stReply.lstPackets.append(ClVirtualCameraWire::plain(usSequence, 0, Params{stLink.ulState}));
+    stReply.lstPackets.append(ClVirtualCameraWire::plain(usSequence, 0, Params {stLink.ulState}));
     stReply.lstPackets.append(ClVirtualCameraWire::twoTexts(usSequence, 1, stLink.clSsid, stLink.clBssid));
     stReply.lstPackets.append(ClVirtualCameraWire::plain(
-        usSequence, 0, Params{1, stLink.ulChannel, stLink.ulEncryption, stLink.ulRate, stLink.ulSignal}));
+        usSequence, 0, Params {1, stLink.ulChannel, stLink.ulEncryption, stLink.ulRate, stLink.ulSignal}));
     return stReply;
 }
 
@@ -46,13 +46,14 @@ ClVirtualCameraReply ClVirtualCameraAnswers::accessPoints(quint16 usSequence,
 {
     ClVirtualCameraReply stReply;
     stReply.eShape = Shape::AccesspointList;
-    stReply.lstPackets.append(ClVirtualCameraWire::plain(usSequence, 0, Params{quint32(lstPoints.size())}));
+    stReply.lstPackets.append(ClVirtualCameraWire::plain(usSequence, 0, Params {quint32(lstPoints.size())}));
     quint32 ulNumber = 0;
     for (const ClVirtualCameraLive::AccessPoint& stPoint : lstPoints) {
         ++ulNumber;
         stReply.lstPackets.append(ClVirtualCameraWire::twoTexts(usSequence, ulNumber, stPoint.clSsid, stPoint.clBssid));
         stReply.lstPackets.append(ClVirtualCameraWire::plain(
-            usSequence, 0, Params{ulNumber, stPoint.ulChannel, stPoint.ulEncryption, stPoint.ulMode, stPoint.ulSignal}));
+            usSequence, 0,
+            Params {ulNumber, stPoint.ulChannel, stPoint.ulEncryption, stPoint.ulMode, stPoint.ulSignal}));
     }
     return stReply;
 }

@@ -124,7 +124,7 @@ void ClVirtualCameraCore::powerCycle()
     }
     m_clLive.setRecording(false, 0);
     m_bStreaming = false;
-    m_stPending = PendingBlock{};
+    m_stPending = PendingBlock {};
     m_clFirmwareHead.clear();
     m_ullFirmwareBytes = 0;
     if (m_lModel != 0)
@@ -172,7 +172,7 @@ ClVirtualCameraReply ClVirtualCameraCore::handle(const QByteArray& clTransfer)
         return stReply;
     } else {
         // A command ends the wait for a data packet that never came.
-        m_stPending = PendingBlock{};
+        m_stPending = PendingBlock {};
         stReply = dispatch(stPacket, stRecord);
     }
     if (!stReply.lstPackets.isEmpty())
@@ -225,7 +225,7 @@ bool ClVirtualCameraCore::refusedInSecurityMode(quint16 usCode) const
         return false;
     const quint8 ucFamily = familyOf(usCode);
     return ucFamily == ucIdentitySet || ucFamily == ucSettingSet || ucFamily == ucOperations || ucFamily == ucFirmware
-           || (ucFamily == ucFactory && usCode != ClTovuCommandGetAdjustFlag::usCommandCode);
+        || (ucFamily == ucFactory && usCode != ClTovuCommandGetAdjustFlag::usCommandCode);
 }
 
 bool ClVirtualCameraCore::refusedWhileRecording(quint16 usCode)
@@ -261,10 +261,9 @@ ClVirtualCameraReply ClVirtualCameraCore::handleSetting(const Packet& stPacket, 
     ClVirtualCameraSettings::Outcome eOutcome = ClVirtualCameraSettings::Outcome::Unknown;
     if (usCode == ClTovuCommandSetStreamAuthorizationPassword::usCommandCode) {
         // The stream password arrives in Base64 and must decode to 1 to 16 printable characters.
-        const auto stDecoded =
-            QByteArray::fromBase64Encoding(stRecord.clText, QByteArray::AbortOnBase64DecodingErrors);
-        bool bValid = stDecoded.decodingStatus == QByteArray::Base64DecodingStatus::Ok
-                      && !stDecoded.decoded.isEmpty() && stDecoded.decoded.size() <= 16;
+        const auto stDecoded = QByteArray::fromBase64Encoding(stRecord.clText, QByteArray::AbortOnBase64DecodingErrors);
+        bool bValid = stDecoded.decodingStatus == QByteArray::Base64DecodingStatus::Ok && !stDecoded.decoded.isEmpty()
+            && stDecoded.decoded.size() <= 16;
         for (char c : stDecoded.decoded)
             bValid = bValid && c >= '!' && c <= '~';
         if (!bValid)
@@ -314,36 +313,36 @@ ClVirtualCameraReply ClVirtualCameraCore::handleComputedGet(const Packet& stPack
         return text(stPacket, clPassword.toBase64());
     }
     case ClTovuCommandGetRecState::usCommandCode:
-        return plain(stPacket, usSuccess, Params{m_clLive.isRecording() ? ulOn : ulOff});
+        return plain(stPacket, usSuccess, Params {m_clLive.isRecording() ? ulOn : ulOff});
     case ClTovuCommandGetGpsInfo::usCommandCode:
         return text(stPacket, gpsSentence());
     case ClTovuCommandGetTime::usCommandCode: {
         const QDateTime clNow = m_clLive.now();
         return plain(stPacket, usSuccess,
-                     Params{ClVirtualCameraWire::packDate(clNow.date()), ClVirtualCameraWire::packTime(clNow.time())});
+                     Params {ClVirtualCameraWire::packDate(clNow.date()), ClVirtualCameraWire::packTime(clNow.time())});
     }
     case ClTovuCommandGetBatteryState::usCommandCode:
-        return plain(stPacket, usSuccess, Params{m_clLive.batteryState(), quint32(m_clLive.batteryLevel())});
+        return plain(stPacket, usSuccess, Params {m_clLive.batteryState(), quint32(m_clLive.batteryLevel())});
     case ClTovuCommandGetSdInfo::usCommandCode: {
         const quint64 ullTotal = m_clLive.sdTotal();
         const quint64 ullUsed = m_clLive.sdUsed();
         return plain(stPacket, usSuccess,
-                     Params{quint32(ullTotal >> 32), quint32(ullTotal), quint32(ullUsed >> 32), quint32(ullUsed),
-                            m_clLive.sdFileSystem()});
+                     Params {quint32(ullTotal >> 32), quint32(ullTotal), quint32(ullUsed >> 32), quint32(ullUsed),
+                             m_clLive.sdFileSystem()});
     }
     case ClTovuCommandGetFwVersion::usCommandCode:
         return text(stPacket, m_strFirmware.toLatin1());
     case ClTovuCommandGetScheSetting::usCommandCode:
         return scheduleList(stPacket);
     case ClTovuCommandGetSecureCurr::usCommandCode:
-        return plain(stPacket, usSuccess, Params{quint32(m_lSecureMode)});
+        return plain(stPacket, usSuccess, Params {quint32(m_lSecureMode)});
     case ClTovuCommandGetMotionArea::usCommandCode:
         return dataCollection(stPacket, m_clMotionArea);
     default:
         break;
     }
     *pbHandled = false;
-    return Reply{};
+    return Reply {};
 }
 
 QByteArray ClVirtualCameraCore::gpsSentence() const
@@ -376,10 +375,10 @@ ClVirtualCameraReply ClVirtualCameraCore::dataCollection(const Packet& stPacket,
 ClVirtualCameraReply ClVirtualCameraCore::wifiInfo(const Packet& stPacket) const
 {
     // What the radio does follows the mode last switched to, not the stored setting.
-    return ClVirtualCameraAnswers::wifiInfo(
-        stPacket.usSequence,
-        m_clLive.link(m_bWifiOn, m_ulWifiMode, m_clSettings.text(ClTovuCommandGetInfraSsid::usCommandCode),
-                      m_clSettings.text(ClTovuCommandGetSsid::usCommandCode)));
+    return ClVirtualCameraAnswers::wifiInfo(stPacket.usSequence,
+                                            m_clLive.link(m_bWifiOn, m_ulWifiMode,
+                                                          m_clSettings.text(ClTovuCommandGetInfraSsid::usCommandCode),
+                                                          m_clSettings.text(ClTovuCommandGetSsid::usCommandCode)));
 }
 
 ClVirtualCameraReply ClVirtualCameraCore::accessPointList(const Packet& stPacket) const
@@ -471,13 +470,13 @@ ClVirtualCameraReply ClVirtualCameraCore::handleOperation(const Packet& stPacket
     case ClTovuCommandExecScheCurr::usCommandCode:
         return plain(stPacket, isSwitch(p[0]) ? usSuccess : usParameterRejected);
     case ClTovuCommandMotionModeChange::usCommandCode:
-        m_clSettings.storeNumbers(ClTovuCommandGetCurrentMode::usCommandCode, Params{p[0]});
+        m_clSettings.storeNumbers(ClTovuCommandGetCurrentMode::usCommandCode, Params {p[0]});
         return plain(stPacket, usSuccess);
     case ClTovuCommandLockModeChange::usCommandCode:
-        m_clSettings.storeNumbers(ClTovuCommandGetLockState::usCommandCode, Params{p[0]});
+        m_clSettings.storeNumbers(ClTovuCommandGetLockState::usCommandCode, Params {p[0]});
         return plain(stPacket, usSuccess);
     case ClTovuCommandScheModeChange::usCommandCode:
-        m_clSettings.storeNumbers(ClTovuCommandGetScheSelect::usCommandCode, Params{p[0]});
+        m_clSettings.storeNumbers(ClTovuCommandGetScheSelect::usCommandCode, Params {p[0]});
         return plain(stPacket, usSuccess);
     case ClTovuCommandStreamStart::usCommandCode:
     case ClTovuCommandStreamEnd::usCommandCode:
@@ -497,17 +496,17 @@ ClVirtualCameraReply ClVirtualCameraCore::acceptBlock(const Packet& stPacket)
     const quint32 ulLimit = bMotionArea ? ulMaxMotionArea : ulMaxBlock;
     if (ulLength == 0 || ulLength > ulLimit)
         return plain(stPacket, usParameterRejected);
-    m_stPending = PendingBlock{stPacket.usCode, stPacket.usSequence, ulLength};
+    m_stPending = PendingBlock {stPacket.usCode, stPacket.usSequence, ulLength};
     // The answer comes after the data packet.
-    return Reply{};
+    return Reply {};
 }
 
 ClVirtualCameraReply ClVirtualCameraCore::handleData(const Packet& stPacket)
 {
     const PendingBlock stPending = m_stPending;
-    m_stPending = PendingBlock{};
+    m_stPending = PendingBlock {};
     if (stPending.usCode == 0 || stPacket.usSequence != stPending.usSequence)
-        return Reply{};  // no data awaited with this sequence: ignored
+        return Reply {};  // no data awaited with this sequence: ignored
     QByteArray clData;
     if (!ClVirtualCameraWire::dataOf(stPacket, &clData) || quint32(clData.size()) != stPending.ulLength)
         return plain(stPacket, usParameterRejected);
@@ -528,7 +527,7 @@ ClVirtualCameraReply ClVirtualCameraCore::startFirmware(const Packet& stPacket)
     QString strVersion;
     QString strModel;
     const bool bValid = ClVirtualFirmwareImage::parse(m_clFirmwareHead, &strVersion, &strModel)
-                        && (strModel.isEmpty() || strModel == machineName());
+        && (strModel.isEmpty() || strModel == machineName());
     m_clFirmwareHead.clear();
     m_ullFirmwareBytes = 0;
     if (!bValid) {

@@ -97,7 +97,7 @@ private:
     Reply acceptBlock(const Packet& stPacket);
     Reply startFirmware(const Packet& stPacket);
 
-    static Reply plain(const Packet& stPacket, quint16 usStatus, const Params& arrParams = Params{});
+    static Reply plain(const Packet& stPacket, quint16 usStatus, const Params& arrParams = Params {});
     static Reply text(const Packet& stPacket, const QByteArray& clText);
     static Reply dataCollection(const Packet& stPacket, const QByteArray& clBlock);
     Reply wifiInfo(const Packet& stPacket) const;

@@ -56,5 +56,5 @@ private:
     int m_aCounts[9] = {};
     bool m_bForeignForever = false;
     quint16 m_usStatus = ClResultCode::usCameraTimeout;
-    QRandomGenerator m_clRandom{20140305};
+    QRandomGenerator m_clRandom {20140305};
 };

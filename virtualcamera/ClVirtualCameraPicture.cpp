@@ -46,13 +46,13 @@ void ClVirtualCameraPicture::drawDigits(QPainter& clPainter, const QString& strT
             continue;
         const quint8 ucMask = aMasks[c.digitValue()];
         const QRectF aSegments[7] = {
-            QRectF(x, y, dW, dT),                          // a
-            QRectF(x + dW - dT, y, dT, dH / 2),            // b
-            QRectF(x + dW - dT, y + dH / 2, dT, dH / 2),   // c
-            QRectF(x, y + dH - dT, dW, dT),                // d
-            QRectF(x, y + dH / 2, dT, dH / 2),             // e
-            QRectF(x, y, dT, dH / 2),                      // f
-            QRectF(x, y + dH / 2 - dT / 2, dW, dT),        // g
+            QRectF(x, y, dW, dT),                         // a
+            QRectF(x + dW - dT, y, dT, dH / 2),           // b
+            QRectF(x + dW - dT, y + dH / 2, dT, dH / 2),  // c
+            QRectF(x, y + dH - dT, dW, dT),               // d
+            QRectF(x, y + dH / 2, dT, dH / 2),            // e
+            QRectF(x, y, dT, dH / 2),                     // f
+            QRectF(x, y + dH / 2 - dT / 2, dW, dT),       // g
         };
         for (int s = 0; s < 7; ++s) {
             if (ucMask & (1 << s))
@@ -94,8 +94,8 @@ QByteArray ClVirtualCameraPicture::renderJpeg(const Frame& stFrame)
         const QDateTime& clTime = stFrame.clTime;
         drawDigits(clPainter, clTime.toString(QStringLiteral("yyyy-MM-dd")),
                    QRectF(w * 0.25, h * 0.40, w * 0.5, h * 0.08), clDigits);
-        drawDigits(clPainter, clTime.toString(QStringLiteral("hh:mm:ss")),
-                   QRectF(w * 0.2, h * 0.52, w * 0.6, h * 0.18), clDigits);
+        drawDigits(clPainter, clTime.toString(QStringLiteral("hh:mm:ss")), QRectF(w * 0.2, h * 0.52, w * 0.6, h * 0.18),
+                   clDigits);
 
         // Orientation marker, top-left of the unrotated frame.
         clPainter.setBrush(clMarker);

@@ -16,7 +16,7 @@ class ClVirtualCameraPicture
 public:
     struct Frame
     {
-        QSize clSize{800, 480};
+        QSize clSize {800, 480};
         QDateTime clTime;
         bool bRotated = false;
         int lQuality = 2;  // the camera's picture quality setting, 0 (light) to 4 (dark)

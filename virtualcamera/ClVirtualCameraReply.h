@@ -18,8 +18,8 @@ struct ClVirtualCameraReply
     };
     enum class Event {
         None,
-        Restart,   // leave the bus once the answer has been read, and come back
-        PowerOff   // leave the bus once the answer has been read, and stay away
+        Restart,  // leave the bus once the answer has been read, and come back
+        PowerOff  // leave the bus once the answer has been read, and stay away
     };
 
     QList<QByteArray> lstPackets;

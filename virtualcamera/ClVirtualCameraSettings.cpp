@@ -32,8 +32,7 @@ bool switchValue(const Params& p, int)
     return isSwitch(p[0]);
 }
 
-template <quint32 Min, quint32 Max>
-bool inRange(const Params& p, int)
+template <quint32 Min, quint32 Max> bool inRange(const Params& p, int)
 {
     return p[0] >= Min && p[0] <= Max;
 }
@@ -115,7 +114,7 @@ bool countryCode(const Params& p, int)
 bool scheduleEntry(const Params& p, int)
 {
     return p[0] >= 1 && p[0] <= 8 && isSwitch(p[1]) && ClVirtualCameraWire::unpackHhmm(p[2]).isValid()
-           && ClVirtualCameraWire::unpackHhmm(p[3]).isValid();
+        && ClVirtualCameraWire::unpackHhmm(p[3]).isValid();
 }
 
 bool scheduleCycle(const Params& p, int)
@@ -126,7 +125,7 @@ bool scheduleCycle(const Params& p, int)
 bool scheduleDayTime(const Params& p, int)
 {
     return p[0] >= 1 && p[0] <= 8 && isSwitch(p[2]) && ClVirtualCameraWire::unpackHhmm(p[3]).isValid()
-           && ClVirtualCameraWire::unpackHhmm(p[4]).isValid();
+        && ClVirtualCameraWire::unpackHhmm(p[4]).isValid();
 }
 
 bool scheduleDayMode(const Params& p, int)
@@ -139,8 +138,7 @@ bool smallKey(const Params& p, int)
     return p[0] < 256;
 }
 
-template <int Min, int Max>
-bool textLength(const QByteArray& clText)
+template <int Min, int Max> bool textLength(const QByteArray& clText)
 {
     return clText.size() >= Min && clText.size() <= Max && !clText.contains('\0');
 }
@@ -190,33 +188,28 @@ using NumberRule = ClVirtualCameraSettings::NumberRule;
 using TextRule = ClVirtualCameraSettings::TextRule;
 
 // Rows name their commands by class, so that a row cannot key a code the catalogue lacks.
-template <class Get, class Set>
-constexpr NumberRule setting(const Params& arrDefault, NumberCheck pfnCheck)
+template <class Get, class Set> constexpr NumberRule setting(const Params& arrDefault, NumberCheck pfnCheck)
 {
     return {Get::usCommandCode, Set::usCommandCode, false, arrDefault, pfnCheck};
 }
 
 // One entry per value of param1 (per day, per slot).
-template <class Get, class Set>
-constexpr NumberRule keyed(const Params& arrDefault, NumberCheck pfnCheck)
+template <class Get, class Set> constexpr NumberRule keyed(const Params& arrDefault, NumberCheck pfnCheck)
 {
     return {Get::usCommandCode, Set::usCommandCode, true, arrDefault, pfnCheck};
 }
 
-template <class Get>
-constexpr NumberRule readOnly(const Params& arrDefault, NumberCheck pfnCheck)
+template <class Get> constexpr NumberRule readOnly(const Params& arrDefault, NumberCheck pfnCheck)
 {
     return {Get::usCommandCode, 0, false, arrDefault, pfnCheck};
 }
 
-template <class Get, class Set>
-constexpr TextRule textSetting(const char* pszDefault, TextCheck pfnCheck)
+template <class Get, class Set> constexpr TextRule textSetting(const char* pszDefault, TextCheck pfnCheck)
 {
     return {Get::usCommandCode, Set::usCommandCode, pszDefault, pfnCheck};
 }
 
-template <class Get>
-constexpr TextRule readOnlyText(const char* pszDefault, TextCheck pfnCheck)
+template <class Get> constexpr TextRule readOnlyText(const char* pszDefault, TextCheck pfnCheck)
 {
     return {Get::usCommandCode, 0, pszDefault, pfnCheck};
 }
@@ -341,7 +334,7 @@ ClVirtualCameraSettings::ClVirtualCameraSettings(int lModel) : m_lModel(lModel)
     const TextRule* pstTexts = textRules(&lCount);
     for (int i = 0; i < lCount; ++i)
         m_mapTexts.insert(pstTexts[i].usGet, QByteArray(pstTexts[i].pszDefault));
-    m_mapNumbers.insert(keyOf(ClTovuCommandGetAdjustFlag::usCommandCode, 0), Params{});
+    m_mapNumbers.insert(keyOf(ClTovuCommandGetAdjustFlag::usCommandCode, 0), Params {});
     constexpr quint16 usCountry = ClTovuCommandGetCountry::usCommandCode;
     m_mapNumbers.insert(keyOf(usCountry, 0), numberRule(usCountry)->arrDefault);
     resetSettings();
@@ -366,7 +359,7 @@ void ClVirtualCameraSettings::resetSettings()
     // The time zone of the computer the camera was set up with.
     const int lHours = QDateTime::currentDateTime().offsetFromUtc() / 3600;
     const quint32 ulZone = quint32(lHours >= 0 ? qMin(lHours, 12) : 12 + qMin(-lHours, 12));
-    storeNumbers(ClTovuCommandGetTimezone::usCommandCode, Params{ulZone});
+    storeNumbers(ClTovuCommandGetTimezone::usCommandCode, Params {ulZone});
 
     // A working week: Monday to Friday during office hours, the weekend and the
     // every-day row off, the every-day row covering the night.
@@ -375,8 +368,8 @@ void ClVirtualCameraSettings::resetSettings()
         const bool bWeekday = ulDay >= 2 && ulDay <= 6;
         const bool bEveryDay = ulDay == 8;
         storeNumbers(usScheduleEntry,
-                     Params{ulDay, bWeekday ? ulOn : ulOff, ClVirtualCameraWire::packHhmm(bEveryDay ? clTen : clNine),
-                            ClVirtualCameraWire::packHhmm(bEveryDay ? clFive : clSix), 0},
+                     Params {ulDay, bWeekday ? ulOn : ulOff, ClVirtualCameraWire::packHhmm(bEveryDay ? clTen : clNine),
+                             ClVirtualCameraWire::packHhmm(bEveryDay ? clFive : clSix), 0},
                      ulDay);
     }
 }
@@ -448,7 +441,7 @@ ClVirtualCameraSettings::Params ClVirtualCameraSettings::numbers(quint16 usGetCo
     const auto it = m_mapNumbers.constFind(keyOf(usGetCode, ulStoredKey));
     if (it != m_mapNumbers.constEnd())
         return *it;
-    Params arrValues = pstRule ? pstRule->arrDefault : Params{};
+    Params arrValues = pstRule ? pstRule->arrDefault : Params {};
     if (pstRule && pstRule->bKeyed)
         arrValues[0] = ulKey;
     return arrValues;

@@ -166,7 +166,8 @@ QTime ClVirtualCameraWire::unpackTime(quint32 ulValue)
 
 quint32 ClVirtualCameraWire::packHhmm(const QTime& clTime)
 {
-    const QByteArray clText = clTime.isValid() ? clTime.toString(QStringLiteral("hhmm")).toLatin1() : QByteArray(4, '\0');
+    const QByteArray clText
+        = clTime.isValid() ? clTime.toString(QStringLiteral("hhmm")).toLatin1() : QByteArray(4, '\0');
     return readLe32(clText.leftJustified(4, '\0', true), 0);
 }
 

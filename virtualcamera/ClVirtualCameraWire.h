@@ -20,7 +20,7 @@ public:
         quint16 usSequence = 0;
         quint32 ulSize = 0;
         quint16 usCode = 0;
-        Params arrParams{};
+        Params arrParams {};
         QByteArray clRaw;
     };
 
@@ -41,12 +41,13 @@ public:
     static bool dataOf(const Packet& stPacket, QByteArray* pclData);
 
     // Responses.
-    static QByteArray plain(quint16 usSequence, quint16 usStatus, const Params& arrParams = Params{});
+    static QByteArray plain(quint16 usSequence, quint16 usStatus, const Params& arrParams = Params {});
     // A text answer: the plain packet when the text is empty, else head, n, the text and
     // param3..param5. ulClaimedLength, when non-zero, is written in place of n (a lie).
     static QByteArray text(quint16 usSequence, quint16 usStatus, const QByteArray& clText, quint32 ulClaimedLength = 0);
     // The text packet of the list exchanges: head, param1, then two length-prefixed texts.
-    static QByteArray twoTexts(quint16 usSequence, quint32 ulParam1, const QByteArray& clFirst, const QByteArray& clSecond);
+    static QByteArray twoTexts(quint16 usSequence, quint32 ulParam1, const QByteArray& clFirst,
+                               const QByteArray& clSecond);
     // The first packet of a block sent to the PC: type 2, sequence, total length, n, n bytes.
     static QByteArray dataHead(quint16 usSequence, quint32 ulTotal, const QByteArray& clChunk);
 

@@ -5,8 +5,7 @@
 
 ClVirtualEchoDevice::ClVirtualEchoDevice(const ClVirtualUsbShape& clShape, QObject* pclParent)
     : ClVirtualUsbDevice(clShape, pclParent)
-{
-}
+{}
 
 ClVirtualEchoDevice::~ClVirtualEchoDevice() = default;
 

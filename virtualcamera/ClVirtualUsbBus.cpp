@@ -361,7 +361,8 @@ int ClVirtualUsbBus::close(usb_dev_handle* pclHandle)
         if (!pstHandle)
             return lErrorBadHandle;
         pclDevice = pstHandle->pstRecord->pclDevice;
-        m_lstHandles.remove_if([pstHandle](const std::unique_ptr<Handle>& upHandle) { return upHandle.get() == pstHandle; });
+        m_lstHandles.remove_if(
+            [pstHandle](const std::unique_ptr<Handle>& upHandle) { return upHandle.get() == pstHandle; });
         pclDevice->noteHandle(-1);
     }
     pclDevice->handleClose();

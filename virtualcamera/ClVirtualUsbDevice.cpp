@@ -6,8 +6,7 @@
 
 ClVirtualUsbDevice::ClVirtualUsbDevice(const ClVirtualUsbShape& clShape, QObject* pclParent)
     : QObject(pclParent), m_clShape(clShape)
-{
-}
+{}
 
 ClVirtualUsbDevice::~ClVirtualUsbDevice() = default;
 
@@ -20,7 +19,7 @@ void ClVirtualUsbDevice::handleClose() {}
 void ClVirtualUsbDevice::queueResponse(const QByteArray& clData, int lDelayMs)
 {
     QMutexLocker clLocker(&m_clLock);
-    m_dqResponses.push_back(Response{clData, QDeadlineTimer(qMax(0, lDelayMs))});
+    m_dqResponses.push_back(Response {clData, QDeadlineTimer(qMax(0, lDelayMs))});
     m_clChanged.wakeAll();
 }
 

@@ -6,7 +6,7 @@ ClVirtualUsbShape ClVirtualUsbShape::singleInterface(quint16 usVendor, quint16 u
     ClVirtualUsbShape clShape;
     clShape.usVendor = usVendor;
     clShape.usProduct = usProduct;
-    clShape.lstConfigurations = {Configuration{{Interface{{AltSetting{lstEndpoints}}}}}};
+    clShape.lstConfigurations = {Configuration {{Interface {{AltSetting {lstEndpoints}}}}}};
     return clShape;
 }
 
@@ -29,9 +29,9 @@ ClVirtualUsbShape ClVirtualUsbShape::severalInterfaces(quint16 usVendor, quint16
     clShape.usVendor = usVendor;
     clShape.usProduct = usProduct;
     const Interface clEmpty;
-    const Interface clBulk{{AltSetting{{0x02, 0x81}}, AltSetting{{0x03, 0x82}}}};
-    const Interface clExtra{{AltSetting{{0x84}}}};
-    clShape.lstConfigurations = {Configuration{{clEmpty, clBulk, clExtra}}};
+    const Interface clBulk {{AltSetting {{0x02, 0x81}}, AltSetting {{0x03, 0x82}}}};
+    const Interface clExtra {{AltSetting {{0x84}}}};
+    clShape.lstConfigurations = {Configuration {{clEmpty, clBulk, clExtra}}};
     return clShape;
 }
 

@@ -8,11 +8,11 @@
 #include <QSequentialAnimationGroup>
 
 namespace {
-const char* const pszButtonStyle =
-    "QPushButton{\t\t\tbackground-color: rgba(0%, 0%, 0%, 0%);\t\t\tbackground-image: url(:/log/btnn);"
-    "\t\t\tbackground-repeat: no-repeat;\t\t\tbackground-position: center bottom;\t\t\tcolor: white;"
-    "\t\t\tmin-width: 92px;\t\t\tmin-height: 29px;\t}\tQPushButton:hover{\t\t\tbackground-image: "
-    "url(:/log/btnh);\t}\tQPushButton:pressed{\t\t\tbackground-image: url(:/log/btnp);\t}";
+const char* const pszButtonStyle
+    = "QPushButton{\t\t\tbackground-color: rgba(0%, 0%, 0%, 0%);\t\t\tbackground-image: url(:/log/btnn);"
+      "\t\t\tbackground-repeat: no-repeat;\t\t\tbackground-position: center bottom;\t\t\tcolor: white;"
+      "\t\t\tmin-width: 92px;\t\t\tmin-height: 29px;\t}\tQPushButton:hover{\t\t\tbackground-image: "
+      "url(:/log/btnh);\t}\tQPushButton:pressed{\t\t\tbackground-image: url(:/log/btnp);\t}";
 
 constexpr int lSlideMs = 200;
 constexpr int lStayMs = 5000;

@@ -18,8 +18,9 @@ constexpr int lMinimumWidth = 230;
 
 ClMessageBox::ClMessageBox(QWidget* parent, const QString& strText, const QString& strTitle,
                            QMessageBox::StandardButtons clButtons)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint
-                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent,
+              Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                  | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("messageBox"));
     setWindowTitle(strTitle);
@@ -68,8 +69,7 @@ int ClMessageBox::exec()
     if (!fnResponder)
         return QDialog::exec();
     const QMessageBox::StandardButton eChosen = fnResponder(text(), clShown);
-    const bool bAccepted = (eChosen == QMessageBox::Ok || eChosen == QMessageBox::Yes)
-                           && clShown.testFlag(eChosen);
+    const bool bAccepted = (eChosen == QMessageBox::Ok || eChosen == QMessageBox::Yes) && clShown.testFlag(eChosen);
     setResult(bAccepted ? QDialog::Accepted : QDialog::Rejected);
     return result();
 }

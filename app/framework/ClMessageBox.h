@@ -14,8 +14,7 @@ class ClMessageBox : public QDialog
 
 public:
     // Picks the button a person would have pressed; NoButton stands for closing the box.
-    using Responder = std::function<QMessageBox::StandardButton(const QString& strText,
-                                                                QMessageBox::StandardButtons)>;
+    using Responder = std::function<QMessageBox::StandardButton(const QString& strText, QMessageBox::StandardButtons)>;
 
     ClMessageBox(QWidget* parent, const QString& strText, const QString& strTitle,
                  QMessageBox::StandardButtons clButtons);

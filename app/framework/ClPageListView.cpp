@@ -52,9 +52,8 @@ void ClPageListView::paintEvent(QPaintEvent*)
     const int lCurrent = currentIndex().row();
     for (int lRow = 0; lRow < model()->rowCount(rootIndex()); ++lRow) {
         const QModelIndex clIndex = model()->index(lRow, 0, rootIndex());
-        const QRect clRow = visualRect(clIndex).isValid()
-                                ? QRect(0, visualRect(clIndex).top(), lWidth, lRowHeight)
-                                : QRect(0, lRow * lRowHeight, lWidth, lRowHeight);
+        const QRect clRow = visualRect(clIndex).isValid() ? QRect(0, visualRect(clIndex).top(), lWidth, lRowHeight)
+                                                          : QRect(0, lRow * lRowHeight, lWidth, lRowHeight);
         const bool bCurrent = (lRow == lCurrent);
         if (bCurrent) {
             if (!rowBackground().isNull())
@@ -68,8 +67,8 @@ void ClPageListView::paintEvent(QPaintEvent*)
         }
 
         const QIcon clIcon = clIndex.data(Qt::DecorationRole).value<QIcon>();
-        const QRect clIconRect(clRow.left() + lIconLeft, clRow.top() + (lRowHeight - lIconSize) / 2,
-                               lIconSize, lIconSize);
+        const QRect clIconRect(clRow.left() + lIconLeft, clRow.top() + (lRowHeight - lIconSize) / 2, lIconSize,
+                               lIconSize);
         clIcon.paint(&clPainter, clIconRect, Qt::AlignCenter, bCurrent ? QIcon::Selected : QIcon::Normal);
 
         const int lTextLeft = clIconRect.right() + 1 + lTextGap;

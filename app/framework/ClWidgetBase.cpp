@@ -31,15 +31,12 @@ void ClWidgetBase::activate(QWidget* pclMain)
     if (pclHost == nullptr)
         return;
     // Unique: a page activated twice must still see every answer once.
-    connect(pclHost, &ClPageHost::sigReceiveCommand, this, &ClWidgetBase::slotReceiveCommand,
-            Qt::UniqueConnection);
-    connect(this, &ClWidgetBase::sigSendCommand, pclHost, &ClPageHost::slotSendCommand,
-            Qt::UniqueConnection);
+    connect(pclHost, &ClPageHost::sigReceiveCommand, this, &ClWidgetBase::slotReceiveCommand, Qt::UniqueConnection);
+    connect(this, &ClWidgetBase::sigSendCommand, pclHost, &ClPageHost::slotSendCommand, Qt::UniqueConnection);
     connect(pclHost, &ClPageHost::sigReload, this, &ClWidgetBase::slotReload, Qt::UniqueConnection);
     connect(pclHost, &ClPageHost::sigApply, this, &ClWidgetBase::slotApply, Qt::UniqueConnection);
     connect(this, &ClWidgetBase::sigSetLog, pclHost, &ClPageHost::sigSetLog, Qt::UniqueConnection);
-    connect(this, &ClWidgetBase::sigSetButtonEnable, pclHost, &ClPageHost::sigSetButtonEnable,
-            Qt::UniqueConnection);
+    connect(this, &ClWidgetBase::sigSetButtonEnable, pclHost, &ClPageHost::sigSetButtonEnable, Qt::UniqueConnection);
     requestData(false);
 }
 
@@ -85,8 +82,7 @@ void ClWidgetBase::showCommandError(quint16 usResult)
         return;
     bErrorShown = true;
     qCInfo(lcFramework) << metaObject()->className() << "shows result code" << Qt::hex << usResult;
-    ClMessageBox clBox(this, commandErrorText(usResult), ClMessageBox::applicationTitle(),
-                       QMessageBox::Ok);
+    ClMessageBox clBox(this, commandErrorText(usResult), ClMessageBox::applicationTitle(), QMessageBox::Ok);
     clBox.exec();
 }
 

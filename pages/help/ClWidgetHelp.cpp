@@ -1,10 +1,10 @@
 #include "ClWidgetHelp.h"
 
-#include "protocol/TypedKinds.h"
+#include "data/ClUpdateServer.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
+#include "protocol/TypedKinds.h"
 #include "update/ClTovuDownload.h"
-#include "data/ClUpdateServer.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -40,7 +40,7 @@ constexpr stCountry aCountries[] = {
 bool isOwnQuery(const QUuid& uuidKind)
 {
     return uuidKind == requestKind<ClTovuCommandGetFwVersion>() || uuidKind == requestKind<ClTovuCommandGetSerialNo>()
-           || uuidKind == requestKind<ClTovuCommandGetMacAddress>() || uuidKind == requestKind<ClTovuCommandGetCountry>();
+        || uuidKind == requestKind<ClTovuCommandGetMacAddress>() || uuidKind == requestKind<ClTovuCommandGetCountry>();
 }
 
 QPushButton* makeButton(const QString& strText, const QString& strObjectName, QWidget* pclParent)

@@ -71,8 +71,8 @@ void ClWidgetSecureMode::setSecureMode(qint32 lMode)
     QPalette clPalette = pclModeValue->palette();
     clPalette.setColor(QPalette::WindowText, bMaintenance ? clGood : clBad);
     pclModeValue->setPalette(clPalette);
-    pclModeImage->setPixmap(QPixmap(bMaintenance ? QStringLiteral(":/secure/img_mode")
-                                                 : QStringLiteral(":/secure/img_mode_red")));
+    pclModeImage->setPixmap(
+        QPixmap(bMaintenance ? QStringLiteral(":/secure/img_mode") : QStringLiteral(":/secure/img_mode_red")));
     pclHint->setVisible(!bMaintenance);
     pclToggle->setText(bMaintenance ? tr("Change to security mode") : tr("Change to maintenance mode"));
 }

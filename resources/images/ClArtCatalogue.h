@@ -12,7 +12,7 @@ class ClArtCatalogue
 public:
     struct Picture
     {
-        QString strAlias;                  // e.g. "img/window" for ":/img/window"
+        QString strAlias;  // e.g. "img/window" for ":/img/window"
         std::function<QImage()> fnDraw;
     };
 

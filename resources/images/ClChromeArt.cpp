@@ -115,7 +115,7 @@ void paintCaptionMark(QPainter& clPainter, const QRectF& clBox)
     clPainter.restore();
 }
 
-} // namespace
+}  // namespace
 
 QImage ClChromeArt::blank(int lWidth, int lHeight)
 {
@@ -237,8 +237,9 @@ QImage ClChromeArt::logBar()
         paintLogBarBody(clPainter, 0, lWindowWidth);
     }
     // The bar is the window's bottom edge: same corners, same outline.
-    cutAndOutline(clImage, roundedShape(QRect(0, -lCornerRadius, lWindowWidth, lLogBarHeight + lCornerRadius),
-                                        lCornerRadius, BottomLeft | BottomRight),
+    cutAndOutline(clImage,
+                  roundedShape(QRect(0, -lCornerRadius, lWindowWidth, lLogBarHeight + lCornerRadius), lCornerRadius,
+                               BottomLeft | BottomRight),
                   ClArtPalette::frame(), Qt::TopEdge);
     return clImage;
 }
@@ -290,6 +291,6 @@ QImage ClChromeArt::listArrow()
     clPainter.setRenderHint(QPainter::Antialiasing);
     clPainter.setPen(Qt::NoPen);
     clPainter.setBrush(ClArtPalette::accent());
-    clPainter.drawPolygon(QPolygonF({ QPointF(0.5, 0.5), QPointF(7.5, 7), QPointF(0.5, 13.5) }));
+    clPainter.drawPolygon(QPolygonF({QPointF(0.5, 0.5), QPointF(7.5, 7), QPointF(0.5, 13.5)}));
     return clImage;
 }

@@ -106,20 +106,20 @@ QImage mockBasicSettings(const Pictures& clPics)
     clPainter.setRenderHint(QPainter::TextAntialiasing);
     paintCaption(clPainter, clPics, "img/close_win1");
     paintModeBar(clPainter, clPics,
-                 { { "img/button_camera", "Camera state", ModeButton::Plain },
-                   { "img/button_network", "Network setting", ModeButton::Hovered },
-                   { "img/button_setting", "Basic setting", ModeButton::Selected },
-                   { "img/button_stream", "Stream setting", ModeButton::Plain },
-                   { "img/button_help", "Help", ModeButton::Plain } });
+                 {{"img/button_camera", "Camera state", ModeButton::Plain},
+                  {"img/button_network", "Network setting", ModeButton::Hovered},
+                  {"img/button_setting", "Basic setting", ModeButton::Selected},
+                  {"img/button_stream", "Stream setting", ModeButton::Plain},
+                  {"img/button_help", "Help", ModeButton::Plain}});
 
     // Page list on the left, a page with a group box on the right.
     const int lTop = 115;
     const int lListWidth = 130;
     const int lPageHeight = 620 - 36 - lTop;
     clPainter.fillRect(QRect(1, lTop, lListWidth, lPageHeight), ClArtPalette::list());
-    const QStringList lstIcons = { "basic/time", "basic/gps", "basic/wifi", "basic/password", "basic/basic" };
-    const QStringList lstTitles = { "Time settings", "GPS settings", "Wifi settings", "Password \nsetting",
-                                    "Other settings" };
+    const QStringList lstIcons = {"basic/time", "basic/gps", "basic/wifi", "basic/password", "basic/basic"};
+    const QStringList lstTitles
+        = {"Time settings", "GPS settings", "Wifi settings", "Password \nsetting", "Other settings"};
     clPainter.setFont(uiFont(13));
     for (int i = 0; i < lstIcons.size(); ++i) {
         const QRect clRow(1, lTop + i * 40, lListWidth, 40);
@@ -147,9 +147,9 @@ QImage mockBasicSettings(const Pictures& clPics)
     clPainter.drawText(QRect(clGroup.x() + 20, clGroup.y() + 20, 380, 24), Qt::AlignVCenter,
                        QStringLiteral("2024 / 05 / 17    09 : 41 : 07"));
     clPainter.setFont(uiFont(13));
-    const QList<QPair<QColor, QString>> lstStates = { { ClArtPalette::good(), "Recording stopped" },
-                                                      { ClArtPalette::warning(), "Battery low" },
-                                                      { ClArtPalette::bad(), "Running recording" } };
+    const QList<QPair<QColor, QString>> lstStates = {{ClArtPalette::good(), "Recording stopped"},
+                                                     {ClArtPalette::warning(), "Battery low"},
+                                                     {ClArtPalette::bad(), "Running recording"}};
     for (int i = 0; i < lstStates.size(); ++i) {
         clPainter.setPen(lstStates.at(i).first);
         clPainter.drawText(QRect(clGroup.x() + 20, clGroup.y() + 56 + i * 18, 300, 18), Qt::AlignVCenter,
@@ -167,13 +167,13 @@ QImage mockSecurityMode(const Pictures& clPics)
     paintCaption(clPainter, clPics, "img/close_win2");
     // All seven buttons: the widest the bar gets, squeezed below 97 px.
     paintModeBar(clPainter, clPics,
-                 { { "img/button_security", "Mode", ModeButton::Selected },
-                   { "img/button_camera", "Camera state", ModeButton::Disabled },
-                   { "img/button_network", "Network setting", ModeButton::Disabled },
-                   { "img/button_setting", "Basic setting", ModeButton::Disabled },
-                   { "img/button_stream", "Stream setting", ModeButton::Disabled },
-                   { "img/button_schedule", "Schedule", ModeButton::Disabled },
-                   { "img/button_help", "Help", ModeButton::Plain } });
+                 {{"img/button_security", "Mode", ModeButton::Selected},
+                  {"img/button_camera", "Camera state", ModeButton::Disabled},
+                  {"img/button_network", "Network setting", ModeButton::Disabled},
+                  {"img/button_setting", "Basic setting", ModeButton::Disabled},
+                  {"img/button_stream", "Stream setting", ModeButton::Disabled},
+                  {"img/button_schedule", "Schedule", ModeButton::Disabled},
+                  {"img/button_help", "Help", ModeButton::Plain}});
     clPainter.setFont(uiFont(13));
     clPainter.setPen(Qt::black);
     clPainter.drawText(QRect(150, 170, 150, 20), Qt::AlignRight, QStringLiteral("Current mode"));
@@ -198,11 +198,11 @@ QImage mockNotConnected(const Pictures& clPics)
     clPainter.setRenderHint(QPainter::TextAntialiasing);
     paintCaption(clPainter, clPics, "img/close_win3");
     paintModeBar(clPainter, clPics,
-                 { { "img/button_camera", "Camera state", ModeButton::Disabled },
-                   { "img/button_network", "Network setting", ModeButton::Disabled },
-                   { "img/button_setting", "Basic setting", ModeButton::Disabled },
-                   { "img/button_stream", "Stream setting", ModeButton::Disabled },
-                   { "img/button_help", "Help", ModeButton::Hovered } });
+                 {{"img/button_camera", "Camera state", ModeButton::Disabled},
+                  {"img/button_network", "Network setting", ModeButton::Disabled},
+                  {"img/button_setting", "Basic setting", ModeButton::Disabled},
+                  {"img/button_stream", "Stream setting", ModeButton::Disabled},
+                  {"img/button_help", "Help", ModeButton::Hovered}});
     const QImage& clPicture = clPics.value("img/camera_notconnect");
     clPainter.drawImage((600 - clPicture.width()) / 2, 210, clPicture);
     clPainter.setFont(uiFont(13));
@@ -239,11 +239,11 @@ void paintChecker(QPainter& clPainter, const QRect& clRect)
         for (int x = clRect.left(); x <= clRect.right(); x += 8)
             clPainter.fillRect(QRect(x, y, 8, 8),
                                ((x - clRect.left()) / 8 + (y - clRect.top()) / 8) % 2 ? QColor(214, 214, 214)
-                                                                                        : QColor(250, 250, 250));
+                                                                                      : QColor(250, 250, 250));
     clPainter.restore();
 }
 
-} // namespace
+}  // namespace
 
 QImage ClContactSheet::render(const QList<ClArtCatalogue::Picture>& lstPictures)
 {
@@ -295,16 +295,17 @@ QImage ClContactSheet::render(const QList<ClArtCatalogue::Picture>& lstPictures)
             // Actual size on the left, three times enlarged (hard pixels) on the right.
             clPainter.drawImage(clCell.x() + 8, clCell.y() + 4, clImage);
             clPainter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-            clPainter.drawImage(QRect(QPoint(clCell.x() + 8 + clImage.width() + 16, clCell.y() + 4), clImage.size() * 3),
-                                clImage);
+            clPainter.drawImage(
+                QRect(QPoint(clCell.x() + 8 + clImage.width() + 16, clCell.y() + 4), clImage.size() * 3), clImage);
             clPainter.setRenderHint(QPainter::SmoothPixmapTransform, true);
         } else {
             clPainter.drawImage(QRect(QPoint(clCell.x() + (lCellWidth - clSize.width()) / 2, clCell.y() + 4), clSize),
                                 clImage);
         }
         clPainter.setPen(Qt::white);
-        clPainter.drawText(QRect(clCell.x(), clBack.bottom() + 4, lCellWidth, 30), Qt::AlignLeft | Qt::AlignTop,
-                           QStringLiteral(":/%1\n%2 x %3").arg(lstOrder.at(i)).arg(clImage.width()).arg(clImage.height()));
+        clPainter.drawText(
+            QRect(clCell.x(), clBack.bottom() + 4, lCellWidth, 30), Qt::AlignLeft | Qt::AlignTop,
+            QStringLiteral(":/%1\n%2 x %3").arg(lstOrder.at(i)).arg(clImage.width()).arg(clImage.height()));
     }
     return clSheet;
 }

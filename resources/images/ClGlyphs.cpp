@@ -58,7 +58,7 @@ QPainterPath shieldPath(qreal rInset)
     return clShield;
 }
 
-} // namespace
+}  // namespace
 
 void ClGlyphs::draw(QPainter& clPainter, Glyph eGlyph, const QRectF& clBox, const QColor& clColor)
 {
@@ -120,7 +120,7 @@ void ClGlyphs::draw(QPainter& clPainter, Glyph eGlyph, const QRectF& clBox, cons
         break;
     case Shield:
         clPainter.drawPath(shieldPath(0));
-        clPainter.drawPolyline(QPolygonF({ QPointF(8.5, 12), QPointF(11, 14.5), QPointF(15.5, 9.5) }));
+        clPainter.drawPolyline(QPolygonF({QPointF(8.5, 12), QPointF(11, 14.5), QPointF(15.5, 9.5)}));
         break;
     case Help: {
         clPainter.drawEllipse(QPointF(12, 12), 9, 9);
@@ -137,7 +137,7 @@ void ClGlyphs::draw(QPainter& clPainter, Glyph eGlyph, const QRectF& clBox, cons
     }
     case Clock:
         clPainter.drawEllipse(QPointF(12, 12), 9, 9);
-        clPainter.drawPolyline(QPolygonF({ QPointF(12, 7), QPointF(12, 12), QPointF(15.5, 14) }));
+        clPainter.drawPolyline(QPolygonF({QPointF(12, 7), QPointF(12, 12), QPointF(15.5, 14)}));
         break;
     case Pin: {
         QPainterPath clPin;
@@ -187,8 +187,8 @@ void ClGlyphs::draw(QPainter& clPainter, Glyph eGlyph, const QRectF& clBox, cons
         break;
     case Port: {
         clPainter.drawRoundedRect(QRectF(3, 5, 18, 14), 2.5, 2.5);
-        QPolygonF clSocket({ QPointF(8, 9), QPointF(16, 9), QPointF(16, 13), QPointF(14, 13), QPointF(14, 15),
-                             QPointF(10, 15), QPointF(10, 13), QPointF(8, 13) });
+        QPolygonF clSocket({QPointF(8, 9), QPointF(16, 9), QPointF(16, 13), QPointF(14, 13), QPointF(14, 15),
+                            QPointF(10, 15), QPointF(10, 13), QPointF(8, 13)});
         clPainter.setPen(QPen(clColor, 1.5, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
         clPainter.drawPolygon(clSocket);
         break;
@@ -210,7 +210,7 @@ void ClGlyphs::draw(QPainter& clPainter, Glyph eGlyph, const QRectF& clBox, cons
         break;
     case Video: {
         clPainter.drawRoundedRect(QRectF(2, 7, 13, 10), 2, 2);
-        QPolygonF clLens({ QPointF(15, 10.5), QPointF(21, 7.5), QPointF(21, 16.5), QPointF(15, 13.5) });
+        QPolygonF clLens({QPointF(15, 10.5), QPointF(21, 7.5), QPointF(21, 16.5), QPointF(15, 13.5)});
         clPainter.drawPolygon(clLens);
         break;
     }

@@ -9,11 +9,26 @@ class QPainter;
 class ClGlyphs
 {
 public:
-    enum Glyph
-    {
-        Camera, Globe, Gear, Play, Calendar, Shield, Help,
-        Clock, Pin, Wifi, Key, Sliders, AccessPoint, Port,
-        Broadcast, Record, Video, Wrench, Padlock
+    enum Glyph {
+        Camera,
+        Globe,
+        Gear,
+        Play,
+        Calendar,
+        Shield,
+        Help,
+        Clock,
+        Pin,
+        Wifi,
+        Key,
+        Sliders,
+        AccessPoint,
+        Port,
+        Broadcast,
+        Record,
+        Video,
+        Wrench,
+        Padlock
     };
 
     // Draws the glyph scaled into the square 'clBox' (24 grid units across it).

@@ -1,7 +1,7 @@
 #include "ClPictureArt.h"
 
-#include "resources/ClArtPalette.h"
 #include "ClChromeArt.h"
+#include "resources/ClArtPalette.h"
 
 #include <QFont>
 #include <QFontMetricsF>
@@ -74,7 +74,7 @@ QPainterPath shieldShape(const QRectF& clBox)
     return clPath;
 }
 
-} // namespace
+}  // namespace
 
 QImage ClPictureArt::appIcon(int lSize)
 {
@@ -131,7 +131,8 @@ QImage ClPictureArt::listIcon(ClGlyphs::Glyph eGlyph, bool bSelected)
 {
     QImage clImage = ClChromeArt::blank(28, 28);
     QPainter clPainter(&clImage);
-    ClGlyphs::draw(clPainter, eGlyph, QRectF(2, 2, 24, 24), bSelected ? ClArtPalette::accent() : ClArtPalette::inkSoft());
+    ClGlyphs::draw(clPainter, eGlyph, QRectF(2, 2, 24, 24),
+                   bSelected ? ClArtPalette::accent() : ClArtPalette::inkSoft());
     return clImage;
 }
 

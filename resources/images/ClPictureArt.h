@@ -8,10 +8,10 @@
 class ClPictureArt
 {
 public:
-    static QImage appIcon(int lSize);                          // the app mark, square
-    static QImage logo(int lWidth, int lHeight);               // mark and name
-    static QImage modeIcon(ClGlyphs::Glyph eGlyph);            // 48 x 48 tile
-    static QImage listIcon(ClGlyphs::Glyph eGlyph, bool bSelected); // 28 x 28
-    static QImage notConnected();                              // 260 x 170
-    static QImage modeBadge(bool bMaintenance);                // 100 x 100
+    static QImage appIcon(int lSize);                                // the app mark, square
+    static QImage logo(int lWidth, int lHeight);                     // mark and name
+    static QImage modeIcon(ClGlyphs::Glyph eGlyph);                  // 48 x 48 tile
+    static QImage listIcon(ClGlyphs::Glyph eGlyph, bool bSelected);  // 28 x 28
+    static QImage notConnected();                                    // 260 x 170
+    static QImage modeBadge(bool bMaintenance);                      // 100 x 100
 };

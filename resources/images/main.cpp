@@ -38,7 +38,7 @@ bool writeAll(const QString& strFolder)
     return clFile.open(QIODevice::WriteOnly) && clFile.write(strCollection.toUtf8()) >= 0 && clFile.commit();
 }
 
-} // namespace
+}  // namespace
 
 int main(int argc, char* argv[])
 {

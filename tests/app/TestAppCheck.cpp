@@ -80,7 +80,7 @@ std::pair<int, QString> runRefusedCopy(const QString& strLanguage = QString())
     return {clTool.exitCode(), QString::fromUtf8(clTool.readAllStandardError())};
 }
 
-} // namespace
+}  // namespace
 
 class TestAppCheck : public QObject
 {
@@ -130,12 +130,11 @@ private Q_SLOTS:
         QVERIFY2(startOwner(clFirst), clFirst.readAllStandardError().constData());
 
         // main returns -1, with the message in the system language (German has none: English).
-        const QList<std::pair<const char*, QString>> lstLanguages {
-            {"C.UTF-8", "is already running"},
-            {"ja_JP.UTF-8", "はすでに起動しています"},
-            {"zh_CN.UTF-8", "已在运行"},
-            {"fr_FR.UTF-8", "est déjà en cours d'exécution"},
-            {"de_DE.UTF-8", "is already running"}};
+        const QList<std::pair<const char*, QString>> lstLanguages {{"C.UTF-8", "is already running"},
+                                                                   {"ja_JP.UTF-8", "はすでに起動しています"},
+                                                                   {"zh_CN.UTF-8", "已在运行"},
+                                                                   {"fr_FR.UTF-8", "est déjà en cours d'exécution"},
+                                                                   {"de_DE.UTF-8", "is already running"}};
         for (const auto& [pLanguage, strExpected] : lstLanguages) {
             const auto [lExit, strErrors] = runRefusedCopy(QLatin1String(pLanguage));
             QCOMPARE(lExit, 255);

@@ -3,17 +3,17 @@
 // and the boxes are watched. The routing rules themselves are the session's tests. Also
 // the mode bar's own rules.
 #include "app/ClButtonMode.h"
-#include "protocol/TypedKinds.h"
-#include "protocol/ClCommandKinds.h"
-#include "app/framework/ClLogWidget.h"
 #include "app/ClMainWidget.h"
-#include "app/framework/ClMessageBox.h"
 #include "app/ClStartup.h"
-#include "update/ClTovuDownload.h"
+#include "app/ClWidgetSelectMode.h"
+#include "app/framework/ClLogWidget.h"
+#include "app/framework/ClMessageBox.h"
+#include "protocol/ClCommandKinds.h"
+#include "protocol/TypedKinds.h"
 #include "session/ClCameraSession.h"
+#include "update/ClTovuDownload.h"
 #include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
-#include "app/ClWidgetSelectMode.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -150,7 +150,9 @@ private Q_SLOTS:
         // A system that is not Japanese: the English catalogue is the one installed.
         lstTranslators = ClStartup::applyLanguage(qApp, QLocale::German);
         receive(connectNotice(pCamera, -1, 0xEF03));
-        QCOMPARE(lstBoxes, QStringList {"Communication failed.\nIf this error repeatedly occurs, please contact your dealer or Parvik."});
+        QCOMPARE(lstBoxes,
+                 QStringList {
+                     "Communication failed.\nIf this error repeatedly occurs, please contact your dealer or Parvik."});
         QCOMPARE(enabled(), lstHelpOnly);
         QCOMPARE(pclWindow->currentPage(), 0);
     }

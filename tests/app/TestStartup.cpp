@@ -86,8 +86,7 @@ private Q_SLOTS:
                                              << Result::Run << -1 << "http://127.0.0.1:8080/base/";
         QTest::newRow("server not http") << QStringList {"--update-server=ftp://host/x"} << Result::Error << -1
                                          << "Invalid --update-server";
-        QTest::newRow("help") << QStringList {"--help"} << Result::ShowHelp << -1
-                              << "--virtual-camera <tovu|tovu-s>";
+        QTest::newRow("help") << QStringList {"--help"} << Result::ShowHelp << -1 << "--virtual-camera <tovu|tovu-s>";
     }
 
     void runOptions()
@@ -104,8 +103,8 @@ private Q_SLOTS:
             QCOMPARE(clOptions.updateServer().toString(), strOutcome);
             QVERIFY(clOptions.errorText().isEmpty());
         } else {
-            const QString strText =
-                eResult == ClRunOptions::ParseResult::Error ? clOptions.errorText() : clOptions.helpText();
+            const QString strText
+                = eResult == ClRunOptions::ParseResult::Error ? clOptions.errorText() : clOptions.helpText();
             QVERIFY2(strText.contains(strOutcome), qPrintable(strText));
         }
     }

@@ -134,8 +134,11 @@ void TestUpdateView::dialogFollowsFiles()
     pclServer->setFile(strFirm, manifest({lstFiles.first()}));
     QString strShown;
     connect(pclDownload, &ClDownload::sigProgressStart, this, [&] {
-        strShown = QStringLiteral("%1 %2 %3/%4").arg(status()).arg(bar("progressBytes")->isHidden() ? "hidden" : "bytes")
-                       .arg(bar("progressFiles")->value()).arg(bar("progressFiles")->maximum());
+        strShown = QStringLiteral("%1 %2 %3/%4")
+                       .arg(status())
+                       .arg(bar("progressBytes")->isHidden() ? "hidden" : "bytes")
+                       .arg(bar("progressFiles")->value())
+                       .arg(bar("progressFiles")->maximum());
     });
     startCheck();
     QTRY_VERIFY(!pclDownload->isBusy());

@@ -41,8 +41,9 @@ QByteArray written(const QString& strPath)
 QByteArray defaults(bool bAutoUpdate)
 {
     return "<settings><proxysetting><use>false</use><authorization><use>false</use></authorization></proxysetting>"
-           "<sourceurl>" + ClUpdateServer::builtInUrl().toUtf8() + "</sourceurl><autoupdate>"
-           + (bAutoUpdate ? "true" : "false") + "</autoupdate></settings>";
+           "<sourceurl>"
+        + ClUpdateServer::builtInUrl().toUtf8() + "</sourceurl><autoupdate>" + (bAutoUpdate ? "true" : "false")
+        + "</autoupdate></settings>";
 }
 
 ClParseXmlNetwork parsed(const QByteArray& clData)
@@ -79,8 +80,9 @@ void TestSettingsFile::init()
 
 void TestSettingsFile::firstStartWritesDefaultsForOwnerOnly()
 {
-    QCOMPARE(ClDataFolder::networkFile(), QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                                              + "/Parvik/TovuSettingTool/network.xml");
+    QCOMPARE(ClDataFolder::networkFile(),
+             QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
+                 + "/Parvik/TovuSettingTool/network.xml");
     ClNetworkSettings clSettings(strPath);
     clSettings.keepCurrent();
     QVERIFY(!clSettings.isAutoUpdate());
@@ -93,9 +95,12 @@ void TestSettingsFile::firstStartWritesDefaultsForOwnerOnly()
 
 void TestSettingsFile::rewrittenAtomicallyAndOnlyOnChange()
 {
-    const QByteArray clHandMade = "<settings><proxysetting><use>true</use><ip>proxy.lan</ip><port>3128</port></proxysetting>"
-                                  "<sourceurl>" + ClUpdateServer::builtInUrl().toUtf8() + "</sourceurl>"
-                                  "<autoupdate>false</autoupdate></settings>";
+    const QByteArray clHandMade
+        = "<settings><proxysetting><use>true</use><ip>proxy.lan</ip><port>3128</port></proxysetting>"
+          "<sourceurl>"
+        + ClUpdateServer::builtInUrl().toUtf8()
+        + "</sourceurl>"
+          "<autoupdate>false</autoupdate></settings>";
     writeFile(strPath, clHandMade);
     ClNetworkSettings clSettings(strPath);
     clSettings.keepCurrent();
@@ -114,8 +119,9 @@ void TestSettingsFile::rewrittenAtomicallyAndOnlyOnChange()
 
 void TestSettingsFile::otherServerIsReplacedKeepingAutoUpdate()
 {
-    writeFile(strPath, "<settings><proxysetting><use>true</use><ip>10.1.2.3</ip><port>8080</port></proxysetting>"
-                       "<sourceurl>http://example.invalid/</sourceurl><autoupdate>true</autoupdate></settings>");
+    writeFile(strPath,
+              "<settings><proxysetting><use>true</use><ip>10.1.2.3</ip><port>8080</port></proxysetting>"
+              "<sourceurl>http://example.invalid/</sourceurl><autoupdate>true</autoupdate></settings>");
     ClNetworkSettings clSettings(strPath);
     clSettings.keepCurrent();
     QVERIFY(clSettings.isAutoUpdate());

@@ -2,16 +2,16 @@
 // camera on the virtual bus, and an update site built by tools/make-update-site.sh and
 // served on 127.0.0.1. The texts checked are the English catalogue's.
 #include "app/ClButtonMode.h"
-#include "data/ClDataFolder.h"
 #include "app/ClMainWidget.h"
-#include "session/ClCameraSession.h"
+#include "app/ClWidgetSelectMode.h"
 #include "app/framework/ClMessageBox.h"
-#include "tests/support/ClTestHttpServer.h"
+#include "data/ClDataFolder.h"
 #include "data/ClUpdateServer.h"
+#include "session/ClCameraSession.h"
+#include "tests/support/ClTestHttpServer.h"
 #include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
-#include "app/ClWidgetSelectMode.h"
 
 #include <QLabel>
 #include <QProcess>
@@ -81,8 +81,8 @@ void TestWindowUpdate::userUpdatesTheTovu()
     QTest::mouseClick(pclUpgrade, Qt::LeftButton);
 
     // Fetched, sent to the camera, started: the camera says so and goes away.
-    QTRY_COMPARE_WITH_TIMEOUT(lstBoxes, QStringList({QString::fromUtf8("Now upgrading\u2026\nPlease wait until Tovu turns off.")}),
-                              10000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        lstBoxes, QStringList({QString::fromUtf8("Now upgrading\u2026\nPlease wait until Tovu turns off.")}), 10000);
     QCOMPARE(clServer.requestCount("/tovuupdate/firm/tovu-01.03.026.bin"), 1);
     QTRY_VERIFY_WITH_TIMEOUT(!clWindow.session()->isConnected(), 5000);
     QCOMPARE(firmwareShown(), QStringLiteral("--"));

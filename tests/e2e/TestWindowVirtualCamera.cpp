@@ -3,13 +3,13 @@
 // in security mode keeps the user on the Mode page until it is in maintenance mode.
 #include "app/ClButtonMode.h"
 #include "app/ClMainWidget.h"
-#include "session/ClCameraSession.h"
+#include "app/ClWidgetSelectMode.h"
 #include "app/framework/ClMessageBox.h"
+#include "session/ClCameraSession.h"
 #include "update/ClTovuDownload.h"
 #include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
-#include "app/ClWidgetSelectMode.h"
 
 #include <QCheckBox>
 #include <QElapsedTimer>

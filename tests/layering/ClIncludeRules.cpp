@@ -16,8 +16,8 @@ struct stLibrary
     bool bWidgets;
 };
 
-const QStringList lstPages = {"pages/status", "pages/basic", "pages/network", "pages/stream", "pages/schedule",
-                              "pages/help"};
+const QStringList lstPages
+    = {"pages/status", "pages/basic", "pages/network", "pages/stream", "pages/schedule", "pages/help"};
 
 // Lowest first, as the top CMakeLists.txt builds them.
 const QList<stLibrary>& libraries()
@@ -120,7 +120,7 @@ QStringList ClIncludeRules::check(const QString& strRoot)
             const QRegularExpressionMatch clAngled = reAngled.match(strText);
             if (clAngled.hasMatch() && isBelowWidgets(strLibrary) && isWidgetHeader(clAngled.captured(1)))
                 lstFindings << strWhere + strLibrary + QLatin1String(" is below the widgets but includes <")
-                                   + clAngled.captured(1) + QLatin1Char('>');
+                        + clAngled.captured(1) + QLatin1Char('>');
         }
     }
     return lstFindings;

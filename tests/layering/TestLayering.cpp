@@ -34,8 +34,9 @@ private Q_SLOTS:
         write(strRoot, "protocol/ClGood.h", "#include \"ClOther.h\"\n#include <QUuid>\n");
         write(strRoot, "usb/ClUp.cpp", "#include \"protocol/ClGood.h\"\n  #  include \"app/ClMainWidget.h\"\n");
         write(strRoot, "update/ClBox.cpp", "#include <QMessageBox>\n#include <QNetworkReply>\n");
-        write(strRoot, "pages/basic/ClSide.cpp", "#include \"pages/stream/ClWidgetStreamSetting.h\"\n"
-                                                  "#include \"app/framework/ClWidgetBase.h\"\n#include <QLabel>\n");
+        write(strRoot, "pages/basic/ClSide.cpp",
+              "#include \"pages/stream/ClWidgetStreamSetting.h\"\n"
+              "#include \"app/framework/ClWidgetBase.h\"\n#include <QLabel>\n");
         write(strRoot, "app/framework/ClUp.cpp", "#include \"session/ClCameraSession.h\"\n");
         write(strRoot, "tests/usb/TestAnything.cpp", "#include \"app/ClMainWidget.h\"\n");
         QStringList lstFindings = ClIncludeRules::check(strRoot);
@@ -51,7 +52,8 @@ private Q_SLOTS:
 
     void libraryIsTheLongestFolder()
     {
-        QCOMPARE(ClIncludeRules::libraryOf(QStringLiteral("app/framework/ClWidgetBase.h")), QStringLiteral("app/framework"));
+        QCOMPARE(ClIncludeRules::libraryOf(QStringLiteral("app/framework/ClWidgetBase.h")),
+                 QStringLiteral("app/framework"));
         QCOMPARE(ClIncludeRules::libraryOf(QStringLiteral("app/ClMainWidget.h")), QStringLiteral("app"));
         QCOMPARE(ClIncludeRules::libraryOf(QStringLiteral("tests/app/TestMainWidget.cpp")), QString());
         QCOMPARE(ClIncludeRules::libraryOf(QStringLiteral("application/X.h")), QString());

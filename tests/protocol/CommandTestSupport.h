@@ -46,15 +46,15 @@ inline QByteArray head(quint16 usSequence, quint32 ulSize, quint16 usCodeOrStatu
     return le16(usType) + le16(usSequence) + le32(ulSize) + le16(usCodeOrStatus) + le16(0);
 }
 
-inline QByteArray plainPacket(quint16 usSequence, quint32 ulP1, quint32 ulP2 = 0, quint32 ulP3 = 0,
-                              quint32 ulP4 = 0, quint32 ulP5 = 0)
+inline QByteArray plainPacket(quint16 usSequence, quint32 ulP1, quint32 ulP2 = 0, quint32 ulP3 = 0, quint32 ulP4 = 0,
+                              quint32 ulP5 = 0)
 {
     return head(usSequence, 32) + le32(ulP1) + le32(ulP2) + le32(ulP3) + le32(ulP4) + le32(ulP5);
 }
 
 // The values the command writes into its reply, after a successful plain response.
-inline PV_CMD replyTo(ClTovuCommand& clCommand, quint32 ulP1, quint32 ulP2 = 0, quint32 ulP3 = 0,
-                      quint32 ulP4 = 0, quint32 ulP5 = 0)
+inline PV_CMD replyTo(ClTovuCommand& clCommand, quint32 ulP1, quint32 ulP2 = 0, quint32 ulP3 = 0, quint32 ulP4 = 0,
+                      quint32 ulP5 = 0)
 {
     clCommand.fromByteArray(plainPacket(clCommand.sequence(), ulP1, ulP2, ulP3, ulP4, ulP5));
     PV_CMD clReply;

@@ -5,10 +5,10 @@
 #include <QSet>
 #include <QtTest>
 
+#include "CommandTestSupport.h"
 #include "protocol/ClCommandAvailability.h"
 #include "protocol/ClCommandCatalogue.h"
 #include "protocol/ClCommandKinds.h"
-#include "CommandTestSupport.h"
 #include "protocol/SupportedCommands.h"
 
 using namespace CommandTestSupport;
@@ -55,10 +55,10 @@ void TestCatalogue::lookups()
 {
     QCOMPARE(uuidDerivedEarly, ClCommandCatalogue::requestKindOf("ClTovuCommandGetTime"));
     QCOMPARE(ClCommandCatalogue::entries().size(), 220);
-    QSet<QUuid> setKinds = {ClCommandKinds::cameraConnected(), ClCommandKinds::cameraRemoved(),
-                            ClCommandKinds::result(),          ClCommandKinds::transportError(),
-                            ClCommandKinds::rawRead(),         ClCommandKinds::rawReadReply(),
-                            ClCommandKinds::spareEvent()};
+    QSet<QUuid> setKinds
+        = {ClCommandKinds::cameraConnected(), ClCommandKinds::cameraRemoved(), ClCommandKinds::result(),
+           ClCommandKinds::transportError(),  ClCommandKinds::rawRead(),       ClCommandKinds::rawReadReply(),
+           ClCommandKinds::spareEvent()};
     QCOMPARE(setKinds.size(), 7);
     for (const ClCommandEntry& stEntry : ClCommandCatalogue::entries()) {
         QCOMPARE(ClCommandCatalogue::findByRequest(stEntry.uuidRequest), &stEntry);
@@ -92,9 +92,10 @@ void TestCatalogue::setCodeIsGetCodePlus0x0800()
 {
     // Within the identity and settings families a setter's code is its getter's plus
     // 0x0800; the names pair up too, but for the few the camera's makers spelled apart.
-    const QHash<QByteArray, QByteArray> hashOddPairs = {
-        {"SecondaryDns", "Secondary"}, {"RtstPort", "RtspPort"},
-        {"LiveBitrate", "LiveBitrae"}, {"RecBitrate", "RecBitRate"}};
+    const QHash<QByteArray, QByteArray> hashOddPairs = {{"SecondaryDns", "Secondary"},
+                                                        {"RtstPort", "RtspPort"},
+                                                        {"LiveBitrate", "LiveBitrae"},
+                                                        {"RecBitrate", "RecBitRate"}};
     QHash<quint16, QByteArray> hashGetters;
     for (const ClCommandEntry& stEntry : ClCommandCatalogue::entries()) {
         const QByteArray clName(stEntry.pszClassName);
@@ -121,37 +122,38 @@ void TestCatalogue::arguments_data()
     QTest::addColumn<QVariantList>("lstArgs");
     QTest::addColumn<QList<quint32>>("lstParams");
 
-    QTest::newRow("a number goes out as it is") << QByteArray("ClTovuCommandSetWifiMode") << QVariantList{3}
-                                                << QList<quint32>{3};
-    QTest::newRow("-1") << QByteArray("ClTovuCommandSetTimezone") << QVariantList{-1} << QList<quint32>{0xFFFFFFFF};
-    QTest::newRow("a number as text") << QByteArray("ClTovuCommandSetTimezone") << QVariantList{QStringLiteral("12")}
-                                      << QList<quint32>{12};
-    QTest::newRow("no number") << QByteArray("ClTovuCommandSetTimezone") << QVariantList{} << QList<quint32>{0};
-    QTest::newRow("switch off") << QByteArray("ClTovuCommandSetLedStart") << QVariantList{false} << QList<quint32>{1};
-    QTest::newRow("switch on") << QByteArray("ClTovuCommandSetLedStart") << QVariantList{true} << QList<quint32>{2};
-    QTest::newRow("no switch is off") << QByteArray("ClTovuCommandSetLedStart") << QVariantList{} << QList<quint32>{1};
+    QTest::newRow("a number goes out as it is")
+        << QByteArray("ClTovuCommandSetWifiMode") << QVariantList {3} << QList<quint32> {3};
+    QTest::newRow("-1") << QByteArray("ClTovuCommandSetTimezone") << QVariantList {-1} << QList<quint32> {0xFFFFFFFF};
+    QTest::newRow("a number as text") << QByteArray("ClTovuCommandSetTimezone") << QVariantList {QStringLiteral("12")}
+                                      << QList<quint32> {12};
+    QTest::newRow("no number") << QByteArray("ClTovuCommandSetTimezone") << QVariantList {} << QList<quint32> {0};
+    QTest::newRow("switch off") << QByteArray("ClTovuCommandSetLedStart") << QVariantList {false} << QList<quint32> {1};
+    QTest::newRow("switch on") << QByteArray("ClTovuCommandSetLedStart") << QVariantList {true} << QList<quint32> {2};
+    QTest::newRow("no switch is off") << QByteArray("ClTovuCommandSetLedStart") << QVariantList {}
+                                      << QList<quint32> {1};
     // The two switches that take a number: anything but 0 is on.
-    QTest::newRow("switch by number 5") << QByteArray("ClTovuCommandSetLedOnSecure") << QVariantList{5}
-                                        << QList<quint32>{2};
-    QTest::newRow("switch by number 0") << QByteArray("ClTovuCommandSetLedOnSecure") << QVariantList{0}
-                                        << QList<quint32>{1};
-    QTest::newRow("operations ignore arguments") << QByteArray("ClTovuCommandRestart") << QVariantList{7}
-                                                 << QList<quint32>{};
+    QTest::newRow("switch by number 5") << QByteArray("ClTovuCommandSetLedOnSecure") << QVariantList {5}
+                                        << QList<quint32> {2};
+    QTest::newRow("switch by number 0") << QByteArray("ClTovuCommandSetLedOnSecure") << QVariantList {0}
+                                        << QList<quint32> {1};
+    QTest::newRow("operations ignore arguments")
+        << QByteArray("ClTovuCommandRestart") << QVariantList {7} << QList<quint32> {};
     // Factory checks: a negative number is replaced by the check's default.
-    QTest::newRow("white balance -1") << QByteArray("ClTovuCommandExecAwbCheck") << QVariantList{-1}
-                                      << QList<quint32>{50};
-    QTest::newRow("white balance -80") << QByteArray("ClTovuCommandExecAwbCheck") << QVariantList{-80}
-                                       << QList<quint32>{50};
-    QTest::newRow("white balance 0") << QByteArray("ClTovuCommandExecAwbCheck") << QVariantList{0}
-                                     << QList<quint32>{0};
-    QTest::newRow("alignment -1") << QByteArray("ClTovuCommandExecAlignmentCheck") << QVariantList{-1}
-                                  << QList<quint32>{8};
-    QTest::newRow("vignetting -1") << QByteArray("ClTovuCommandExecVignettingCheck") << QVariantList{-1}
-                                   << QList<quint32>{80120};
-    QTest::newRow("dot errors -1") << QByteArray("ClTovuCommandExecDotErrorCheck") << QVariantList{-1}
-                                   << QList<quint32>{4};
-    QTest::newRow("negative inside a layout") << QByteArray("ClTovuCommandSetRecParameter") << QVariantList{1, -2, 3}
-                                              << QList<quint32>{1, 0xFFFFFFFE, 3};
+    QTest::newRow("white balance -1") << QByteArray("ClTovuCommandExecAwbCheck") << QVariantList {-1}
+                                      << QList<quint32> {50};
+    QTest::newRow("white balance -80") << QByteArray("ClTovuCommandExecAwbCheck") << QVariantList {-80}
+                                       << QList<quint32> {50};
+    QTest::newRow("white balance 0") << QByteArray("ClTovuCommandExecAwbCheck") << QVariantList {0}
+                                     << QList<quint32> {0};
+    QTest::newRow("alignment -1") << QByteArray("ClTovuCommandExecAlignmentCheck") << QVariantList {-1}
+                                  << QList<quint32> {8};
+    QTest::newRow("vignetting -1") << QByteArray("ClTovuCommandExecVignettingCheck") << QVariantList {-1}
+                                   << QList<quint32> {80120};
+    QTest::newRow("dot errors -1") << QByteArray("ClTovuCommandExecDotErrorCheck") << QVariantList {-1}
+                                   << QList<quint32> {4};
+    QTest::newRow("negative inside a layout")
+        << QByteArray("ClTovuCommandSetRecParameter") << QVariantList {1, -2, 3} << QList<quint32> {1, 0xFFFFFFFE, 3};
 }
 
 void TestCatalogue::arguments()
@@ -175,18 +177,22 @@ void TestCatalogue::replies_data()
     QTest::addColumn<QVariantList>("lstValues");
 
     // A switch is on for 2 alone.
-    QTest::newRow("switch 1") << QByteArray("ClTovuCommandGetBatteryAlarm") << QList<quint32>{1} << QVariantList{false};
-    QTest::newRow("switch 2") << QByteArray("ClTovuCommandGetBatteryAlarm") << QList<quint32>{2} << QVariantList{true};
-    QTest::newRow("switch 0") << QByteArray("ClTovuCommandGetBatteryAlarm") << QList<quint32>{0} << QVariantList{false};
-    QTest::newRow("switch 3") << QByteArray("ClTovuCommandGetBatteryAlarm") << QList<quint32>{3} << QVariantList{false};
+    QTest::newRow("switch 1") << QByteArray("ClTovuCommandGetBatteryAlarm") << QList<quint32> {1}
+                              << QVariantList {false};
+    QTest::newRow("switch 2") << QByteArray("ClTovuCommandGetBatteryAlarm") << QList<quint32> {2}
+                              << QVariantList {true};
+    QTest::newRow("switch 0") << QByteArray("ClTovuCommandGetBatteryAlarm") << QList<quint32> {0}
+                              << QVariantList {false};
+    QTest::newRow("switch 3") << QByteArray("ClTovuCommandGetBatteryAlarm") << QList<quint32> {3}
+                              << QVariantList {false};
     // Total and used bytes in two 32-bit halves each, high half first.
-    QTest::newRow("storage") << QByteArray("ClTovuCommandGetSdInfo") << QList<quint32>{1, 5, 0, 7, 9}
-                             << QVariantList{qulonglong(4294967301ull), qulonglong(7), uint(9)};
-    QTest::newRow("signed values") << QByteArray("ClTovuCommandGetScheCycle") << QList<quint32>{0xFFFFFFFF, 2, 3, 2}
-                                   << QVariantList{-1, 2, 3, true};
+    QTest::newRow("storage") << QByteArray("ClTovuCommandGetSdInfo") << QList<quint32> {1, 5, 0, 7, 9}
+                             << QVariantList {qulonglong(4294967301ull), qulonglong(7), uint(9)};
+    QTest::newRow("signed values") << QByteArray("ClTovuCommandGetScheCycle") << QList<quint32> {0xFFFFFFFF, 2, 3, 2}
+                                   << QVariantList {-1, 2, 3, true};
     QTest::newRow("signed and unsigned") << QByteArray("ClTovuCommandGetLiveParameter")
-                                         << QList<quint32>{1, 0xFFFFFFFF, 0xFFFFFFFF}
-                                         << QVariantList{1, -1, uint(0xFFFFFFFF)};
+                                         << QList<quint32> {1, 0xFFFFFFFF, 0xFFFFFFFF}
+                                         << QVariantList {1, -1, uint(0xFFFFFFFF)};
 }
 
 void TestCatalogue::replies()
@@ -296,7 +302,6 @@ void TestCatalogue::kindsByModel()
     QCOMPARE(lstLate.contains(uuidKind), bool(lWhere & Model0Late));
     QCOMPARE(lstModel1.contains(uuidKind), bool(lWhere & Model1));
     QCOMPARE(lstModel2.contains(uuidKind), bool(lWhere & Model2));
-
 }
 
 QTEST_GUILESS_MAIN(TestCatalogue)

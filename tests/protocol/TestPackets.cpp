@@ -5,12 +5,12 @@
 #include <QLoggingCategory>
 #include <QtTest>
 
+#include "CommandTestSupport.h"
 #include "protocol/ClResultCode.h"
 #include "protocol/ClTovuCommandDataReceive.h"
 #include "protocol/ClTovuCommandIpv4.h"
 #include "protocol/ClTovuCommandWifiInfo1.h"
 #include "protocol/ClTovuCommands.h"
-#include "CommandTestSupport.h"
 
 using namespace CommandTestSupport;
 
@@ -22,7 +22,7 @@ QByteArray textResponse(quint16 usSequence, quint32 ulLength, const QByteArray& 
                         quint32 ulP4 = 0, quint32 ulP5 = 0)
 {
     return head(usSequence, quint32(clText.size() + 28)) + le32(ulLength) + clText + le32(ulP3) + le32(ulP4)
-           + le32(ulP5);
+        + le32(ulP5);
 }
 
 PV_CMD reply(const ClTovuCommand& clCommand)
@@ -71,7 +71,10 @@ void TestPackets::requestLayout()
     const ClTovuCommand clCommand(0x5003);
     const quint16 usSequence = clCommand.sequence();
     const QByteArray clExpected = QByteArray::fromHex("0000") + char(usSequence & 0xFF) + char(usSequence >> 8)
-                                  + QByteArray::fromHex("20000000" "0350" "0000") + QByteArray(20, '\0');
+        + QByteArray::fromHex("20000000"
+                              "0350"
+                              "0000")
+        + QByteArray(20, '\0');
     QCOMPARE(clCommand.toByteArray().toHex(), clExpected.toHex());
 }
 
@@ -95,7 +98,11 @@ void TestPackets::shortResponseReadsZeros()
 {
     ClTovuCommand clCommand(0x5003, 7, 7, 7, 7, 7);
     // type 0, sequence 0x1234, size 12, status 0, pad, and nothing more
-    clCommand.fromByteArray(QByteArray::fromHex("0000" "3412" "0c000000" "0000" "0000"));
+    clCommand.fromByteArray(QByteArray::fromHex("0000"
+                                                "3412"
+                                                "0c000000"
+                                                "0000"
+                                                "0000"));
     QCOMPARE(clCommand.sequence(), quint16(0x1234));
     QCOMPARE(clCommand.size(), quint32(12));
     QCOMPARE(clCommand.code(), quint16(0));
@@ -103,7 +110,12 @@ void TestPackets::shortResponseReadsZeros()
     QCOMPARE(clCommand.param5(), 0u);
 
     // A field cut in half reads as zero too, never as a partial value.
-    clCommand.fromByteArray(QByteArray::fromHex("0000" "3412" "20000000" "0000" "0000" "ffff"));
+    clCommand.fromByteArray(QByteArray::fromHex("0000"
+                                                "3412"
+                                                "20000000"
+                                                "0000"
+                                                "0000"
+                                                "ffff"));
     QCOMPARE(clCommand.param1(), 0u);
     clCommand.fromByteArray(QByteArray());
     QCOMPARE(clCommand.sequence(), quint16(0));

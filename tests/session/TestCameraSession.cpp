@@ -64,9 +64,9 @@ private Q_SLOTS:
 
         // The Tovu-S is also asked for its mode, every five seconds.
         upSession->slotReceiveCommand(connectNotice(pCamera, lModel));
-        const QList<QUuid> lstAsked = lModel == 1 ? QList<QUuid> {requestKind<ClTovuCommandGetFwVersion>(),
-                                                                   requestKind<ClTovuCommandGetSecureCurr>()}
-                                                  : QList<QUuid> {requestKind<ClTovuCommandGetFwVersion>()};
+        const QList<QUuid> lstAsked = lModel == 1
+            ? QList<QUuid> {requestKind<ClTovuCommandGetFwVersion>(), requestKind<ClTovuCommandGetSecureCurr>()}
+            : QList<QUuid> {requestKind<ClTovuCommandGetFwVersion>()};
         QCOMPARE(kinds(clToWorker), lstAsked);
         QCOMPARE(ClEnvelope::device(envelopes(clToWorker).at(0)), pCamera);
         QCOMPARE(upSession->isPolling(), lModel == 1);
@@ -94,8 +94,10 @@ private Q_SLOTS:
     {
         QTest::addColumn<int>("lStatus");
         QTest::addColumn<QString>("strText");
-        const QString strContact = QStringLiteral("\nIf this error repeatedly occurs, please contact your dealer or Parvik.");
-        QTest::newRow("unknown model") << 0 << "Not supported in this version. \nGo to help menu and update the setup tool.";
+        const QString strContact
+            = QStringLiteral("\nIf this error repeatedly occurs, please contact your dealer or Parvik.");
+        QTest::newRow("unknown model") << 0
+                                       << "Not supported in this version. \nGo to help menu and update the setup tool.";
         QTest::newRow("time-out") << 0xFFFE << "Reboot and reconnect the Tovu." + strContact;
         QTest::newRow("transport") << 0xEF03 << "Communication failed." + strContact;
     }
@@ -275,16 +277,16 @@ private Q_SLOTS:
         QCOMPARE(kinds(clToWorker), QList<QUuid> {requestKind<ClTovuCommandGetSecureCurr>()});
         QCOMPARE(ClEnvelope::sender(envelopes(clToWorker).at(0)), upSession.get());
 
-        upSession->slotReceiveCommand(lAnswer < 0
-                                          ? outcome(pCamera, requestKind<ClTovuCommandGetSecureCurr>(), 0xFFFA)
-                                          : secureAnswer(pCamera, lAnswer, upSession.get()));
+        upSession->slotReceiveCommand(lAnswer < 0 ? outcome(pCamera, requestKind<ClTovuCommandGetSecureCurr>(), 0xFFFA)
+                                                  : secureAnswer(pCamera, lAnswer, upSession.get()));
         // A later answer delivers nothing more, and the question is not asked again.
         upSession->slotReceiveCommand(secureAnswer(pCamera, lAnswer < 0 ? lBefore : lAnswer, upSession.get()));
         QCOMPARE(envelopes(clToPage).count(clFailure), bDelivered ? 1 : 0);
         if (bDelivered)
             QCOMPARE(envelopes(clToPage).at(0), clFailure);
         QCOMPARE(clToWorker.count(), 1);
-        QCOMPARE(numbers(clSelect), lAnswer == 1 && lBefore != 1 ? QList<qint32> {ClPageMode::Secure} : QList<qint32> {});
+        QCOMPARE(numbers(clSelect),
+                 lAnswer == 1 && lBefore != 1 ? QList<qint32> {ClPageMode::Secure} : QList<qint32> {});
     }
 
     void updateArgumentsByKindAndModel()

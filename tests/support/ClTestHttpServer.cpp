@@ -10,7 +10,7 @@ namespace {
 QByteArray reply(const QByteArray& clStatus, const QByteArray& clBody)
 {
     return "HTTP/1.1 " + clStatus + "\r\nContent-Length: " + QByteArray::number(clBody.size())
-           + "\r\nConnection: close\r\n\r\n" + clBody;
+        + "\r\nConnection: close\r\n\r\n" + clBody;
 }
 }  // namespace
 
@@ -66,8 +66,8 @@ void ClTestHttpServer::onReadyRead(QTcpSocket* pclSocket)
 
     auto itRoute = hashRoutes.find(strPath);
     if (itRoute != hashRoutes.end() && itRoute->eKind == eMode::Stall) {
-        pclSocket->write("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(itRoute->llDeclared)
-                         + "\r\n\r\n" + itRoute->lstBodies.value(0));
+        pclSocket->write("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(itRoute->llDeclared) + "\r\n\r\n"
+                         + itRoute->lstBodies.value(0));
         return;
     }
     pclSocket->write(response(strPath));
@@ -95,7 +95,7 @@ QByteArray ClTestHttpServer::response(const QString& strPath)
         return reply(QByteArray::number(itRoute->lCode) + ' ' + lstBodies.value(0), {});
     case eMode::Chunked:
         return "HTTP/1.1 200 OK\r\nTransfer-Encoding: chunked\r\nConnection: close\r\n\r\n"
-               + QByteArray::number(lstBodies.value(0).size(), 16) + "\r\n" + lstBodies.value(0) + "\r\n0\r\n\r\n";
+            + QByteArray::number(lstBodies.value(0).size(), 16) + "\r\n" + lstBodies.value(0) + "\r\n0\r\n\r\n";
     default:
         return reply("200 OK", lstBodies.size() > 1 ? lstBodies.takeFirst() : lstBodies.value(0));
     }

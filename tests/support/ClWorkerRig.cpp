@@ -52,7 +52,7 @@ bool ClWorkerRig::isResultFor(const PV_CMD& clEnvelope, const QUuid& uuidRequest
 {
     const QUuid uuidKind = kindOf(clEnvelope);
     return (uuidKind == ClCommandKinds::result() || uuidKind == ClCommandKinds::transportError())
-           && clEnvelope.value(QStringLiteral("PARAM2")).toUuid() == uuidRequest;
+        && clEnvelope.value(QStringLiteral("PARAM2")).toUuid() == uuidRequest;
 }
 
 void ClWorkerRig::slotReceiveCommand(PV_CMD clCommand)

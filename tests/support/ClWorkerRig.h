@@ -38,8 +38,7 @@ public:
     PV_CMD request(void* pHandle, const QUuid& uuidKind, const PV_CMD& clArgs = PV_CMD(), int lTimeoutMs = 5000);
     // Sends the request without waiting for its answer.
     void post(void* pHandle, const QUuid& uuidKind, const PV_CMD& clArgs = PV_CMD());
-    PV_CMD request(void* pHandle, const char* pszClassName, const PV_CMD& clArgs = PV_CMD(),
-                   int lTimeoutMs = 5000);
+    PV_CMD request(void* pHandle, const char* pszClassName, const PV_CMD& clArgs = PV_CMD(), int lTimeoutMs = 5000);
 
     // Everything the worker sent, in order.
     const QList<PV_CMD>& envelopes() const { return m_lstEnvelopes; }

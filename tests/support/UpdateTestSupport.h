@@ -17,7 +17,7 @@ inline QByteArray manifest(const QList<QStringList>& lstFiles, const QByteArray&
     QByteArray clXml = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<update>\n <" + clGroup + " dir=\"firmware\">\n";
     for (const QStringList& lstFile : lstFiles) {
         clXml += "  <file version=\"" + lstFile.value(1).toUtf8() + "\" hash=\"" + lstFile.value(2).toUtf8() + "\">"
-                 + lstFile.value(0).toUtf8() + "</file>\n";
+            + lstFile.value(0).toUtf8() + "</file>\n";
     }
     return clXml + " </" + clGroup + ">\n</update>\n";
 }
@@ -38,7 +38,8 @@ inline QByteArray readFile(const QString& strPath)
 inline bool writeSettings(const QString& strPath, const QString& strSourceUrl,
                           const QByteArray& clProxy = "<use>false</use>")
 {
-    return writeFile(strPath, "<settings><proxysetting>" + clProxy + "</proxysetting><sourceurl>"
-                                  + strSourceUrl.toUtf8() + "</sourceurl></settings>");
+    return writeFile(strPath,
+                     "<settings><proxysetting>" + clProxy + "</proxysetting><sourceurl>" + strSourceUrl.toUtf8()
+                         + "</sourceurl></settings>");
 }
 }  // namespace UpdateTestSupport

@@ -25,8 +25,8 @@ void askEveryCommand(ClWorkerRig& clRig, void* pHandle, ClVirtualCamera& clCamer
         clCamera.clearRequests();
         QSignalSpy clLeft(&clCamera, &ClVirtualCamera::sigLeftBus);
         // An empty block never leaves the PC.
-        const PV_CMD clArgs =
-            stEntry.eExchange == ClExchange::SendData ? ClWorkerRig::args({QByteArray("block")}) : PV_CMD();
+        const PV_CMD clArgs
+            = stEntry.eExchange == ClExchange::SendData ? ClWorkerRig::args({QByteArray("block")}) : PV_CMD();
         const PV_CMD clAnswer = clRig.request(pHandle, stEntry.uuidRequest, clArgs);
 
         const QList<ClVirtualCamera::Request> lstRequests = clCamera.requests();
@@ -140,10 +140,10 @@ void TestWorkerAvailability::listedExactlyWhenAnswered()
     }
     QVERIFY2(lstDiffering.isEmpty(), qPrintable(lstDiffering.join(QStringLiteral("; "))));
 
-    const QSet<QUuid> setOthers{ClCommandKinds::cameraConnected(), ClCommandKinds::cameraRemoved(),
-                                ClCommandKinds::result(),          ClCommandKinds::transportError(),
-                                ClCommandKinds::spareEvent(),      ClCommandKinds::rawRead(),
-                                ClCommandKinds::rawReadReply()};
+    const QSet<QUuid> setOthers {ClCommandKinds::cameraConnected(), ClCommandKinds::cameraRemoved(),
+                                 ClCommandKinds::result(),          ClCommandKinds::transportError(),
+                                 ClCommandKinds::spareEvent(),      ClCommandKinds::rawRead(),
+                                 ClCommandKinds::rawReadReply()};
     QCOMPARE(setListed - setCommandKinds, setOthers);
 }
 

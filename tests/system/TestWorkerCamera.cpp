@@ -5,11 +5,11 @@
 // announced with its new version.
 #include "protocol/ClCommandCatalogue.h"
 #include "protocol/ClCommandKinds.h"
+#include "protocol/ScheduleSettings.h"
+#include "tests/support/ClWorkerRig.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualCameraPicture.h"
 #include "virtualcamera/ClVirtualFirmwareImage.h"
-#include "tests/support/ClWorkerRig.h"
-#include "protocol/ScheduleSettings.h"
 
 #include <QImage>
 #include <QtTest>
@@ -33,7 +33,7 @@ QVariant valueOf(const PV_CMD& clAnswer)
 bool nearColour(const QColor& clA, const QColor& clB)
 {
     return qAbs(clA.red() - clB.red()) < 40 && qAbs(clA.green() - clB.green()) < 40
-           && qAbs(clA.blue() - clB.blue()) < 40;
+        && qAbs(clA.blue() - clB.blue()) < 40;
 }
 }  // namespace
 
@@ -199,8 +199,8 @@ void TestWorkerCamera::refusals()
     const QByteArray clGet = QByteArray(clClass).replace("ClTovuCommandSet", "ClTovuCommandGet");
     const auto& lstEntries = ClCommandCatalogue::entries();
     const bool bReadBack = lStatus != 0 && clGet != clClass
-                           && std::any_of(lstEntries.cbegin(), lstEntries.cend(),
-                                          [&](const ClCommandEntry& stEntry) { return clGet == stEntry.pszClassName; });
+        && std::any_of(lstEntries.cbegin(), lstEntries.cend(),
+                       [&](const ClCommandEntry& stEntry) { return clGet == stEntry.pszClassName; });
     const PV_CMD clBefore = bReadBack ? clRig.request(pHandle, clGet.constData()) : PV_CMD();
 
     const PV_CMD clAnswer = clRig.request(pHandle, clClass.constData(), args(lstValues));
@@ -280,8 +280,8 @@ void TestWorkerCamera::firmwareUpdateAnnouncedAgain()
 
     // As the update controller sends it: each file (the image's head may be in any of
     // them), then the start with false.
-    const QByteArray clImage = ClVirtualFirmwareImage::make(QStringLiteral("01.00.012"), QStringLiteral("Tovu-S"),
-                                                            4 * 1024 * 1024);
+    const QByteArray clImage
+        = ClVirtualFirmwareImage::make(QStringLiteral("01.00.012"), QStringLiteral("Tovu-S"), 4 * 1024 * 1024);
     QCOMPARE(resultOf(clRig.request(pHandle, "ClTovuCommandExecFwUpdateData", args({QByteArray(1000, 'z')}))), 0);
     QCOMPARE(resultOf(clRig.request(pHandle, "ClTovuCommandExecFwUpdateData", args({clImage}))), 0);
     QCOMPARE(resultOf(clRig.request(pHandle, "ClTovuCommandExecFwUpdat", args({false}))), 0);

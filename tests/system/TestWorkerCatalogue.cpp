@@ -10,9 +10,9 @@
 #include "protocol/ClCommandCatalogue.h"
 #include "protocol/ClCommandKinds.h"
 #include "protocol/ClTovuCommands.h"
-#include "virtualcamera/ClVirtualCamera.h"
-#include "tests/support/ClWorkerRig.h"
 #include "protocol/ScheduleSettings.h"
+#include "tests/support/ClWorkerRig.h"
+#include "virtualcamera/ClVirtualCamera.h"
 
 #include <QImage>
 #include <QtEndian>
@@ -75,8 +75,7 @@ Row check(std::function<void(const PV_CMD&, ClVirtualCamera&)> fnCheck)
 }
 
 // The camera holds these values for the getter Get.
-template <class Get>
-std::function<void(ClVirtualCamera&)> numbers(ClVirtualCamera::Params arrValues, quint32 ulKey = 0)
+template <class Get> std::function<void(ClVirtualCamera&)> numbers(ClVirtualCamera::Params arrValues, quint32 ulKey = 0)
 {
     return [=](ClVirtualCamera& clCamera) { clCamera.setNumbers(Get::usCommandCode, arrValues, ulKey); };
 }
@@ -127,9 +126,8 @@ QHash<QByteArray, Row> ownRows()
 
     // Times, dates and sizes.
     h["SetTime"] = set({dtSample}, {20140305, 70809});
-    h["GetTime"] = check([dtSample](const PV_CMD& a, ClVirtualCamera&) {
-        QVERIFY(qAbs(value2(a).toDateTime().secsTo(dtSample)) <= 2);
-    });
+    h["GetTime"] = check(
+        [dtSample](const PV_CMD& a, ClVirtualCamera&) { QVERIFY(qAbs(value2(a).toDateTime().secsTo(dtSample)) <= 2); });
     h["GetTime"].fnPrepare = [dtSample](ClVirtualCamera& c) { c.setCameraTime(dtSample); };
     h["GetCreateDay"] = get({at(2013, 11, 20, 10, 15, 0)});
     h["GetUpdateSetting"] = get({at(2014, 3, 1, 3, 0, 0)});
@@ -185,9 +183,9 @@ QHash<QByteArray, Row> ownRows()
     h["GetScheSetting"] = check([](const PV_CMD& a, ClVirtualCamera&) {
         // The camera's working week: weekdays 9 to 18 on, the every-day row 22 to 5 off.
         const ScheduleSettings mapGot = value2(a).value<ScheduleSettings>();
-        QCOMPARE(mapGot.keys(), (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
-        QCOMPARE(mapGot.value(2), (stScheduleEntry{true, QTime(9, 0), QTime(18, 0)}));
-        QCOMPARE(mapGot.value(8), (stScheduleEntry{false, QTime(22, 0), QTime(5, 0)}));
+        QCOMPARE(mapGot.keys(), (QList<int> {1, 2, 3, 4, 5, 6, 7, 8}));
+        QCOMPARE(mapGot.value(2), (stScheduleEntry {true, QTime(9, 0), QTime(18, 0)}));
+        QCOMPARE(mapGot.value(8), (stScheduleEntry {false, QTime(22, 0), QTime(5, 0)}));
     });
     h["GetMotionArea"] = check([](const PV_CMD& a, ClVirtualCamera& c) {
         QCOMPARE(value2(a).metaType(), QMetaType::fromType<QByteArray>());
@@ -197,9 +195,8 @@ QHash<QByteArray, Row> ownRows()
         QCOMPARE(value2(a).metaType(), QMetaType::fromType<QByteArray>());
         QVERIFY(value2(a).toByteArray().startsWith("RIFF"));
     });
-    h["ReqLog"] = check([](const PV_CMD& a, ClVirtualCamera&) {
-        QVERIFY(value2(a).toString().contains(QStringLiteral("power on")));
-    });
+    h["ReqLog"] = check(
+        [](const PV_CMD& a, ClVirtualCamera&) { QVERIFY(value2(a).toString().contains(QStringLiteral("power on"))); });
     return h;
 }
 
@@ -241,9 +238,8 @@ std::optional<Row> patternRow(const QByteArray& clPattern, quint16 usCode, ClVir
                         .arg((ulHeld >> 8) & 0xFF)
                         .arg(ulHeld & 0xFF)});
     if (clPattern == "ClReceiveBlockCommand<ClBlockValue::Image>")
-        return check([](const PV_CMD& a, ClVirtualCamera&) {
-            QCOMPARE(value2(a).value<QImage>().size(), QSize(800, 480));
-        });
+        return check(
+            [](const PV_CMD& a, ClVirtualCamera&) { QCOMPARE(value2(a).value<QImage>().size(), QSize(800, 480)); });
     return std::nullopt;
 }
 }  // namespace
@@ -295,8 +291,8 @@ void TestWorkerCatalogue::everyCommand()
     ClVirtualCamera* pclCamera = upCamera.get();
     const QByteArray clShort = clClass.mid(int(qstrlen("ClTovuCommand")));
     const std::optional<Row> optRow = m_hashOwnRows.contains(clShort)
-                                          ? m_hashOwnRows.value(clShort)
-                                          : patternRow(m_hashPatterns.value(clClass), stEntry.usCode, *pclCamera);
+        ? m_hashOwnRows.value(clShort)
+        : patternRow(m_hashPatterns.value(clClass), stEntry.usCode, *pclCamera);
     QVERIFY2(optRow, "no row for this command");
     const Row& stRow = *optRow;
     // Getters and block readers answer with values, and only they.
@@ -345,8 +341,9 @@ void TestWorkerCatalogue::everyCommand()
     QCOMPARE(clAnswer.value(QStringLiteral("PARAM1")).value<void*>(), pHandle);
     if (!bValueReply) {
         QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClCommandKinds::result());
-        QCOMPARE(clAnswer.keys(), (QStringList{QStringLiteral("CMD"), QStringLiteral("PARAM1"),
-                                               QStringLiteral("PARAM2"), QStringLiteral("PARAM3")}));
+        QCOMPARE(clAnswer.keys(),
+                 (QStringList {QStringLiteral("CMD"), QStringLiteral("PARAM1"), QStringLiteral("PARAM2"),
+                               QStringLiteral("PARAM3")}));
         QCOMPARE(clAnswer.value(QStringLiteral("PARAM2")).toUuid(), stEntry.uuidRequest);
         QCOMPARE(clAnswer.value(QStringLiteral("PARAM3")).metaType(), QMetaType::fromType<quint16>());
         QCOMPARE(ClWorkerRig::resultOf(clAnswer), stRow.usStatus);

@@ -5,10 +5,10 @@
 // time-outs are the USB tests' (tests/usb).
 #include "protocol/ClCommandCatalogue.h"
 #include "protocol/ClCommandKinds.h"
+#include "tests/support/ClWorkerRig.h"
 #include "usb/ClUsbExchange.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualFirmwareImage.h"
-#include "tests/support/ClWorkerRig.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -21,7 +21,7 @@ namespace {
 bool answersPlainly(ClWorkerRig& clRig, void* pHandle)
 {
     return ClWorkerRig::kindOf(clRig.request(pHandle, "ClTovuCommandGetTimezone"))
-           == ClCommandCatalogue::replyKindOf("ClTovuCommandGetTimezone");
+        == ClCommandCatalogue::replyKindOf("ClTovuCommandGetTimezone");
 }
 }  // namespace
 
@@ -117,14 +117,14 @@ void TestWorkerFaults::lyingPackets_data()
     QTest::addColumn<int>("lReads");
 
     // Refused on the claim: nothing of what it announces is read.
-    QTest::newRow("data length above 64 MiB") << int(Fault::LyingDataLength) << QByteArray("ClTovuCommandReqLog")
-                                               << 0xEF04 << 1;
-    QTest::newRow("more than 256 access points") << int(Fault::LyingAccesspointCount)
-                                                 << QByteArray("ClTovuCommandGetAccesspointList") << 0xEF04 << 1;
+    QTest::newRow("data length above 64 MiB")
+        << int(Fault::LyingDataLength) << QByteArray("ClTovuCommandReqLog") << 0xEF04 << 1;
+    QTest::newRow("more than 256 access points")
+        << int(Fault::LyingAccesspointCount) << QByteArray("ClTovuCommandGetAccesspointList") << 0xEF04 << 1;
     // Packets of other sequences, forever: skipped up to a bound, then given up.
-    QTest::newRow("foreign sequences forever") << int(Fault::ForeignSequenceForever)
-                                               << QByteArray("ClTovuCommandGetTimezone") << 0xEF05
-                                               << ClUsbExchange::lMaxForeignPackets;
+    QTest::newRow("foreign sequences forever")
+        << int(Fault::ForeignSequenceForever) << QByteArray("ClTovuCommandGetTimezone") << 0xEF05
+        << ClUsbExchange::lMaxForeignPackets;
 }
 
 void TestWorkerFaults::lyingPackets()

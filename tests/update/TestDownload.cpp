@@ -2,11 +2,11 @@
 // self-signed certificate, a tinyproxy): which URLs are fetched, how hashes are checked
 // and retried, the bounds of what a run holds, how failures reach the user (one message
 // a run), and how versions compare.
-#include "update/ClCommunication.h"
-#include "update/ClDownload.h"
 #include "data/ClParseXml.h"
 #include "tests/support/ClTestHttpServer.h"
 #include "tests/support/UpdateTestSupport.h"
+#include "update/ClCommunication.h"
+#include "update/ClDownload.h"
 
 #include <QProcess>
 #include <QSignalSpy>
@@ -20,8 +20,8 @@ using namespace UpdateTestSupport;
 
 namespace {
 const QString strManifest = QStringLiteral("/site/tovuupdate/update_firm.xml");
-const QString strNetFailure = QStringLiteral(
-    "Failed to obtain update files. Check the network settings on your computer.\n\n");
+const QString strNetFailure
+    = QStringLiteral("Failed to obtain update files. Check the network settings on your computer.\n\n");
 
 QString site(const QString& strFile)
 {
@@ -58,7 +58,10 @@ private Q_SLOTS:
 private:
     // Starts a run whose settings file names strSource (the server's /site/ by default).
     void startRun(QString strSource = {}, const QByteArray& clProxy = "<use>false</use>");
-    QList<stDataInfo> received(qsizetype i = 0) const { return pclSuccess->value(i).value(0).value<QList<stDataInfo>>(); }
+    QList<stDataInfo> received(qsizetype i = 0) const
+    {
+        return pclSuccess->value(i).value(0).value<QList<stDataInfo>>();
+    }
     QString error(qsizetype i = 0) const { return pclError->value(i).value(0).toString(); }
 
     QTemporaryDir clDir;
@@ -205,7 +208,8 @@ void TestDownload::manifestAndFileSizeAndDepthBounded()
 
     // One level deeper than allowed: the manifest is not read, so neither its file nor
     // the one the earlier manifest listed is fetched.
-    const QByteArray clDeep = QByteArray("<a>").repeated(ClParseXml::lMaxDepth) + QByteArray("</a>").repeated(ClParseXml::lMaxDepth);
+    const QByteArray clDeep
+        = QByteArray("<a>").repeated(ClParseXml::lMaxDepth) + QByteArray("</a>").repeated(ClParseXml::lMaxDepth);
     pclServer->setFile(strManifest, manifest({{"deep.bin", "1", md5("x")}}).replace("</update>", clDeep + "</update>"));
     startRun();
     QVERIFY(pclSuccess->wait(5000));
@@ -238,9 +242,9 @@ void TestDownload::selfSignedCertificateEndsRun()
 {
     const QString strKey = clDir.filePath("key.pem");
     const QString strCert = clDir.filePath("cert.pem");
-    QCOMPARE(QProcess::execute("openssl", {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1",
-                                           "-nodes", "-keyout", strKey, "-out", strCert, "-days", "2", "-subj",
-                                           "/CN=tovu-test.invalid"}),
+    QCOMPARE(QProcess::execute("openssl",
+                               {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
+                                "-keyout", strKey, "-out", strCert, "-days", "2", "-subj", "/CN=tovu-test.invalid"}),
              0);
     const QSslCertificate clCertificate = QSslCertificate::fromPath(strCert).value(0);
     ClTestHttpServer clTls;
@@ -266,8 +270,9 @@ void TestDownload::proxyFromSettingsFile()
     const quint16 usPort = clProbe.serverPort();
     clProbe.close();
     const QString strConfig = clDir.filePath("tinyproxy.conf");
-    QVERIFY(writeFile(strConfig, "Port " + QByteArray::number(usPort)
-                                     + "\nListen 127.0.0.1\nAllow 127.0.0.1\nBasicAuth alice s3cr3t\n"));
+    QVERIFY(writeFile(strConfig,
+                      "Port " + QByteArray::number(usPort)
+                          + "\nListen 127.0.0.1\nAllow 127.0.0.1\nBasicAuth alice s3cr3t\n"));
     QProcess clProxy;
     clProxy.start(QStandardPaths::findExecutable("tinyproxy", {"/usr/bin", "/usr/sbin"}), {"-d", "-c", strConfig});
     QVERIFY2(clProxy.waitForStarted(5000), "tinyproxy did not start (scripts/setup.sh --test installs it)");
@@ -290,14 +295,18 @@ void TestDownload::proxyFromSettingsFile()
         bool bViaProxy;
     } aCases[] = {
         // "czNjcjN0" is "s3cr3t" in Base64.
-        {"Base64 password", "<use>true</use>" + clAt + clAlice + "<password type=\"base64\">czNjcjN0</password></authorization>",
-         true, true},
-        {"plain password", "<use>true</use>" + clAt + clAlice + "<password>s3cr3t</password></authorization>", true, true},
+        {"Base64 password",
+         "<use>true</use>" + clAt + clAlice + "<password type=\"base64\">czNjcjN0</password></authorization>", true,
+         true},
+        {"plain password", "<use>true</use>" + clAt + clAlice + "<password>s3cr3t</password></authorization>", true,
+         true},
         // The proxy refuses requests without its credentials.
         {"credentials only when exactly true",
-         "<use>true</use>" + clAt + "<authorization><use>TRUE</use><user>alice</user><password>s3cr3t</password></authorization>",
+         "<use>true</use>" + clAt
+             + "<authorization><use>TRUE</use><user>alice</user><password>s3cr3t</password></authorization>",
          false, false},
-        {"empty ip keeps the proxy off", "<use>true</use><ip></ip><port>" + QByteArray::number(usPort) + "</port>", true, false},
+        {"empty ip keeps the proxy off", "<use>true</use><ip></ip><port>" + QByteArray::number(usPort) + "</port>",
+         true, false},
         // The same long-lived controller goes direct once the file switches the proxy off.
         {"proxy off", "<use>false</use>" + clAt, true, false},
     };
@@ -323,11 +332,16 @@ void TestDownload::isNewer_data()
     QTest::addColumn<QString>("strOffered");
     QTest::addColumn<QString>("strInstalled");
     QTest::addColumn<bool>("bNewer");
-    QTest::newRow("last component greater") << "01.00.038" << "01.00.037" << true;
-    QTest::newRow("equal") << "01.00.037" << "01.00.037" << false;
-    QTest::newRow("longer is newer") << "1.2.1" << "1.2" << true;
-    QTest::newRow("numeric, not textual") << "01.10.000" << "01.09.999" << true;
-    QTest::newRow("non-number reads as 0") << "1a.5" << "0.4" << true;
+    QTest::newRow("last component greater") << "01.00.038"
+                                            << "01.00.037" << true;
+    QTest::newRow("equal") << "01.00.037"
+                           << "01.00.037" << false;
+    QTest::newRow("longer is newer") << "1.2.1"
+                                     << "1.2" << true;
+    QTest::newRow("numeric, not textual") << "01.10.000"
+                                          << "01.09.999" << true;
+    QTest::newRow("non-number reads as 0") << "1a.5"
+                                           << "0.4" << true;
 }
 
 void TestDownload::isNewer()

@@ -4,12 +4,12 @@
 // the update catalogues' texts. (The boxes and the progress dialog that show all this:
 // tests/app's TestUpdateView.)
 #include "data/ClDataFolder.h"
-#include "update/ClSystemInstaller.h"
-#include "tests/support/ClTestHttpServer.h"
-#include "update/ClTovuDownload.h"
 #include "data/ClUpdateServer.h"
+#include "tests/support/ClTestHttpServer.h"
 #include "tests/support/ReplyTestSupport.h"
 #include "tests/support/UpdateTestSupport.h"
+#include "update/ClSystemInstaller.h"
+#include "update/ClTovuDownload.h"
 
 #include <QSignalSpy>
 #include <QTemporaryDir>
@@ -134,10 +134,11 @@ void TestToolUpdate::toolCheck_data()
     QTest::addColumn<bool>("bAuto");
     QTest::addColumn<QStringList>("lstExpected");
     // The tool is 01.00.037.
-    QTest::newRow("latest, asked by the user") << "01.00.037" << false << QStringList({"Your Software is the latest version."});
+    QTest::newRow("latest, asked by the user")
+        << "01.00.037" << false << QStringList({"Your Software is the latest version."});
     QTest::newRow("latest, automatic: nothing said") << "01.00.037" << true << QStringList();
-    QTest::newRow("newer, automatic: asked, answered No") << "01.00.038" << true
-                                                          << QStringList({"There are new Software.\nVersion up?"});
+    QTest::newRow("newer, automatic: asked, answered No")
+        << "01.00.038" << true << QStringList({"There are new Software.\nVersion up?"});
 }
 
 void TestToolUpdate::toolCheck()
@@ -200,12 +201,13 @@ void TestToolUpdate::firmwareFilesBecomeEnvelopesAndOneResult()
     // Two newer files in order; not an older one, one without a hash, or one an
     // installer would remove.
     const QByteArray clRemove = "<remove><file version=\"09.00.000\" hash=\"" + md5("gone").toLatin1()
-                                + "\">fw/gone.bin</file></remove></update>";
-    pclServer->setFile(strFirm, manifest({{"fw/old.bin", "01.03.025", md5("old")},
-                                          {"fw/main.bin", "01.03.026", md5("main")},
-                                          {"fw/nohash.bin", "09.00.000", ""},
-                                          {"fw/boot.bin", "01.04.000", md5("boot")}})
-                                    .replace("</update>", clRemove));
+        + "\">fw/gone.bin</file></remove></update>";
+    pclServer->setFile(strFirm,
+                       manifest({{"fw/old.bin", "01.03.025", md5("old")},
+                                 {"fw/main.bin", "01.03.026", md5("main")},
+                                 {"fw/nohash.bin", "09.00.000", ""},
+                                 {"fw/boot.bin", "01.04.000", md5("boot")}})
+                           .replace("</update>", clRemove));
     pclServer->setFile("/tovuupdate/fw/main.bin", "main");
     pclServer->setFile("/tovuupdate/fw/boot.bin", "boot");
     // Without a camera there is nothing to compare with: the check ends quietly.

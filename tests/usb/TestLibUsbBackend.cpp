@@ -6,8 +6,8 @@
 // glib before Qt: Qt's keyword macros must not reach glib's headers.
 #include <umockdev.h>
 
-#include "usb/ClLibUsbApi.h"
 #include "protocol/ClResultCode.h"
+#include "usb/ClLibUsbApi.h"
 #include "usb/ClUsbController.h"
 #include "virtualcamera/ClVirtualEchoDevice.h"
 
@@ -42,9 +42,9 @@ public:
             return;
         }
         m_pstTestbed = umockdev_testbed_new();
-        m_pszSysPath = umockdev_testbed_add_device(m_pstTestbed, "usb", "1-1", nullptr, "idVendor", "09a1",
-                                                   "idProduct", "0201", nullptr, "DEVNAME", pszDevNode, "DEVTYPE",
-                                                   "usb_device", nullptr);
+        m_pszSysPath
+            = umockdev_testbed_add_device(m_pstTestbed, "usb", "1-1", nullptr, "idVendor", "09a1", "idProduct", "0201",
+                                          nullptr, "DEVNAME", pszDevNode, "DEVTYPE", "usb_device", nullptr);
         m_pstHandler = umockdev_ioctl_base_new();
         g_signal_connect(m_pstHandler, "handle-ioctl", G_CALLBACK(onIoctl), this);
         g_signal_connect(m_pstHandler, "handle-read", G_CALLBACK(onRead), this);
@@ -109,12 +109,11 @@ private:
 
     static QByteArray descriptors()
     {
-        return QByteArray::fromHex(
-            "1201000200000040a1090102000101020301"  // device 09a1:0201, one configuration
-            "090220000101008032"                        // configuration of 32 bytes in all
-            "0904000002ff000000"                        // interface 0 with two endpoints
-            "07058102000200"                            // bulk IN 0x81
-            "07050202000200");                          // bulk OUT 0x02
+        return QByteArray::fromHex("1201000200000040a1090102000101020301"  // device 09a1:0201, one configuration
+                                   "090220000101008032"                    // configuration of 32 bytes in all
+                                   "0904000002ff000000"                    // interface 0 with two endpoints
+                                   "07058102000200"                        // bulk IN 0x81
+                                   "07050202000200");                      // bulk OUT 0x02
     }
 
     QString nodePath() const
@@ -183,7 +182,7 @@ private:
 
     int submit(UMockdevIoctlData* pstArg)
     {
-        Urb stUrb{umockdev_ioctl_data_resolve(pstArg, 0, sizeof(usbdevfs_urb), nullptr), nullptr};
+        Urb stUrb {umockdev_ioctl_data_resolve(pstArg, 0, sizeof(usbdevfs_urb), nullptr), nullptr};
         stUrb.pstBuffer = umockdev_ioctl_data_resolve(stUrb.pstUrb, offsetof(usbdevfs_urb, buffer),
                                                       size_t(stUrb.head()->buffer_length), nullptr);
         if (stUrb.head()->endpoint & 0x80) {
@@ -309,8 +308,9 @@ void TestLibUsbBackend::controllerOnRealLibUsb()
     QCOMPARE(clController.bulkRead(1000, 0xFF, &usError).toHex(), ClVirtualEchoDevice::responseTo(clRequest).toHex());
     QCOMPARE(usError, 0);
 
-    QCOMPARE(clCamera.log(), QStringList({"claim 0", "release 0", "claim 0",
-                                          QStringLiteral("write ") + QString::fromLatin1(clRequest.toHex())}));
+    QCOMPARE(clCamera.log(),
+             QStringList({"claim 0", "release 0", "claim 0",
+                          QStringLiteral("write ") + QString::fromLatin1(clRequest.toHex())}));
 
     // Pulled out: the next transfer finds it gone, which closes the controller once, and the
     // next scan no longer lists it.

@@ -68,10 +68,10 @@ void TestUsbController::endpointChoice_data()
     QTest::addColumn<ClVirtualUsbShape>("clShape");
     QTest::addColumn<QList<unsigned char>>("lstEndpoints");
     QTest::addColumn<QList<int>>("lstInterfaces");
-    QTest::newRow("IN listed first") << ClVirtualUsbShape::standardCamera() << QList<unsigned char>{0x81, 0x02}
-                                     << QList<int>{0};
+    QTest::newRow("IN listed first") << ClVirtualUsbShape::standardCamera() << QList<unsigned char> {0x81, 0x02}
+                                     << QList<int> {0};
     QTest::newRow("two alternate settings behind an empty interface")
-        << ClVirtualUsbShape::severalInterfaces() << QList<unsigned char>{0x02, 0x81, 0x03, 0x82} << QList<int>{0, 1};
+        << ClVirtualUsbShape::severalInterfaces() << QList<unsigned char> {0x02, 0x81, 0x03, 0x82} << QList<int> {0, 1};
 }
 
 void TestUsbController::endpointChoice()

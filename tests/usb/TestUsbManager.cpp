@@ -6,14 +6,14 @@
 #include "protocol/ClCommandCatalogue.h"
 #include "protocol/ClCommandKinds.h"
 #include "protocol/ClResultCode.h"
+#include "protocol/ScheduleSettings.h"
+#include "protocol/TypedKinds.h"
+#include "tests/support/ClWorkerRig.h"
 #include "usb/ClUsbExchange.h"
 #include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualEchoDevice.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
-#include "tests/support/ClWorkerRig.h"
-#include "protocol/ScheduleSettings.h"
-#include "protocol/TypedKinds.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
@@ -78,7 +78,7 @@ protected:
     }
 
 private:
-    std::atomic<QThread*> m_pclClosedOn{nullptr};
+    std::atomic<QThread*> m_pclClosedOn {nullptr};
 };
 
 // What a test does to the camera before its request.
@@ -127,10 +127,10 @@ void TestUsbManager::announcesModel_data()
     QTest::newRow("Tovu") << 0 << fnNone << 20 << 0 << 0;
     QTest::newRow("Tovu-S after the real settle delay") << 1 << fnNone << 3000 << 1 << 0;
     QTest::newRow("another model") << 2 << fnNone << 20 << -1 << 0;
-    QTest::newRow("case differs") << 0 << answer([](quint16 s) { return Packets{Wire::text(s, 0, "tovu")}; })
-                                  << 20 << -1 << 0;
-    QTest::newRow("camera refuses") << 0 << answer([](quint16 s) { return Packets{Wire::text(s, 5, "Tovu")}; })
-                                    << 20 << -1 << 5;
+    QTest::newRow("case differs") << 0 << answer([](quint16 s) { return Packets {Wire::text(s, 0, "tovu")}; }) << 20
+                                  << -1 << 0;
+    QTest::newRow("camera refuses") << 0 << answer([](quint16 s) { return Packets {Wire::text(s, 5, "Tovu")}; }) << 20
+                                    << -1 << 5;
     QTest::newRow("no answer") << 0 << answer([](quint16) { return Packets(); }) << 20 << -1
                                << int(ClResultCode::usTimedOut);
 }
@@ -263,11 +263,11 @@ void TestUsbManager::exchanges_data()
 
     // One response awaited.
     QTest::newRow("responses of other sequences skipped") << clTimezone << lstNone << answer([](quint16 s) {
-        return Packets{Wire::plain(s + 1, 0, {0xF0F0}), Wire::plain(s + 2, 0, {0xF0F0}), Wire::plain(s, 0, {41})};
-    }) << QVariantList{41u} << 0 << 3;
-    QTest::newRow("three empty reads")
-        << clTimezone << lstNone << Arrange([](ClScriptedCamera& c) { c.returnZeroBytes(Direction::Read, 3); })
-        << lstNone << int(ClResultCode::usTransferFailed) << 3;
+        return Packets {Wire::plain(s + 1, 0, {0xF0F0}), Wire::plain(s + 2, 0, {0xF0F0}), Wire::plain(s, 0, {41})};
+    }) << QVariantList {41u} << 0 << 3;
+    QTest::newRow("three empty reads") << clTimezone << lstNone
+                                       << Arrange([](ClScriptedCamera& c) { c.returnZeroBytes(Direction::Read, 3); })
+                                       << lstNone << int(ClResultCode::usTransferFailed) << 3;
     QTest::newRow("request refused busy")
         << clTimezone << lstNone << Arrange([](ClScriptedCamera& c) { c.failTransfers(Direction::Write, 1, -16); })
         << lstNone << int(ClResultCode::usBusy) << 0;
@@ -277,56 +277,60 @@ void TestUsbManager::exchanges_data()
 
     // A block sent: the camera accepts it only when its length and sequence match the command.
     QTest::newRow("empty block refused before sending")
-        << clFirmware << QVariantList{QByteArray()} << Arrange() << lstNone << int(ClResultCode::usNothingToSend) << 0;
+        << clFirmware << QVariantList {QByteArray()} << Arrange() << lstNone << int(ClResultCode::usNothingToSend) << 0;
     QTest::newRow("block sent after its command")
-        << clFirmware << QVariantList{block(3000)} << Arrange() << lstNone << 0 << 1;
+        << clFirmware << QVariantList {block(3000)} << Arrange() << lstNone << 0 << 1;
 
     // A block collected.
     const QByteArray clBlock = block(3000);
     QTest::newRow("block in three transfers") << clAudio << lstNone << answer([clBlock](quint16 s) {
-        return Packets{Wire::plain(s, 0, {3000}), Wire::dataHead(s, 3000, clBlock.left(1000)), clBlock.mid(1000)};
-    }) << QVariantList{clBlock} << 0 << 4;
+        return Packets {Wire::plain(s, 0, {3000}), Wire::dataHead(s, 3000, clBlock.left(1000)), clBlock.mid(1000)};
+    }) << QVariantList {clBlock} << 0 << 4;
     QTest::newRow("first data packet of another sequence") << clAudio << lstNone << answer([](quint16 s) {
-        return Packets{Wire::plain(s, 0, {16}), Wire::dataHead(s + 1, 16, QByteArray(16, 'a'))};
+        return Packets {Wire::plain(s, 0, {16}), Wire::dataHead(s + 1, 16, QByteArray(16, 'a'))};
     }) << lstNone << int(ClResultCode::usDataMismatch) << 2;
     QTest::newRow("block cut short") << clAudio << lstNone << answer([](quint16 s) {
-        return Packets{Wire::plain(s, 0, {100}), Wire::dataHead(s, 100, QByteArray(40, 'a'))};
-    }) << lstNone << int(ClResultCode::usTimedOut) << 3;
+        return Packets {Wire::plain(s, 0, {100}), Wire::dataHead(s, 100, QByteArray(40, 'a'))};
+    }) << lstNone << int(ClResultCode::usTimedOut)
+                                     << 3;
     QTest::newRow("block above 64 MiB refused unread") << clAudio << lstNone << answer([](quint16 s) {
-        return Packets{Wire::plain(s, 0, {ClUsbExchange::ulMaxDataBlock + 1})};
+        return Packets {Wire::plain(s, 0, {ClUsbExchange::ulMaxDataBlock + 1})};
     }) << lstNone << int(ClResultCode::usDataMismatch) << 1;
 
     // Lists of packets.
     QTest::newRow("Wi-Fi state past a stray and a failing packet") << clWifi << lstNone << answer([](quint16 s) {
-        return Packets{Wire::plain(s, 0, {3}), Wire::twoTexts(s + 1, 0, "stray", ""),
-                       Wire::twoTexts(s, 0, "home", "192.168.0.5"), Wire::plain(s, 7, {1, 2, 3, 4, 5}),
-                       Wire::plain(s, 0, {1, 54, quint32(-60), 11, 99})};
-    }) << QVariantList{3u, QStringLiteral("home"), QStringLiteral("192.168.0.5"), 54u, -60, 11u, 99u} << 0 << 5;
+        return Packets {Wire::plain(s, 0, {3}), Wire::twoTexts(s + 1, 0, "stray", ""),
+                        Wire::twoTexts(s, 0, "home", "192.168.0.5"), Wire::plain(s, 7, {1, 2, 3, 4, 5}),
+                        Wire::plain(s, 0, {1, 54, quint32(-60), 11, 99})};
+    }) << QVariantList {3u, QStringLiteral("home"), QStringLiteral("192.168.0.5"), 54u, -60, 11u, 99u}
+                                                                   << 0 << 5;
     QTest::newRow("access points, numbers of a wrong entry dropped")
         << clAccessPoints << lstNone << answer([](quint16 s) {
-               return Packets{Wire::plain(s, 0, {2}), Wire::twoTexts(s, 0, "first", "a"),
-                              Wire::plain(s, 0, {1, 10, 20, 30, 40}), Wire::twoTexts(s, 0, "second", "b"),
-                              Wire::plain(s, 0, {5, 11, 21, 31, 41})};
-           }) << QVariantList{QVariant::fromValue(AccesspointList{{"first", "a", 10, 20, 30, 40}})} << 0 << 5;
+               return Packets {Wire::plain(s, 0, {2}), Wire::twoTexts(s, 0, "first", "a"),
+                               Wire::plain(s, 0, {1, 10, 20, 30, 40}), Wire::twoTexts(s, 0, "second", "b"),
+                               Wire::plain(s, 0, {5, 11, 21, 31, 41})};
+           })
+        << QVariantList {QVariant::fromValue(AccesspointList {{"first", "a", 10, 20, 30, 40}})} << 0 << 5;
     QTest::newRow("no access points") << clAccessPoints << lstNone
-                                      << answer([](quint16 s) { return Packets{Wire::plain(s, 0, {0})}; })
-                                      << QVariantList{QVariant::fromValue(AccesspointList())} << 0 << 1;
-    QTest::newRow("access points above 256 refused") << clAccessPoints << lstNone << answer([](quint16 s) {
-        return Packets{Wire::plain(s, 0, {ClUsbExchange::ulMaxAccessPoints + 1})};
-    }) << lstNone << int(ClResultCode::usDataMismatch) << 1;
+                                      << answer([](quint16 s) { return Packets {Wire::plain(s, 0, {0})}; })
+                                      << QVariantList {QVariant::fromValue(AccesspointList())} << 0 << 1;
+    QTest::newRow("access points above 256 refused")
+        << clAccessPoints << lstNone
+        << answer([](quint16 s) { return Packets {Wire::plain(s, 0, {ClUsbExchange::ulMaxAccessPoints + 1})}; })
+        << lstNone << int(ClResultCode::usDataMismatch) << 1;
     ScheduleSettings mapWeek;
     for (int lDay = 0; lDay < 8; ++lDay)
-        mapWeek.insert(lDay, stScheduleEntry{lDay % 2 == 1, QTime(8, 30), QTime(17, 45)});
+        mapWeek.insert(lDay, stScheduleEntry {lDay % 2 == 1, QTime(8, 30), QTime(17, 45)});
     QTest::newRow("schedule past a packet of another sequence") << clSchedule << lstNone << answer([](quint16 s) {
         Packets lstPackets;
         for (quint32 ulDay = 0; ulDay < 8; ++ulDay) {
             if (ulDay == 3)
                 lstPackets.append(Wire::plain(s + 1, 0, {3, 2, Wire::packHhmm(QTime(23, 59)), 0}));
-            lstPackets.append(Wire::plain(s, 0, {ulDay, ulDay % 2 ? 2u : 1u, Wire::packHhmm(QTime(8, 30)),
-                                                 Wire::packHhmm(QTime(17, 45))}));
+            lstPackets.append(Wire::plain(
+                s, 0, {ulDay, ulDay % 2 ? 2u : 1u, Wire::packHhmm(QTime(8, 30)), Wire::packHhmm(QTime(17, 45))}));
         }
         return lstPackets;
-    }) << QVariantList{QVariant::fromValue(mapWeek)} << 0 << 9;
+    }) << QVariantList {QVariant::fromValue(mapWeek)} << 0 << 9;
     QTest::newRow("schedule among other sequences without end")
         << clSchedule << lstNone << Arrange([](ClScriptedCamera& c) { c.injectFault(Fault::ForeignSequenceForever); })
         << lstNone << int(ClResultCode::usTransferFailed) << lMaxForeign;
@@ -351,9 +355,9 @@ void TestUsbManager::exchanges()
     const PV_CMD clAnswer = clRig.request(pHandle, clClass.constData(), ClWorkerRig::args(lstArgs));
     QCOMPARE(pclCamera->readCount() - lReadsBefore, lReads);
     if (lstValues.isEmpty()) {
-        QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClResultCode::isTransportCode(quint32(lResult))
-                                                    ? ClCommandKinds::transportError()
-                                                    : ClCommandKinds::result());
+        QCOMPARE(ClWorkerRig::kindOf(clAnswer),
+                 ClResultCode::isTransportCode(quint32(lResult)) ? ClCommandKinds::transportError()
+                                                                 : ClCommandKinds::result());
         QCOMPARE(ClWorkerRig::resultOf(clAnswer), quint16(lResult));
         return;
     }
@@ -403,13 +407,13 @@ void TestUsbManager::lateAnswerOfPreviousCommandSkipped()
     const QUuid uuidRequest = requestKind<ClTovuCommandGetTimezone>();
     const QUuid uuidReply = replyKind<ClTovuCommandGetTimezone>();
     for (int lRound = 0; lRound < 20; ++lRound) {
-        std::atomic<int> lFirst{-1};
+        std::atomic<int> lFirst {-1};
         pclCamera->answerNext([&lFirst](quint16 s) {
             lFirst = s;
             return Packets();
         });
         pclCamera->answerNext([&lFirst](quint16 s) {
-            return Packets{Wire::plain(quint16(lFirst.load()), 0, {99}), Wire::plain(s, 0, {41})};
+            return Packets {Wire::plain(quint16(lFirst.load()), 0, {99}), Wire::plain(s, 0, {41})};
         });
         const qsizetype lFrom = clRig.envelopes().size();
         const int lReplies = clRig.count(uuidReply);

@@ -51,9 +51,9 @@ void TestUsbServiceStress::churn()
     QList<void*> lstHandles = {nullptr};  // handles to address, stale ones of earlier services included
     int lRepeatedHandles = 0;
     int lPosted = 0;
-    int lAnswered = 0;    // of the requests of the current cycle
-    int lByCamera = 0;    // answers a camera gave (a value or a status), not the worker alone
-    int lCutShort = 0;    // cycles whose service went with requests unanswered
+    int lAnswered = 0;  // of the requests of the current cycle
+    int lByCamera = 0;  // answers a camera gave (a value or a status), not the worker alone
+    int lCutShort = 0;  // cycles whose service went with requests unanswered
     std::unique_ptr<ClUsbService> upService;
     auto fnWaitFor = [](const std::function<bool()>& fnDone) {
         const QDeadlineTimer clDeadline(2000);

@@ -4,14 +4,14 @@
 // first argument.
 #include "app/ClButtonMode.h"
 #include "app/ClMainWidget.h"
-#include "session/ClCameraSession.h"
-#include "app/framework/ClMessageBox.h"
-#include "update/ClTovuDownload.h"
 #include "app/ClStartup.h"
+#include "app/ClWidgetSelectMode.h"
+#include "app/framework/ClMessageBox.h"
+#include "session/ClCameraSession.h"
+#include "update/ClTovuDownload.h"
 #include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
-#include "app/ClWidgetSelectMode.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -34,8 +34,7 @@ void settle(int lMs)
 }
 
 // Waits until the condition holds (at most lMs), so each picture shows a settled state.
-template <typename Condition>
-bool waitFor(Condition fnCondition, int lMs = 8000)
+template <typename Condition> bool waitFor(Condition fnCondition, int lMs = 8000)
 {
     QElapsedTimer clTimer;
     clTimer.start();
@@ -50,7 +49,8 @@ bool waitFor(Condition fnCondition, int lMs = 8000)
 class ClShooter
 {
 public:
-    explicit ClShooter(const QString& strFolder, const QString& strPrefix) : clFolder(strFolder), strPrefix(strPrefix) {}
+    explicit ClShooter(const QString& strFolder, const QString& strPrefix) : clFolder(strFolder), strPrefix(strPrefix)
+    {}
 
     void shoot(QWidget& clWindow, const QString& strName)
     {

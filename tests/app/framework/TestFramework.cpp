@@ -109,7 +109,7 @@ private Q_SLOTS:
     void reloadTwiceWithinGuardQueriesOnce()
     {
         TestPage clPage;
-        clPage.setReloadGuardInterval(50); // a second in the tool
+        clPage.setReloadGuardInterval(50);  // a second in the tool
         clPage.slotReload();
         clPage.slotReload();
         QCOMPARE(clPage.lRequests, 1);
@@ -274,7 +274,8 @@ private Q_SLOTS:
     {
         ClMessageBox::setTestResponder({});
         for (const char* pszButton : {"buttonOk", "buttonCancel"}) {
-            ClMessageBox clBox(nullptr, QStringLiteral("Text"), QStringLiteral("T"), QMessageBox::Ok | QMessageBox::Cancel);
+            ClMessageBox clBox(nullptr, QStringLiteral("Text"), QStringLiteral("T"),
+                               QMessageBox::Ok | QMessageBox::Cancel);
             QPushButton* pclButton = clBox.findChild<QPushButton*>(pszButton);
             QVERIFY(pclButton != nullptr);
             QTimer::singleShot(0, pclButton, [pclButton] { QTest::mouseClick(pclButton, Qt::LeftButton); });

@@ -1,10 +1,10 @@
 // The help page: the versions and the firmware button, the camera's identity asked as a
 // chain, the country names, which failures it shows, and the licence page by language.
-#include "protocol/ClCommandCatalogue.h"
 #include "app/framework/ClMessageBox.h"
 #include "app/framework/ClPageHost.h"
 #include "data/ClUpdateServer.h"
 #include "pages/help/ClWidgetHelp.h"
+#include "protocol/ClCommandCatalogue.h"
 #include "tests/support/ReplyTestSupport.h"
 
 #include <QDesktopServices>
