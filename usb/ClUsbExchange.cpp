@@ -62,9 +62,14 @@ quint16 ClUsbExchange::write(const QByteArray& clPacket)
 {
     const int lWritten = m_clCamera.bulkWrite(clPacket, lWriteTimeoutMs);
     // A block of 0xEF00 bytes or more that went out whole is not mistaken for a failure.
-    if (lWritten != clPacket.size() && ClResultCode::isTransportCode(quint32(lWritten)))
+    if (lWritten == clPacket.size())
+        return ClResultCode::usSuccess;
+    if (ClResultCode::isTransportCode(quint32(lWritten)))
         return quint16(lWritten);
-    return ClResultCode::usSuccess;
+    // Part of the packet (or none of it) went out: the camera cannot answer what it never
+    // received, so waiting for its response would only waste three read time-outs.
+    qCWarning(lcTovuUsb) << "wrote" << lWritten << "of" << clPacket.size() << "bytes";
+    return ClResultCode::usTransferFailed;
 }
 
 quint16 ClUsbExchange::send(const ClTovuCommand& clCommand, const QByteArray& clDataPacket)

@@ -268,6 +268,10 @@ void TestUsbManager::exchanges_data()
     QTest::newRow("three empty reads") << clTimezone << lstNone
                                        << Arrange([](ClScriptedCamera& c) { c.returnZeroBytes(Direction::Read, 3); })
                                        << lstNone << int(ClResultCode::usTransferFailed) << 3;
+    // A write that took fewer bytes than the packet ends the exchange unread.
+    QTest::newRow("request written with zero bytes")
+        << clTimezone << lstNone << Arrange([](ClScriptedCamera& c) { c.returnZeroBytes(Direction::Write, 1); })
+        << lstNone << int(ClResultCode::usTransferFailed) << 0;
     QTest::newRow("request refused busy")
         << clTimezone << lstNone << Arrange([](ClScriptedCamera& c) { c.failTransfers(Direction::Write, 1, -16); })
         << lstNone << int(ClResultCode::usBusy) << 0;
@@ -278,6 +282,10 @@ void TestUsbManager::exchanges_data()
     // A block sent: the camera accepts it only when its length and sequence match the command.
     QTest::newRow("empty block refused before sending")
         << clFirmware << QVariantList {QByteArray()} << Arrange() << lstNone << int(ClResultCode::usNothingToSend) << 0;
+    QTest::newRow("block's command written with zero bytes")
+        << clFirmware << QVariantList {block(3000)}
+        << Arrange([](ClScriptedCamera& c) { c.returnZeroBytes(Direction::Write, 1); }) << lstNone
+        << int(ClResultCode::usTransferFailed) << 0;
     QTest::newRow("block sent after its command")
         << clFirmware << QVariantList {block(3000)} << Arrange() << lstNone << 0 << 1;
 
