@@ -4,6 +4,8 @@
 #include "TovuUpdateLog.h"
 #include "data/ClDataFolder.h"
 #include "protocol/ClCommandKinds.h"
+#include "protocol/ClEnvelope.h"
+#include "protocol/ClResultCode.h"
 #include "protocol/TypedKinds.h"
 
 #include <QCoreApplication>
@@ -78,6 +80,7 @@ bool ClTovuDownload::start(const QStringList& lstArgs)
     if (bBusy)
         return false;
     bReported = false;
+    lstFirmwareBlocks.clear();
     bAuto = false;
     const QStringList lstAll
         = lstArgs + QStringList {QStringLiteral("-app"), applicationTitle(), QStringLiteral("-nf"), clSettings.path()};
@@ -152,11 +155,14 @@ void ClTovuDownload::slotSuccess(QList<stDataInfo> clDataList)
 {
     const bool bAutoRun = bAuto;
     const QString strTitle = strAppName;
+    // Named now: the end of this run may start the next one (a firmware check waiting for
+    // the tool check), which changes the kind.
+    const QString strKind = kindWord();
     endRun();
 
     if (clDataList.isEmpty()) {
         if (!bAutoRun)
-            Q_EMIT sigMessage(strTitle, tr("Your %1 is the latest version.").arg(kindWord()));
+            Q_EMIT sigMessage(strTitle, tr("Your %1 is the latest version.").arg(strKind));
         return;
     }
     if (QFileInfo(clDataList.first().strName).completeSuffix() == QLatin1String("msi")) {
@@ -168,16 +174,25 @@ void ClTovuDownload::slotSuccess(QList<stDataInfo> clDataList)
 
 void ClTovuDownload::sendFirmware(const QList<stDataInfo>& lstFiles)
 {
-    for (const stDataInfo& stFile : lstFiles) {
-        PV_CMD clCommand;
-        clCommand.insert(QStringLiteral("CMD"), firmwareDataKind());
-        clCommand.insert(QStringLiteral("PARAM2"), stFile.clData);
-        Q_EMIT sigSendCommand(clCommand);
+    lstFirmwareBlocks.clear();
+    for (const stDataInfo& stFile : lstFiles)
+        lstFirmwareBlocks.append(stFile.clData);
+    sendNextFirmwareStep();
+}
+
+void ClTovuDownload::sendNextFirmwareStep()
+{
+    // One block at a time, the next only when the camera has taken the last: a block that
+    // did not arrive must not be followed by the command that starts the update.
+    PV_CMD clCommand;
+    if (lstFirmwareBlocks.isEmpty()) {
+        clCommand.insert(ClEnvelope::keyCmd(), firmwareStartKind());
+        clCommand.insert(ClEnvelope::keyParam(2), false);
+    } else {
+        clCommand.insert(ClEnvelope::keyCmd(), firmwareDataKind());
+        clCommand.insert(ClEnvelope::keyParam(2), lstFirmwareBlocks.takeFirst());
     }
-    PV_CMD clStart;
-    clStart.insert(QStringLiteral("CMD"), firmwareStartKind());
-    clStart.insert(QStringLiteral("PARAM2"), false);
-    Q_EMIT sigSendCommand(clStart);
+    Q_EMIT sigSendCommand(clCommand);
 }
 
 void ClTovuDownload::installTool(const stDataInfo& stInstaller)
@@ -214,15 +229,20 @@ void ClTovuDownload::slotReceiveCommand(PV_CMD clCommand)
 {
     if (!bVersionKnown)
         return;
-    if (clCommand.value(QStringLiteral("CMD")).toUuid() != ClCommandKinds::result() || bReported)
+    // A transfer that failed on the PC side comes as an error notice, the camera's refusal
+    // as a completion: either is the end of the update.
+    if (!ClEnvelope::isOutcome(clCommand) || bReported)
         return;
-    const QUuid uuidKind = clCommand.value(QStringLiteral("PARAM2")).toUuid();
-    const quint16 usCode = quint16(clCommand.value(QStringLiteral("PARAM3")).toUInt());
+    const QUuid uuidKind = ClEnvelope::executedKind(clCommand);
+    const quint16 usCode = ClEnvelope::resultCode(clCommand);
 
     if (uuidKind == firmwareDataKind()) {
-        if (usCode == 0)
+        if (usCode == ClResultCode::usSuccess) {
+            sendNextFirmwareStep();
             return;
+        }
         bReported = true;
+        lstFirmwareBlocks.clear();
         Q_EMIT sigMessage(applicationTitle(), tr("Firmware update failed"));
     } else if (uuidKind == firmwareStartKind()) {
         bReported = true;

@@ -61,6 +61,7 @@ private:
     void endRun();
     void installTool(const stDataInfo& stInstaller);
     void sendFirmware(const QList<stDataInfo>& lstFiles);
+    void sendNextFirmwareStep();
 
     qint32 lUpdateKind = 0;
     bool bVersionKnown = false;
@@ -68,6 +69,8 @@ private:
     QString strCameraVersion;
     ClNetworkSettings clSettings;
     bool bReported = false;
+    // Firmware blocks still to send, one after the other.
+    QList<QByteArray> lstFirmwareBlocks;
     // The run waits for the answer to its question.
     bool bAsking = false;
 };

@@ -2,6 +2,7 @@
 
 #include "ClVirtualUsbBus.h"
 #include "VirtualCameraLog.h"
+#include "protocol/ClTovuCommands.h"
 
 #include <QTimer>
 
@@ -39,13 +40,22 @@ void ClVirtualCamera::handleWrite(int, const QByteArray& clData)
 {
     ClVirtualCameraReply stReply;
     int lDelayMs = 0;
+    int lDataError = 0;
     {
         QMutexLocker clLocker(&m_clCoreLock);
         stReply = m_clCore.handle(clData);
         if (clData.size() >= 4)
             m_usLastSequence = ClVirtualCameraWire::readLe16(clData, 2);
         lDelayMs = m_lResponseDelayMs;
+        if (m_lFirmwareDataError != 0 && clData.size() >= 10
+            && ClVirtualCameraWire::readLe16(clData, 8) == ClTovuCommandExecFwUpdateData::usCommandCode) {
+            lDataError = m_lFirmwareDataError;
+            m_lFirmwareDataError = 0;
+        }
     }
+    // The block's command went out; its data packet, the next write, is the one that breaks.
+    if (lDataError != 0)
+        failTransfers(Direction::Write, 1, lDataError);
     for (const QByteArray& clPacket : std::as_const(stReply.lstPackets))
         queueResponse(clPacket, lDelayMs);
     if (stReply.eEvent != ClVirtualCameraReply::Event::None) {
@@ -54,6 +64,12 @@ void ClVirtualCamera::handleWrite(int, const QByteArray& clData)
         QMetaObject::invokeMethod(
             this, [this, bComeBack] { leaveWhenAnswered(bComeBack, 0); }, Qt::QueuedConnection);
     }
+}
+
+void ClVirtualCamera::failNextFirmwareData(int lError)
+{
+    QMutexLocker clLocker(&m_clCoreLock);
+    m_lFirmwareDataError = lError;
 }
 
 void ClVirtualCamera::handleRead(int)

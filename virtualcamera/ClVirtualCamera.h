@@ -85,6 +85,9 @@ public:
     void setFaultStatus(quint16 usStatus);
     // The generic device's faults and the answers' faults together.
     void clearAllFaults();
+    // The data packet of the next firmware block fails on the wire with lError (-116 a
+    // time-out, -5 an I/O error): a transfer that breaks after its command went out.
+    void failNextFirmwareData(int lError);
     // Every answer becomes readable this long after the request (0: at once).
     void setResponseDelay(int lDelayMs);
 
@@ -115,5 +118,6 @@ private:
     ClVirtualCameraCore m_clCore;
     quint16 m_usLastSequence = 0;
     int m_lResponseDelayMs = 0;
+    int m_lFirmwareDataError = 0;
     int m_lRestartDelayMs = 3000;
 };

@@ -128,7 +128,8 @@ void TestUpdateView::dialogFollowsFiles()
     QCOMPARE(status(), QStringLiteral("now Installing"));
     QVERIFY(bar("progressBytes")->isHidden());
     QVERIFY(!dialog()->isVisible());
-    QCOMPARE(lstSent.size(), 4);
+    // The first block went to the camera; the others wait for it to take each.
+    QCOMPARE(lstSent.size(), 1);
 
     // The next run's dialog starts afresh, in the downloading view.
     pclServer->setFile(strFirm, manifest({lstFiles.first()}));
@@ -180,7 +181,7 @@ void TestUpdateView::automaticQuestion()
     QVERIFY(!bDialogShownWithBox);
     QCOMPARE(clEnd.count(), 1);
     QCOMPARE(pclServer->requestCount(site("fw.bin")), bUpdated ? 1 : 0);
-    QCOMPARE(lstSent.size(), bUpdated ? 2 : 0);
+    QCOMPARE(lstSent.size(), bUpdated ? 1 : 0);
     QCOMPARE(bar("progressFiles")->maximum(), bUpdated ? 1 : 0);
     QVERIFY(!dialog()->isVisible());
 }

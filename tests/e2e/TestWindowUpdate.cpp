@@ -3,6 +3,7 @@
 // served on 127.0.0.1. The texts checked are the English catalogue's.
 #include "app/ClButtonMode.h"
 #include "app/ClMainWidget.h"
+#include "protocol/ClTovuCommands.h"
 #include "app/ClWidgetSelectMode.h"
 #include "app/framework/ClMessageBox.h"
 #include "data/ClDataFolder.h"
@@ -28,6 +29,7 @@ class TestWindowUpdate : public QObject
 private Q_SLOTS:
     void initTestCase();
     void userUpdatesTheTovu();
+    void brokenTransferEndsTheUpdate();
 
 private:
     QTemporaryDir clDir;
@@ -93,6 +95,36 @@ void TestWindowUpdate::userUpdatesTheTovu()
     QCOMPARE(pclCamera->firmwareVersion(), QStringLiteral("01.03.026"));
     QCOMPARE(clWindow.currentPage(), 7);
     QCOMPARE(lstBoxes.size(), 1);
+}
+
+void TestWindowUpdate::brokenTransferEndsTheUpdate()
+{
+    // The block's data packet times out on the wire: the worker reports a transport error,
+    // the user hears of the failure, and the camera is never told to start an update.
+    lstBoxes.clear();
+    ClVirtualUsbBus clBus;
+    clBus.setImmediateTimeouts(true);
+    ClMainWidget clWindow(&clBus);
+    clWindow.usbService()->setSettleDelay(200);
+    clWindow.show();
+    auto* pclCamera = new ClVirtualCamera(0, "01.03.025");
+    clBus.plug(pclCamera);
+    QTRY_VERIFY_WITH_TIMEOUT(clWindow.session()->isConnected(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(clWindow.currentPage(), 1, 5000);
+    pclCamera->failNextFirmwareData(-116);
+
+    QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
+    QTest::mouseClick(clWindow.page(7)->findChild<QPushButton*>("buttonUpdateTovu"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(lstBoxes, QStringList({QStringLiteral("Firmware upgrade failed")}), 10000);
+    QTest::qWait(300);
+    QCOMPARE(lstBoxes.size(), 1);
+    bool bStartSent = false;
+    for (const ClVirtualCamera::Request& stRequest : pclCamera->requests())
+        bStartSent = bStartSent || stRequest.stPacket.usCode == ClTovuCommandExecFwUpdat::usCommandCode;
+    QVERIFY(!bStartSent);
+    QVERIFY(clWindow.session()->isConnected());
+    QCOMPARE(pclCamera->firmwareVersion(), QStringLiteral("01.03.025"));
+    QVERIFY(pclCamera->pendingFirmwareVersion().isEmpty() || pclCamera->pendingFirmwareVersion() == "01.03.025");
 }
 
 QTEST_MAIN(TestWindowUpdate)
