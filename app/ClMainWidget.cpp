@@ -21,7 +21,6 @@
 #include "update/ClTovuDownload.h"
 #include "usb/ClUsbService.h"
 
-#include <QCheckBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStackedLayout>
@@ -77,8 +76,8 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
     connectSession();
 
     pclHelp->setAutoUpdateChecked(pclDownload->isAutoUpdate());
-    pclSession->setAutoUpdate(pclHelp->isAutoUpdateChecked());
-    if (pclHelp->isAutoUpdateChecked())
+    connect(pclHelp, &ClWidgetHelp::sigAutoUpdateChanged, pclDownload, &ClTovuDownload::setAutoUpdate);
+    if (pclDownload->isAutoUpdate())
         pclSession->startUpdate(0, true);
 
     if (!pclUsbService->init({ulTovuIdentity}))
@@ -138,9 +137,6 @@ void ClMainWidget::connectSession()
     connect(pclSession, &ClCameraSession::sigButtonsState, pclSelectMode, &ClWidgetSelectMode::setButtonsState);
     connect(pclSession, &ClCameraSession::sigSecureMode, pclSecureMode, &ClWidgetSecureMode::setSecureMode);
     connect(pclSession, &ClCameraSession::sigMessage, this, &ClMainWidget::showMessage);
-    // The check box is the user's current choice; it starts from the settings file.
-    if (auto* pclAuto = pclHelp->findChild<QCheckBox*>(QStringLiteral("checkAutoUpdate")))
-        connect(pclAuto, &QCheckBox::toggled, pclSession, &ClCameraSession::setAutoUpdate);
 }
 
 qint32 ClMainWidget::currentPage() const

@@ -101,6 +101,7 @@ void ClCameraSession::onConnected(const PV_CMD& clCommand)
     lModel = clCommand.value(ClEnvelope::keyParam(2)).toInt();
     if (lModel >= 0) {
         pDevice = ClEnvelope::device(clCommand);
+        bVersionFailureShown = false;
         qCInfo(lcTovuSession) << "camera connected, model" << lModel;
         sendOwnCommand(requestKind<ClTovuCommandGetFwVersion>(), false);
         if (lModel == ClCameraModel::TovuS) {
@@ -112,6 +113,10 @@ void ClCameraSession::onConnected(const PV_CMD& clCommand)
     lModel = ClCameraModel::None;
     const quint16 usCode = ClEnvelope::resultCode(clCommand);
     qCInfo(lcTovuSession) << "camera not identified, result" << Qt::hex << usCode;
+    // A camera pulled out while it was being asked its name has already been announced
+    // gone: there is nothing left to explain.
+    if (usCode == ClResultCode::usNoCamera)
+        return;
     if (usCode != ClResultCode::usSuccess) {
         Q_EMIT sigMessage(ClResultText::text(usCode));
         return;
@@ -188,7 +193,8 @@ void ClCameraSession::onFirmwareVersion(const PV_CMD& clCommand)
     Q_EMIT sigButtonsState(ClButtonsState::Unlocked);
     if (pclDownload) {
         pclDownload->setCameraVersion(strVersion);
-        if (bAutoUpdate) {
+        // The settings file is the one record of the user's choice; the help page writes it.
+        if (pclDownload->isAutoUpdate()) {
             if (pclDownload->isBusy())
                 bFirmwareCheckPending = true;
             else
@@ -202,12 +208,17 @@ void ClCameraSession::onCompletion(const PV_CMD& clCommand)
 {
     const quint16 usCode = ClEnvelope::resultCode(clCommand);
     const QUuid uuidExecuted = ClEnvelope::executedKind(clCommand);
+    const bool bModeMayExplain = usCode == ClResultCode::usNotSupported || usCode == ClResultCode::usRefused;
+    const bool bHoldBack
+        = ClEnvelope::isCompletion(clCommand) && bModeMayExplain && lModel == ClCameraModel::TovuS;
     if (usCode != ClResultCode::usSuccess && uuidExecuted == requestKind<ClTovuCommandGetFwVersion>()
-        && !bVersionKnown) {
-        // Without its version the camera stays locked: say why. 0xEF00 means the camera
-        // is gone, and its removal notice follows.
-        if (usCode != ClResultCode::usNoCamera)
+        && !bVersionKnown && !bHoldBack) {
+        // Without its version the camera stays locked: say why, once. 0xEF00 means the
+        // camera is gone, and its removal notice follows.
+        if (usCode != ClResultCode::usNoCamera && !bVersionFailureShown) {
+            bVersionFailureShown = true;
             Q_EMIT sigMessage(ClResultText::text(usCode));
+        }
         forward(clCommand);
         return;
     }
@@ -219,8 +230,7 @@ void ClCameraSession::onCompletion(const PV_CMD& clCommand)
         forward(clCommand);
         return;
     }
-    const bool bModeMayExplain = usCode == ClResultCode::usNotSupported || usCode == ClResultCode::usRefused;
-    if (ClEnvelope::isCompletion(clCommand) && bModeMayExplain && lModel == ClCameraModel::TovuS) {
+    if (bHoldBack) {
         // The camera may have left maintenance mode; the answer to this question decides.
         clFailedCommand = clCommand;
         sendOwnCommand(requestKind<ClTovuCommandGetSecureCurr>(), true);

@@ -31,9 +31,6 @@ public:
     // The page the window shows now (a mode number), selected or not.
     qint32 shownMode() const { return lShown; }
     void setShownMode(qint32 lNewShown) { lShown = lNewShown; }
-    // The user's choice of automatic update checks.
-    bool isAutoUpdate() const { return bAutoUpdate; }
-    void setAutoUpdate(bool bAuto) { bAutoUpdate = bAuto; }
 
     bool isPolling() const { return clPollingTimer.isActive(); }
     int pollingInterval() const { return clPollingTimer.interval(); }
@@ -92,6 +89,6 @@ private:
     PV_CMD clFailedCommand;
     QTimer clPollingTimer;
     bool bVersionKnown = false;
+    bool bVersionFailureShown = false;
     bool bFirmwareCheckPending = false;
-    bool bAutoUpdate = false;
 };

@@ -83,6 +83,7 @@ ClWidgetHelp::ClWidgetHelp(QWidget* parent) : ClWidgetBase(parent)
     pclCountry = valueLabel(QStringLiteral("labelCountry"), QStringLiteral("--"));
     pclAutoUpdate = new QCheckBox(tr("Post when there is a new software"), this);
     pclAutoUpdate->setObjectName(QStringLiteral("checkAutoUpdate"));
+    connect(pclAutoUpdate, &QCheckBox::toggled, this, &ClWidgetHelp::sigAutoUpdateChanged);
 
     auto* pclGrid = new QGridLayout;
     pclGrid->setHorizontalSpacing(16);

@@ -31,6 +31,8 @@ public:
 
 Q_SIGNALS:
     void sigUpdate(int iKind);
+    // The user changed the automatic-update choice.
+    void sigAutoUpdateChanged(bool bAuto);
 
 public Q_SLOTS:
     void slotUpdateOwn();

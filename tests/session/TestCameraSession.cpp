@@ -6,6 +6,7 @@
 #include "protocol/TypedKinds.h"
 #include "session/ClCameraSession.h"
 #include "session/ClPageMode.h"
+#include "update/ClTovuDownload.h"
 
 #include <QTranslator>
 #include <QtTest>
@@ -124,6 +125,31 @@ private Q_SLOTS:
         QCoreApplication::removeTranslator(&clEnglish);
     }
 
+    void cameraGoneWhileAskedItsNameNotExplained()
+    {
+        // The worker announced the removal already; a box would speak of a camera that is gone.
+        QSignalSpy clMessages(upSession.get(), &ClCameraSession::sigMessage);
+        upSession->slotReceiveCommand(removalNotice(pCamera));
+        upSession->slotReceiveCommand(connectNotice(pCamera, -1, 0xEF00));
+        QCOMPARE(clMessages.count(), 0);
+        QVERIFY(!upSession->isConnected());
+    }
+
+    void failedVersionQueryOfTovuSTakesTheHeldBackPath()
+    {
+        // Refused by a Tovu-S: perhaps its mode, so the mode is asked, and no box yet.
+        upSession->slotReceiveCommand(connectNotice(pCamera, 1));
+        QSignalSpy clMessages(upSession.get(), &ClCameraSession::sigMessage);
+        QSignalSpy clToWorker(upSession.get(), &ClCameraSession::sigSendCommand);
+        QSignalSpy clToPage(upSession.get(), &ClCameraSession::sigPageCommand);
+        const PV_CMD clFailure = outcome(pCamera, requestKind<ClTovuCommandGetFwVersion>(), 0xFFFC);
+        upSession->slotReceiveCommand(clFailure);
+        QCOMPARE(clMessages.count(), 0);
+        QCOMPARE(kinds(clToWorker), QList<QUuid> {requestKind<ClTovuCommandGetSecureCurr>()});
+        upSession->slotReceiveCommand(secureAnswer(pCamera, 2, upSession.get()));
+        QCOMPARE(envelopes(clToPage).first(), clFailure);
+    }
+
     void failedVersionQueryExplained()
     {
         QSignalSpy clMessages(upSession.get(), &ClCameraSession::sigMessage);
@@ -133,9 +159,32 @@ private Q_SLOTS:
         QCOMPARE(clMessages.count(), 1);
         QCOMPARE(clMessages.at(0).at(0).toString(), QStringLiteral("Timeout error, please reset"));
         QCOMPARE(clButtons.count(), 0);
-        // The camera being pulled out is no news worth a box.
+        // The camera being pulled out is no news worth a box, and a camera that keeps
+        // failing to answer is explained once.
         upSession->slotReceiveCommand(outcome(pCamera, requestKind<ClTovuCommandGetFwVersion>(), 0xEF00));
+        upSession->slotReceiveCommand(outcome(pCamera, requestKind<ClTovuCommandGetFwVersion>(), 0xEF03));
+        upSession->slotReceiveCommand(outcome(pCamera, requestKind<ClTovuCommandGetFwVersion>(), 0xEF03));
         QCOMPARE(clMessages.count(), 1);
+        // The next camera is explained again.
+        upSession->slotReceiveCommand(removalNotice(pCamera));
+        upSession->slotReceiveCommand(connectNotice(pOther, 0));
+        upSession->slotReceiveCommand(outcome(pOther, requestKind<ClTovuCommandGetFwVersion>(), 0xEF03));
+        QCOMPARE(clMessages.count(), 2);
+    }
+
+    void automaticFirmwareCheckFollowsTheSetting()
+    {
+        // The settings file is the one record of the choice: a camera is checked for new
+        // firmware exactly when it says so.
+        for (bool bAuto : {true, false}) {
+            ClTovuDownload clDownload;
+            clDownload.setAutoUpdate(bAuto);
+            ClCameraSession clSession(&clDownload);
+            clSession.slotReceiveCommand(connectNotice(pCamera, 0));
+            clSession.slotReceiveCommand(versionAnswer(pCamera));
+            QCOMPARE(clDownload.isBusy(), bAuto);
+            clDownload.stop();
+        }
     }
 
     void routingToTheOneCamera()
