@@ -209,10 +209,9 @@ void ClCameraSession::onCompletion(const PV_CMD& clCommand)
     const quint16 usCode = ClEnvelope::resultCode(clCommand);
     const QUuid uuidExecuted = ClEnvelope::executedKind(clCommand);
     const bool bModeMayExplain = usCode == ClResultCode::usNotSupported || usCode == ClResultCode::usRefused;
-    const bool bHoldBack
-        = ClEnvelope::isCompletion(clCommand) && bModeMayExplain && lModel == ClCameraModel::TovuS;
-    if (usCode != ClResultCode::usSuccess && uuidExecuted == requestKind<ClTovuCommandGetFwVersion>()
-        && !bVersionKnown && !bHoldBack) {
+    const bool bHoldBack = ClEnvelope::isCompletion(clCommand) && bModeMayExplain && lModel == ClCameraModel::TovuS;
+    if (usCode != ClResultCode::usSuccess && uuidExecuted == requestKind<ClTovuCommandGetFwVersion>() && !bVersionKnown
+        && !bHoldBack) {
         // Without its version the camera stays locked: say why, once. 0xEF00 means the
         // camera is gone, and its removal notice follows.
         if (usCode != ClResultCode::usNoCamera && !bVersionFailureShown) {

@@ -2,6 +2,7 @@
 
 #include "ClUsbLog.h"
 
+#include <QFileInfo>
 #include <QSocketNotifier>
 #include <QTimer>
 
@@ -21,13 +22,15 @@ void ClUdevChangeNotifier::start()
 {
     if (m_pclSocketNotifier || m_pclPollTimer)
         return;
-    const int lDescriptor = openMonitor();
+    const bool bDaemon = isUdevRunning();
+    const int lDescriptor = bDaemon ? openMonitor() : -1;
     if (lDescriptor >= 0) {
         m_pclSocketNotifier = new QSocketNotifier(lDescriptor, QSocketNotifier::Read, this);
         connect(m_pclSocketNotifier, &QSocketNotifier::activated, this, &ClUdevChangeNotifier::onActivated);
         return;
     }
-    qCInfo(lcTovuUsb) << "no udev monitor; looking for cameras every" << m_lPollIntervalMs << "ms";
+    qCInfo(lcTovuUsb) << (bDaemon ? "no udev monitor" : "no udev daemon") << "; looking for cameras every"
+                      << m_lPollIntervalMs << "ms";
     m_pclPollTimer = new QTimer(this);
     m_pclPollTimer->setInterval(m_lPollIntervalMs);
     connect(m_pclPollTimer, &QTimer::timeout, this, &ClUsbChangeNotifier::sigChanged);
@@ -38,6 +41,11 @@ void ClUdevChangeNotifier::onActivated()
 {
     drainMonitor();
     Q_EMIT sigChanged();
+}
+
+bool ClUdevChangeNotifier::isUdevRunning() const
+{
+    return QFileInfo::exists(m_strControlPath);
 }
 
 int ClUdevChangeNotifier::openMonitor()

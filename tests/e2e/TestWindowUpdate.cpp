@@ -3,11 +3,11 @@
 // served on 127.0.0.1. The texts checked are the English catalogue's.
 #include "app/ClButtonMode.h"
 #include "app/ClMainWidget.h"
-#include "protocol/ClTovuCommands.h"
 #include "app/ClWidgetSelectMode.h"
 #include "app/framework/ClMessageBox.h"
 #include "data/ClDataFolder.h"
 #include "data/ClUpdateServer.h"
+#include "protocol/ClTovuCommands.h"
 #include "session/ClCameraSession.h"
 #include "tests/support/ClTestHttpServer.h"
 #include "usb/ClUsbService.h"

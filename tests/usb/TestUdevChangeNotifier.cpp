@@ -2,7 +2,9 @@
 // periodic rescan where no monitor can be opened.
 #include "usb/ClUdevChangeNotifier.h"
 
+#include <QDir>
 #include <QSignalSpy>
+#include <QTemporaryFile>
 #include <QtTest>
 
 #include <unistd.h>
@@ -45,11 +47,15 @@ class TestUdevChangeNotifier : public QObject
 private Q_SLOTS:
     void monitorNoticesAreForwarded();
     void pollsWithoutMonitor();
+    void pollsWithoutDaemon();
 };
 
 void TestUdevChangeNotifier::monitorNoticesAreForwarded()
 {
+    QTemporaryFile clControl;  // a daemon's control socket stands here
+    QVERIFY(clControl.open());
     ClFakeMonitorNotifier clNotifier(true);
+    clNotifier.setUdevControlPath(clControl.fileName());
     QSignalSpy clChanged(&clNotifier, &ClUsbChangeNotifier::sigChanged);
     clNotifier.start();
     QVERIFY(!clNotifier.isPolling());
@@ -71,6 +77,25 @@ void TestUdevChangeNotifier::pollsWithoutMonitor()
     clNotifier.start();
     QVERIFY(clNotifier.isPolling());
     QTRY_VERIFY_WITH_TIMEOUT(clChanged.count() >= 3, 2000);
+}
+
+void TestUdevChangeNotifier::pollsWithoutDaemon()
+{
+    // A monitor opens without a daemon but would never hear of a camera; the real one and
+    // a stand-in whose monitor opens both rescan instead.
+    const QString strMissing
+        = QDir::temp().filePath(QStringLiteral("no-udev-%1/control").arg(QCoreApplication::applicationPid()));
+    ClUdevChangeNotifier clReal;
+    ClFakeMonitorNotifier clFake(true);
+    for (ClUdevChangeNotifier* pclNotifier :
+         {static_cast<ClUdevChangeNotifier*>(&clReal), static_cast<ClUdevChangeNotifier*>(&clFake)}) {
+        pclNotifier->setUdevControlPath(strMissing);
+        pclNotifier->setPollInterval(30);
+        QSignalSpy clChanged(pclNotifier, &ClUsbChangeNotifier::sigChanged);
+        pclNotifier->start();
+        QVERIFY(pclNotifier->isPolling());
+        QTRY_VERIFY_WITH_TIMEOUT(clChanged.count() >= 2, 2000);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestUdevChangeNotifier)
