@@ -219,8 +219,12 @@ void ClCameraSession::onCompletion(const PV_CMD& clCommand)
         forward(clCommand);
         return;
     }
+    // A failed switch of the mode is the Mode page's own news: the mode it asked to leave
+    // explains nothing, and held back it would be dropped while the camera stays in
+    // security mode, leaving the user without a word.
+    const bool bModeSwitch = uuidExecuted == requestKind<ClTovuCommandExecSecureCurr>();
     const bool bModeMayExplain = usCode == ClResultCode::usNotSupported || usCode == ClResultCode::usRefused;
-    if (ClEnvelope::isCompletion(clCommand) && bModeMayExplain && lModel == ClCameraModel::TovuS) {
+    if (ClEnvelope::isCompletion(clCommand) && bModeMayExplain && !bModeSwitch && lModel == ClCameraModel::TovuS) {
         // The camera may have left maintenance mode; the answer to this question decides.
         clFailedCommand = clCommand;
         sendOwnCommand(requestKind<ClTovuCommandGetSecureCurr>(), true);
