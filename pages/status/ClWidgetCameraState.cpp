@@ -102,11 +102,12 @@ ClWidgetCameraState::ClWidgetCameraState(QWidget* parent) : ClWidgetBase(parent)
     caption(tr("Free Space"), 428, 211);
     legendSquare(clUsedColour, 410, 240, this);
     caption(tr("Tovu Use"), 428, 237);
-    caption(tr("Category"), 410, 275);
+    const QLabel* pclCategory = caption(tr("Category"), 410, 275);
     pclFileSystem = new QLabel(QStringLiteral("--"), this);
     pclFileSystem->setObjectName(QStringLiteral("labelFileSystem"));
     pclFileSystem->setFont(boldFont(pclFileSystem->font()));
-    pclFileSystem->move(475, 275);
+    // Beside its caption, which some languages word longer than the room before x = 475.
+    pclFileSystem->move(qMax(475, pclCategory->geometry().right() + 8), 275);
     pclFileSystem->adjustSize();
 
     // Maintenance.

@@ -69,6 +69,7 @@ ClWidgetSecureMode::ClWidgetSecureMode(QWidget* parent) : ClWidgetBase(parent)
     pclHint->setObjectName(QStringLiteral("labelHint"));
     pclHint->setWordWrap(true);
     pclHint->setAlignment(Qt::AlignCenter);
+    pclHint->setMinimumWidth(460);
     pclHint->setMaximumWidth(520);
     pclRow = centredRow(pclLayout);
     pclRow->addWidget(pclHint);

@@ -7,6 +7,7 @@
 #include "app/ClStartup.h"
 #include "app/ClWidgetSelectMode.h"
 #include "app/framework/ClMessageBox.h"
+#include "app/framework/ClWidgetBase.h"
 #include "session/ClCameraSession.h"
 #include "update/ClTovuDownload.h"
 #include "usb/ClUsbService.h"
@@ -95,6 +96,9 @@ int main(int argc, char** argv)
         clWindow.downloader()->stop();
         clWindow.findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
         clWindow.session()->setPollingInterval(200);
+        // The status pages follow the camera within the pictures' waits.
+        for (qint32 lPage : {1, 6})
+            static_cast<ClWidgetBase*>(clWindow.page(lPage))->setPollingInterval(300);
         clWindow.show();
         clShooter.shoot(clWindow, QStringLiteral("01-no-camera"));
         clWindow.modeBar()->button(7)->click();
