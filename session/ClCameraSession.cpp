@@ -208,8 +208,13 @@ void ClCameraSession::onCompletion(const PV_CMD& clCommand)
 {
     const quint16 usCode = ClEnvelope::resultCode(clCommand);
     const QUuid uuidExecuted = ClEnvelope::executedKind(clCommand);
+    // A failed switch of the mode is the Mode page's own news: the mode it asked to leave
+    // explains nothing, and held back it would be dropped while the camera stays in
+    // security mode, leaving the user without a word.
+    const bool bModeSwitch = uuidExecuted == requestKind<ClTovuCommandExecSecureCurr>();
     const bool bModeMayExplain = usCode == ClResultCode::usNotSupported || usCode == ClResultCode::usRefused;
-    const bool bHoldBack = ClEnvelope::isCompletion(clCommand) && bModeMayExplain && lModel == ClCameraModel::TovuS;
+    const bool bHoldBack
+        = ClEnvelope::isCompletion(clCommand) && bModeMayExplain && !bModeSwitch && lModel == ClCameraModel::TovuS;
     if (usCode != ClResultCode::usSuccess && uuidExecuted == requestKind<ClTovuCommandGetFwVersion>() && !bVersionKnown
         && !bHoldBack) {
         // Without its version the camera stays locked: say why, once. 0xEF00 means the

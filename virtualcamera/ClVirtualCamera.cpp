@@ -259,6 +259,12 @@ void ClVirtualCamera::setSdCard(quint64 ullTotal, quint64 ullUsed, quint32 ulFil
     m_clCore.live().setSdCard(ullTotal, ullUsed, ulFileSystem);
 }
 
+void ClVirtualCamera::setStatusReport(const ClVirtualCameraStatusReport& stReport)
+{
+    QMutexLocker clLocker(&m_clCoreLock);
+    m_clCore.statusReport() = stReport;
+}
+
 QList<ClVirtualCamera::AccessPoint> ClVirtualCamera::accessPoints() const
 {
     QMutexLocker clLocker(&m_clCoreLock);

@@ -68,6 +68,8 @@ public:
     void setBattery(int lLevel, bool bCharging);
     quint64 sdUsed() const;
     void setSdCard(quint64 ullTotal, quint64 ullUsed, quint32 ulFileSystem);
+    // Figures the state page is told in place of the real ones (see ClVirtualCameraStatusReport).
+    void setStatusReport(const ClVirtualCameraStatusReport& stReport);
     QList<AccessPoint> accessPoints() const;
     void setAccessPoints(const QList<AccessPoint>& lstPoints);
     // The JPEG frame a picture request would get now.

@@ -322,14 +322,11 @@ ClVirtualCameraReply ClVirtualCameraCore::handleComputedGet(const Packet& stPack
                      Params {ClVirtualCameraWire::packDate(clNow.date()), ClVirtualCameraWire::packTime(clNow.time())});
     }
     case ClTovuCommandGetBatteryState::usCommandCode:
-        return plain(stPacket, usSuccess, Params {m_clLive.batteryState(), quint32(m_clLive.batteryLevel())});
-    case ClTovuCommandGetSdInfo::usCommandCode: {
-        const quint64 ullTotal = m_clLive.sdTotal();
-        const quint64 ullUsed = m_clLive.sdUsed();
         return plain(stPacket, usSuccess,
-                     Params {quint32(ullTotal >> 32), quint32(ullTotal), quint32(ullUsed >> 32), quint32(ullUsed),
-                             m_clLive.sdFileSystem()});
-    }
+                     m_clStatusReport.battery(m_clLive.batteryState(), quint32(m_clLive.batteryLevel())));
+    case ClTovuCommandGetSdInfo::usCommandCode:
+        return plain(stPacket, usSuccess,
+                     m_clStatusReport.sdInfo(m_clLive.sdTotal(), m_clLive.sdUsed(), m_clLive.sdFileSystem()));
     case ClTovuCommandGetFwVersion::usCommandCode:
         return text(stPacket, m_strFirmware.toLatin1());
     case ClTovuCommandGetScheSetting::usCommandCode:
@@ -375,10 +372,11 @@ ClVirtualCameraReply ClVirtualCameraCore::dataCollection(const Packet& stPacket,
 ClVirtualCameraReply ClVirtualCameraCore::wifiInfo(const Packet& stPacket) const
 {
     // What the radio does follows the mode last switched to, not the stored setting.
-    return ClVirtualCameraAnswers::wifiInfo(stPacket.usSequence,
-                                            m_clLive.link(m_bWifiOn, m_ulWifiMode,
-                                                          m_clSettings.text(ClTovuCommandGetInfraSsid::usCommandCode),
-                                                          m_clSettings.text(ClTovuCommandGetSsid::usCommandCode)));
+    return ClVirtualCameraAnswers::wifiInfo(
+        stPacket.usSequence,
+        m_clStatusReport.link(m_clLive.link(m_bWifiOn, m_ulWifiMode,
+                                            m_clSettings.text(ClTovuCommandGetInfraSsid::usCommandCode),
+                                            m_clSettings.text(ClTovuCommandGetSsid::usCommandCode))));
 }
 
 ClVirtualCameraReply ClVirtualCameraCore::accessPointList(const Packet& stPacket) const

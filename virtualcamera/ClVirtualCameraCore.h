@@ -18,6 +18,7 @@
 #include "ClVirtualCameraLive.h"
 #include "ClVirtualCameraReply.h"
 #include "ClVirtualCameraSettings.h"
+#include "ClVirtualCameraStatusReport.h"
 #include "ClVirtualCameraWire.h"
 
 #include <QSet>
@@ -71,6 +72,8 @@ public:
     ClVirtualCameraLive& live() { return m_clLive; }
     const ClVirtualCameraLive& live() const { return m_clLive; }
     ClVirtualCameraFaults& faults() { return m_clFaults; }
+    // Figures of the state page reported in place of the real ones.
+    ClVirtualCameraStatusReport& statusReport() { return m_clStatusReport; }
 
     // The JPEG frame the camera would send now.
     QByteArray currentPicture() const;
@@ -124,6 +127,7 @@ private:
     ClVirtualCameraSettings m_clSettings;
     ClVirtualCameraLive m_clLive;
     ClVirtualCameraFaults m_clFaults;
+    ClVirtualCameraStatusReport m_clStatusReport;
     QByteArray m_clMotionArea;
 
     // A data-send command waits for its data packet.

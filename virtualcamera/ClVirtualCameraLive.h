@@ -1,6 +1,6 @@
 #pragma once
 // The emulated camera's changing state, as plausible as it is cheap: a clock running at an
-// offset from the computer's, a battery charging slowly on the USB cable, an SD card that
+// offset from the computer's, a battery draining slowly (or charging once told so), an SD card that
 // fills while the camera records, and a Wi-Fi radio that sees access points whose signal
 // wanders a little. Not thread-safe; the camera guards it.
 #include <QByteArray>
@@ -73,7 +73,7 @@ private:
     QElapsedTimer m_clUptime;
     qint64 m_llClockOffsetMs = 0;
     int m_lBatteryBase = 62;
-    bool m_bCharging = true;
+    bool m_bCharging = false;
     qint64 m_llBatteryMark = 0;
     bool m_bRecording = false;
     quint32 m_ulRecordBitRate = 0;

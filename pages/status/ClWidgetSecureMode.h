@@ -1,11 +1,12 @@
 #pragma once
-// Page 6, the security and maintenance mode of the Tovu-S: shows the camera's current
-// mode. The switch between the modes arrives with the page's own issue.
+// Page 6, the security and maintenance mode of the Tovu-S: shows the camera's mode and
+// whether it records, polls the recording state while shown, and switches the camera to
+// the other mode (asking first when the switch to maintenance stops a recording). The
+// window polls the mode itself and tells this page through setSecureMode().
 #include "app/framework/ClWidgetBase.h"
 
-class QFormLayout;
+class ClPushButton;
 class QLabel;
-class QPushButton;
 
 class ClWidgetSecureMode : public ClWidgetBase
 {
@@ -16,10 +17,20 @@ public:
 
     // 2 maintenance mode, any other value security mode.
     void setSecureMode(qint32 lMode);
+    void requestData(bool bIsPolling) override;
+
+public Q_SLOTS:
+    void slotReqToggleMode();
+
+protected:
+    void receiveCommand(const PV_CMD& clCommand) override;
 
 private:
+    void showRecording(qint32 lState);
+
     QLabel* pclModeValue = nullptr;
+    QLabel* pclRecValue = nullptr;
     QLabel* pclModeImage = nullptr;
     QLabel* pclHint = nullptr;
-    QPushButton* pclToggle = nullptr;
+    ClPushButton* pclToggle = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "ClChromeArt.h"
 #include "ClPictureArt.h"
+#include "ClStatusArt.h"
 
 QList<ClArtCatalogue::Picture> ClArtCatalogue::all()
 {
@@ -37,6 +38,12 @@ QList<ClArtCatalogue::Picture> ClArtCatalogue::all()
         {"list/arrow", [] { return ClChromeArt::listArrow(); }},
         {"secure/img_mode", [] { return ClPictureArt::modeBadge(true); }},
         {"secure/img_mode_red", [] { return ClPictureArt::modeBadge(false); }},
+        {"camera/symbol_battery", [] { return ClStatusArt::batterySymbol(); }},
+        {"camera/symbol_wifi", [] { return ClStatusArt::wifiSymbol(); }},
+        {"camera/symbol_sd", [] { return ClStatusArt::sdSymbol(); }},
+        {"img/wifi_link", [] { return ClStatusArt::linkPlate(true); }},
+        {"img/wifi_notlink", [] { return ClStatusArt::linkPlate(false); }},
+        {"img/bg_line", [] { return ClStatusArt::separatorLine(); }},
     };
 
     // Page-list icons: each also in a selected variant, reached with "s" appended.

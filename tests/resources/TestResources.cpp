@@ -24,6 +24,9 @@ private Q_SLOTS:
             {{92, 29}, {":/log/btnn", ":/log/btnh", ":/log/btnp"}},
             {{130, 40}, {":/list/bg"}},
             {{100, 100}, {":/secure/img_mode", ":/secure/img_mode_red"}},
+            {{30, 30}, {":/camera/symbol_battery", ":/camera/symbol_wifi", ":/camera/symbol_sd"}},
+            {{112, 24}, {":/img/wifi_link", ":/img/wifi_notlink"}},
+            {{600, 2}, {":/img/bg_line"}},
             {{}, {":/imglang/icon_s", ":/imglang/logo", ":/img/logo", ":/img/camera_notconnect", ":/list/arrow"}}};
         // List icons come in pairs: the selected one has an "s" appended.
         for (const char* pPath :

@@ -338,6 +338,34 @@ private Q_SLOTS:
                  lAnswer == 1 && lBefore != 1 ? QList<qint32> {ClPageMode::Secure} : QList<qint32> {});
     }
 
+    // A failed switch of the mode is never held back: the Mode page shows its box, even
+    // though the camera stays in the security mode the switch was to leave.
+    void failedModeSwitchReachesModePage_data()
+    {
+        QTest::addColumn<int>("lBefore");
+        QTest::addColumn<int>("usCode");
+        QTest::newRow("security, not supported") << 1 << 0xFFFC;
+        QTest::newRow("security, refused") << 1 << 0xFFFA;
+        QTest::newRow("maintenance, refused") << 2 << 0xFFFA;
+    }
+
+    void failedModeSwitchReachesModePage()
+    {
+        QFETCH(int, lBefore);
+        QFETCH(int, usCode);
+        connectCamera(pCamera, 1, lBefore);
+        upSession->setShownMode(ClPageMode::Secure);
+        QSignalSpy clToWorker(upSession.get(), &ClCameraSession::sigSendCommand);
+        QSignalSpy clToPage(upSession.get(), &ClCameraSession::sigPageCommand);
+        const PV_CMD clFailure = outcome(pCamera, requestKind<ClTovuCommandExecSecureCurr>(), quint16(usCode));
+        upSession->slotReceiveCommand(clFailure);
+        QCOMPARE(envelopes(clToPage), QList<PV_CMD> {clFailure});
+        QCOMPARE(clToWorker.count(), 0);
+        // The next mode answer delivers it no second time.
+        upSession->slotReceiveCommand(secureAnswer(pCamera, lBefore, upSession.get()));
+        QCOMPARE(envelopes(clToPage).count(clFailure), 1);
+    }
+
     void updateArgumentsByKindAndModel()
     {
         QCOMPARE(ClCameraSession::updateArguments(0, true, -1),

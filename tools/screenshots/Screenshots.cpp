@@ -7,6 +7,7 @@
 #include "app/ClStartup.h"
 #include "app/ClWidgetSelectMode.h"
 #include "app/framework/ClMessageBox.h"
+#include "app/framework/ClWidgetBase.h"
 #include "session/ClCameraSession.h"
 #include "update/ClTovuDownload.h"
 #include "usb/ClUsbService.h"
@@ -95,6 +96,9 @@ int main(int argc, char** argv)
         clWindow.downloader()->stop();
         clWindow.findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
         clWindow.session()->setPollingInterval(200);
+        // The status pages follow the camera within the pictures' waits.
+        for (qint32 lPage : {1, 6})
+            static_cast<ClWidgetBase*>(clWindow.page(lPage))->setPollingInterval(300);
         clWindow.show();
         clShooter.shoot(clWindow, QStringLiteral("01-no-camera"));
         clWindow.modeBar()->button(7)->click();
@@ -111,11 +115,15 @@ int main(int argc, char** argv)
             clWindow.modeBar()->button(lMode)->click();
             clShooter.shoot(clWindow, QString::fromLatin1(apszPages[lMode]));
         }
+        clWindow.modeBar()->button(1)->click();
+        settle(1500);
+        clShooter.shoot(clWindow, QStringLiteral("status-1-tovu-camera-state"));
         clBus.unplug(pclTovu);
         waitFor([&] { return !clWindow.session()->isConnected(); });
         clShooter.shoot(clWindow, QStringLiteral("07-tovu-removed"));
 
         auto* pclTovuS = new ClVirtualCamera(1, QString(), 1);
+        pclTovuS->setRecording(true);
         clBus.plug(pclTovuS);
         if (!waitFor([&] { return clWindow.currentPage() == 6 && clWindow.modeBar()->button(6)->isEnabled(); }))
             std::fprintf(stderr, "the Tovu-S was not announced in security mode\n");
@@ -124,6 +132,10 @@ int main(int argc, char** argv)
         if (!waitFor([&] { return clWindow.modeBar()->button(3)->isEnabled(); }))
             std::fprintf(stderr, "the Tovu-S did not reach maintenance mode\n");
         clShooter.shoot(clWindow, QStringLiteral("09-tovu-s-maintenance-mode"));
+        clShooter.shoot(clWindow, QStringLiteral("status-2-tovu-s-mode-maintenance"));
+        clWindow.modeBar()->button(1)->click();
+        settle(1500);
+        clShooter.shoot(clWindow, QStringLiteral("status-3-tovu-s-camera-state"));
         clWindow.modeBar()->button(5)->click();
         clShooter.shoot(clWindow, QStringLiteral("10-tovu-s-schedule"));
         Q_EMIT clWindow.sigSetLog(QStringLiteral("Time settings have been changed."));

@@ -1,0 +1,143 @@
+// The camera state and mode pages in the real window against the emulated camera, as a
+// person uses them: the Tovu's battery, link and SD figures follow the camera; "SD card
+// format" confirmed empties the card; a recording Tovu-S in security mode is switched to
+// maintenance after a question, which unlocks the settings, and back, which locks them.
+#include "app/ClButtonMode.h"
+#include "app/ClMainWidget.h"
+#include "app/ClWidgetSelectMode.h"
+#include "app/framework/ClMessageBox.h"
+#include "app/framework/ClWidgetBase.h"
+#include "session/ClCameraSession.h"
+#include "update/ClTovuDownload.h"
+#include "usb/ClUsbService.h"
+#include "virtualcamera/ClVirtualCamera.h"
+#include "virtualcamera/ClVirtualCameraStatusReport.h"
+#include "virtualcamera/ClVirtualUsbBus.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+class TestWindowStatus : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ClVirtualUsbBus> pclBus;
+    std::unique_ptr<ClMainWidget> pclWindow;
+    QStringList lstBoxes;
+
+    QString text(qint32 lPage, const char* pszName) const
+    {
+        return pclWindow->page(lPage)->findChild<QLabel*>(pszName)->text();
+    }
+    void click(qint32 lPage, const char* pszButton)
+    {
+        QTest::mouseClick(pclWindow->page(lPage)->findChild<QPushButton*>(pszButton), Qt::LeftButton);
+    }
+    QList<qint32> enabled() const
+    {
+        QList<qint32> lstModes;
+        for (qint32 lMode = 1; lMode <= 7; ++lMode) {
+            if (pclWindow->modeBar()->button(lMode)->isEnabled())
+                lstModes.append(lMode);
+        }
+        return lstModes;
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        lstBoxes.clear();
+        ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons) {
+            lstBoxes.append(strText);
+            return QMessageBox::Ok;
+        });
+        pclBus = std::make_unique<ClVirtualUsbBus>();
+        pclBus->setImmediateTimeouts(true);
+        pclWindow = std::make_unique<ClMainWidget>(pclBus.get());
+        pclWindow->usbService()->setSettleDelay(100);
+        pclWindow->downloader()->stop();
+        pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
+        pclWindow->session()->setPollingInterval(100);
+        for (qint32 lPage : {1, 6})
+            static_cast<ClWidgetBase*>(pclWindow->page(lPage))->setPollingInterval(100);
+        pclWindow->show();
+    }
+
+    void cleanup()
+    {
+        pclWindow.reset();
+        pclBus.reset();
+        ClMessageBox::setTestResponder({});
+    }
+
+    void cameraStateFollowsTheCameraAndFormats()
+    {
+        auto* pclCamera = new ClVirtualCamera(0);
+        pclCamera->setBattery(80, false);
+        pclCamera->setSdCard(8ull << 30, 2ull << 30, 3);
+        ClVirtualCameraStatusReport stLink;
+        stLink.oLinkState = 2;
+        stLink.oSignal = 55;
+        stLink.oChannel = 6;
+        pclCamera->setStatusReport(stLink);
+        pclBus->plug(pclCamera);
+        QTRY_COMPARE_WITH_TIMEOUT(pclWindow->currentPage(), 1, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelBattery"), QStringLiteral("80%"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelFileSystem"), QStringLiteral("FAT32"), 5000);
+        QCOMPARE(text(1, "labelWifiState"), QStringLiteral("Link"));
+        QCOMPARE(text(1, "labelRssi"), QStringLiteral("55dBm"));
+        QCOMPARE(text(1, "labelChannel"), QStringLiteral("6ch"));
+
+        // The camera changes; the page follows within a poll or two.
+        pclCamera->setBattery(8, false);
+        stLink.oLinkState = 3;
+        stLink.oSignal = 42;
+        stLink.oChannel = 11;
+        pclCamera->setStatusReport(stLink);
+        pclCamera->setSdCard(8ull << 30, 6ull << 30, 2);
+        QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelBattery"), QStringLiteral("8%"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelFileSystem"), QStringLiteral("FAT16"), 5000);
+        QCOMPARE(text(1, "labelWifiState"), QStringLiteral("Adhoc Link"));
+        QCOMPARE(text(1, "labelRssi"), QStringLiteral("42dBm"));
+        QCOMPARE(text(1, "labelChannel"), QStringLiteral("11ch"));
+        QCOMPARE(lstBoxes, QStringList());
+
+        click(1, "buttonFormat");
+        QTRY_COMPARE_WITH_TIMEOUT(lstBoxes, (QStringList {"All data delete on SD card", "Completed SD card format"}),
+                                  5000);
+        QCOMPARE(pclCamera->sdUsed(), quint64(0));
+    }
+
+    void tovuSSwitchedToMaintenanceAndBack()
+    {
+        const QList<qint32> lstSecurity {6, 7};
+        const QList<qint32> lstAll {1, 2, 3, 4, 5, 6, 7};
+        auto* pclCamera = new ClVirtualCamera(1, QString(), 1);
+        pclCamera->setRecording(true);
+        pclBus->plug(pclCamera);
+        QTRY_COMPARE_WITH_TIMEOUT(pclWindow->currentPage(), 6, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(enabled(), lstSecurity, 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(text(6, "labelRecValue"), QStringLiteral("Running recording"), 5000);
+
+        click(6, "buttonToggleMode");
+        QCOMPARE(lstBoxes, QStringList {"Are you sure you want, but I will stop recording?"});
+        QTRY_COMPARE_WITH_TIMEOUT(enabled(), lstAll, 5000);
+        QCOMPARE(pclCamera->secureMode(), 2);
+        QVERIFY(!pclCamera->isRecording());
+        QTRY_COMPARE_WITH_TIMEOUT(text(6, "labelModeValue"), QStringLiteral("Maintenance"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(text(6, "labelRecValue"), QStringLiteral("Recording stopped"), 5000);
+        QCOMPARE(pclWindow->currentPage(), 6);
+
+        click(6, "buttonToggleMode");
+        QTRY_COMPARE_WITH_TIMEOUT(enabled(), lstSecurity, 5000);
+        QCOMPARE(pclCamera->secureMode(), 1);
+        QCOMPARE(text(6, "labelModeValue"), QStringLiteral("Security"));
+        QCOMPARE(lstBoxes.size(), 1);
+    }
+};
+
+QTEST_MAIN(TestWindowStatus)
+#include "TestWindowStatus.moc"
