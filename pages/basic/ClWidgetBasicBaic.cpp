@@ -88,7 +88,7 @@ QWidget* ClWidgetBasicBaic::section(const char* pszName, const QString& strLabel
     auto* pclLayout = new QHBoxLayout(pclSection);
     pclLayout->setContentsMargins(0, 0, 0, 0);
     auto* pclLabel = new QLabel(strLabel, pclSection);
-    pclLabel->setMinimumWidth(150);
+    pclLabel->setMinimumWidth(130);
     pclLabel->setWordWrap(true);
     pclLayout->addWidget(pclLabel, 0, Qt::AlignTop);
     auto* pclControls = new QVBoxLayout;

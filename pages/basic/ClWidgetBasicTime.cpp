@@ -64,6 +64,8 @@ void ClWidgetBasicTime::buildControls()
     pclZone->setObjectName(QStringLiteral("comboTimeZone"));
     for (int i = 0; i < ClTimeZoneTable::lCount; ++i)
         pclZone->addItem(ClTimeZoneTable::name(i));
+    // Each zone's name takes two lines.
+    pclZone->setMinimumHeight(2 * pclZone->fontMetrics().height() + 12);
 
     pclYear = timeField(2000, 2100, "spinYear", this);
     pclMonth = timeField(1, 12, "spinMonth", this);

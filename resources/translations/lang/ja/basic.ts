@@ -168,15 +168,15 @@ Please check the day of the month.</source>
     </message>
     <message>
         <source>Security key lock setting</source>
-        <translation>セキュリティキーロック</translation>
+        <translation>キーロック</translation>
     </message>
     <message>
         <source>Set valid security key lock</source>
-        <translation>セキュリティモードでキーをロックする</translation>
+        <translation>キーロックを有効にする</translation>
     </message>
     <message>
         <source>Do not light led on security</source>
-        <translation>セキュリティモードで LED を点灯しない</translation>
+        <translation>セキュリティ中は LED を消灯</translation>
     </message>
     <message>
         <source>Start setting</source>
