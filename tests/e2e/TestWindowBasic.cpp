@@ -187,6 +187,9 @@ private Q_SLOTS:
         openBasic(0);
         openRow(4);
         QTRY_COMPARE_WITH_TIMEOUT(find<QLineEdit>("editCameraName")->text(), QStringLiteral("TOVU01"), 5000);
+        // The rest of the page has arrived too: the camera's LED and power-off time.
+        QTRY_VERIFY_WITH_TIMEOUT(find<QRadioButton>("radioLedLight")->isChecked(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(find<QSpinBox>("spinPowerOffMinutes")->value(), 10, 5000);
         type(find<QLineEdit>("editCameraName"), QStringLiteral("Porch~1"));
         clickRadio("radioLedNotLight");
         type(find<QSpinBox>("spinPowerOffHours"), QStringLiteral("1"));
