@@ -1,14 +1,17 @@
 #include "ClWidgetBasicSetting.h"
 
-#include "app/framework/ClWidgetBase.h"
+#include "ClWidgetBasicBaic.h"
+#include "ClWidgetBasicGps.h"
+#include "ClWidgetBasicPassword.h"
+#include "ClWidgetBasicTime.h"
+#include "ClWidgetBasicWifi.h"
 
 ClWidgetBasicSetting::ClWidgetBasicSetting(QWidget* parent) : ClListWidgetBase(parent)
 {
     setObjectName(QStringLiteral("pageBasic"));
-    // The rows' pages are empty until their own settings arrive.
-    addPage(new ClWidgetBase, QStringLiteral(":/basic/time"), tr("Time settings"), 0);
-    addPage(new ClWidgetBase, QStringLiteral(":/basic/gps"), tr("GPS settings"), 1);
-    addPage(new ClWidgetBase, QStringLiteral(":/basic/wifi"), tr("Wifi settings"), 2);
-    addPage(new ClWidgetBase, QStringLiteral(":/basic/password"), tr("Password \nsetting"), 3);
-    addPage(new ClWidgetBase, QStringLiteral(":/basic/basic"), tr("Other settings"), 4);
+    addPage(new ClWidgetBasicTime, QStringLiteral(":/basic/time"), tr("Time settings"), 0);
+    addPage(new ClWidgetBasicGps, QStringLiteral(":/basic/gps"), tr("GPS settings"), 1);
+    addPage(new ClWidgetBasicWifi, QStringLiteral(":/basic/wifi"), tr("Wifi settings"), 2);
+    addPage(new ClWidgetBasicPassword, QStringLiteral(":/basic/password"), tr("Password \nsetting"), 3);
+    addPage(new ClWidgetBasicBaic, QStringLiteral(":/basic/basic"), tr("Other settings"), 4);
 }

@@ -6,6 +6,8 @@
 #include "app/ClMainWidget.h"
 #include "app/ClStartup.h"
 #include "app/ClWidgetSelectMode.h"
+#include "app/framework/ClListWidgetBase.h"
+#include "app/framework/ClPageListView.h"
 #include "app/framework/ClMessageBox.h"
 #include "app/framework/ClWidgetBase.h"
 #include "session/ClCameraSession.h"
@@ -67,6 +69,21 @@ private:
     QDir clFolder;
     QString strPrefix;
 };
+
+// Every row of the basic settings, each once its camera's values have arrived.
+void shootBasicRows(ClShooter& clShooter, ClMainWidget& clWindow, const QString& strPrefix)
+{
+    clWindow.modeBar()->button(3)->click();
+    auto* pclBasic = qobject_cast<ClListWidgetBase*>(clWindow.page(3));
+    if (!pclBasic)
+        return;
+    const char* const apszRows[] = {"time", "gps", "wifi", "password", "other"};
+    for (int lRow = 0; lRow < pclBasic->pageCount(); ++lRow) {
+        pclBasic->slotPageChange(pclBasic->listView()->model()->index(lRow, 0));
+        clShooter.shoot(clWindow, strPrefix + QStringLiteral("-") + QString::fromLatin1(apszRows[lRow]));
+    }
+    pclBasic->slotPageChange(pclBasic->listView()->model()->index(0, 0));
+}
 }  // namespace
 
 int main(int argc, char** argv)
@@ -118,6 +135,7 @@ int main(int argc, char** argv)
         clWindow.modeBar()->button(1)->click();
         settle(1500);
         clShooter.shoot(clWindow, QStringLiteral("status-1-tovu-camera-state"));
+        shootBasicRows(clShooter, clWindow, QStringLiteral("05-tovu-basic"));
         clBus.unplug(pclTovu);
         waitFor([&] { return !clWindow.session()->isConnected(); });
         clShooter.shoot(clWindow, QStringLiteral("07-tovu-removed"));
@@ -136,6 +154,7 @@ int main(int argc, char** argv)
         clWindow.modeBar()->button(1)->click();
         settle(1500);
         clShooter.shoot(clWindow, QStringLiteral("status-3-tovu-s-camera-state"));
+        shootBasicRows(clShooter, clWindow, QStringLiteral("09-tovu-s-basic"));
         clWindow.modeBar()->button(5)->click();
         clShooter.shoot(clWindow, QStringLiteral("10-tovu-s-schedule"));
         Q_EMIT clWindow.sigSetLog(QStringLiteral("Time settings have been changed."));

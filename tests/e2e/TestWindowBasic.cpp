@@ -1,0 +1,219 @@
+// The basic settings through the real window, the USB worker and the emulated camera, as
+// a user goes about them: the zone and the clock set by hand and from the PC, the stream
+// password changed with a wrong and then the right current password, and the camera's
+// name, LEDs and power-off time applied and read back with Reload.
+#include "app/ClButtonMode.h"
+#include "app/ClMainWidget.h"
+#include "app/ClStartup.h"
+#include "app/ClWidgetSelectMode.h"
+#include "app/framework/ClListWidgetBase.h"
+#include "app/framework/ClLogWidget.h"
+#include "app/framework/ClMessageBox.h"
+#include "app/framework/ClPageListView.h"
+#include "protocol/ClTovuCommands.h"
+#include "session/ClCameraSession.h"
+#include "update/ClTovuDownload.h"
+#include "usb/ClUsbService.h"
+#include "virtualcamera/ClVirtualCamera.h"
+#include "virtualcamera/ClVirtualUsbBus.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QtTest>
+
+namespace {
+constexpr quint16 usZone = ClTovuCommandGetTimezone::usCommandCode;
+
+// Seconds from the camera's clock to a wall-clock time, both read as plain fields.
+qint64 secondsFrom(const QDateTime& dtCamera, const QDateTime& dtWanted)
+{
+    return QDateTime(dtCamera.date(), dtCamera.time(), Qt::UTC)
+        .secsTo(QDateTime(dtWanted.date(), dtWanted.time(), Qt::UTC));
+}
+}  // namespace
+
+class TestWindowBasic : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<ClVirtualUsbBus> pclBus;
+    std::unique_ptr<ClMainWidget> pclWindow;
+    ClVirtualCamera* pclCamera = nullptr;  // the bus's
+    QStringList lstBoxes;
+
+    ClListWidgetBase* basic() const { return qobject_cast<ClListWidgetBase*>(pclWindow->page(3)); }
+    template <class T> T* find(const char* pszName) const { return basic()->findChild<T*>(pszName); }
+    QString log() const { return pclWindow->logBar()->findChild<QLabel*>("labelLog")->text(); }
+    void apply() { QTest::mouseClick(pclWindow->logBar()->findChild<QPushButton*>("buttonApply"), Qt::LeftButton); }
+    void reload() { QTest::mouseClick(pclWindow->logBar()->findChild<QPushButton*>("buttonReload"), Qt::LeftButton); }
+
+    void openRow(int lRow)
+    {
+        ClPageListView* pclList = basic()->listView();
+        const QRect clRect = pclList->visualRect(pclList->model()->index(lRow, 0));
+        QTest::mouseClick(pclList->viewport(), Qt::LeftButton, {}, clRect.center());
+        QCOMPARE(basic()->currentRow(), lRow);
+    }
+
+    bool asked(quint16 usCode) const
+    {
+        for (const ClVirtualCamera::Request& stRequest : pclCamera->requests()) {
+            if (stRequest.stPacket.usCode == usCode)
+                return true;
+        }
+        return false;
+    }
+
+    // On its button, not in the middle of a wide row beside its text.
+    void clickRadio(const char* pszName)
+    {
+        auto* pclRadio = find<QRadioButton>(pszName);
+        QTest::mouseClick(pclRadio, Qt::LeftButton, {}, QPoint(8, pclRadio->height() / 2));
+        QVERIFY(pclRadio->isChecked());
+    }
+
+    static void type(QWidget* pclField, const QString& strText)
+    {
+        pclField->setFocus();
+        QTest::keyClick(pclField, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(pclField, strText);
+    }
+
+    void openBasic(int lModel)
+    {
+        pclCamera = new ClVirtualCamera(lModel);
+        pclCamera->setCameraTime(QDateTime(QDate(2020, 5, 5), QTime(10, 0, 0)));
+        pclCamera->setNumbers(usZone, {0});
+        pclBus->plug(pclCamera);
+        QTRY_VERIFY_WITH_TIMEOUT(pclWindow->session()->isConnected(), 5000);
+        QTest::mouseClick(pclWindow->modeBar()->button(3), Qt::LeftButton);
+        QCOMPARE(pclWindow->currentPage(), 3);
+        QTRY_COMPARE_WITH_TIMEOUT(find<QSpinBox>("spinYear")->value(), 2020, 5000);
+    }
+
+private Q_SLOTS:
+    void initTestCase() { ClStartup::applyLanguage(qApp, QLocale::English); }
+
+    void init()
+    {
+        lstBoxes.clear();
+        ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons) {
+            lstBoxes.append(strText);
+            return QMessageBox::Ok;
+        });
+        pclBus = std::make_unique<ClVirtualUsbBus>();
+        pclBus->setImmediateTimeouts(true);
+        pclWindow = std::make_unique<ClMainWidget>(pclBus.get());
+        pclWindow->usbService()->setSettleDelay(50);
+        pclWindow->downloader()->stop();
+        pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
+        pclWindow->show();
+    }
+
+    void cleanup()
+    {
+        pclWindow.reset();
+        pclBus.reset();
+        ClMessageBox::setTestResponder({});
+    }
+
+    void zoneDateAndTimeByHand()
+    {
+        openBasic(0);
+        find<QComboBox>("comboTimeZone")->setCurrentIndex(21);  // Tokyo, GMT+9
+        type(find<QSpinBox>("spinYear"), QStringLiteral("2031"));
+        type(find<QSpinBox>("spinMonth"), QStringLiteral("7"));
+        type(find<QSpinBox>("spinDay"), QStringLiteral("4"));
+        type(find<QSpinBox>("spinHour"), QStringLiteral("8"));
+        type(find<QSpinBox>("spinMinute"), QStringLiteral("9"));
+        type(find<QSpinBox>("spinSecond"), QStringLiteral("10"));
+        apply();
+        QTRY_COMPARE_WITH_TIMEOUT(pclCamera->numbers(usZone)[0], 9u, 5000);
+        // The time goes out one second ahead of what was typed, after the zone.
+        const QDateTime dtTyped(QDate(2031, 7, 4), QTime(8, 9, 11));
+        QTRY_VERIFY_WITH_TIMEOUT(pclCamera->cameraTime().date().year() == 2031, 5000);
+        const qint64 llOff = secondsFrom(pclCamera->cameraTime(), dtTyped);
+        QVERIFY2(llOff <= 0 && llOff >= -2, qPrintable(pclCamera->cameraTime().toString()));
+        QTRY_COMPARE_WITH_TIMEOUT(log(), QStringLiteral("Time settings have been changed."), 5000);
+        QCOMPARE(lstBoxes, QStringList());
+    }
+
+    void synchronisedWithThePc()
+    {
+        openBasic(0);
+        QTest::mouseClick(find<QPushButton>("buttonSyncPc"), Qt::LeftButton);
+        QVERIFY(!find<QSpinBox>("spinHour")->isEnabled());
+        apply();
+        QTRY_VERIFY_WITH_TIMEOUT(pclCamera->cameraTime().date().year() != 2020, 5000);
+        QVERIFY(qAbs(secondsFrom(pclCamera->cameraTime(), QDateTime::currentDateTime())) <= 2);
+        QCOMPARE(lstBoxes, QStringList());
+    }
+
+    void passwordWrongThenRight()
+    {
+        openBasic(0);
+        openRow(3);
+        const QByteArray clBefore = pclCamera->text(ClTovuCommandGetStreamAuthorizationPassword::usCommandCode);
+        // The camera's password has been read once the camera was asked for it.
+        QTRY_VERIFY_WITH_TIMEOUT(asked(ClTovuCommandGetStreamAuthorizationPassword::usCommandCode), 5000);
+        QTest::qWait(100);
+        // The group's check box is the password switch; the fields are open with it on.
+        find<QGroupBox>("groupPasswordUse")->setChecked(true);
+        type(find<QLineEdit>("editNowPassword"), QStringLiteral("not-it"));
+        type(find<QLineEdit>("editNewPassword"), QStringLiteral("Night0wl"));
+        type(find<QLineEdit>("editCheckPassword"), QStringLiteral("Night0wl"));
+        apply();
+        QCOMPARE(lstBoxes, QStringList({"Current password is not correct"}));
+        QTest::qWait(200);
+        QCOMPARE(pclCamera->text(ClTovuCommandGetStreamAuthorizationPassword::usCommandCode), clBefore);
+
+        type(find<QLineEdit>("editNowPassword"), QString::fromLatin1(clBefore));
+        apply();
+        QTRY_COMPARE_WITH_TIMEOUT(pclCamera->text(ClTovuCommandGetStreamAuthorizationPassword::usCommandCode),
+                                  QByteArray("Night0wl"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(log(), QStringLiteral("Password \nsetting have been changed."), 5000);
+        QCOMPARE(lstBoxes.size(), 1);
+    }
+
+    void otherSettingsReadBack()
+    {
+        openBasic(0);
+        openRow(4);
+        QTRY_COMPARE_WITH_TIMEOUT(find<QLineEdit>("editCameraName")->text(), QStringLiteral("TOVU01"), 5000);
+        // The rest of the page has arrived too: the camera's LED and power-off time.
+        QTRY_VERIFY_WITH_TIMEOUT(find<QRadioButton>("radioLedLight")->isChecked(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(find<QSpinBox>("spinPowerOffMinutes")->value(), 10, 5000);
+        type(find<QLineEdit>("editCameraName"), QStringLiteral("Porch~1"));
+        clickRadio("radioLedNotLight");
+        type(find<QSpinBox>("spinPowerOffHours"), QStringLiteral("1"));
+        type(find<QSpinBox>("spinPowerOffMinutes"), QStringLiteral("30"));
+        type(find<QSpinBox>("spinPowerOffSeconds"), QStringLiteral("5"));
+        apply();
+        QTRY_COMPARE_WITH_TIMEOUT(log(), QStringLiteral("Other settings have been changed."), 5000);
+        QCOMPARE(pclCamera->text(ClTovuCommandGetCameraName::usCommandCode), QByteArray("Porch~1"));
+        QCOMPARE(pclCamera->numbers(ClTovuCommandGetLedStart::usCommandCode)[0], 1u);
+        QCOMPARE(pclCamera->numbers(ClTovuCommandGetAutoPoweroffSetting::usCommandCode)[0], 5405u);
+
+        // Typed over and not applied: Reload shows what the camera keeps.
+        type(find<QLineEdit>("editCameraName"), QStringLiteral("X"));
+        clickRadio("radioLedLight");
+        type(find<QSpinBox>("spinPowerOffHours"), QStringLiteral("5"));
+        reload();
+        QTRY_COMPARE_WITH_TIMEOUT(find<QLineEdit>("editCameraName")->text(), QStringLiteral("Porch~1"), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(find<QRadioButton>("radioLedNotLight")->isChecked(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(find<QSpinBox>("spinPowerOffHours")->value(), 1, 5000);
+        QCOMPARE(find<QSpinBox>("spinPowerOffMinutes")->value(), 30);
+        QCOMPARE(find<QSpinBox>("spinPowerOffSeconds")->value(), 5);
+        QCOMPARE(lstBoxes, QStringList());
+    }
+};
+
+QTEST_MAIN(TestWindowBasic)
+#include "TestWindowBasic.moc"
