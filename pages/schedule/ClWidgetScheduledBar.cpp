@@ -127,8 +127,9 @@ void ClWidgetScheduledBar::paintEvent(QPaintEvent* pclEvent)
 {
     {
         QPainter clPainter(this);
+        // Tiled, so that a pattern keeps its pitch however long the period.
         if (!clBody.isNull())
-            clPainter.drawPixmap(bodyRect(), clBody);
+            clPainter.drawTiledPixmap(bodyRect(), clBody);
     }
     ClRectWidget::paintEvent(pclEvent);
     if (hasFocus()) {

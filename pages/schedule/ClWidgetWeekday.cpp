@@ -29,7 +29,7 @@ ClWidgetWeekday::ClWidgetWeekday(ClWidgetScheduleSlider* pclAxis, QWidget* paren
     pclSlider->setObjectName(QStringLiteral("sliderDay"));
     pclSlider->setFixedHeight(28);
     auto* pclLayout = new QHBoxLayout(this);
-    pclLayout->setContentsMargins(0, 2, 0, 2);
+    pclLayout->setContentsMargins(0, 4, 0, 4);
     pclLayout->setSpacing(6);
     pclLayout->addWidget(pclName);
     pclLayout->addWidget(pclSlider, 1);

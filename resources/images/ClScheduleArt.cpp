@@ -32,9 +32,16 @@ QImage ClScheduleArt::bar(BarKind eKind, bool bOnMouse)
         clBase = ClArtPalette::good().lighter(135);
     const QRectF clBody(0, 3, 40, 14);
     if (eKind == DayContinued) {
-        // The continuation: the same colour, lighter, with a frame.
-        clPainter.fillRect(clBody, clBase.lighter(150));
-        clPainter.setPen(QPen(clBase.darker(120), 1));
+        // The continuation of the day before: the same colour, lighter and striped.
+        clPainter.fillRect(clBody, clBase.lighter(165));
+        clPainter.save();
+        clPainter.setClipRect(clBody);
+        clPainter.setRenderHint(QPainter::Antialiasing);
+        clPainter.setPen(QPen(clBase.lighter(125), 2));
+        for (int lX = -14; lX < 40; lX += 6)
+            clPainter.drawLine(QPointF(lX, 17), QPointF(lX + 14, 3));
+        clPainter.restore();
+        clPainter.setPen(QPen(clBase.darker(115), 1));
         clPainter.drawLine(QPointF(0, 3.5), QPointF(40, 3.5));
         clPainter.drawLine(QPointF(0, 16.5), QPointF(40, 16.5));
     } else {
