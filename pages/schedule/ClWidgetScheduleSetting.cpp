@@ -394,9 +394,12 @@ void ClWidgetScheduleSetting::slotUpdateTotal() {}
 
 bool ClWidgetScheduleSetting::eventFilter(QObject* pclWatched, QEvent* pclEvent)
 {
-    if ((pclEvent->type() == QEvent::Resize || pclEvent->type() == QEvent::Move)
-        && (pclWatched == mapRows.value(7)->slider() || pclWatched == mapRows.value(6)->slider()))
-        slotChangedEverydayRange();
+    // Only the axes' geometry is watched; their events go on as they came.
+    if (pclWatched == mapRows.value(7)->slider() || pclWatched == mapRows.value(6)->slider()) {
+        if (pclEvent->type() == QEvent::Resize || pclEvent->type() == QEvent::Move)
+            slotChangedEverydayRange();
+        return false;
+    }
     return ClWidgetBase::eventFilter(pclWatched, pclEvent);
 }
 
