@@ -59,8 +59,12 @@ void ClRectWidget::mousePressEvent(QMouseEvent* pclEvent)
     const int lEdges = hitTest(ptLocal);
     if (bDragChangeSize && lEdges != 0) {
         lDragMode = ModeResize + lEdges;
-        ptOffset = QPoint((lEdges & EdgeLeft) ? -ptLocal.x() : (lEdges & EdgeRight) ? width() - ptLocal.x() : 0,
-                          (lEdges & EdgeTop) ? -ptLocal.y() : (lEdges & EdgeBottom) ? height() - ptLocal.y() : 0);
+        ptOffset = QPoint((lEdges & EdgeLeft)        ? -ptLocal.x()
+                              : (lEdges & EdgeRight) ? width() - ptLocal.x()
+                                                     : 0,
+                          (lEdges & EdgeTop)          ? -ptLocal.y()
+                              : (lEdges & EdgeBottom) ? height() - ptLocal.y()
+                                                      : 0);
     } else if (bDragMove) {
         lDragMode = ModeMove;
     }
@@ -154,24 +158,24 @@ void ClRectWidget::placeParts()
     const int lLeftW = qMax(aImages[TopLeft].width(), qMax(aImages[Left].width(), aImages[BottomLeft].width()));
     const int lRightW = qMax(aImages[TopRight].width(), qMax(aImages[Right].width(), aImages[BottomRight].width()));
     const int lTopH = qMax(aImages[TopLeft].height(), qMax(aImages[Top].height(), aImages[TopRight].height()));
-    const int lBottomH =
-        qMax(aImages[BottomLeft].height(), qMax(aImages[Bottom].height(), aImages[BottomRight].height()));
+    const int lBottomH
+        = qMax(aImages[BottomLeft].height(), qMax(aImages[Bottom].height(), aImages[BottomRight].height()));
     const int lGapW = qMax(0, lW - lLeftW - lRightW);
     const int lGapH = qMax(0, lH - lTopH - lBottomH);
 
     auto add = [this](const QPixmap& clSource, const QRect& clRect, bool bScale) {
         if (clSource.isNull() || clRect.width() <= 0 || clRect.height() <= 0)
             return;
-        const QPixmap clPixmap =
-            bScale ? clSource.scaled(clRect.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : clSource;
+        const QPixmap clPixmap
+            = bScale ? clSource.scaled(clRect.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : clSource;
         const QBitmap clMask = clPixmap.mask();
         QRegion clRegion = clMask.isNull() ? QRegion(0, 0, clPixmap.width(), clPixmap.height()) : QRegion(clMask);
         clRegion.translate(clRect.topLeft());
         lstParts.append(Part {clPixmap, clRect.topLeft(), clRegion});
     };
     add(aImages[TopLeft], QRect(0, 0, aImages[TopLeft].width(), aImages[TopLeft].height()), false);
-    add(aImages[TopRight], QRect(lW - aImages[TopRight].width(), 0, aImages[TopRight].width(), aImages[TopRight].height()),
-        false);
+    add(aImages[TopRight],
+        QRect(lW - aImages[TopRight].width(), 0, aImages[TopRight].width(), aImages[TopRight].height()), false);
     add(aImages[BottomLeft],
         QRect(0, lH - aImages[BottomLeft].height(), aImages[BottomLeft].width(), aImages[BottomLeft].height()), false);
     add(aImages[BottomRight],

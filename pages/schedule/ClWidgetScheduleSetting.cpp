@@ -24,8 +24,9 @@ constexpr int alDayCodes[] = {2, 3, 4, 5, 6, 7, 1, 8};  // of rows 1 ... 8
 
 bool isOwnCommand(const QUuid& uuidKind)
 {
-    return uuidKind == requestKind<ClTovuCommandGetScheSetting>() || uuidKind == requestKind<ClTovuCommandGetScheOnOff>()
-        || uuidKind == requestKind<ClTovuCommandSetScheOnOff>() || uuidKind == requestKind<ClTovuCommandSetScheSetting>();
+    return uuidKind == requestKind<ClTovuCommandGetScheSetting>()
+        || uuidKind == requestKind<ClTovuCommandGetScheOnOff>() || uuidKind == requestKind<ClTovuCommandSetScheOnOff>()
+        || uuidKind == requestKind<ClTovuCommandSetScheSetting>();
 }
 
 QString hhmm(const QTime& tmTime)

@@ -25,8 +25,7 @@ QTime timeOfMinutes(int lMinutes)
 
 ClWidgetScheduleSlider::ClWidgetScheduleSlider(QWidget* parent)
     : ClWidgetScheduleSlider(new ClWidgetScheduledBar, new ClWidgetScheduledBarEve, parent)
-{
-}
+{}
 
 ClWidgetScheduleSlider::ClWidgetScheduleSlider(ClWidgetScheduledBar* pclPrimaryBar, ClWidgetScheduledBar* pclEveBar,
                                                QWidget* parent)
@@ -135,9 +134,8 @@ void ClWidgetScheduleSlider::toggleAllOfDay()
 void ClWidgetScheduleSlider::setEveTime(QTime tmTime)
 {
     tmEve = tmTime.isValid() ? tmTime : tmMidnight;
-    pclEve->setToolTip(
-        QCoreApplication::translate("ClWidgetScheduleSetting", "Continued from the day before until %1")
-            .arg(tmEve.toString(QStringLiteral("hh:mm"))));
+    pclEve->setToolTip(QCoreApplication::translate("ClWidgetScheduleSetting", "Continued from the day before until %1")
+                           .arg(tmEve.toString(QStringLiteral("hh:mm"))));
     placeEve();
 }
 
@@ -167,8 +165,8 @@ void ClWidgetScheduleSlider::movePeriodTo(const QTime& tmNewStart)
 {
     const int lDuration = durationSecs(tmStart, tmEnd);
     const int lToLatest = tmNewStart.secsTo(tmLatest);
-    const QTime tmNewEnd =
-        lToLatest < lDuration ? tmMidnight.addSecs(lDuration - lToLatest - 60) : tmNewStart.addSecs(lDuration);
+    const QTime tmNewEnd
+        = lToLatest < lDuration ? tmMidnight.addSecs(lDuration - lToLatest - 60) : tmNewStart.addSecs(lDuration);
     setRange(tmNewStart, tmNewEnd);
 }
 

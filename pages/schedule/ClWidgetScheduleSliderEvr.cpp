@@ -5,5 +5,4 @@
 
 ClWidgetScheduleSliderEvr::ClWidgetScheduleSliderEvr(QWidget* parent)
     : ClWidgetScheduleSlider(new ClWidgetScheduledBarEvr, new ClWidgetScheduledBarEvrEve, parent)
-{
-}
+{}

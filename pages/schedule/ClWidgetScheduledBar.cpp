@@ -10,8 +10,7 @@ ClWidgetScheduledBar::ClWidgetScheduledBar(QWidget* parent)
                                  QStringLiteral(":/img/sch_evr_bar_l"), QStringLiteral(":/img/trans"),
                                  QStringLiteral(":/img/sch_evr_bar_r")},
                            parent)
-{
-}
+{}
 
 ClWidgetScheduledBar::ClWidgetScheduledBar(const Look& stBarLook, QWidget* parent)
     : ClRectWidget(parent), stLook(stBarLook)
@@ -116,11 +115,6 @@ void ClWidgetScheduledBar::mouseReleaseEvent(QMouseEvent* pclEvent)
     QMouseEvent clFlat = flattened(pclEvent);
     ClRectWidget::mouseReleaseEvent(&clFlat);
     pclEvent->accept();
-}
-
-void ClWidgetScheduledBar::resizeEvent(QResizeEvent* pclEvent)
-{
-    ClRectWidget::resizeEvent(pclEvent);
 }
 
 void ClWidgetScheduledBar::paintEvent(QPaintEvent* pclEvent)

@@ -38,7 +38,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* pclEvent) override;
     void mouseReleaseEvent(QMouseEvent* pclEvent) override;
     void paintEvent(QPaintEvent* pclEvent) override;
-    void resizeEvent(QResizeEvent* pclEvent) override;
 
 private:
     void loadLook();

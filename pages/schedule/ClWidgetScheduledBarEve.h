@@ -1,5 +1,6 @@
 #pragma once
-// The continuation of the previous day's period after midnight: as wide as the axis, only its part up to its right end shows.
+// The continuation of the previous day's period after midnight: as wide as the axis, only its part up to its right end
+// shows.
 #include "ClWidgetScheduledBar.h"
 
 class ClWidgetScheduledBarEve : public ClWidgetScheduledBar

@@ -12,10 +12,10 @@ namespace {
 constexpr int lDaySecs = 24 * 60 * 60;
 
 constexpr const char* apszDays[] = {
-    QT_TRANSLATE_NOOP("ClWidgetScheduleSetting", "Monday"),   QT_TRANSLATE_NOOP("ClWidgetScheduleSetting", "Tuesday"),
+    QT_TRANSLATE_NOOP("ClWidgetScheduleSetting", "Monday"),    QT_TRANSLATE_NOOP("ClWidgetScheduleSetting", "Tuesday"),
     QT_TRANSLATE_NOOP("ClWidgetScheduleSetting", "Wednesday"), QT_TRANSLATE_NOOP("ClWidgetScheduleSetting", "Thursday"),
-    QT_TRANSLATE_NOOP("ClWidgetScheduleSetting", "Friday"),   QT_TRANSLATE_NOOP("ClWidgetScheduleSetting", "Saturday"),
-    QT_TRANSLATE_NOOP("ClWidgetScheduleSetting", "Sunday"),   QT_TRANSLATE_NOOP("ClWidgetScheduleSetting", "Everyday"),
+    QT_TRANSLATE_NOOP("ClWidgetScheduleSetting", "Friday"),    QT_TRANSLATE_NOOP("ClWidgetScheduleSetting", "Saturday"),
+    QT_TRANSLATE_NOOP("ClWidgetScheduleSetting", "Sunday"),    QT_TRANSLATE_NOOP("ClWidgetScheduleSetting", "Everyday"),
 };
 }  // namespace
 
@@ -47,7 +47,8 @@ ClWidgetWeekday::ClWidgetWeekday(ClWidgetScheduleSlider* pclAxis, QWidget* paren
     // A change by the user gives the row a period of its own.
     connect(pclSlider, &ClWidgetScheduleSlider::sigPrimaryRangeChanged, this, [this] { bHasPeriod = true; });
     connect(this, &ClWidgetWeekday::sigOnMousePrimary, pclName, &ClWidgetScheduleWeekName::slotChangeStateMouseEnter);
-    connect(this, &ClWidgetWeekday::sigLeaveMousePrimary, pclName, &ClWidgetScheduleWeekName::slotChangeStateMouseLeave);
+    connect(this, &ClWidgetWeekday::sigLeaveMousePrimary, pclName,
+            &ClWidgetScheduleWeekName::slotChangeStateMouseLeave);
     connect(this, &ClWidgetWeekday::sigOnMousePrimary, this, &ClWidgetWeekday::slotSetPrimaryOnMouse);
     connect(this, &ClWidgetWeekday::sigLeaveMousePrimary, this, &ClWidgetWeekday::slotSetPrimaryNomal);
     connect(this, &ClWidgetWeekday::sigOnMouseEve, this, &ClWidgetWeekday::slotSetEveOnMouse);
@@ -166,7 +167,6 @@ void ClWidgetWeekday::slotSetEveTime(QTime clTime)
 
 void ClWidgetWeekday::slotSetEveVisible(bool bVisible)
 {
-    bEveVisible = bVisible;
     pclSlider->eveBar()->setVisible(bVisible);
 }
 

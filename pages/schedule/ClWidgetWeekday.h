@@ -75,7 +75,6 @@ protected:
 private:
     int lDay = 0;
     bool bHasPeriod = false;
-    bool bEveVisible = true;
     ClWidgetScheduleWeekName* pclName = nullptr;
     ClWidgetScheduleSlider* pclSlider = nullptr;
 };

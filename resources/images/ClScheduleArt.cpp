@@ -82,8 +82,8 @@ QImage ClScheduleArt::axis()
     for (int lHour = 1; lHour < 24; ++lHour) {
         const qreal rX = qRound(lW * lHour / 24.0) + 0.5;
         const bool bMajor = lHour % 3 == 0;
-        clPainter.setPen(QPen(bMajor ? ClArtPalette::groupBox() : ClArtPalette::list(), 1,
-                              bMajor ? Qt::SolidLine : Qt::DotLine));
+        clPainter.setPen(
+            QPen(bMajor ? ClArtPalette::groupBox() : ClArtPalette::list(), 1, bMajor ? Qt::SolidLine : Qt::DotLine));
         clPainter.drawLine(QPointF(rX, 4), QPointF(rX, lH - 4));
     }
     clPainter.setPen(QPen(ClArtPalette::groupBox(), 1));

@@ -98,9 +98,9 @@ void TestWindowSchedule::userEditsAppliesAndReloads()
 {
     auto* pclCamera = new ClVirtualCamera(1, QString(), 2);
     // Office hours on weekdays (the camera's own), and Sunday afternoons.
-    pclCamera->setNumbers(usEntryCode,
-                          Params {1, ulOn, ClVirtualCameraWire::packHhmm(t(13)), ClVirtualCameraWire::packHhmm(t(16)), 0},
-                          1);
+    pclCamera->setNumbers(
+        usEntryCode, Params {1, ulOn, ClVirtualCameraWire::packHhmm(t(13)), ClVirtualCameraWire::packHhmm(t(16)), 0},
+        1);
     pclBus->plug(pclCamera);
     QTRY_VERIFY_WITH_TIMEOUT(pclWindow->modeBar()->button(5)->isEnabled(), 5000);
     QTRY_VERIFY_WITH_TIMEOUT(pclWindow->modeBar()->button(5)->isVisible(), 5000);
@@ -154,14 +154,14 @@ void TestWindowSchedule::userEditsAppliesAndReloads()
         return std::make_tuple(arr[1] == ulOn, ClVirtualCameraWire::unpackHhmm(arr[2]),
                                ClVirtualCameraWire::unpackHhmm(arr[3]));
     };
-    QCOMPARE(stored(1), std::make_tuple(false, t(13), t(16)));   // Sunday, off
-    QCOMPARE(stored(2), std::make_tuple(true, t(9), t(18)));     // Monday
-    QCOMPARE(stored(3), std::make_tuple(true, t(9), t(18)));     // Tuesday
-    QCOMPARE(stored(4), std::make_tuple(true, t(9), t(17, 30))); // Wednesday
-    QCOMPARE(stored(5), std::make_tuple(true, t(9), t(18)));     // Thursday
-    QCOMPARE(stored(6), std::make_tuple(true, t(18), t(4)));     // Friday, into Saturday
-    QCOMPARE(stored(7), std::make_tuple(false, t(9), t(18)));    // Saturday
-    QCOMPARE(stored(8), std::make_tuple(false, t(22), t(5)));    // every day
+    QCOMPARE(stored(1), std::make_tuple(false, t(13), t(16)));    // Sunday, off
+    QCOMPARE(stored(2), std::make_tuple(true, t(9), t(18)));      // Monday
+    QCOMPARE(stored(3), std::make_tuple(true, t(9), t(18)));      // Tuesday
+    QCOMPARE(stored(4), std::make_tuple(true, t(9), t(17, 30)));  // Wednesday
+    QCOMPARE(stored(5), std::make_tuple(true, t(9), t(18)));      // Thursday
+    QCOMPARE(stored(6), std::make_tuple(true, t(18), t(4)));      // Friday, into Saturday
+    QCOMPARE(stored(7), std::make_tuple(false, t(9), t(18)));     // Saturday
+    QCOMPARE(stored(8), std::make_tuple(false, t(22), t(5)));     // every day
     QCOMPARE(pclCamera->numbers(ClTovuCommandGetScheOnOff::usCommandCode)[0], ulOn);
 
     // Reload after the guard: the page shows what the camera kept.

@@ -127,15 +127,15 @@ int main(int argc, char** argv)
                 quint32 ulDay;
                 bool bOn;
                 QTime tmStart, tmEnd;
-            } astWeek[] = {{1, true, QTime(10, 0), QTime(14, 0)}, {2, true, QTime(8, 30), QTime(17, 30)},
-                           {3, true, QTime(9, 0), QTime(18, 0)},  {4, false, QTime(9, 0), QTime(18, 0)},
-                           {5, true, QTime(7, 0), QTime(12, 0)},  {6, true, QTime(20, 0), QTime(3, 0)},
+            } astWeek[] = {{1, true, QTime(10, 0), QTime(14, 0)},  {2, true, QTime(8, 30), QTime(17, 30)},
+                           {3, true, QTime(9, 0), QTime(18, 0)},   {4, false, QTime(9, 0), QTime(18, 0)},
+                           {5, true, QTime(7, 0), QTime(12, 0)},   {6, true, QTime(20, 0), QTime(3, 0)},
                            {7, false, QTime(11, 0), QTime(15, 0)}, {8, true, QTime(0, 0), QTime(5, 0)}};
             for (const auto& stDay : astWeek)
-                pclTovuS->setNumbers(ClTovuCommandGetScheSetting::usCommandCode,
-                                     {stDay.ulDay, stDay.bOn ? 2u : 1u, Wire::packHhmm(stDay.tmStart),
-                                      Wire::packHhmm(stDay.tmEnd), 0},
-                                     stDay.ulDay);
+                pclTovuS->setNumbers(
+                    ClTovuCommandGetScheSetting::usCommandCode,
+                    {stDay.ulDay, stDay.bOn ? 2u : 1u, Wire::packHhmm(stDay.tmStart), Wire::packHhmm(stDay.tmEnd), 0},
+                    stDay.ulDay);
             pclTovuS->setNumbers(ClTovuCommandGetScheOnOff::usCommandCode, {2});
         }
         clBus.plug(pclTovuS);

@@ -305,8 +305,8 @@ void TestWidgetScheduleSetting::everydayRegion()
     QCOMPARE(pclAfter->x(), ptAxis.x());
     QCOMPARE(pclAfter->width(), pclSunday->xOf(t(5)));
     QCOMPARE(pclRegion->y(), ptAxis.y());
-    const int lSaturdayBottom = row(6)->slider()->mapTo(pclRegion->parentWidget(), QPoint(0, 0)).y()
-        + row(6)->slider()->height();
+    const int lSaturdayBottom
+        = row(6)->slider()->mapTo(pclRegion->parentWidget(), QPoint(0, 0)).y() + row(6)->slider()->height();
     QCOMPARE(pclRegion->y() + pclRegion->height(), lSaturdayBottom);
 
     // A period within the day needs one label; switched off, none.
@@ -335,9 +335,9 @@ void TestWidgetScheduleSetting::answersTheCameraShouldNotGive_data()
     QTest::addColumn<QList<Params>>("lstForged");
     QTest::addColumn<QList<int>>("lstShownRows");
     QTest::addColumn<bool>("bRead");
-    const QList<Params> lstWeek {entry(1, true, "0700", "1200"), entry(2, true, "0900", "1800"),
-                                 entry(3, true, "0900", "1800"), entry(4, true, "0900", "1800"),
-                                 entry(5, true, "0900", "1800"), entry(6, true, "0900", "1800"),
+    const QList<Params> lstWeek {entry(1, true, "0700", "1200"),  entry(2, true, "0900", "1800"),
+                                 entry(3, true, "0900", "1800"),  entry(4, true, "0900", "1800"),
+                                 entry(5, true, "0900", "1800"),  entry(6, true, "0900", "1800"),
                                  entry(7, false, "1000", "1100"), entry(8, false, "2200", "0500")};
     QList<Params> lstBadTimes = lstWeek;
     lstBadTimes[1] = entry(2, true, "2561", "1800");  // Monday: no such hour
