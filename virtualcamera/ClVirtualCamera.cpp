@@ -301,6 +301,18 @@ void ClVirtualCamera::clearRequests()
     m_clCore.clearRequests();
 }
 
+void ClVirtualCamera::refuseScheduleDay(quint32 ulDayCode, quint16 usStatus)
+{
+    QMutexLocker clLocker(&m_clCoreLock);
+    m_clCore.schedule().refuseDay(ulDayCode, usStatus);
+}
+
+void ClVirtualCamera::forgeScheduleAnswer(const QList<Params>& lstEntries)
+{
+    QMutexLocker clLocker(&m_clCoreLock);
+    m_clCore.schedule().forgeAnswer(lstEntries);
+}
+
 void ClVirtualCamera::injectFault(Fault eFault, int lCount)
 {
     QMutexLocker clLocker(&m_clCoreLock);

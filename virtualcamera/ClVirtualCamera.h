@@ -83,6 +83,12 @@ public:
     QList<Request> requests() const;
     void clearRequests();
 
+    // The camera refuses every entry of this schedule day with usStatus (day 0: none).
+    void refuseScheduleDay(quint32 ulDayCode, quint16 usStatus);
+    // The schedule list answers these entry packets instead of the stored schedule (an
+    // empty list: the stored one again). See ClVirtualCameraSchedule.
+    void forgeScheduleAnswer(const QList<Params>& lstEntries);
+
     void injectFault(Fault eFault, int lCount = 1);
     void setFaultStatus(quint16 usStatus);
     // The generic device's faults and the answers' faults together.

@@ -279,6 +279,8 @@ ClVirtualCameraReply ClVirtualCameraCore::handleSetting(const Packet& stPacket, 
         m_clLive.setNow(QDateTime(clDate, clTime));
         return plain(stPacket, usSuccess);
     }
+    if (usCode == ClTovuCommandSetScheSetting::usCommandCode && m_clSchedule.statusFor(stPacket.arrParams[0]) != 0)
+        return plain(stPacket, m_clSchedule.statusFor(stPacket.arrParams[0]));
     const quint16 usGet = m_clSettings.getCodeOf(usCode);
     if (usGet != 0 && m_clSettings.hasText(usGet)) {
         bool bValid = false;
@@ -388,6 +390,13 @@ ClVirtualCameraReply ClVirtualCameraCore::accessPointList(const Packet& stPacket
 
 ClVirtualCameraReply ClVirtualCameraCore::scheduleList(const Packet& stPacket) const
 {
+    if (!m_clSchedule.forgedAnswer().isEmpty()) {
+        // Sent as forged, in order, repeated keys and all.
+        ClVirtualCameraReply stReply = ClVirtualCameraAnswers::schedule(stPacket.usSequence, {});
+        for (const Params& arrEntry : m_clSchedule.forgedAnswer())
+            stReply.lstPackets.append(ClVirtualCameraWire::plain(stPacket.usSequence, 0, arrEntry));
+        return stReply;
+    }
     QMap<quint32, Params> mapEntries;
     for (quint32 ulDay = 1; ulDay <= 8; ++ulDay)
         mapEntries.insert(ulDay, m_clSettings.numbers(ClTovuCommandGetScheSetting::usCommandCode, ulDay));

@@ -17,6 +17,7 @@
 #include "ClVirtualCameraFaults.h"
 #include "ClVirtualCameraLive.h"
 #include "ClVirtualCameraReply.h"
+#include "ClVirtualCameraSchedule.h"
 #include "ClVirtualCameraSettings.h"
 #include "ClVirtualCameraStatusReport.h"
 #include "ClVirtualCameraWire.h"
@@ -74,6 +75,7 @@ public:
     ClVirtualCameraFaults& faults() { return m_clFaults; }
     // Figures of the state page reported in place of the real ones.
     ClVirtualCameraStatusReport& statusReport() { return m_clStatusReport; }
+    ClVirtualCameraSchedule& schedule() { return m_clSchedule; }
 
     // The JPEG frame the camera would send now.
     QByteArray currentPicture() const;
@@ -128,6 +130,7 @@ private:
     ClVirtualCameraLive m_clLive;
     ClVirtualCameraFaults m_clFaults;
     ClVirtualCameraStatusReport m_clStatusReport;
+    ClVirtualCameraSchedule m_clSchedule;
     QByteArray m_clMotionArea;
 
     // A data-send command waits for its data packet.

@@ -3,6 +3,7 @@
 #include "ClChromeArt.h"
 #include "ClPictureArt.h"
 #include "ClStatusArt.h"
+#include "ClScheduleArt.h"
 
 QList<ClArtCatalogue::Picture> ClArtCatalogue::all()
 {
@@ -44,6 +45,31 @@ QList<ClArtCatalogue::Picture> ClArtCatalogue::all()
         {"img/wifi_link", [] { return ClStatusArt::linkPlate(true); }},
         {"img/wifi_notlink", [] { return ClStatusArt::linkPlate(false); }},
         {"img/bg_line", [] { return ClStatusArt::separatorLine(); }},
+        // Schedule page.
+        {"img/sch_bar_blue", [] { return ClScheduleArt::bar(ClScheduleArt::Day, false); }},
+        {"img/sch_bar_green", [] { return ClScheduleArt::bar(ClScheduleArt::Day, true); }},
+        {"img/sch_bar_blue_border", [] { return ClScheduleArt::bar(ClScheduleArt::DayContinued, false); }},
+        {"img/sch_bar_green_border", [] { return ClScheduleArt::bar(ClScheduleArt::DayContinued, true); }},
+        {"img/sch_evr_bar_c", [] { return ClScheduleArt::bar(ClScheduleArt::Everyday, false); }},
+        {"img/sch_evr_bar_c_green", [] { return ClScheduleArt::bar(ClScheduleArt::Everyday, true); }},
+        {"img/sch_evr_bar_l", [] { return ClScheduleArt::barEnd(false); }},
+        {"img/sch_evr_bar_r", [] { return ClScheduleArt::barEnd(true); }},
+        {"img/trans", [] { return ClScheduleArt::transparent(); }},
+        {"img/sch_bar_memory", [] { return ClScheduleArt::axis(); }},
+        {"img/she_memory", [] { return ClScheduleArt::timeScale(); }},
+        {"img/sch_evr_rgn", [] { return ClScheduleArt::everydayRegion(false); }},
+        {"img/sch_evr_rgn_green", [] { return ClScheduleArt::everydayRegion(true); }},
+        {"img/sch_bg", [] { return ClScheduleArt::background(); }},
+        {"img/sch_day", [] { return ClScheduleArt::dayBand(true); }},
+        {"img/sch_night", [] { return ClScheduleArt::dayBand(false); }},
+        {"img/sch_line_solid", [] { return ClScheduleArt::line(false); }},
+        {"img/sch_line_dot", [] { return ClScheduleArt::line(true); }},
+        {"img/sch_check", [] { return ClScheduleArt::check(1); }},
+        {"img/sch_uncheck", [] { return ClScheduleArt::check(0); }},
+        {"img/sch_check_gray", [] { return ClScheduleArt::check(2); }},
+        {"img/sch_day_name_back", [] { return ClScheduleArt::dayName(0); }},
+        {"img/sch_day_name_blue", [] { return ClScheduleArt::dayName(1); }},
+        {"img/sch_day_name_green", [] { return ClScheduleArt::dayName(2); }},
     };
 
     // Page-list icons: each also in a selected variant, reached with "s" appended.

@@ -10,10 +10,12 @@
 #include "app/framework/ClPageListView.h"
 #include "app/framework/ClMessageBox.h"
 #include "app/framework/ClWidgetBase.h"
+#include "protocol/ClTovuCommands.h"
 #include "session/ClCameraSession.h"
 #include "update/ClTovuDownload.h"
 #include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualCamera.h"
+#include "virtualcamera/ClVirtualCameraWire.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
 
 #include <QApplication>
@@ -142,6 +144,26 @@ int main(int argc, char** argv)
 
         auto* pclTovuS = new ClVirtualCamera(1, QString(), 1);
         pclTovuS->setRecording(true);
+        // A schedule with something to see: the schedule on, short and long days, Friday
+        // into Saturday night, the every-day row over the night.
+        {
+            using Wire = ClVirtualCameraWire;
+            const struct
+            {
+                quint32 ulDay;
+                bool bOn;
+                QTime tmStart, tmEnd;
+            } astWeek[] = {{1, true, QTime(10, 0), QTime(14, 0)},  {2, true, QTime(8, 30), QTime(17, 30)},
+                           {3, true, QTime(9, 0), QTime(18, 0)},   {4, false, QTime(9, 0), QTime(18, 0)},
+                           {5, true, QTime(7, 0), QTime(12, 0)},   {6, true, QTime(20, 0), QTime(3, 0)},
+                           {7, false, QTime(11, 0), QTime(15, 0)}, {8, true, QTime(0, 0), QTime(5, 0)}};
+            for (const auto& stDay : astWeek)
+                pclTovuS->setNumbers(
+                    ClTovuCommandGetScheSetting::usCommandCode,
+                    {stDay.ulDay, stDay.bOn ? 2u : 1u, Wire::packHhmm(stDay.tmStart), Wire::packHhmm(stDay.tmEnd), 0},
+                    stDay.ulDay);
+            pclTovuS->setNumbers(ClTovuCommandGetScheOnOff::usCommandCode, {2});
+        }
         clBus.plug(pclTovuS);
         if (!waitFor([&] { return clWindow.currentPage() == 6 && clWindow.modeBar()->button(6)->isEnabled(); }))
             std::fprintf(stderr, "the Tovu-S was not announced in security mode\n");
@@ -157,6 +179,14 @@ int main(int argc, char** argv)
         shootBasicRows(clShooter, clWindow, QStringLiteral("09-tovu-s-basic"));
         clWindow.modeBar()->button(5)->click();
         clShooter.shoot(clWindow, QStringLiteral("10-tovu-s-schedule"));
+        // The mouse on Friday's bar: its period is shown, the end on Saturday's row.
+        if (QWidget* pclFriday = clWindow.page(5)->findChild<QWidget*>(QStringLiteral("rowDay5"))) {
+            QEvent clEnter(QEvent::Enter);
+            QCoreApplication::sendEvent(pclFriday->findChild<QWidget*>(QStringLiteral("barPrimary")), &clEnter);
+            clShooter.shoot(clWindow, QStringLiteral("10b-tovu-s-schedule-mouse-on-friday"));
+            QEvent clLeave(QEvent::Leave);
+            QCoreApplication::sendEvent(pclFriday->findChild<QWidget*>(QStringLiteral("barPrimary")), &clLeave);
+        }
         Q_EMIT clWindow.sigSetLog(QStringLiteral("Time settings have been changed."));
         clShooter.shoot(clWindow, QStringLiteral("11-tovu-s-log-message"));
     }

@@ -4,8 +4,60 @@
 <context>
     <name>ClWidgetScheduleSetting</name>
     <message>
-        <source>Schedule</source>
-        <translation>Schedule</translation>
+        <source>Schedule enable</source>
+        <translation>Schedule enable</translation>
+    </message>
+    <message>
+        <source>Schedule is applied</source>
+        <translation>The sheduling setting has been changed.</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Monday</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Tuesday</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Wednesday</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Thursday</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Friday</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Saturday</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sunday</translation>
+    </message>
+    <message>
+        <source>Everyday</source>
+        <translation>Everyday</translation>
+    </message>
+    <message>
+        <source>Recording %1 to %2</source>
+        <translation>Recording %1 to %2</translation>
+    </message>
+    <message>
+        <source>Recording %1 to %2 the next day</source>
+        <translation>Recording %1 to %2 the next day</translation>
+    </message>
+    <message>
+        <source>Recording all day from %1</source>
+        <translation>Recording all day from %1</translation>
+    </message>
+    <message>
+        <source>Continued from the day before until %1</source>
+        <translation>Continued from the day before until %1</translation>
     </message>
 </context>
 </TS>
