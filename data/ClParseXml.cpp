@@ -1,9 +1,9 @@
 #include "ClParseXml.h"
 
+#include "ClXmlShapeCheck.h"
 #include "TovuDataLog.h"
 
 #include <QFile>
-#include <QXmlStreamReader>
 
 ClParseXml::ClParseXml() = default;
 
@@ -28,26 +28,6 @@ bool ClParseXml::parseFile(const QString& strPath)
     return parseData(clData);
 }
 
-bool ClParseXml::isDepthAcceptable(const QByteArray& clData)
-{
-    QXmlStreamReader clReader(clData);
-    int lDepth = 0;
-    while (!clReader.atEnd()) {
-        switch (clReader.readNext()) {
-        case QXmlStreamReader::StartElement:
-            if (++lDepth > lMaxDepth)
-                return false;
-            break;
-        case QXmlStreamReader::EndElement:
-            --lDepth;
-            break;
-        default:
-            break;
-        }
-    }
-    return true;
-}
-
 bool ClParseXml::parseData(const QByteArray& clData)
 {
     clear();
@@ -55,8 +35,11 @@ bool ClParseXml::parseData(const QByteArray& clData)
         qCWarning(lcTovuData) << "refusing oversized XML document" << clData.size();
         return false;
     }
-    if (!isDepthAcceptable(clData)) {
-        qCWarning(lcTovuData) << "refusing XML nested deeper than" << lMaxDepth;
+    // The DOM below takes time quadratic in these shapes; they are refused in one linear
+    // pass first, so that no document under the size cap can hold the tool up.
+    const ClXmlShapeCheck::Verdict eShape = ClXmlShapeCheck::check(clData);
+    if (eShape != ClXmlShapeCheck::Verdict::Acceptable) {
+        qCWarning(lcTovuData) << "refusing XML of an unreasonable shape" << int(eShape);
         return false;
     }
     if (!clDocument.setContent(clData, false) || !clDocument.hasChildNodes()) {

@@ -1,6 +1,7 @@
 #pragma once
-// Base of the tool's XML readers: loads a document (bounded in size and depth) and
-// walks its nodes, handing each to the subclass's parseNode.
+// Base of the tool's XML readers: loads a document (bounded in size, and in nesting,
+// attributes and elements by ClXmlShapeCheck) and walks its nodes, handing each to the
+// subclass's parseNode.
 #include <QByteArray>
 #include <QDomDocument>
 #include <QString>
@@ -10,19 +11,12 @@ class ClParseXml
 public:
     // Every XML file the tool reads is small; anything larger is refused unread.
     static constexpr qint64 llMaxBytes = 1024 * 1024;
-    // The DOM takes quadratic time on deep nesting and the walk recurses, so deeper
-    // documents are refused before the DOM is built.
-    static constexpr int lMaxDepth = 64;
 
     ClParseXml();
     virtual ~ClParseXml();
 
     bool parseFile(const QString& strPath);
     bool parseData(const QByteArray& clData);
-
-    // True when the document nests elements no deeper than lMaxDepth (or is not
-    // well-formed, which the DOM then reports).
-    static bool isDepthAcceptable(const QByteArray& clData);
 
     virtual void clear();
 

@@ -3,6 +3,7 @@
 // and retried, the bounds of what a run holds, how failures reach the user (one message
 // a run), and how versions compare.
 #include "data/ClParseXml.h"
+#include "data/ClXmlShapeCheck.h"
 #include "tests/support/ClTestHttpServer.h"
 #include "tests/support/UpdateTestSupport.h"
 #include "update/ClCommunication.h"
@@ -209,7 +210,7 @@ void TestDownload::manifestAndFileSizeAndDepthBounded()
     // One level deeper than allowed: the manifest is not read, so neither its file nor
     // the one the earlier manifest listed is fetched.
     const QByteArray clDeep
-        = QByteArray("<a>").repeated(ClParseXml::lMaxDepth) + QByteArray("</a>").repeated(ClParseXml::lMaxDepth);
+        = QByteArray("<a>").repeated(ClXmlShapeCheck::lMaxDepth) + QByteArray("</a>").repeated(ClXmlShapeCheck::lMaxDepth);
     pclServer->setFile(strManifest, manifest({{"deep.bin", "1", md5("x")}}).replace("</update>", clDeep + "</update>"));
     startRun();
     QVERIFY(pclSuccess->wait(5000));
