@@ -26,6 +26,13 @@ quint16 ClReceiveDataCommand::writeReply(PV_CMD& clReply) const
         clReply.insert(strKey, QString::fromLatin1(ClPacketReader::untilZero(clData)));
         break;
     case ClBlockValue::Image: {
+        // A JPEG cut short still decodes, grey where its end is missing; without its
+        // end-of-image marker it is not the camera's picture.
+        const bool bJpeg = clData.startsWith("\xFF\xD8");
+        if (bJpeg && clData.lastIndexOf("\xFF\xD9") < 2)
+            return ClResultCode::usDataMismatch;
+        // Qt's reader refuses a picture whose header claims more pixels than its
+        // allocation limit, so a lying header costs no memory.
         const QImage clImage = QImage::fromData(clData);
         if (clImage.isNull())
             return ClResultCode::usDataMismatch;

@@ -16,6 +16,7 @@
 // Not thread-safe; ClVirtualCamera guards it.
 #include "ClVirtualCameraFaults.h"
 #include "ClVirtualCameraLive.h"
+#include "ClVirtualCameraPictureFaults.h"
 #include "ClVirtualCameraReply.h"
 #include "ClVirtualCameraSettings.h"
 #include "ClVirtualCameraWire.h"
@@ -71,6 +72,7 @@ public:
     ClVirtualCameraLive& live() { return m_clLive; }
     const ClVirtualCameraLive& live() const { return m_clLive; }
     ClVirtualCameraFaults& faults() { return m_clFaults; }
+    ClVirtualCameraPictureFaults& pictureFaults() { return m_clPictureFaults; }
 
     // The JPEG frame the camera would send now.
     QByteArray currentPicture() const;
@@ -124,6 +126,7 @@ private:
     ClVirtualCameraSettings m_clSettings;
     ClVirtualCameraLive m_clLive;
     ClVirtualCameraFaults m_clFaults;
+    ClVirtualCameraPictureFaults m_clPictureFaults;
     QByteArray m_clMotionArea;
 
     // A data-send command waits for its data packet.
