@@ -45,6 +45,11 @@ ClRateRows::ClRateRows(const QString& strPrefix, QWidget* parent) : QWidget(pare
     pclGrid->setVerticalSpacing(2);
     pclGrid->addWidget(pclFrameCaption, 0, 0, 1, 3);
     pclGrid->addWidget(pclFrameRate, 1, 0);
+    // The units stand level with the numbers, not with the slider's tick labels.
+    for (QLabel* pclUnit : {pclFps, pclKbps}) {
+        pclUnit->setMinimumHeight(pclFrameRateEdit->sizeHint().height());
+        pclUnit->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
     pclGrid->addWidget(pclFrameRateEdit, 1, 1, Qt::AlignTop);
     pclGrid->addWidget(pclFps, 1, 2, Qt::AlignTop);
     pclGrid->addWidget(pclBitCaption, 2, 0, 1, 3);

@@ -16,8 +16,12 @@ namespace {
 const QString strGroupStyle = QStringLiteral(
     "QGroupBox{\t\t\t\t\t\t\tbackground-color: rgb(158, 168, 178);\t\t\t\t\t\t\tborder: 1px solid rgb(120, 120, "
     "120);\t\t\t\t\t\t\tborder-radius: 0px;\t\t\t\t\t\t\tpadding: 20px 0px;\t\t\t\t\t\t\tcolor: "
-    "#000000;\t\t\t\t\t\t}");
-const char* const apszUnits[3] = {"h", "min", "s"};
+    "#000000;\t\t\t\t\t\t}"
+    // The switch sits inside the box, not on its border.
+    "QGroupBox::title{subcontrol-origin: padding; subcontrol-position: top left; left: 8px; top: 2px;}");
+const char* const apszUnits[3]
+    = {QT_TRANSLATE_NOOP("ClWidgetStreamSetting", "h"), QT_TRANSLATE_NOOP("ClWidgetStreamSetting", "min"),
+       QT_TRANSLATE_NOOP("ClWidgetStreamSetting", "s")};
 const char* const apszSpinNames[2][3] = {{"spinStartHour", "spinStartMinute", "spinStartSecond"},
                                          {"spinIntervalHour", "spinIntervalMinute", "spinIntervalSecond"}};
 }  // namespace
@@ -36,27 +40,34 @@ ClWidgetInterval::ClWidgetInterval(QWidget* parent) : ClWidgetBase(parent)
     auto* pclGrid = new QGridLayout(pclGroup);
     pclGrid->setContentsMargins(12, 4, 12, 0);
     pclGrid->setHorizontalSpacing(4);
-    pclGrid->setVerticalSpacing(10);
+    pclGrid->setVerticalSpacing(2);
+    pclGrid->setRowMinimumHeight(2, 34);
     const char* const apszRows[2] = {QT_TRANSLATE_NOOP("ClWidgetStreamSetting", "Time of until start \ninterval timer"),
                                      QT_TRANSLATE_NOOP("ClWidgetStreamSetting", "Time of interval that captured")};
     const QString astrRanges[2] = {QStringLiteral("(0:0:0 - 72:0:0)"), QStringLiteral("(0:0:1 - 72:0:0)")};
     for (int lRow = 0; lRow < 2; ++lRow) {
+        // Each row: caption and the three boxes, its range written small below the boxes.
+        const int lGridRow = lRow * 2;
         auto* pclCaption = new QLabel(streamTr(apszRows[lRow]), pclGroup);
-        pclCaption->setWordWrap(true);
-        pclGrid->addWidget(pclCaption, lRow, 0);
+        pclGrid->addWidget(pclCaption, lGridRow, 0, 2, 1, Qt::AlignTop);
         for (int lField = 0; lField < 3; ++lField) {
             auto* pclSpin = new QSpinBox(pclGroup);
             pclSpin->setObjectName(QLatin1String(apszSpinNames[lRow][lField]));
             pclSpin->setRange(0, lField == 0 ? lMaxHours : 59);
-            pclSpin->setMinimumWidth(48);
+            pclSpin->setMinimumWidth(52);
             apclSpins[lRow][lField] = pclSpin;
-            pclGrid->addWidget(pclSpin, lRow, 1 + lField * 2);
-            pclGrid->addWidget(new QLabel(QLatin1String(apszUnits[lField]), pclGroup), lRow, 2 + lField * 2);
+            pclGrid->addWidget(pclSpin, lGridRow, 1 + lField * 2);
+            pclGrid->addWidget(new QLabel(streamTr(apszUnits[lField]), pclGroup), lGridRow, 2 + lField * 2);
             connect(pclSpin, qOverload<int>(&QSpinBox::valueChanged), this, &ClWidgetInterval::slotValueChange);
         }
-        pclGrid->addWidget(new QLabel(astrRanges[lRow], pclGroup), lRow, 7);
+        auto* pclRange = new QLabel(astrRanges[lRow], pclGroup);
+        QFont clSmall = pclRange->font();
+        clSmall.setPixelSize(11);
+        pclRange->setFont(clSmall);
+        pclGrid->addWidget(pclRange, lGridRow + 1, 1, 1, 6);
     }
-    pclGrid->setColumnStretch(0, 1);
+    pclGrid->setColumnMinimumWidth(0, 120);
+    pclGrid->setColumnStretch(7, 1);
     // The interval is at least one second.
     apclSpins[1][2]->setValue(1);
 

@@ -7,6 +7,9 @@
 #include "app/ClStartup.h"
 #include "app/ClWidgetSelectMode.h"
 #include "app/framework/ClMessageBox.h"
+#include "app/framework/ClPageListView.h"
+#include "pages/stream/ClWidgetStreamBase.h"
+#include "pages/stream/ClWidgetStreamSetting.h"
 #include "session/ClCameraSession.h"
 #include "update/ClTovuDownload.h"
 #include "usb/ClUsbService.h"
@@ -107,10 +110,23 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "the Tovu was not announced\n");
         clShooter.shoot(clWindow, QStringLiteral("03-tovu-connected-on-help"));
         const char* const apszPages[] = {nullptr, nullptr, "04-tovu-network", "05-tovu-basic", "06-tovu-stream"};
+        auto* pclStream = qobject_cast<ClWidgetStreamSetting*>(clWindow.page(4));
+        auto fnStreamRow = [&](int lRow) {
+            pclStream->slotPageChange(pclStream->listView()->model()->index(lRow, 0));
+            // The preview shows the camera's picture in every shot of the section.
+            waitFor([&] { return !pclStream->preview()->picture().isNull(); });
+        };
         for (qint32 lMode = 2; lMode <= 4; ++lMode) {
             clWindow.modeBar()->button(lMode)->click();
+            if (lMode == 4)
+                fnStreamRow(0);
             clShooter.shoot(clWindow, QString::fromLatin1(apszPages[lMode]));
         }
+        fnStreamRow(1);
+        clShooter.shoot(clWindow, QStringLiteral("06b-tovu-stream-rec"));
+        fnStreamRow(3);
+        clShooter.shoot(clWindow, QStringLiteral("06c-tovu-stream-interval"));
+        fnStreamRow(0);
         clBus.unplug(pclTovu);
         waitFor([&] { return !clWindow.session()->isConnected(); });
         clShooter.shoot(clWindow, QStringLiteral("07-tovu-removed"));
@@ -126,6 +142,12 @@ int main(int argc, char** argv)
         clShooter.shoot(clWindow, QStringLiteral("09-tovu-s-maintenance-mode"));
         clWindow.modeBar()->button(5)->click();
         clShooter.shoot(clWindow, QStringLiteral("10-tovu-s-schedule"));
+        clWindow.modeBar()->button(4)->click();
+        const char* const apszStream[] = {"12-tovu-s-stream-view", "13-tovu-s-stream-rec", "14-tovu-s-stream-live"};
+        for (int lRow = 0; lRow < 3; ++lRow) {
+            fnStreamRow(lRow);
+            clShooter.shoot(clWindow, QString::fromLatin1(apszStream[lRow]));
+        }
         Q_EMIT clWindow.sigSetLog(QStringLiteral("Time settings have been changed."));
         clShooter.shoot(clWindow, QStringLiteral("11-tovu-s-log-message"));
     }

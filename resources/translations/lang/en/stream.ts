@@ -150,5 +150,17 @@ interval timer</source>
         <translation>The picture could not be saved.
 %1</translation>
     </message>
+    <message>
+        <source>h</source>
+        <translation>h</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>min</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>s</translation>
+    </message>
 </context>
 </TS>

@@ -156,5 +156,17 @@ interval timer</source>
         <translation>画像を保存できませんでした。
 %1</translation>
     </message>
+    <message>
+        <source>h</source>
+        <translation>時間</translation>
+    </message>
+    <message>
+        <source>min</source>
+        <translation>分</translation>
+    </message>
+    <message>
+        <source>s</source>
+        <translation>秒</translation>
+    </message>
 </context>
 </TS>
