@@ -474,6 +474,9 @@ void TestWidgetStream::oddCameraValuesAreNotWrittenBack()
     pclRec->slotApply();
     QCOMPARE(upRig->sent().size(), 0);
     QCOMPARE(upRig->camera().numbers(ClTovuCommandGetRecImagesize::usCommandCode)[0], 9u);
+    // The worker answers only the table's sizes or (-1, -1); any other size would show as
+    // the first item too.
+    QCOMPARE(ClWidgetRecSetting::indexOfSize(QSize(800, 600)), 0);
 }
 
 void TestWidgetStream::refusedWhileRecording()
