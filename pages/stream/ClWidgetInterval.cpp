@@ -29,7 +29,7 @@ const char* const apszSpinNames[2][3] = {{"spinStartHour", "spinStartMinute", "s
 ClWidgetInterval::ClWidgetInterval(QWidget* parent) : ClWidgetBase(parent)
 {
     setObjectName(QStringLiteral("pageStreamInterval"));
-    strApplied = streamTr("%1 is applied").arg(streamTr("Interval setting"));
+    strApplied = streamTr("%1 is applied").arg(oneLine(streamTr("Interval setting")));
 
     pclGroup = new QGroupBox(streamTr("Use interval timer"), this);
     pclGroup->setObjectName(QStringLiteral("groupInterval"));

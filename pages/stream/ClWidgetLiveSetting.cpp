@@ -15,7 +15,7 @@
 ClWidgetLiveSetting::ClWidgetLiveSetting(QWidget* parent) : ClWidgetBase(parent)
 {
     setObjectName(QStringLiteral("pageStreamLive"));
-    strApplied = streamTr("%1 is applied").arg(streamTr("Live \nviewing setting").simplified());
+    strApplied = streamTr("%1 is applied").arg(oneLine(streamTr("Live \nviewing setting")));
 
     auto* pclResolutionLabel = new QLabel(streamTr("%1 \nResolution").arg(streamTr("LiveView")), this);
     pclResolution = new QComboBox(this);

@@ -23,7 +23,7 @@ const char* const pszStandard = QT_TRANSLATE_NOOP("ClWidgetStreamSetting", "Stan
 ClWidgetRecSetting::ClWidgetRecSetting(QWidget* parent) : ClWidgetBase(parent)
 {
     setObjectName(QStringLiteral("pageStreamRec"));
-    strApplied = streamTr("%1 is applied").arg(streamTr("Recording \nsetting").simplified());
+    strApplied = streamTr("%1 is applied").arg(oneLine(streamTr("Recording \nsetting")));
 
     auto* pclResolutionLabel = new QLabel(streamTr("%1 \nResolution").arg(streamTr("Rec")), this);
     pclResolution = new QComboBox(this);

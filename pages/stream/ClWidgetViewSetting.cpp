@@ -18,7 +18,7 @@
 ClWidgetViewSetting::ClWidgetViewSetting(QWidget* parent) : ClWidgetBase(parent)
 {
     setObjectName(QStringLiteral("pageStreamView"));
-    strApplied = streamTr("%1 is applied").arg(streamTr("Common \nmovie setting").simplified());
+    strApplied = streamTr("%1 is applied").arg(oneLine(streamTr("Common \nmovie setting")));
 
     pclQualityRow = new QWidget(this);
     auto* pclBrightness = new QLabel(streamTr("Brightness setting"), pclQualityRow);
