@@ -319,6 +319,12 @@ void ClVirtualCamera::injectFault(Fault eFault, int lCount)
     m_clCore.faults().inject(eFault, lCount);
 }
 
+void ClVirtualCamera::injectPictureFault(ClVirtualCameraPictureFaults::Fault eFault, int lCount)
+{
+    QMutexLocker clLocker(&m_clCoreLock);
+    m_clCore.pictureFaults().inject(eFault, lCount);
+}
+
 void ClVirtualCamera::setFaultStatus(quint16 usStatus)
 {
     QMutexLocker clLocker(&m_clCoreLock);
@@ -330,6 +336,7 @@ void ClVirtualCamera::clearAllFaults()
     clearFaults();
     QMutexLocker clLocker(&m_clCoreLock);
     m_clCore.faults().clear();
+    m_clCore.pictureFaults().clear();
     m_lResponseDelayMs = 0;
 }
 

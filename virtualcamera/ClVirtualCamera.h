@@ -90,6 +90,8 @@ public:
     void forgeScheduleAnswer(const QList<Params>& lstEntries);
 
     void injectFault(Fault eFault, int lCount = 1);
+    // Bad pictures for the next lCount picture requests (ClVirtualCameraPictureFaults).
+    void injectPictureFault(ClVirtualCameraPictureFaults::Fault eFault, int lCount = 1);
     void setFaultStatus(quint16 usStatus);
     // The generic device's faults and the answers' faults together.
     void clearAllFaults();

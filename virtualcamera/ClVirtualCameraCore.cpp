@@ -414,7 +414,7 @@ ClVirtualCameraReply ClVirtualCameraCore::handleOperation(const Packet& stPacket
         return startFirmware(stPacket);
     case ClTovuCommandReqJpeg::usCommandCode:
     case ClTovuCommandStreamSteal::usCommandCode:
-        return dataCollection(stPacket, currentPicture());
+        return dataCollection(stPacket, m_clPictureFaults.apply(currentPicture()));
     case ClTovuCommandReqAudio::usCommandCode:
         return dataCollection(stPacket, ClVirtualCameraPicture::soundClip());
     case ClTovuCommandReqLog::usCommandCode:

@@ -16,6 +16,7 @@
 // Not thread-safe; ClVirtualCamera guards it.
 #include "ClVirtualCameraFaults.h"
 #include "ClVirtualCameraLive.h"
+#include "ClVirtualCameraPictureFaults.h"
 #include "ClVirtualCameraReply.h"
 #include "ClVirtualCameraSchedule.h"
 #include "ClVirtualCameraSettings.h"
@@ -76,6 +77,7 @@ public:
     // Figures of the state page reported in place of the real ones.
     ClVirtualCameraStatusReport& statusReport() { return m_clStatusReport; }
     ClVirtualCameraSchedule& schedule() { return m_clSchedule; }
+    ClVirtualCameraPictureFaults& pictureFaults() { return m_clPictureFaults; }
 
     // The JPEG frame the camera would send now.
     QByteArray currentPicture() const;
@@ -131,6 +133,7 @@ private:
     ClVirtualCameraFaults m_clFaults;
     ClVirtualCameraStatusReport m_clStatusReport;
     ClVirtualCameraSchedule m_clSchedule;
+    ClVirtualCameraPictureFaults m_clPictureFaults;
     QByteArray m_clMotionArea;
 
     // A data-send command waits for its data packet.

@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QStackedLayout>
 #include <QStandardItemModel>
+#include <QVBoxLayout>
 
 namespace {
 // 600 wide window: margins 1 + 1, a one-pixel line, the 460-pixel page area.
@@ -37,9 +38,19 @@ ClListWidgetBase::ClListWidgetBase(QWidget* parent) : QWidget(parent)
     auto* pclArea = new QWidget(this);
     pclArea->setObjectName(QStringLiteral("pageArea"));
     pclArea->setFixedWidth(lPageWidth);
-    pclStack = new QStackedLayout(pclArea);
+    pclAreaLayout = new QVBoxLayout(pclArea);
+    pclAreaLayout->setContentsMargins(0, 0, 0, 0);
+    pclAreaLayout->setSpacing(0);
+    pclStack = new QStackedLayout;
     pclStack->setContentsMargins(0, 0, 0, 0);
+    pclAreaLayout->addLayout(pclStack);
     pclLayout->addWidget(pclArea);
+}
+
+void ClListWidgetBase::setPageHeader(QWidget* pclHeader)
+{
+    if (pclHeader != nullptr)
+        pclAreaLayout->insertWidget(0, pclHeader);
 }
 
 void ClListWidgetBase::setCameraInfo(qint32 lModel, QString strVersion)

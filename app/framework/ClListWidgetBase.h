@@ -10,6 +10,7 @@
 class ClPageListView;
 class ClWidgetBase;
 class QStackedLayout;
+class QVBoxLayout;
 class QStandardItemModel;
 
 class ClListWidgetBase : public QWidget, public ClPage
@@ -41,11 +42,16 @@ public:
 public Q_SLOTS:
     virtual void slotPageChange(QModelIndex clIndex);
 
+protected:
+    // A widget shown above every page (the stream section's preview), as wide as the pages.
+    void setPageHeader(QWidget* pclHeader);
+
 private:
     ClWidgetBase* currentWidgetBase() const;
 
     ClPageListView* pclList = nullptr;
     QStandardItemModel* pclModel = nullptr;
     QStackedLayout* pclStack = nullptr;
+    QVBoxLayout* pclAreaLayout = nullptr;
     QPointer<QWidget> pclMain;
 };

@@ -4,6 +4,7 @@
 #include "ClPictureArt.h"
 #include "ClStatusArt.h"
 #include "ClScheduleArt.h"
+#include "ClStreamArt.h"
 
 QList<ClArtCatalogue::Picture> ClArtCatalogue::all()
 {
@@ -70,6 +71,20 @@ QList<ClArtCatalogue::Picture> ClArtCatalogue::all()
         {"img/sch_day_name_back", [] { return ClScheduleArt::dayName(0); }},
         {"img/sch_day_name_blue", [] { return ClScheduleArt::dayName(1); }},
         {"img/sch_day_name_green", [] { return ClScheduleArt::dayName(2); }},
+        {"move/slider_rate_handle", [] { return ClStreamArt::rateHandle(); }},
+        {"move/slider_rate_blue_l", [] { return ClStreamArt::bar(ClStreamArt::RateDone, ClStreamArt::Left); }},
+        {"move/slider_rate_blue_c", [] { return ClStreamArt::bar(ClStreamArt::RateDone, ClStreamArt::Centre); }},
+        {"move/slider_rate_blue_r", [] { return ClStreamArt::bar(ClStreamArt::RateDone, ClStreamArt::Right); }},
+        {"move/slider_rate_black_l", [] { return ClStreamArt::bar(ClStreamArt::RateRest, ClStreamArt::Left); }},
+        {"move/slider_rate_black_c", [] { return ClStreamArt::bar(ClStreamArt::RateRest, ClStreamArt::Centre); }},
+        {"move/slider_rate_black_r", [] { return ClStreamArt::bar(ClStreamArt::RateRest, ClStreamArt::Right); }},
+        {"move/slider_contrast_handle", [] { return ClStreamArt::contrastHandle(); }},
+        {"move/slider_contrast_white_l", [] { return ClStreamArt::bar(ClStreamArt::ContrastDone, ClStreamArt::Left); }},
+        {"move/slider_contrast_white_c", [] { return ClStreamArt::bar(ClStreamArt::ContrastDone, ClStreamArt::Centre); }},
+        {"move/slider_contrast_white_r", [] { return ClStreamArt::bar(ClStreamArt::ContrastDone, ClStreamArt::Right); }},
+        {"move/slider_contrast_black_l", [] { return ClStreamArt::bar(ClStreamArt::ContrastRest, ClStreamArt::Left); }},
+        {"move/slider_contrast_black_c", [] { return ClStreamArt::bar(ClStreamArt::ContrastRest, ClStreamArt::Centre); }},
+        {"move/slider_contrast_black_r", [] { return ClStreamArt::bar(ClStreamArt::ContrastRest, ClStreamArt::Right); }},
     };
 
     // Page-list icons: each also in a selected variant, reached with "s" appended.

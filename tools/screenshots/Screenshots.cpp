@@ -11,6 +11,9 @@
 #include "app/framework/ClMessageBox.h"
 #include "app/framework/ClWidgetBase.h"
 #include "protocol/ClTovuCommands.h"
+#include "app/framework/ClPageListView.h"
+#include "pages/stream/ClWidgetStreamBase.h"
+#include "pages/stream/ClWidgetStreamSetting.h"
 #include "session/ClCameraSession.h"
 #include "update/ClTovuDownload.h"
 #include "usb/ClUsbService.h"
@@ -130,10 +133,23 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "the Tovu was not announced\n");
         clShooter.shoot(clWindow, QStringLiteral("03-tovu-connected-on-help"));
         const char* const apszPages[] = {nullptr, nullptr, "04-tovu-network", "05-tovu-basic", "06-tovu-stream"};
+        auto* pclStream = qobject_cast<ClWidgetStreamSetting*>(clWindow.page(4));
+        auto fnStreamRow = [&](int lRow) {
+            pclStream->slotPageChange(pclStream->listView()->model()->index(lRow, 0));
+            // The preview shows the camera's picture in every shot of the section.
+            waitFor([&] { return !pclStream->preview()->picture().isNull(); });
+        };
         for (qint32 lMode = 2; lMode <= 4; ++lMode) {
             clWindow.modeBar()->button(lMode)->click();
+            if (lMode == 4)
+                fnStreamRow(0);
             clShooter.shoot(clWindow, QString::fromLatin1(apszPages[lMode]));
         }
+        fnStreamRow(1);
+        clShooter.shoot(clWindow, QStringLiteral("06b-tovu-stream-rec"));
+        fnStreamRow(3);
+        clShooter.shoot(clWindow, QStringLiteral("06c-tovu-stream-interval"));
+        fnStreamRow(0);
         clWindow.modeBar()->button(1)->click();
         settle(1500);
         clShooter.shoot(clWindow, QStringLiteral("status-1-tovu-camera-state"));
@@ -186,6 +202,12 @@ int main(int argc, char** argv)
             clShooter.shoot(clWindow, QStringLiteral("10b-tovu-s-schedule-mouse-on-friday"));
             QEvent clLeave(QEvent::Leave);
             QCoreApplication::sendEvent(pclFriday->findChild<QWidget*>(QStringLiteral("barPrimary")), &clLeave);
+        }
+        clWindow.modeBar()->button(4)->click();
+        const char* const apszStream[] = {"12-tovu-s-stream-view", "13-tovu-s-stream-rec", "14-tovu-s-stream-live"};
+        for (int lRow = 0; lRow < 3; ++lRow) {
+            fnStreamRow(lRow);
+            clShooter.shoot(clWindow, QString::fromLatin1(apszStream[lRow]));
         }
         Q_EMIT clWindow.sigSetLog(QStringLiteral("Time settings have been changed."));
         clShooter.shoot(clWindow, QStringLiteral("11-tovu-s-log-message"));

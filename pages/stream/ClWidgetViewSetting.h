@@ -1,0 +1,48 @@
+#pragma once
+// "Common movie setting": the picture quality (light to dark), the picture's rotation on
+// cameras that can turn it, and the Capture button for the preview's picture.
+#include "app/framework/ClWidgetBase.h"
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+
+class ClWidgetViewSetting : public ClWidgetBase
+{
+    Q_OBJECT
+
+public:
+    explicit ClWidgetViewSetting(QWidget* parent = nullptr);
+
+    void requestData(bool bIsPolling) override;
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
+
+Q_SIGNALS:
+    void sigCapture();
+
+public Q_SLOTS:
+    void slotApply() override;
+
+protected:
+    void receiveCommand(const PV_CMD& clCommand) override;
+
+private:
+    void askRotation();
+    bool isOwnCommand(const QUuid& uuidKind) const;
+
+    QSlider* pclQuality = nullptr;
+    QWidget* pclQualityRow = nullptr;
+    QGroupBox* pclRotation = nullptr;
+    QRadioButton* pclNormal = nullptr;
+    QRadioButton* pclRotated = nullptr;
+    QPushButton* pclCapture = nullptr;
+
+    QList<QUuid> lstSupported;
+    int lCurrentQuality = -1;
+    bool bCurrentRotated = false;
+    bool bRotationKnown = false;
+    int lPendingQuality = 0;
+    bool bPendingRotated = false;
+};
