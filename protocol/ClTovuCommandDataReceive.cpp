@@ -19,6 +19,7 @@ quint16 ClTovuCommandDataReceive::addTransfer(const QByteArray& clTransfer)
         // Appending stops at completion and the total is bounded by ulMaxBlockSize, so
         // the block never grows past that by more than one transfer.
         clData.append(clTransfer);
+        trimToAnnounced();
         return ClResultCode::usSuccess;
     }
 
@@ -35,5 +36,14 @@ quint16 ClTovuCommandDataReceive::addTransfer(const QByteArray& clTransfer)
     const quint32 ulPart = clReader.readUInt32();
     clData = clReader.readBytes(ulPart);
     bFirstSeen = true;
+    trimToAnnounced();
     return ClResultCode::usSuccess;
+}
+
+void ClTovuCommandDataReceive::trimToAnnounced()
+{
+    // What a transfer carries beyond the announced length (a part that claims more than
+    // the block, a last transfer that runs on) is not the block's.
+    if (quint32(clData.size()) > ulExpectedSize)
+        clData.truncate(qsizetype(ulExpectedSize));
 }

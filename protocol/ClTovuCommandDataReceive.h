@@ -22,6 +22,8 @@ public:
     const QByteArray& data() const { return clData; }
 
 private:
+    void trimToAnnounced();
+
     quint32 ulExpectedSize;
     QByteArray clData;
     bool bFirstSeen = false;

@@ -301,6 +301,14 @@ void TestUsbManager::exchanges_data()
         return Packets {Wire::plain(s, 0, {100}), Wire::dataHead(s, 100, QByteArray(40, 'a'))};
     }) << lstNone << int(ClResultCode::usTimedOut)
                                      << 3;
+    // A first part claiming every byte there is, and a last transfer that runs on: only
+    // the announced 100 bytes are the block.
+    QTest::newRow("block trimmed to its announced length") << clAudio << lstNone << answer([](quint16 s) {
+        QByteArray clHead = Wire::dataHead(s, 100, QByteArray(40, 'a'));
+        clHead.replace(8, 4, QByteArray(4, char(0xFF)));
+        return Packets {Wire::plain(s, 0, {100}), clHead, QByteArray(100, 'b')};
+    }) << QVariantList {QByteArray(40, 'a') + QByteArray(60, 'b')}
+                                                           << 0 << 3;
     QTest::newRow("block above 64 MiB refused unread") << clAudio << lstNone << answer([](quint16 s) {
         return Packets {Wire::plain(s, 0, {ClUsbExchange::ulMaxDataBlock + 1})};
     }) << lstNone << int(ClResultCode::usDataMismatch) << 1;
