@@ -41,7 +41,7 @@ bool isPlainFileName(const QString& strName)
 
 QString ClTovuDownload::toolVersion()
 {
-    return QStringLiteral("01.00.037");
+    return QStringLiteral(TOVU_TOOL_VERSION);
 }
 
 ClTovuDownload::ClTovuDownload(QObject* parent) : ClDownload(parent), clSettings(ClDataFolder::networkFile())

@@ -1,8 +1,10 @@
 // Draws every picture of the tool. With --output it writes them as PNG files plus a
 // resource collection file that maps each to its resource path; with --sheet it renders
-// a review sheet of them all.
+// a review sheet of them all; with --icons it writes the application mark as the icon
+// theme's files that the desktop entry names.
 #include "ClArtCatalogue.h"
 #include "ClContactSheet.h"
+#include "ClPictureArt.h"
 
 #include <QCommandLineParser>
 #include <QDir>
@@ -38,6 +40,23 @@ bool writeAll(const QString& strFolder)
     return clFile.open(QIODevice::WriteOnly) && clFile.write(strCollection.toUtf8()) >= 0 && clFile.commit();
 }
 
+// The sizes desktops look for in the hicolor theme. Each is drawn at its own size rather
+// than scaled from one large picture, so that the small ones stay sharp.
+const int alIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
+
+bool writeIcons(const QString& strFolder)
+{
+    for (const int lSize : alIconSizes) {
+        const QString strDir = QStringLiteral("%1/%2x%2/apps").arg(strFolder).arg(lSize);
+        const QString strFile = strDir + QStringLiteral("/tovu-setting-tool.png");
+        if (!QDir().mkpath(strDir) || !ClPictureArt::appIcon(lSize).save(strFile, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(strFile));
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -49,8 +68,11 @@ int main(int argc, char* argv[])
     clParser.addHelpOption();
     const QCommandLineOption clOutput("output", "Write the pictures and images.qrc into <folder>.", "folder");
     const QCommandLineOption clSheet("sheet", "Render a review sheet of all pictures to <png>.", "png");
+    const QCommandLineOption clIcons("icons", "Write the application icon as <folder>/<size>x<size>/apps/*.png.",
+                                     "folder");
     clParser.addOption(clOutput);
     clParser.addOption(clSheet);
+    clParser.addOption(clIcons);
     clParser.process(clApp);
 
     if (clParser.isSet(clOutput) && !writeAll(clParser.value(clOutput)))
@@ -62,7 +84,9 @@ int main(int argc, char* argv[])
             return 1;
         }
     }
-    if (!clParser.isSet(clOutput) && !clParser.isSet(clSheet))
+    if (clParser.isSet(clIcons) && !writeIcons(clParser.value(clIcons)))
+        return 1;
+    if (!clParser.isSet(clOutput) && !clParser.isSet(clSheet) && !clParser.isSet(clIcons))
         clParser.showHelp(1);
     return 0;
 }
