@@ -1,7 +1,8 @@
 // Draws every picture of the tool. With --output it writes them as PNG files plus a
 // resource collection file that maps each to its resource path; with --sheet it renders
 // a review sheet of them all; with --icons it writes the application mark as the icon
-// theme's files that the desktop entry names.
+// theme's files that the desktop entry names (and, with --icon-review, a picture of them
+// beside the window's own icon).
 #include "ClArtCatalogue.h"
 #include "ClContactSheet.h"
 #include "ClPictureArt.h"
@@ -9,6 +10,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -57,6 +59,50 @@ bool writeIcons(const QString& strFolder)
     return true;
 }
 
+// The desktop entry's icon as the desktop loads it (the written files at 48 and 256 px)
+// beside the window's own icon as the tool embeds it, on a light and a dark ground, for
+// checking that they are one mark.
+bool writeIconReview(const QString& strIconFolder, const QString& strPng)
+{
+    QImage clWindowIcon;
+    for (const auto& clPicture : ClArtCatalogue::all()) {
+        if (clPicture.strAlias == QLatin1String("imglang/icon_s"))
+            clWindowIcon = clPicture.fnDraw();
+    }
+    const QImage clIcon48(strIconFolder + QStringLiteral("/48x48/apps/tovu-setting-tool.png"));
+    const QImage clIcon256(strIconFolder + QStringLiteral("/256x256/apps/tovu-setting-tool.png"));
+    if (clWindowIcon.isNull() || clIcon48.isNull() || clIcon256.isNull())
+        return false;
+
+    const int lMargin = 24;
+    const int lCaption = 28;
+    const int lCell = 256 + 2 * lMargin;
+    QImage clSheet(3 * lCell, 2 * (lCell + lCaption), QImage::Format_ARGB32);
+    QPainter clPainter(&clSheet);
+    const struct
+    {
+        const QImage* pclImage;
+        const char* pszCaption;
+    } astItems[] = {{&clIcon48, "desktop entry, 48 px"},
+                    {&clIcon256, "desktop entry, 256 px"},
+                    {&clWindowIcon, "window icon (:/imglang/icon_s)"}};
+    const QColor aclGrounds[] = {QColor(0xf4, 0xf4, 0xf4), QColor(0x2b, 0x2b, 0x2b)};
+    for (int lRow = 0; lRow < 2; ++lRow) {
+        const int lTop = lRow * (lCell + lCaption);
+        clPainter.fillRect(0, lTop, clSheet.width(), lCell + lCaption, aclGrounds[lRow]);
+        clPainter.setPen(lRow == 0 ? Qt::black : Qt::white);
+        for (int i = 0; i < 3; ++i) {
+            const QImage& clImage = *astItems[i].pclImage;
+            const int lLeft = i * lCell;
+            clPainter.drawImage(lLeft + (lCell - clImage.width()) / 2, lTop + (lCell - clImage.height()) / 2, clImage);
+            clPainter.drawText(QRect(lLeft, lTop + lCell, lCell, lCaption), Qt::AlignCenter,
+                               QString::fromLatin1(astItems[i].pszCaption));
+        }
+    }
+    clPainter.end();
+    return clSheet.save(strPng, "PNG");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -72,7 +118,11 @@ int main(int argc, char* argv[])
                                      "folder");
     clParser.addOption(clOutput);
     clParser.addOption(clSheet);
+    const QCommandLineOption clIconReview("icon-review",
+                                          "With --icons: also render the written icons beside the window icon to <png>.",
+                                          "png");
     clParser.addOption(clIcons);
+    clParser.addOption(clIconReview);
     clParser.process(clApp);
 
     if (clParser.isSet(clOutput) && !writeAll(clParser.value(clOutput)))
@@ -86,6 +136,11 @@ int main(int argc, char* argv[])
     }
     if (clParser.isSet(clIcons) && !writeIcons(clParser.value(clIcons)))
         return 1;
+    if (clParser.isSet(clIcons) && clParser.isSet(clIconReview)
+        && !writeIconReview(clParser.value(clIcons), clParser.value(clIconReview))) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(clParser.value(clIconReview)));
+        return 1;
+    }
     if (!clParser.isSet(clOutput) && !clParser.isSet(clSheet) && !clParser.isSet(clIcons))
         clParser.showHelp(1);
     return 0;
