@@ -15,6 +15,8 @@
 #include "pages/status/ClWidgetCameraState.h"
 #include "pages/status/ClWidgetSecureMode.h"
 #include "pages/stream/ClWidgetStreamSetting.h"
+#include "protocol/ClCommandKinds.h"
+#include "protocol/ClEnvelope.h"
 #include "resources/ClArtPalette.h"
 #include "session/ClCameraSession.h"
 #include "session/ClPageMode.h"
@@ -96,10 +98,11 @@ void ClMainWidget::createPages()
 {
     pclSecureMode = new ClWidgetSecureMode;
     pclHelp = new ClWidgetHelp;
+    pclNotConnect = new ClWidgetNotConnect;
     connect(pclHelp, &ClWidgetHelp::sigUpdate, this, &ClMainWidget::slotUpdate);
     // Which page sits at which mode number, stated once.
     const std::array<std::pair<qint32, ClPage*>, ClPageMode::lCount> aTable = {{
-        {ClPageMode::NotConnected, new ClWidgetNotConnect},
+        {ClPageMode::NotConnected, pclNotConnect},
         {ClPageMode::CameraState, new ClWidgetCameraState},
         {ClPageMode::Network, new ClWidgetNetworkSetting},
         {ClPageMode::Basic, new ClWidgetBasicSetting},
@@ -127,6 +130,15 @@ void ClMainWidget::connectSession()
     connect(pclSession, &ClCameraSession::sigSendCommand, pclUsbService, &ClUsbService::slotReceiveCommand);
     connect(pclUsbService, &ClUsbService::sigSendCommand, pclSession, &ClCameraSession::slotReceiveCommand);
     connect(pclUsbService, &ClUsbService::sigSendCommand, pclDownload, &ClTovuDownload::slotReceiveCommand);
+    // A camera that is on the bus but cannot be used concerns no session: only the
+    // not-connected page explains it.
+    connect(pclUsbService, &ClUsbService::sigSendCommand, this, [this](PV_CMD clCommand) {
+        if (ClEnvelope::kind(clCommand) != ClCommandKinds::cameraUnusable())
+            return;
+        pclNotConnect->showDiagnosis(clCommand.value(ClEnvelope::keyParam(2)).toInt(),
+                                     clCommand.value(ClEnvelope::keyParam(3)).toString(),
+                                     clCommand.value(ClEnvelope::keyParam(4)).toStringList());
+    });
     connect(pclDownload, &ClTovuDownload::sigSendCommand, pclSession, &ClCameraSession::slotSendCommand);
     connect(pclDownload, &ClTovuDownload::sigError, this, &ClMainWidget::slotUpdateError);
     connect(pclDownload, &ClTovuDownload::sigEndUpdate, pclSession, &ClCameraSession::slotEndUpdate);

@@ -15,6 +15,7 @@ class ClTovuDownload;
 class ClUsbApi;
 class ClUsbService;
 class ClWidgetHelp;
+class ClWidgetNotConnect;
 class ClWidgetSecureMode;
 class ClWidgetSelectMode;
 class QStackedLayout;
@@ -67,5 +68,6 @@ private:
     ClWidgetSelectMode* pclSelectMode = nullptr;
     ClWidgetSecureMode* pclSecureMode = nullptr;
     ClWidgetHelp* pclHelp = nullptr;
+    ClWidgetNotConnect* pclNotConnect = nullptr;
     ClLogWidget* pclLog = nullptr;
 };

@@ -46,6 +46,12 @@ QUuid ClCommandKinds::cameraRemoved()
     return clKind;
 }
 
+QUuid ClCommandKinds::cameraUnusable()
+{
+    static const QUuid clKind(QStringLiteral("{6f0d3b52-2c7e-4a8e-9d1b-5e4c7a90b3f1}"));
+    return clKind;
+}
+
 QUuid ClCommandKinds::result()
 {
     static const QUuid clKind(QStringLiteral("{92ea7622-4687-4056-a57d-b00de314ad18}"));

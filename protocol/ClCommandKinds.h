@@ -9,6 +9,9 @@ class ClCommandKinds
 public:
     static QUuid cameraConnected();
     static QUuid cameraRemoved();
+    // A camera on the bus that cannot be used: "PARAM2" why (ClUnusableReason, 0 when it
+    // became usable or left), "PARAM3" its device node, "PARAM4" the programs holding it.
+    static QUuid cameraUnusable();
     static QUuid result();
     static QUuid transportError();
 

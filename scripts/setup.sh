@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the tool needs. With --test also what the test suite
-# uses (umockdev for the real-libusb tests, tinyproxy, Xvfb, openssl).
+# uses (umockdev for the real-libusb tests, tinyproxy, Xvfb, openssl, and what the
+# package test builds and checks the .deb with).
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
           libgl-dev libusb-dev libudev-dev fonts-dejavu-core)
 if [[ "${1:-}" == "--test" ]]; then
-  packages+=(umockdev libumockdev-dev tinyproxy xvfb xauth openssl)
+  packages+=(umockdev libumockdev-dev tinyproxy xvfb xauth openssl
+             dpkg-dev file lintian desktop-file-utils appstream)
 fi
 
 missing=()

@@ -11,10 +11,12 @@ Usage: tools/make-update-site.sh [--virtual-firmware VERSION] [SOURCE] SITE
 SOURCE (optional) holds what the site offers, one folder per version:
   SOURCE/firmware/VERSION/...      firmware files for the Tovu     -> tovuupdate/update_firm.xml
   SOURCE/firmware_s/VERSION/...    firmware files for the Tovu-S   -> tovuupdate/update_firm_s.xml
-  SOURCE/tool/VERSION/NAME.msi     the tool's installer            -> tovuupdate/update_tool.xml
+  SOURCE/tool/VERSION/NAME.msi     the tool's installer for Windows -> tovuupdate/update_tool.xml
+  SOURCE/tool/VERSION/NAME.deb     and/or its Debian package        -> tovuupdate/update_tool.xml
   SOURCE/license/license_eng.html, license_jpn.html, license_chn.html
 Only the highest VERSION folder of each kind is published. Firmware files are listed
-(and sent to the camera) in name order; the tool folder must hold exactly one file.
+(and sent to the camera) in name order; the tool folder holds one .msi, one .deb or
+one of each (the tool fetches the one for its system).
 A kind without files gets a manifest listing nothing ("latest version").
 
 --virtual-firmware VERSION  also publishes firmware images for the virtual camera
@@ -118,14 +120,21 @@ publish_tool() {
   if [[ -n "$source" ]]; then
     version=$(newest_version "$source/tool")
     if [[ -n "$version" ]]; then
-      local files=()
+      local files=() file name msi=0 deb=0
       mapfile -t files < <(find "$source/tool/$version" -mindepth 1 -maxdepth 1 -type f | sort)
-      [[ ${#files[@]} -eq 1 ]] || die "$source/tool/$version must hold exactly one installer"
-      local name
-      name=$(basename "${files[0]}")
-      [[ "$name" == *.msi ]] || echo "make-update-site: warning: $name does not end in .msi" >&2
-      cp "${files[0]}" "$updates/$name"
-      paths+=("$name")
+      [[ ${#files[@]} -ge 1 ]] || die "$source/tool/$version holds no package"
+      # One package per system: the tool picks the one that fits where it runs.
+      for file in "${files[@]}"; do
+        name=$(basename "$file")
+        case "$name" in
+          *.msi) msi=$((msi + 1)) ;;
+          *.deb) deb=$((deb + 1)) ;;
+          *) die "$name is neither an .msi nor a .deb" ;;
+        esac
+        cp "$file" "$updates/$name"
+        paths+=("$name")
+      done
+      [[ $msi -le 1 && $deb -le 1 ]] || die "$source/tool/$version must hold at most one .msi and one .deb"
     fi
   fi
   manifest update_tool.xml tool "${version:-0}" ${paths[@]+"${paths[@]}"}

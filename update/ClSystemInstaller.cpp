@@ -3,31 +3,94 @@
 #include "TovuUpdateLog.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
+#include <QSysInfo>
 
 namespace {
-QString& programName()
+QString& programOverride()
 {
-    static QString strProgram = QStringLiteral("msiexec");
+    static QString strProgram;
     return strProgram;
+}
+
+// The Windows rule looks at everything after the first dot ("setup.msi"); a Debian
+// package's name carries dots in its version ("tool_1.0.38_amd64.deb"), so only its
+// last suffix counts.
+bool isMsi(const QString& strName)
+{
+    return QFileInfo(strName).completeSuffix() == QLatin1String("msi");
+}
+
+bool isDeb(const QString& strName)
+{
+    return QFileInfo(strName).suffix() == QLatin1String("deb");
+}
+
+// Debian's name for the architecture the tool was built for.
+QString debianArchitecture()
+{
+    const QString strCpu = QSysInfo::buildCpuArchitecture();
+    if (strCpu == QLatin1String("x86_64"))
+        return QStringLiteral("amd64");
+    if (strCpu == QLatin1String("arm"))
+        return QStringLiteral("armhf");
+    return strCpu;  // arm64, i386, riscv64, ppc64el, s390x are spelled alike
 }
 }  // namespace
 
-QString ClSystemInstaller::program()
+bool ClSystemInstaller::isPackage(const QString& strName)
 {
-    return programName();
+    return isMsi(strName) || isDeb(strName);
+}
+
+bool ClSystemInstaller::fitsThisSystem(const QString& strName)
+{
+#ifdef Q_OS_WIN
+    return isMsi(strName);
+#else
+    if (!isDeb(strName))
+        return false;
+    const QString strBase = QFileInfo(strName).completeBaseName();
+    const qsizetype lSeparator = strBase.lastIndexOf(QLatin1Char('_'));
+    // name_version_architecture: only a name with all three parts says its architecture.
+    if (lSeparator < 0 || strBase.count(QLatin1Char('_')) < 2)
+        return true;
+    const QString strArch = strBase.mid(lSeparator + 1);
+    return strArch == QLatin1String("all") || strArch == debianArchitecture();
+#endif
+}
+
+QString ClSystemInstaller::programFor(const QString& strPackagePath)
+{
+    if (!programOverride().isEmpty())
+        return programOverride();
+    return isDeb(strPackagePath) ? QStringLiteral("pkexec") : QStringLiteral("msiexec");
+}
+
+QStringList ClSystemInstaller::argumentsFor(const QString& strPackagePath)
+{
+    const QString strNative = QDir::toNativeSeparators(strPackagePath);
+    if (isDeb(strPackagePath)) {
+        // An absolute path, so that apt takes it for a file and not for a package name;
+        // -y because there is no terminal to answer on.
+        return {QStringLiteral("apt-get"), QStringLiteral("install"), QStringLiteral("-y"),
+                QFileInfo(strPackagePath).absoluteFilePath()};
+    }
+    return {QStringLiteral("/i"), strNative};
 }
 
 void ClSystemInstaller::setProgram(const QString& strProgram)
 {
-    programName() = strProgram;
+    programOverride() = strProgram;
 }
 
 bool ClSystemInstaller::start(const QString& strPackagePath)
 {
-    const QStringList lstArgs = {QStringLiteral("/i"), QDir::toNativeSeparators(strPackagePath)};
-    const bool bStarted = QProcess::startDetached(programName(), lstArgs);
+    const QString strProgram = programFor(strPackagePath);
+    const QStringList lstArgs = argumentsFor(strPackagePath);
+    const bool bStarted = QProcess::startDetached(strProgram, lstArgs);
     if (!bStarted)
-        qCWarning(lcTovuUpdate) << "cannot start" << programName() << lstArgs;
+        qCWarning(lcTovuUpdate) << "cannot start" << strProgram << lstArgs;
     return bStarted;
 }

@@ -41,7 +41,7 @@ bool isPlainFileName(const QString& strName)
 
 QString ClTovuDownload::toolVersion()
 {
-    return QStringLiteral("01.00.037");
+    return QStringLiteral(TOVU_TOOL_VERSION);
 }
 
 ClTovuDownload::ClTovuDownload(QObject* parent) : ClDownload(parent), clSettings(ClDataFolder::networkFile())
@@ -121,7 +121,18 @@ bool ClTovuDownload::planDownloads()
         }
     }
 
+    // A tool manifest may offer the tool for several systems: when it has a package for
+    // this one, the others are passed over. One without keeps the first-listed rule, so
+    // that the user still gets the package and the message where it was saved.
+    bool bHasFitting = false;
+    if (lUpdateKind != 1) {
+        for (const stFileEntry& stEntry : manifest().entries())
+            bHasFitting = bHasFitting || ClSystemInstaller::fitsThisSystem(stEntry.strPath);
+    }
     for (const stFileEntry& stEntry : manifest().entries()) {
+        if (bHasFitting && ClSystemInstaller::isPackage(stEntry.strPath)
+            && !ClSystemInstaller::fitsThisSystem(stEntry.strPath))
+            continue;
         if (isNewer(stEntry.strVersion, strInstalled))
             clDownloadList.append({QString(), stEntry.strPath, stEntry.strHash, false});
     }
@@ -165,7 +176,7 @@ void ClTovuDownload::slotSuccess(QList<stDataInfo> clDataList)
             Q_EMIT sigMessage(strTitle, tr("Your %1 is the latest version.").arg(strKind));
         return;
     }
-    if (QFileInfo(clDataList.first().strName).completeSuffix() == QLatin1String("msi")) {
+    if (ClSystemInstaller::isPackage(clDataList.first().strName)) {
         installTool(clDataList.first());
         return;
     }

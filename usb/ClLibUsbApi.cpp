@@ -20,6 +20,11 @@ int ClLibUsbApi::mapError(int lResult)
         return lErrorGone;
     case ETIMEDOUT:
         return lErrorTimedOut;
+    // A device node this user may not write: libusb 0.1 falls back to opening it read-only,
+    // and the kernel then refuses the claim with EPERM.
+    case EACCES:
+    case EPERM:
+        return lErrorRefused;
     default:
         // -EIO (-5) and -EBUSY (-16) already have the meanings the tool gives them; a stalled
         // endpoint (-EPIPE) is not a vanished device and stays an "other" failure.

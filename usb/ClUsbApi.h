@@ -4,7 +4,8 @@
 // virtual bus answers with emulated devices.
 //
 // Error results follow the conventions the transport codes are defined on: -5 the device
-// is gone, -16 busy, -116 timed out, any other negative value some other failure.
+// is gone, -13 this user may not use it, -16 busy, -116 timed out, any other negative
+// value some other failure.
 #include <usb.h>
 
 class ClUsbChangeNotifier;
@@ -31,6 +32,7 @@ public:
     virtual ClUsbChangeNotifier* createChangeNotifier() = 0;
 
     static constexpr int lErrorGone = -5;
+    static constexpr int lErrorRefused = -13;
     static constexpr int lErrorBusy = -16;
     static constexpr int lErrorTimedOut = -116;
 };

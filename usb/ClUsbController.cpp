@@ -35,15 +35,25 @@ bool ClUsbController::isMadeFrom(struct usb_device* pclDevice) const
     return pclDevice == m_pclDevice && locationOf(pclDevice) == m_clLocation;
 }
 
+QString ClUsbController::deviceNode() const
+{
+    return QStringLiteral("/dev/bus/usb/") + QString::fromLocal8Bit(m_clLocation);
+}
+
 bool ClUsbController::open()
 {
     if (m_bOpen)
         return true;
+    m_eFailure = Failure::Other;
     if (!m_pclDevice || !m_pclApi)
         return false;
     m_pclHandle = m_pclApi->open(m_pclDevice);
-    if (!m_pclHandle)
+    // libusb 0.1 opens read-only when it may not write, so a node that cannot be opened
+    // at all is one this user may not even read.
+    if (!m_pclHandle) {
+        m_eFailure = Failure::Refused;
         return false;
+    }
     m_lstEndpoints.clear();
     m_lstInterfaces.clear();
 
@@ -54,8 +64,14 @@ bool ClUsbController::open()
             continue;
         const usb_config_descriptor& stConfig = m_pclDevice->config[c];
         for (int i = 0; i < stConfig.bNumInterfaces && !bFound; ++i) {
-            if (m_pclApi->claimInterface(m_pclHandle, i) < 0)
+            const int lClaim = m_pclApi->claimInterface(m_pclHandle, i);
+            if (lClaim < 0) {
+                if (lClaim == ClUsbApi::lErrorBusy)
+                    m_eFailure = Failure::Busy;
+                else if (lClaim == ClUsbApi::lErrorRefused)
+                    m_eFailure = Failure::Refused;
                 break;
+            }
             m_lstInterfaces.append(i);
             if (!stConfig.interface)
                 continue;
@@ -75,6 +91,7 @@ bool ClUsbController::open()
 
     if (!m_lstEndpoints.isEmpty()) {
         m_bOpen = true;
+        m_eFailure = Failure::None;
         qCDebug(lcTovuUsb) << "opened" << m_clLocation << "interfaces" << m_lstInterfaces << "endpoints"
                            << m_lstEndpoints;
         return true;

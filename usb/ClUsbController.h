@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QList>
 #include <QObject>
+#include <QString>
 
 #include <usb.h>
 
@@ -19,8 +20,19 @@ public:
     // Does not close: the owner closes first.
     ~ClUsbController() override;
 
+    // Why the last open() failed, as far as the user can do something about it.
+    enum class Failure {
+        None,     // opened, or not tried
+        Refused,  // this user may not use the device (no udev rule applied)
+        Busy,     // another program (or a kernel driver) holds its interface
+        Other
+    };
+
     bool open();
     bool isOpen() const { return m_bOpen; }
+    Failure lastFailure() const { return m_eFailure; }
+    // The device node behind the camera, "/dev/bus/usb/<bus>/<device>".
+    QString deviceNode() const;
     void close();
 
     // The endpoint a transfer to or from `ucAddress` uses (exact match first, then the first
@@ -65,6 +77,7 @@ private:
     QList<unsigned char> m_lstEndpoints;
     QList<int> m_lstInterfaces;
     bool m_bOpen = false;
+    Failure m_eFailure = Failure::None;
     int m_lModel = -1;
     ClUsbApi* m_pclApi = nullptr;
     QByteArray m_clLocation;

@@ -4,11 +4,13 @@
 #include "ClUsbChangeNotifier.h"
 #include "ClUsbController.h"
 #include "ClUsbExchange.h"
+#include "ClUsbHolder.h"
 #include "ClUsbLog.h"
 #include "protocol/ClCommandCatalogue.h"
 #include "protocol/ClCommandKinds.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
+#include "protocol/ClUnusableReason.h"
 #include "protocol/TypedKinds.h"
 
 #include <QThread>
@@ -97,6 +99,7 @@ void ClUsbManager::scan()
     QList<ClUsbController*> lstMissing;
     for (const std::unique_ptr<ClUsbController>& upCamera : m_vecCameras)
         lstMissing.append(upCamera.get());
+    QStringList lstUnusableGone = m_hashUnusable.keys();
     for (usb_bus* pstBus = m_clApi.getBusses(); pstBus; pstBus = pstBus->next) {
         for (struct usb_device* pstDevice = pstBus->devices; pstDevice; pstDevice = pstDevice->next) {
             if (!isAccepted(pstDevice))
@@ -108,9 +111,12 @@ void ClUsbManager::scan()
                 continue;
             }
             auto upCamera = std::make_unique<ClUsbController>(pstDevice, &m_clApi);
-            // One that cannot be opened is tried again at the next notice.
-            if (!upCamera->open())
+            // One that cannot be opened is tried again at the next notice (or retry).
+            if (!upCamera->open()) {
+                lstUnusableGone.removeAll(upCamera->deviceNode());
+                noteUnusable(*upCamera);
                 continue;
+            }
             void* pHandle = upCamera->handle();
             // The camera is the timer's context: one that is gone before it settles is never asked.
             QTimer::singleShot(m_lSettleDelayMs, Qt::PreciseTimer, upCamera.get(),
@@ -121,6 +127,52 @@ void ClUsbManager::scan()
     }
     for (ClUsbController* pclCamera : std::as_const(lstMissing))
         removeCamera(pclCamera);
+    // Opened at last, or pulled out: the window stops explaining.
+    for (const QString& strNode : std::as_const(lstUnusableGone)) {
+        m_hashUnusable.remove(strNode);
+        PV_CMD clNotice;
+        clNotice.insert(ClEnvelope::keyCmd(), ClCommandKinds::cameraUnusable());
+        clNotice.insert(ClEnvelope::keyParam(2), qint32(ClUnusableReason::Usable));
+        clNotice.insert(ClEnvelope::keyParam(3), strNode);
+        clNotice.insert(ClEnvelope::keyParam(4), QStringList());
+        Q_EMIT sigSendCommand(clNotice);
+    }
+    if (!m_hashUnusable.isEmpty() && !m_bRetryPending) {
+        m_bRetryPending = true;
+        QTimer::singleShot(lUnusableRetryMs, this, [this] {
+            m_bRetryPending = false;
+            scan();
+        });
+    }
+}
+
+void ClUsbManager::noteUnusable(const ClUsbController& clCamera)
+{
+    Unusable stNow;
+    switch (clCamera.lastFailure()) {
+    case ClUsbController::Failure::Refused:
+        stNow.lReason = ClUnusableReason::Refused;
+        break;
+    case ClUsbController::Failure::Busy:
+        stNow.lReason = ClUnusableReason::Busy;
+        stNow.lstHolders = ClUsbHolder::find(clCamera.deviceNode());
+        break;
+    default:
+        // Nothing the user could be told to do: tried again quietly, as before.
+        return;
+    }
+    const QString strNode = clCamera.deviceNode();
+    const auto it = m_hashUnusable.constFind(strNode);
+    if (it != m_hashUnusable.constEnd() && it->lReason == stNow.lReason && it->lstHolders == stNow.lstHolders)
+        return;
+    m_hashUnusable.insert(strNode, stNow);
+    qCInfo(lcTovuUsb) << "camera on" << strNode << "cannot be used, reason" << stNow.lReason << stNow.lstHolders;
+    PV_CMD clNotice;
+    clNotice.insert(ClEnvelope::keyCmd(), ClCommandKinds::cameraUnusable());
+    clNotice.insert(ClEnvelope::keyParam(2), stNow.lReason);
+    clNotice.insert(ClEnvelope::keyParam(3), strNode);
+    clNotice.insert(ClEnvelope::keyParam(4), stNow.lstHolders);
+    Q_EMIT sigSendCommand(clNotice);
 }
 
 void ClUsbManager::removeCamera(ClUsbController* pclCamera)

@@ -10,6 +10,7 @@
 // Packet trace: QT_LOGGING_RULES="tovu.usb.packets.debug=true" prints every transfer in hex.
 #include "protocol/PvCmd.h"
 
+#include <QHash>
 #include <QList>
 #include <QObject>
 
@@ -45,6 +46,10 @@ public:
     static constexpr int lDefaultResponseTimeoutMs = 1000;
     static constexpr int lDefaultSettleDelayMs = 3000;
     static constexpr int lRawReadTimeoutMs = 1000;
+    // While a camera on the bus cannot be used, the bus is scanned this often: what
+    // makes it usable (another program letting go, udevadm trigger) need not be a
+    // change udev reports.
+    static constexpr int lUnusableRetryMs = 2000;
 
 Q_SIGNALS:
     void sigSendCommand(PV_CMD clCommand);
@@ -60,6 +65,8 @@ private:
     bool isAccepted(const struct usb_device* pstDevice) const;
     ClUsbController* cameraOf(void* pHandle) const;
     void removeCamera(ClUsbController* pclCamera);
+    // Tells the window about a camera that could not be opened, once per change.
+    void noteUnusable(const ClUsbController& clCamera);
     void askNameWhenSettled(void* pHandle);
     void readRaw(const PV_CMD& clCommand, ClUsbController* pclCamera);
     void runCommand(const ClCommandEntry& stEntry, const PV_CMD& clRequest, ClUsbController* pclCamera, Answer eAnswer);
@@ -74,4 +81,12 @@ private:
     std::unique_ptr<ClUsbChangeNotifier> m_upNotifier;
     // Open cameras in order of discovery.
     std::vector<std::unique_ptr<ClUsbController>> m_vecCameras;
+    struct Unusable
+    {
+        qint32 lReason = 0;
+        QStringList lstHolders;
+    };
+    // Cameras that could not be opened, by device node, with what was last said of them.
+    QHash<QString, Unusable> m_hashUnusable;
+    bool m_bRetryPending = false;
 };

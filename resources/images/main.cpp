@@ -1,12 +1,16 @@
 // Draws every picture of the tool. With --output it writes them as PNG files plus a
 // resource collection file that maps each to its resource path; with --sheet it renders
-// a review sheet of them all.
+// a review sheet of them all; with --icons it writes the application mark as the icon
+// theme's files that the desktop entry names (and, with --icon-review, a picture of them
+// beside the window's own icon).
 #include "ClArtCatalogue.h"
 #include "ClContactSheet.h"
+#include "ClPictureArt.h"
 
 #include <QCommandLineParser>
 #include <QDir>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -38,6 +42,67 @@ bool writeAll(const QString& strFolder)
     return clFile.open(QIODevice::WriteOnly) && clFile.write(strCollection.toUtf8()) >= 0 && clFile.commit();
 }
 
+// The sizes desktops look for in the hicolor theme. Each is drawn at its own size rather
+// than scaled from one large picture, so that the small ones stay sharp.
+const int alIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
+
+bool writeIcons(const QString& strFolder)
+{
+    for (const int lSize : alIconSizes) {
+        const QString strDir = QStringLiteral("%1/%2x%2/apps").arg(strFolder).arg(lSize);
+        const QString strFile = strDir + QStringLiteral("/tovu-setting-tool.png");
+        if (!QDir().mkpath(strDir) || !ClPictureArt::appIcon(lSize).save(strFile, "PNG")) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(strFile));
+            return false;
+        }
+    }
+    return true;
+}
+
+// The desktop entry's icon as the desktop loads it (the written files at 48 and 256 px)
+// beside the window's own icon as the tool embeds it, on a light and a dark ground, for
+// checking that they are one mark.
+bool writeIconReview(const QString& strIconFolder, const QString& strPng)
+{
+    QImage clWindowIcon;
+    for (const auto& clPicture : ClArtCatalogue::all()) {
+        if (clPicture.strAlias == QLatin1String("imglang/icon_s"))
+            clWindowIcon = clPicture.fnDraw();
+    }
+    const QImage clIcon48(strIconFolder + QStringLiteral("/48x48/apps/tovu-setting-tool.png"));
+    const QImage clIcon256(strIconFolder + QStringLiteral("/256x256/apps/tovu-setting-tool.png"));
+    if (clWindowIcon.isNull() || clIcon48.isNull() || clIcon256.isNull())
+        return false;
+
+    const int lMargin = 24;
+    const int lCaption = 28;
+    const int lCell = 256 + 2 * lMargin;
+    QImage clSheet(3 * lCell, 2 * (lCell + lCaption), QImage::Format_ARGB32);
+    QPainter clPainter(&clSheet);
+    const struct
+    {
+        const QImage* pclImage;
+        const char* pszCaption;
+    } astItems[] = {{&clIcon48, "desktop entry, 48 px"},
+                    {&clIcon256, "desktop entry, 256 px"},
+                    {&clWindowIcon, "window icon (:/imglang/icon_s)"}};
+    const QColor aclGrounds[] = {QColor(0xf4, 0xf4, 0xf4), QColor(0x2b, 0x2b, 0x2b)};
+    for (int lRow = 0; lRow < 2; ++lRow) {
+        const int lTop = lRow * (lCell + lCaption);
+        clPainter.fillRect(0, lTop, clSheet.width(), lCell + lCaption, aclGrounds[lRow]);
+        clPainter.setPen(lRow == 0 ? Qt::black : Qt::white);
+        for (int i = 0; i < 3; ++i) {
+            const QImage& clImage = *astItems[i].pclImage;
+            const int lLeft = i * lCell;
+            clPainter.drawImage(lLeft + (lCell - clImage.width()) / 2, lTop + (lCell - clImage.height()) / 2, clImage);
+            clPainter.drawText(QRect(lLeft, lTop + lCell, lCell, lCaption), Qt::AlignCenter,
+                               QString::fromLatin1(astItems[i].pszCaption));
+        }
+    }
+    clPainter.end();
+    return clSheet.save(strPng, "PNG");
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -49,8 +114,15 @@ int main(int argc, char* argv[])
     clParser.addHelpOption();
     const QCommandLineOption clOutput("output", "Write the pictures and images.qrc into <folder>.", "folder");
     const QCommandLineOption clSheet("sheet", "Render a review sheet of all pictures to <png>.", "png");
+    const QCommandLineOption clIcons("icons", "Write the application icon as <folder>/<size>x<size>/apps/*.png.",
+                                     "folder");
     clParser.addOption(clOutput);
     clParser.addOption(clSheet);
+    const QCommandLineOption clIconReview("icon-review",
+                                          "With --icons: also render the written icons beside the window icon to <png>.",
+                                          "png");
+    clParser.addOption(clIcons);
+    clParser.addOption(clIconReview);
     clParser.process(clApp);
 
     if (clParser.isSet(clOutput) && !writeAll(clParser.value(clOutput)))
@@ -62,7 +134,14 @@ int main(int argc, char* argv[])
             return 1;
         }
     }
-    if (!clParser.isSet(clOutput) && !clParser.isSet(clSheet))
+    if (clParser.isSet(clIcons) && !writeIcons(clParser.value(clIcons)))
+        return 1;
+    if (clParser.isSet(clIcons) && clParser.isSet(clIconReview)
+        && !writeIconReview(clParser.value(clIcons), clParser.value(clIconReview))) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(clParser.value(clIconReview)));
+        return 1;
+    }
+    if (!clParser.isSet(clOutput) && !clParser.isSet(clSheet) && !clParser.isSet(clIcons))
         clParser.showHelp(1);
     return 0;
 }

@@ -25,6 +25,8 @@ public:
     ~ClWorkerRig() override;
 
     ClUsbService& service() { return *m_upService; }
+    // The bus itself, for plugging cameras without waiting for their announcement.
+    ClVirtualUsbBus& bus() { return *m_upBus; }
 
     // Plugs the camera in (the bus owns it) and waits for the worker to announce it.
     // Returns the camera handle; null when no announcement came in time.

@@ -41,6 +41,10 @@ private Q_SLOTS:
     void installerNameCannotLeaveToolFolder_data();
     void installerNameCannotLeaveToolFolder();
     void installerThatCannotStartKeepsToolRunning();
+    void packageForThisSystem_data();
+    void packageForThisSystem();
+    void debianPackageFromSiteIsHandedToInstaller_data();
+    void debianPackageFromSiteIsHandedToInstaller();
     void catalogueTranslatesRunMessage_data();
     void catalogueTranslatesRunMessage();
 
@@ -49,6 +53,12 @@ private:
     void runCheck(qint32 lKind, bool bAuto = false);
     // Hands one fetched installer to the controller; returns 0 when the tool quit for it.
     int handOverInstaller(const QString& strName);
+    // Runs a tool check in an event loop; 0 when the tool quit for the installer, 7 on
+    // an error, 8 when neither came.
+    int runToolCheckToEnd();
+    // A stand-in for the system installer that writes its arguments, one a line, to the
+    // returned file.
+    QString standInInstaller();
     void camera(const char* pszClass, quint16 usCode) { pclDownload->slotReceiveCommand(completion(pszClass, usCode)); }
 
     QTemporaryDir clDir;
@@ -101,7 +111,7 @@ void TestToolUpdate::cleanup()
 {
     pclOwner.reset();  // with the controller
     pclServer.reset();
-    ClSystemInstaller::setProgram(QStringLiteral("msiexec"));
+    ClSystemInstaller::setProgram(QString());
 }
 
 void TestToolUpdate::runCheck(qint32 lKind, bool bAuto)
@@ -308,6 +318,98 @@ void TestToolUpdate::installerThatCannotStartKeepsToolRunning()
     QVERIFY2(strText.startsWith("The installer could not be started."), qPrintable(strText));
     QVERIFY(strText.contains(QDir::toNativeSeparators(ClDataFolder::path() + "setup.msi")));
     QVERIFY(QFile::exists(ClDataFolder::path() + "setup.msi"));
+}
+
+QString TestToolUpdate::standInInstaller()
+{
+    const QString strScript = clDir.filePath("installer");
+    const QString strCalled = clDir.filePath("called.txt");
+    QFile::remove(strCalled);
+    if (!writeFile(strScript, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" + strCalled.toUtf8() + "\"\n"))
+        return QString();
+    QFile::setPermissions(strScript, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    ClSystemInstaller::setProgram(strScript);
+    return strCalled;
+}
+
+int TestToolUpdate::runToolCheckToEnd()
+{
+    QEventLoop clLoop;
+    connect(pclDownload, &ClDownload::sigError, &clLoop, [&] { clLoop.exit(7); });
+    QTimer::singleShot(10000, &clLoop, [&] { clLoop.exit(8); });
+    pclDownload->setUpdateKind(0);
+    if (!pclDownload->start({"-u", strTool.mid(1)}))
+        return -1;
+    const int lExit = clLoop.exec();
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });  // as in handOverInstaller
+    QCoreApplication::exec();
+    return lExit;
+}
+
+void TestToolUpdate::packageForThisSystem_data()
+{
+    QTest::addColumn<QString>("strName");
+    QTest::addColumn<bool>("bPackage");
+    QTest::addColumn<bool>("bFits");
+    // The tests run on Linux: a .deb fits, an .msi does not.
+    QTest::newRow("Windows installer") << "setup.msi" << true << false;
+    QTest::newRow("deb without architecture") << "tovu-setting-tool.deb" << true << true;
+    QTest::newRow("deb for every architecture") << "tovu-setting-tool_1.0.38_all.deb" << true << true;
+    QTest::newRow("deb for another architecture") << "tovu-setting-tool_1.0.38_vax.deb" << true << false;
+    QTest::newRow("dots in the version") << "tovu_1.0.38.deb" << true << true;
+    QTest::newRow("firmware") << "fw/main.bin" << false << false;
+    QTest::newRow("deb only inside the name") << "setup.deb.txt" << false << false;
+}
+
+void TestToolUpdate::packageForThisSystem()
+{
+    QFETCH(QString, strName);
+    QFETCH(bool, bPackage);
+    QFETCH(bool, bFits);
+    QCOMPARE(ClSystemInstaller::isPackage(strName), bPackage);
+    QCOMPARE(ClSystemInstaller::fitsThisSystem(strName), bFits);
+}
+
+void TestToolUpdate::debianPackageFromSiteIsHandedToInstaller_data()
+{
+    QTest::addColumn<QByteArray>("clServed");
+    QTest::addColumn<bool>("bInstalled");
+    QTest::newRow("MD5 matches") << QByteArray("deb package") << true;
+    QTest::newRow("MD5 does not match") << QByteArray("damaged package") << false;
+}
+
+void TestToolUpdate::debianPackageFromSiteIsHandedToInstaller()
+{
+    QFETCH(QByteArray, clServed);
+    QFETCH(bool, bInstalled);
+    const QString strDeb = QStringLiteral("tovu-setting-tool_1.0.38_all.deb");
+    // The site offers the tool for both systems, the Windows installer listed first.
+    pclServer->setFile(strTool, manifest({{"setup.msi", "01.00.038", md5("msi")},
+                                          {strDeb, "01.00.038", md5("deb package")}},
+                                         "tool"));
+    pclServer->setFile("/tovuupdate/setup.msi", "msi");
+    pclServer->setFile("/tovuupdate/" + strDeb, clServed);
+    const QString strCalled = standInInstaller();
+    QVERIFY(!strCalled.isEmpty());
+    const QString strPackage = ClDataFolder::path() + strDeb;
+    QFile::remove(strPackage);
+
+    const int lExit = runToolCheckToEnd();
+    QCOMPARE(pclServer->requestCount("/tovuupdate/setup.msi"), 0);
+    QVERIFY(pclServer->requestCount("/tovuupdate/" + strDeb) >= 1);
+    if (bInstalled) {
+        QCOMPARE(lExit, 0);
+        // pkexec's place: apt-get installs the saved file, given by its absolute path.
+        QTRY_COMPARE(readFile(strCalled), "apt-get\ninstall\n-y\n" + QFile::encodeName(strPackage) + "\n");
+        QCOMPARE(readFile(strPackage), clServed);
+        QCOMPARE(pclError->count(), 0);
+        return;
+    }
+    QCOMPARE(lExit, 7);
+    QCOMPARE(pclError->value(0).value(0).toString(), QStringLiteral("Faield to update."));
+    QTest::qWait(100);
+    QVERIFY(!QFile::exists(strCalled));
+    QVERIFY(!QFile::exists(strPackage));
 }
 
 void TestToolUpdate::catalogueTranslatesRunMessage_data()

@@ -23,6 +23,7 @@
 #include <cstring>
 #include <linux/usbdevice_fs.h>
 #include <sys/ioctl.h>
+#include <unistd.h>
 
 namespace {
 const char* const pszDevNode = "/dev/bus/usb/001/002";
@@ -86,6 +87,17 @@ public:
         QFile::remove(nodePath());
         umockdev_testbed_remove_device(m_pstTestbed, m_pszSysPath);
     }
+
+    // Claims fail with this errno from now on (0: they succeed): EPERM as the kernel
+    // answers a node opened read-only, EBUSY as it answers one claimed elsewhere.
+    void failClaims(int iErrno)
+    {
+        QMutexLocker clLocker(&m_clLock);
+        m_iClaimErrno = iErrno;
+    }
+
+    // The device node as it sits in the testbed.
+    QString node() const { return nodePath(); }
 
     // What the tool did, in order: "claim 0", "release 0", "write <hex>".
     QStringList log() const
@@ -168,6 +180,12 @@ private:
             if (uInterface != 0)
                 return EINVAL;
             const bool bClaim = umockdev_ioctl_client_get_request(pstClient) == USBDEVFS_CLAIMINTERFACE;
+            if (bClaim && m_iClaimErrno != 0)
+                return m_iClaimErrno;
+            // As the kernel: a node this user may not write was opened read-only, and
+            // usbdevfs refuses to claim through such a descriptor.
+            if (bClaim && ::access(QFile::encodeName(nodePath()).constData(), W_OK) != 0)
+                return EPERM;
             m_lstLog.append(bClaim ? QStringLiteral("claim 0") : QStringLiteral("release 0"));
             return 0;
         }
@@ -224,6 +242,7 @@ private:
     gchar* m_pszSysPath = nullptr;
     mutable QMutex m_clLock;
     bool m_bGone = false;
+    int m_iClaimErrno = 0;
     QHash<UMockdevIoctlClient*, int> m_hashReadOffsets;
     QList<Urb> m_lstPendingIn;
     QList<Urb> m_lstCompleted;
@@ -254,6 +273,8 @@ private Q_SLOTS:
     void errorMapping_data();
     void errorMapping();
     void controllerOnRealLibUsb();
+    void cameraThatCannotBeUsed_data();
+    void cameraThatCannotBeUsed();
 };
 
 void TestLibUsbBackend::errorMapping_data()
@@ -266,6 +287,8 @@ void TestLibUsbBackend::errorMapping_data()
     QTest::newRow("i/o error") << -EIO << -5;
     QTest::newRow("timed out") << -ETIMEDOUT << -116;
     QTest::newRow("busy") << -EBUSY << -16;
+    QTest::newRow("access denied") << -EACCES << -13;
+    QTest::newRow("not permitted") << -EPERM << -13;
     QTest::newRow("stall") << -EPIPE << -EPIPE;
     QTest::newRow("bytes") << 32 << 32;
 }
@@ -319,6 +342,55 @@ void TestLibUsbBackend::controllerOnRealLibUsb()
     QVERIFY(!clController.isOpen());
     QCOMPARE(clClosed.count(), 2);
     QVERIFY(findCamera(clApi) == nullptr);
+}
+
+void TestLibUsbBackend::cameraThatCannotBeUsed_data()
+{
+    QTest::addColumn<int>("iClaimErrno");
+    QTest::addColumn<bool>("bNodeLocked");
+    QTest::addColumn<ClUsbController::Failure>("eFailure");
+    using Failure = ClUsbController::Failure;
+    // Without the udev rule the node is 0664 root:root: libusb 0.1 falls back to opening
+    // it read-only, and the kernel refuses the claim.
+    QTest::newRow("claim not permitted") << EPERM << false << Failure::Refused;
+    QTest::newRow("claimed elsewhere") << EBUSY << false << Failure::Busy;
+    // The same through the node's permissions: readable (so libusb 0.1 lists it; one it
+    // cannot read it does not list at all) but not writable.
+    QTest::newRow("node without write permission") << 0 << true << Failure::Refused;
+}
+
+void TestLibUsbBackend::cameraThatCannotBeUsed()
+{
+    QFETCH(int, iClaimErrno);
+    QFETCH(bool, bNodeLocked);
+    QFETCH(ClUsbController::Failure, eFailure);
+    if (bNodeLocked && geteuid() == 0)
+        QSKIP("root writes a node whatever its permissions");
+    ClUmockdevCamera clCamera;
+    if (!clCamera.strError.isEmpty())
+        QSKIP(qPrintable(QStringLiteral("umockdev unavailable: ") + clCamera.strError));
+    clCamera.failClaims(iClaimErrno);
+    if (bNodeLocked)
+        QVERIFY(QFile::setPermissions(clCamera.node(),
+                                      QFileDevice::ReadOwner | QFileDevice::ReadGroup | QFileDevice::ReadOther));
+    ClLibUsbApi clApi;
+    clApi.setDebug(0);
+    clApi.init();
+    struct usb_device* pstDevice = findCamera(clApi);
+    QVERIFY2(pstDevice, "libusb did not enumerate the emulated camera");
+
+    ClUsbController clController(pstDevice, &clApi);
+    QVERIFY(!clController.open());
+    QCOMPARE(clController.lastFailure(), eFailure);
+    QCOMPARE(clController.deviceNode(), QString::fromLatin1(pszDevNode));
+
+    // Once the cause is gone (the rule applied, the other program closed) it opens.
+    clCamera.failClaims(0);
+    if (bNodeLocked)
+        QVERIFY(QFile::setPermissions(clCamera.node(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QVERIFY(clController.open());
+    QCOMPARE(clController.lastFailure(), ClUsbController::Failure::None);
+    clController.close();
 }
 
 QTEST_GUILESS_MAIN(TestLibUsbBackend)

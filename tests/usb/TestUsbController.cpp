@@ -101,23 +101,44 @@ void TestUsbController::endpointChoice()
 void TestUsbController::notOpened_data()
 {
     QTest::addColumn<ClVirtualUsbShape>("clShape");
+    QTest::addColumn<bool>("bOpenFails");
     QTest::addColumn<int>("lClaimError");
-    QTest::newRow("no configuration") << ClVirtualUsbShape::withoutConfiguration() << 0;
-    QTest::newRow("interface taken") << ClVirtualUsbShape::severalInterfaces() << int(ClUsbApi::lErrorBusy);
+    QTest::addColumn<ClUsbController::Failure>("eFailure");
+    using Failure = ClUsbController::Failure;
+    QTest::newRow("no configuration") << ClVirtualUsbShape::withoutConfiguration() << false << 0 << Failure::Other;
+    QTest::newRow("interface taken") << ClVirtualUsbShape::severalInterfaces() << false << int(ClUsbApi::lErrorBusy)
+                                     << Failure::Busy;
+    QTest::newRow("node not readable") << ClVirtualUsbShape::standardCamera() << true << 0 << Failure::Refused;
+    QTest::newRow("claim not permitted") << ClVirtualUsbShape::standardCamera() << false << int(ClUsbApi::lErrorRefused)
+                                         << Failure::Refused;
+    QTest::newRow("claim fails otherwise") << ClVirtualUsbShape::standardCamera() << false << -71 << Failure::Other;
 }
 
 void TestUsbController::notOpened()
 {
     QFETCH(ClVirtualUsbShape, clShape);
+    QFETCH(bool, bOpenFails);
     QFETCH(int, lClaimError);
+    QFETCH(ClUsbController::Failure, eFailure);
     Rig stRig(clShape);
+    stRig.pclDevice->setOpenFails(bOpenFails);
     stRig.pclDevice->setClaimError(lClaimError);
     QSignalSpy clClosed(&stRig.clController, &ClUsbController::sigClose);
     QVERIFY(!stRig.clController.open());
     QVERIFY(!stRig.clController.isOpen());
+    // Why, so that the window can tell the user what to do.
+    QCOMPARE(stRig.clController.lastFailure(), eFailure);
     // No handle is left open behind the refusal, and nothing was announced.
     QCOMPARE(stRig.clBus.openHandleCount(), 0);
     QCOMPARE(clClosed.count(), 0);
+    // Once the cause is gone, the same controller opens and forgets it.
+    stRig.pclDevice->setOpenFails(false);
+    stRig.pclDevice->setClaimError(0);
+    if (eFailure != ClUsbController::Failure::Other) {
+        QVERIFY(stRig.clController.open());
+        QCOMPARE(stRig.clController.lastFailure(), ClUsbController::Failure::None);
+        stRig.clController.close();
+    }
 }
 
 void TestUsbController::transferErrors_data()

@@ -6,10 +6,13 @@
 #include "protocol/ClCommandCatalogue.h"
 #include "protocol/ClCommandKinds.h"
 #include "protocol/ClResultCode.h"
+#include "protocol/ClUnusableReason.h"
 #include "protocol/ScheduleSettings.h"
 #include "protocol/TypedKinds.h"
 #include "tests/support/ClWorkerRig.h"
+#include "usb/ClUsbApi.h"
 #include "usb/ClUsbExchange.h"
+#include "usb/ClUsbManager.h"
 #include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualEchoDevice.h"
@@ -114,6 +117,7 @@ private Q_SLOTS:
     void exchanges();
     void realWaits();
     void lateAnswerOfPreviousCommandSkipped();
+    void unusableCameraExplained();
 };
 
 void TestUsbManager::announcesModel_data()
@@ -447,4 +451,60 @@ void TestUsbManager::lateAnswerOfPreviousCommandSkipped()
 }
 
 QTEST_GUILESS_MAIN(TestUsbManager)
+
+void TestUsbManager::unusableCameraExplained()
+{
+    ClWorkerRig clRig;
+    const QUuid uuidUnusable = ClCommandKinds::cameraUnusable();
+    auto lastNotice = [&] {
+        for (auto it = clRig.envelopes().crbegin(); it != clRig.envelopes().crend(); ++it) {
+            if (ClWorkerRig::kindOf(*it) == uuidUnusable)
+                return *it;
+        }
+        return PV_CMD();
+    };
+    auto reasonOf = [](const PV_CMD& clNotice) { return clNotice.value(QStringLiteral("PARAM2")).toInt(); };
+
+    // A node this user may not open.
+    auto* pclCamera = new ClVirtualCamera();
+    pclCamera->setOpenFails(true);
+    clRig.bus().plug(pclCamera);
+    QTRY_COMPARE_WITH_TIMEOUT(clRig.count(uuidUnusable), 1, 5000);
+    const QString strNode = lastNotice().value(QStringLiteral("PARAM3")).toString();
+    QCOMPARE(reasonOf(lastNotice()), qint32(ClUnusableReason::Refused));
+    QVERIFY2(strNode.startsWith(QStringLiteral("/dev/bus/usb/")), qPrintable(strNode));
+
+    // Without any notice from the bus, the worker looks again: the refusal turned into
+    // an interface held elsewhere is told once, not at every look.
+    pclCamera->setOpenFails(false);
+    pclCamera->setClaimError(ClUsbApi::lErrorBusy);
+    QTRY_COMPARE_WITH_TIMEOUT(clRig.count(uuidUnusable), 2, 5000);
+    QCOMPARE(reasonOf(lastNotice()), qint32(ClUnusableReason::Busy));
+    QCOMPARE(lastNotice().value(QStringLiteral("PARAM3")).toString(), strNode);
+    QTest::qWait(ClUsbManager::lUnusableRetryMs + 500);
+    QCOMPARE(clRig.count(uuidUnusable), 2);
+    QCOMPARE(clRig.count(ClCommandKinds::cameraConnected()), 0);
+
+    // Let go by the other program: usable, and announced as any camera.
+    pclCamera->setClaimError(0);
+    QVERIFY(clRig.waitForAnnouncement());
+    QCOMPARE(clRig.count(uuidUnusable), 3);
+    QCOMPARE(reasonOf(lastNotice()), qint32(ClUnusableReason::Usable));
+    QCOMPARE(lastNotice().value(QStringLiteral("PARAM3")).toString(), strNode);
+
+    // One pulled out while refused is no longer explained either.
+    auto* pclOther = new ClVirtualCamera();
+    pclOther->setOpenFails(true);
+    clRig.bus().plug(pclOther);
+    QTRY_COMPARE_WITH_TIMEOUT(clRig.count(uuidUnusable), 4, 5000);
+    const QString strOtherNode = lastNotice().value(QStringLiteral("PARAM3")).toString();
+    QVERIFY(strOtherNode != strNode);
+    clRig.bus().unplug(pclOther);
+    QTRY_COMPARE_WITH_TIMEOUT(clRig.count(uuidUnusable), 5, 5000);
+    QCOMPARE(reasonOf(lastNotice()), qint32(ClUnusableReason::Usable));
+    QCOMPARE(lastNotice().value(QStringLiteral("PARAM3")).toString(), strOtherNode);
+    // The camera that works is untouched by it.
+    QCOMPARE(clRig.count(ClCommandKinds::cameraRemoved()), 0);
+}
+
 #include "TestUsbManager.moc"

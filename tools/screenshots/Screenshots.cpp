@@ -5,6 +5,7 @@
 #include "app/ClButtonMode.h"
 #include "app/ClMainWidget.h"
 #include "app/ClStartup.h"
+#include "app/ClWidgetNotConnect.h"
 #include "app/ClWidgetSelectMode.h"
 #include "app/framework/ClListWidgetBase.h"
 #include "app/framework/ClPageListView.h"
@@ -16,6 +17,8 @@
 #include "pages/stream/ClWidgetStreamSetting.h"
 #include "session/ClCameraSession.h"
 #include "update/ClTovuDownload.h"
+#include "protocol/ClUnusableReason.h"
+#include "usb/ClUsbApi.h"
 #include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualCameraWire.h"
@@ -25,6 +28,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPixmap>
 #include <QThread>
 
@@ -211,6 +215,38 @@ int main(int argc, char** argv)
         }
         Q_EMIT clWindow.sigSetLog(QStringLiteral("Time settings have been changed."));
         clShooter.shoot(clWindow, QStringLiteral("11-tovu-s-log-message"));
+    }
+
+    // A Tovu on the bus that cannot be used: first its node refused (as without the udev
+    // rule; the rule is looked for nowhere, so the page gives the full advice), then its
+    // interface held by another program.
+    ClVirtualUsbBus clUnusableBus;
+    clUnusableBus.setImmediateTimeouts(true);
+    {
+        ClWidgetNotConnect::setRuleFolders({});
+        auto* pclTovu = new ClVirtualCamera(0);
+        pclTovu->setOpenFails(true);
+        clUnusableBus.plug(pclTovu);
+        ClMainWidget clWindow(&clUnusableBus);
+        clWindow.downloader()->stop();
+        clWindow.findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
+        clWindow.show();
+        auto* pclDiagnosis = clWindow.findChild<QLabel*>(QStringLiteral("labelNotConnectedDiagnosis"));
+        if (!waitFor([&] { return pclDiagnosis->isVisible(); }))
+            std::fprintf(stderr, "the refused Tovu was not explained\n");
+        clShooter.shoot(clWindow, QStringLiteral("12-not-connected-refused"));
+        const QString strRefused = pclDiagnosis->text();
+        pclTovu->setOpenFails(false);
+        pclTovu->setClaimError(ClUsbApi::lErrorBusy);
+        if (!waitFor([&] { return pclDiagnosis->text() != strRefused; }))
+            std::fprintf(stderr, "the busy Tovu was not explained\n");
+        clShooter.shoot(clWindow, QStringLiteral("13-not-connected-busy"));
+        // No process holds the virtual bus's node; this is how the page names one it found.
+        if (auto* pclPage = qobject_cast<ClWidgetNotConnect*>(clWindow.page(0))) {
+            pclPage->showDiagnosis(ClUnusableReason::Busy, QStringLiteral("/dev/bus/usb/001/007"),
+                                   {QStringLiteral("camviewer (4711)")});
+            clShooter.shoot(clWindow, QStringLiteral("14-not-connected-busy-named"));
+        }
     }
     return 0;
 }

@@ -48,5 +48,29 @@ streaming</translation>
         <source>Connect camera by USB cable</source>
         <translation>Connect the Tovu with USB cable and turn on.</translation>
     </message>
+    <message>
+        <source>A Tovu is connected, but you may not use it.</source>
+        <translation>A Tovu is connected, but you may not use it.</translation>
+    </message>
+    <message>
+        <source>The tool's udev rule is installed but not yet applied to the camera (%1). Unplug the camera and plug it in again, or apply the rule with:</source>
+        <translation>The tool's udev rule is installed but not yet applied to the camera (%1). Unplug the camera and plug it in again, or apply the rule with:</translation>
+    </message>
+    <message>
+        <source>The udev rule that lets you use the camera (%1) is not installed. Install the tool's package, or copy udev/%2 from its source to /etc/udev/rules.d/, then run:</source>
+        <translation>The udev rule that lets you use the camera (%1) is not installed. Install the tool's package, or copy udev/%2 from its source to /etc/udev/rules.d/, then run:</translation>
+    </message>
+    <message>
+        <source>A Tovu is connected, but another program is using it.</source>
+        <translation>A Tovu is connected, but another program is using it.</translation>
+    </message>
+    <message>
+        <source>Close the other program that uses the camera (%1). The tool connects to the camera as soon as it is free.</source>
+        <translation>Close the other program that uses the camera (%1). The tool connects to the camera as soon as it is free.</translation>
+    </message>
+    <message>
+        <source>Close %1, which uses the camera (%2). The tool connects to the camera as soon as it is free.</source>
+        <translation>Close %1, which uses the camera (%2). The tool connects to the camera as soon as it is free.</translation>
+    </message>
 </context>
 </TS>
