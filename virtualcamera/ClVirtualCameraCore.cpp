@@ -279,6 +279,8 @@ ClVirtualCameraReply ClVirtualCameraCore::handleSetting(const Packet& stPacket, 
         m_clLive.setNow(QDateTime(clDate, clTime));
         return plain(stPacket, usSuccess);
     }
+    if (usCode == ClTovuCommandSetInfraKey::usCommandCode && !infraKeyFits(stPacket))
+        return plain(stPacket, usParameterRejected);
     const quint16 usGet = m_clSettings.getCodeOf(usCode);
     if (usGet != 0 && m_clSettings.hasText(usGet)) {
         bool bValid = false;
@@ -372,11 +374,7 @@ ClVirtualCameraReply ClVirtualCameraCore::dataCollection(const Packet& stPacket,
 ClVirtualCameraReply ClVirtualCameraCore::wifiInfo(const Packet& stPacket) const
 {
     // What the radio does follows the mode last switched to, not the stored setting.
-    return ClVirtualCameraAnswers::wifiInfo(
-        stPacket.usSequence,
-        m_clStatusReport.link(m_clLive.link(m_bWifiOn, m_ulWifiMode,
-                                            m_clSettings.text(ClTovuCommandGetInfraSsid::usCommandCode),
-                                            m_clSettings.text(ClTovuCommandGetSsid::usCommandCode))));
+    return ClVirtualCameraAnswers::wifiInfo(stPacket.usSequence, m_clStatusReport.link(currentLink()));
 }
 
 ClVirtualCameraReply ClVirtualCameraCore::accessPointList(const Packet& stPacket) const

@@ -75,6 +75,11 @@ public:
     // Figures of the state page reported in place of the real ones.
     ClVirtualCameraStatusReport& statusReport() { return m_clStatusReport; }
 
+    // The radio's link now: the mode last switched to with the stored network and key.
+    ClVirtualCameraLive::Link currentLink() const;
+    bool isWifiOn() const { return m_bWifiOn; }
+    quint32 wifiMode() const { return m_ulWifiMode; }
+
     // The JPEG frame the camera would send now.
     QByteArray currentPicture() const;
     QByteArray motionArea() const { return m_clMotionArea; }
@@ -107,6 +112,8 @@ private:
     Reply accessPointList(const Packet& stPacket) const;
     Reply scheduleList(const Packet& stPacket) const;
 
+    // A key for the stored network that the network in range refuses (ClVirtualCameraAccessPoints.cpp).
+    bool infraKeyFits(const Packet& stPacket) const;
     bool refusedInSecurityMode(quint16 usCode) const;
     static bool refusedWhileRecording(quint16 usCode);
     static bool refusedWhileStreaming(quint16 usCode);
