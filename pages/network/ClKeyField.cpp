@@ -21,7 +21,12 @@ ClKeyField::ClKeyField(const QString& strObjectName, const QString& strPattern, 
     pclLayout->addWidget(pclEdit);
     pclLayout->addWidget(pclReason);
     connect(pclEdit, &QLineEdit::inputRejected, this, [this] { pclReason->setText(strReasonText); });
-    connect(pclEdit, &QLineEdit::textEdited, this, [this] { pclReason->clear(); });
+    // The reason stays until the field is emptied: a keystroke refused among accepted ones
+    // would otherwise flash by unread.
+    connect(pclEdit, &QLineEdit::textChanged, this, [this](const QString& strText) {
+        if (strText.isEmpty())
+            pclReason->clear();
+    });
 }
 
 QString ClKeyField::text() const

@@ -143,8 +143,10 @@ void ClWidgetInfrastructureIp::slotApply()
             send(requestKind<ClTovuCommandSetInfraGateway>(), pclGateway->text());
     }
     if (lSent == 0) {
-        Q_EMIT sigChangePage(0);
+        // The end of the setting first: going back to the list unwires this page, and the
+        // switch to infrastructure mode would never hear of it.
         Q_EMIT sigEndSetting();
+        Q_EMIT sigChangePage(0);
     }
 }
 

@@ -19,6 +19,10 @@
 
 using NetworkLook::trNet;
 
+namespace {
+constexpr quint32 ulNotLinked = 1;
+}
+
 ClWidgetInfrastructureSearch::ClWidgetInfrastructureSearch(QWidget* parent) : ClWidgetBase(parent)
 {
     setObjectName(QStringLiteral("pageInfraSearch"));
@@ -152,7 +156,9 @@ void ClWidgetInfrastructureSearch::slotApply()
 void ClWidgetInfrastructureSearch::receiveCommand(const PV_CMD& clCommand)
 {
     if (ClEnvelope::kind(clCommand) == replyKind<ClTovuCommandGetWifiInfo>()) {
-        if (clCommand.value(ClEnvelope::keyParam(2)).toUInt() == 0)
+        // 0 and 1 ("Not link", as the camera state page reads it) are no link: the rows stay
+        // as they are, an earlier joined network included.
+        if (clCommand.value(ClEnvelope::keyParam(2)).toUInt() <= ulNotLinked)
             return;
         strConnectedSsid = ClSsidText::fromCamera(clCommand.value(ClEnvelope::keyParam(3)).toString(),
                                                   &bConnectedSendable);
