@@ -35,12 +35,12 @@ const ClVirtualCameraLive::AccessPoint* ClVirtualCameraLive::find(const QList<Ac
 
 bool ClVirtualCameraCore::infraKeyFits(const Packet& stPacket) const
 {
-    // Only a network in range can refuse a key; one out of reach is stored as told.
+    // Only the network just named, when it is in range, can refuse a key; one out of reach
+    // is stored as told.
     bool bValid = false;
     const QByteArray clKey = ClVirtualCameraWire::textOf(stPacket, &bValid);
     const QList<ClVirtualCameraLive::AccessPoint> lstPoints = m_clLive.accessPoints();
-    const ClVirtualCameraLive::AccessPoint* pstPoint
-        = ClVirtualCameraLive::find(lstPoints, m_clSettings.text(ClTovuCommandGetInfraSsid::usCommandCode));
+    const ClVirtualCameraLive::AccessPoint* pstPoint = ClVirtualCameraLive::find(lstPoints, m_clJoiningSsid);
     return !bValid || !pstPoint || ClVirtualCameraLive::keyFits(*pstPoint, clKey);
 }
 

@@ -279,8 +279,12 @@ ClVirtualCameraReply ClVirtualCameraCore::handleSetting(const Packet& stPacket, 
         m_clLive.setNow(QDateTime(clDate, clTime));
         return plain(stPacket, usSuccess);
     }
-    if (usCode == ClTovuCommandSetInfraKey::usCommandCode && !infraKeyFits(stPacket))
-        return plain(stPacket, usParameterRejected);
+    if (usCode == ClTovuCommandSetInfraKey::usCommandCode) {
+        const bool bFits = infraKeyFits(stPacket);
+        m_clJoiningSsid.clear();
+        if (!bFits)
+            return plain(stPacket, usParameterRejected);
+    }
     const quint16 usGet = m_clSettings.getCodeOf(usCode);
     if (usGet != 0 && m_clSettings.hasText(usGet)) {
         bool bValid = false;
@@ -293,6 +297,8 @@ ClVirtualCameraReply ClVirtualCameraCore::handleSetting(const Packet& stPacket, 
     }
     switch (eOutcome) {
     case ClVirtualCameraSettings::Outcome::Stored:
+        if (usCode == ClTovuCommandSetInfraSsid::usCommandCode)
+            m_clJoiningSsid = m_clSettings.text(ClTovuCommandGetInfraSsid::usCommandCode);
         return plain(stPacket, usSuccess);
     case ClVirtualCameraSettings::Outcome::OutOfRange:
         return plain(stPacket, usParameterRejected);

@@ -145,6 +145,9 @@ private:
         quint32 ulLength = 0;
     };
     PendingBlock m_stPending;
+    // The network a Set of the infrastructure SSID named last: the key that follows is
+    // tried on it (a key set on its own is stored as told).
+    QByteArray m_clJoiningSsid;
     // The firmware update being received: the head of its image, if one came.
     QByteArray m_clFirmwareHead;
     quint64 m_ullFirmwareBytes = 0;

@@ -64,6 +64,8 @@ private:
         pclCamera = new ClVirtualCamera(1);
         pclBus->plug(pclCamera);
         QTRY_VERIFY_WITH_TIMEOUT(pclWindow->session()->isConnected(), 5000);
+        // The Tovu-S unlocks the mode bar once its mode is known.
+        QTRY_VERIFY_WITH_TIMEOUT(pclWindow->modeBar()->button(2)->isEnabled(), 5000);
         QTest::mouseClick(pclWindow->modeBar()->button(2), Qt::LeftButton);
         QCOMPARE(pclWindow->currentPage(), 2);
         QTRY_VERIFY_WITH_TIMEOUT(row(QStringLiteral("Office-5F")), 5000);
