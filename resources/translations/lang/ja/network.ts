@@ -17,7 +17,7 @@
     </message>
     <message>
         <source>Infrastructure</source>
-        <translation>インフラストラクチャ</translation>
+        <translation>インフラ</translation>
     </message>
     <message>
         <source>Adhoc</source>
