@@ -277,6 +277,24 @@ void ClVirtualCamera::setAccessPoints(const QList<AccessPoint>& lstPoints)
     m_clCore.live().setAccessPoints(lstPoints);
 }
 
+bool ClVirtualCamera::isWifiOn() const
+{
+    QMutexLocker clLocker(&m_clCoreLock);
+    return m_clCore.isWifiOn();
+}
+
+quint32 ClVirtualCamera::wifiMode() const
+{
+    QMutexLocker clLocker(&m_clCoreLock);
+    return m_clCore.wifiMode();
+}
+
+ClVirtualCameraLive::Link ClVirtualCamera::wifiLink() const
+{
+    QMutexLocker clLocker(&m_clCoreLock);
+    return m_clCore.currentLink();
+}
+
 QByteArray ClVirtualCamera::picture() const
 {
     QMutexLocker clLocker(&m_clCoreLock);

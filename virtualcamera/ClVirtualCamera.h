@@ -72,6 +72,11 @@ public:
     void setStatusReport(const ClVirtualCameraStatusReport& stReport);
     QList<AccessPoint> accessPoints() const;
     void setAccessPoints(const QList<AccessPoint>& lstPoints);
+    // The radio as the camera runs it now (not the stored settings): on or off, its mode
+    // (1 infrastructure, 2 ad hoc) and its link.
+    bool isWifiOn() const;
+    quint32 wifiMode() const;
+    ClVirtualCameraLive::Link wifiLink() const;
     // The JPEG frame a picture request would get now.
     QByteArray picture() const;
 

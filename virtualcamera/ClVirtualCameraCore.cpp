@@ -281,6 +281,12 @@ ClVirtualCameraReply ClVirtualCameraCore::handleSetting(const Packet& stPacket, 
     }
     if (usCode == ClTovuCommandSetScheSetting::usCommandCode && m_clSchedule.statusFor(stPacket.arrParams[0]) != 0)
         return plain(stPacket, m_clSchedule.statusFor(stPacket.arrParams[0]));
+    if (usCode == ClTovuCommandSetInfraKey::usCommandCode) {
+        const bool bFits = infraKeyFits(stPacket);
+        m_clJoiningSsid.clear();
+        if (!bFits)
+            return plain(stPacket, usParameterRejected);
+    }
     const quint16 usGet = m_clSettings.getCodeOf(usCode);
     if (usGet != 0 && m_clSettings.hasText(usGet)) {
         bool bValid = false;
@@ -293,6 +299,8 @@ ClVirtualCameraReply ClVirtualCameraCore::handleSetting(const Packet& stPacket, 
     }
     switch (eOutcome) {
     case ClVirtualCameraSettings::Outcome::Stored:
+        if (usCode == ClTovuCommandSetInfraSsid::usCommandCode)
+            m_clJoiningSsid = m_clSettings.text(ClTovuCommandGetInfraSsid::usCommandCode);
         return plain(stPacket, usSuccess);
     case ClVirtualCameraSettings::Outcome::OutOfRange:
         return plain(stPacket, usParameterRejected);
@@ -374,11 +382,7 @@ ClVirtualCameraReply ClVirtualCameraCore::dataCollection(const Packet& stPacket,
 ClVirtualCameraReply ClVirtualCameraCore::wifiInfo(const Packet& stPacket) const
 {
     // What the radio does follows the mode last switched to, not the stored setting.
-    return ClVirtualCameraAnswers::wifiInfo(
-        stPacket.usSequence,
-        m_clStatusReport.link(m_clLive.link(m_bWifiOn, m_ulWifiMode,
-                                            m_clSettings.text(ClTovuCommandGetInfraSsid::usCommandCode),
-                                            m_clSettings.text(ClTovuCommandGetSsid::usCommandCode))));
+    return ClVirtualCameraAnswers::wifiInfo(stPacket.usSequence, m_clStatusReport.link(currentLink()));
 }
 
 ClVirtualCameraReply ClVirtualCameraCore::accessPointList(const Packet& stPacket) const

@@ -79,6 +79,11 @@ public:
     ClVirtualCameraSchedule& schedule() { return m_clSchedule; }
     ClVirtualCameraPictureFaults& pictureFaults() { return m_clPictureFaults; }
 
+    // The radio's link now: the mode last switched to with the stored network and key.
+    ClVirtualCameraLive::Link currentLink() const;
+    bool isWifiOn() const { return m_bWifiOn; }
+    quint32 wifiMode() const { return m_ulWifiMode; }
+
     // The JPEG frame the camera would send now.
     QByteArray currentPicture() const;
     QByteArray motionArea() const { return m_clMotionArea; }
@@ -111,6 +116,8 @@ private:
     Reply accessPointList(const Packet& stPacket) const;
     Reply scheduleList(const Packet& stPacket) const;
 
+    // A key for the stored network that the network in range refuses (ClVirtualCameraAccessPoints.cpp).
+    bool infraKeyFits(const Packet& stPacket) const;
     bool refusedInSecurityMode(quint16 usCode) const;
     static bool refusedWhileRecording(quint16 usCode);
     static bool refusedWhileStreaming(quint16 usCode);
@@ -144,6 +151,9 @@ private:
         quint32 ulLength = 0;
     };
     PendingBlock m_stPending;
+    // The network a Set of the infrastructure SSID named last: the key that follows is
+    // tried on it (a key set on its own is stored as told).
+    QByteArray m_clJoiningSsid;
     // The firmware update being received: the head of its image, if one came.
     QByteArray m_clFirmwareHead;
     quint64 m_ullFirmwareBytes = 0;

@@ -6,12 +6,19 @@ ClVirtualCameraLive::ClVirtualCameraLive()
 {
     m_clUptime.start();
     m_lstAccessPoints = {
-        {"HomeNetwork", "00:1A:2B:3C:4D:01", 6, 4, 1, 48},
-        {"Office-5F", "00:1A:2B:3C:4D:02", 1, 2, 1, 63},
-        {"CafeFreeWiFi", "00:1A:2B:3C:4D:03", 11, 0, 1, 72},
-        {"Neighbour", "00:1A:2B:3C:4D:04", 3, 1, 1, 84},
-        {"", "00:1A:2B:3C:4D:05", 9, 4, 1, 77},
+        {"HomeNetwork", "00:1A:2B:3C:4D:01", 6, 4, 1, 48, {}},
+        {"Office-5F", "00:1A:2B:3C:4D:02", 1, 2, 1, 63, {}},
+        {"CafeFreeWiFi", "00:1A:2B:3C:4D:03", 11, 0, 1, 72, {}},
+        {"Neighbour", "00:1A:2B:3C:4D:04", 3, 1, 1, 84, {}},
+        {"", "00:1A:2B:3C:4D:05", 9, 4, 1, 77, {}},
     };
+    // The keys, and more networks than one screen of the list shows: a second access point
+    // of the office network, another hidden one, weak ones far away.
+    m_lstAccessPoints[0].clKey = "correct-horse";
+    m_lstAccessPoints[1].clKey = "office-5f-key";
+    m_lstAccessPoints[3].clKey = "wep40";
+    m_lstAccessPoints[4].clKey = "hidden-key";
+    m_lstAccessPoints += ClVirtualCameraLive::extraAccessPoints();
 }
 
 qint64 ClVirtualCameraLive::secondsSince(qint64 llMark) const
@@ -111,7 +118,7 @@ void ClVirtualCameraLive::setAccessPoints(const QList<AccessPoint>& lstAccessPoi
 }
 
 ClVirtualCameraLive::Link ClVirtualCameraLive::link(bool bWifiOn, quint32 ulMode, const QByteArray& clInfraSsid,
-                                                    const QByteArray& clOwnSsid) const
+                                                    const QByteArray& clOwnSsid, const QByteArray& clInfraKey) const
 {
     Link stLink;
     if (!bWifiOn)
@@ -125,7 +132,7 @@ ClVirtualCameraLive::Link ClVirtualCameraLive::link(bool bWifiOn, quint32 ulMode
         return stLink;
     }
     for (const AccessPoint& stPoint : accessPoints()) {
-        if (!clInfraSsid.isEmpty() && stPoint.clSsid == clInfraSsid) {
+        if (!clInfraSsid.isEmpty() && stPoint.clSsid == clInfraSsid && keyFits(stPoint, clInfraKey)) {
             stLink.ulState = 2;
             stLink.clSsid = stPoint.clSsid;
             stLink.clBssid = stPoint.clBssid;

@@ -20,6 +20,7 @@ public:
         quint32 ulEncryption = 0;  // 0 open, 1 WEP, 2 TKIP, 4 AES
         quint32 ulMode = 1;        // 1 infrastructure, 2 ad hoc
         quint32 ulSignal = 60;     // strength as a positive number: 42 means -42 dBm
+        QByteArray clKey;          // the key it takes; an open network takes any
     };
 
     // The link as the Wi-Fi information answer carries it.
@@ -58,7 +59,15 @@ public:
 
     QList<AccessPoint> accessPoints() const;
     void setAccessPoints(const QList<AccessPoint>& lstAccessPoints);
-    Link link(bool bWifiOn, quint32 ulMode, const QByteArray& clInfraSsid, const QByteArray& clOwnSsid) const;
+    // Joined to the infrastructure network named, when it is in range and takes the key.
+    Link link(bool bWifiOn, quint32 ulMode, const QByteArray& clInfraSsid, const QByteArray& clOwnSsid,
+              const QByteArray& clInfraKey) const;
+    // Whether an access point takes the key: any key for an open one.
+    static bool keyFits(const AccessPoint& stPoint, const QByteArray& clKey);
+    // The first of the networks in range with this name; nullptr when none is.
+    static const AccessPoint* find(const QList<AccessPoint>& lstPoints, const QByteArray& clSsid);
+    // The networks beyond the first screen of the list (ClVirtualCameraAccessPoints.cpp).
+    static QList<AccessPoint> extraAccessPoints();
 
     // The camera's event log, oldest first, as the log request gets it.
     void log(const QString& strLine);

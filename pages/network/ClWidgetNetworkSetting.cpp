@@ -1,11 +1,11 @@
 #include "ClWidgetNetworkSetting.h"
 
-#include "app/framework/ClWidgetBase.h"
+#include "ClWidgetAdvance.h"
+#include "ClWidgetNetwork.h"
 
 ClWidgetNetworkSetting::ClWidgetNetworkSetting(QWidget* parent) : ClListWidgetBase(parent)
 {
     setObjectName(QStringLiteral("pageNetwork"));
-    // The rows' pages are empty until their own settings arrive.
-    addPage(new ClWidgetBase, QStringLiteral(":/network/net_sym_net_b"), tr("Network"), 0);
-    addPage(new ClWidgetBase, QStringLiteral(":/network/net_sym_ad_b"), tr("Advance"), 1);
+    addPage(new ClWidgetNetwork, QStringLiteral(":/network/net_sym_net_b"), tr("Network"), 0);
+    addPage(new ClWidgetAdvance, QStringLiteral(":/network/net_sym_ad_b"), tr("Advance"), 1);
 }

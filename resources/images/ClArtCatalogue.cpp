@@ -1,6 +1,7 @@
 #include "ClArtCatalogue.h"
 
 #include "ClChromeArt.h"
+#include "ClNetworkArt.h"
 #include "ClPictureArt.h"
 #include "ClStatusArt.h"
 #include "ClScheduleArt.h"
@@ -85,6 +86,20 @@ QList<ClArtCatalogue::Picture> ClArtCatalogue::all()
         {"move/slider_contrast_black_l", [] { return ClStreamArt::bar(ClStreamArt::ContrastRest, ClStreamArt::Left); }},
         {"move/slider_contrast_black_c", [] { return ClStreamArt::bar(ClStreamArt::ContrastRest, ClStreamArt::Centre); }},
         {"move/slider_contrast_black_r", [] { return ClStreamArt::bar(ClStreamArt::ContrastRest, ClStreamArt::Right); }},
+        {"img/bg_tab", [] { return ClNetworkArt::tabStrip(); }},
+        {"network/net_tab_h", [] { return ClNetworkArt::tabFace(false); }},
+        {"network/net_tab_s", [] { return ClNetworkArt::tabFace(true); }},
+        {"network/net_wifi_off", [] { return ClNetworkArt::wifiOff(); }},
+        {"network/subtitle", [] { return ClNetworkArt::subtitle(); }},
+        {"img/ap_check", [] { return ClNetworkArt::checkMark(); }},
+        {"img/ap_encryption", [] { return ClNetworkArt::encryptionPlate(); }},
+        {"img/ap_rssi0", [] { return ClNetworkArt::signalBars(0); }},
+        {"img/ap_rssi1", [] { return ClNetworkArt::signalBars(1); }},
+        {"img/ap_rssi2", [] { return ClNetworkArt::signalBars(2); }},
+        {"img/ap_rssi3", [] { return ClNetworkArt::signalBars(3); }},
+        {"network/net_btn_page_n", [] { return ClNetworkArt::pageButton(ClChromeArt::Normal); }},
+        {"network/net_btn_page_h", [] { return ClNetworkArt::pageButton(ClChromeArt::Hover); }},
+        {"network/net_btn_page_p", [] { return ClNetworkArt::pageButton(ClChromeArt::Pressed); }},
     };
 
     // Page-list icons: each also in a selected variant, reached with "s" appended.

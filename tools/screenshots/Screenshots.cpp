@@ -24,11 +24,13 @@
 #include "virtualcamera/ClVirtualCameraWire.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QThread>
 
@@ -92,6 +94,53 @@ void shootBasicRows(ClShooter& clShooter, ClMainWidget& clWindow, const QString&
         clShooter.shoot(clWindow, strPrefix + QStringLiteral("-") + QString::fromLatin1(apszRows[lRow]));
     }
     pclBasic->slotPageChange(pclBasic->listView()->model()->index(0, 0));
+}
+// Every tab and sub-page of the network settings and the ports row, each once its
+// camera's values have arrived.
+void shootNetworkPages(ClShooter& clShooter, ClMainWidget& clWindow, const QString& strPrefix)
+{
+    clWindow.modeBar()->button(2)->click();
+    auto* pclNetwork = qobject_cast<ClListWidgetBase*>(clWindow.page(2));
+    if (!pclNetwork)
+        return;
+    pclNetwork->slotPageChange(pclNetwork->listView()->model()->index(0, 0));
+    auto clickNamed = [pclNetwork](const char* pszName) {
+        for (QAbstractButton* pclButton : pclNetwork->findChildren<QAbstractButton*>(QLatin1String(pszName))) {
+            if (pclButton->isVisible()) {
+                pclButton->click();
+                return true;
+            }
+        }
+        return false;
+    };
+    waitFor([&] { return pclNetwork->findChildren<QWidget*>(QStringLiteral("rowAp")).size() > 3; });
+    clShooter.shoot(clWindow, strPrefix + QStringLiteral("-1-search"));
+    clickNamed("buttonApManual");
+    clShooter.shoot(clWindow, strPrefix + QStringLiteral("-2-manual"));
+    clickNamed("buttonBack");
+    settle(300);
+    // An encrypted network chosen from the list opens the key entry.
+    for (QWidget* pclRow : pclNetwork->findChildren<QWidget*>(QStringLiteral("rowAp"))) {
+        if (pclRow->isVisible() && pclRow->findChild<QLabel*>(QStringLiteral("labelEncryption"))->width() > 0) {
+            QMouseEvent clRelease(QEvent::MouseButtonRelease, QPointF(100, 20), pclRow->mapToGlobal(QPointF(100, 20)),
+                                  Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(pclRow, &clRelease);
+            break;
+        }
+    }
+    clShooter.shoot(clWindow, strPrefix + QStringLiteral("-3-key"));
+    clickNamed("buttonBack");
+    settle(300);
+    clickNamed("buttonIpSetting");
+    clShooter.shoot(clWindow, strPrefix + QStringLiteral("-4-ip"));
+    clickNamed("tabAdhoc");
+    clShooter.shoot(clWindow, strPrefix + QStringLiteral("-5-adhoc"));
+    clickNamed("tabWifiOff");
+    clShooter.shoot(clWindow, strPrefix + QStringLiteral("-6-wifi-off"));
+    clickNamed("tabInfrastructure");
+    pclNetwork->slotPageChange(pclNetwork->listView()->model()->index(1, 0));
+    clShooter.shoot(clWindow, strPrefix + QStringLiteral("-7-ports"));
+    pclNetwork->slotPageChange(pclNetwork->listView()->model()->index(0, 0));
 }
 }  // namespace
 
@@ -158,6 +207,7 @@ int main(int argc, char** argv)
         settle(1500);
         clShooter.shoot(clWindow, QStringLiteral("status-1-tovu-camera-state"));
         shootBasicRows(clShooter, clWindow, QStringLiteral("05-tovu-basic"));
+        shootNetworkPages(clShooter, clWindow, QStringLiteral("network-tovu"));
         clBus.unplug(pclTovu);
         waitFor([&] { return !clWindow.session()->isConnected(); });
         clShooter.shoot(clWindow, QStringLiteral("07-tovu-removed"));
@@ -197,6 +247,7 @@ int main(int argc, char** argv)
         settle(1500);
         clShooter.shoot(clWindow, QStringLiteral("status-3-tovu-s-camera-state"));
         shootBasicRows(clShooter, clWindow, QStringLiteral("09-tovu-s-basic"));
+        shootNetworkPages(clShooter, clWindow, QStringLiteral("network-tovu-s"));
         clWindow.modeBar()->button(5)->click();
         clShooter.shoot(clWindow, QStringLiteral("10-tovu-s-schedule"));
         // The mouse on Friday's bar: its period is shown, the end on Saturday's row.

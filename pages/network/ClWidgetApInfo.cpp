@@ -1,0 +1,94 @@
+#include "ClWidgetApInfo.h"
+
+#include "ClSsidText.h"
+#include "ClWidgetEncryption.h"
+#include "ClWidgetRssi.h"
+#include "NetworkLook.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+
+ClWidgetApInfo::ClWidgetApInfo(const QString& strSsid_, quint32 ulEncryption, quint32 ulSignal, bool bConnected_,
+                               bool bSendable_, QWidget* parent)
+    : QWidget(parent), strSsid(strSsid_), bConnected(bConnected_), bSendable(bSendable_)
+{
+    setObjectName(bConnected ? QStringLiteral("rowApConnected") : QStringLiteral("rowAp"));
+    setFixedSize(430, 49);
+    setAttribute(Qt::WA_Hover, true);
+    QFont clFont = font();
+    clFont.setWeight(QFont::Bold);
+    setFont(clFont);
+
+    auto* pclCheck = new QLabel(this);
+    pclCheck->setObjectName(QStringLiteral("labelCheck"));
+    if (bConnected)
+        pclCheck->setPixmap(QPixmap(QStringLiteral(":/img/ap_check")));
+    pclCheck->move(15, 17);
+    pclCheck->adjustSize();
+
+    auto* pclName = new QLabel(this);
+    pclName->setObjectName(QStringLiteral("labelSsid"));
+    pclName->setTextFormat(Qt::PlainText);
+    pclName->setGeometry(45, 14, 160, 22);
+    pclName->setText(pclName->fontMetrics().elidedText(ClSsidText::display(strSsid), Qt::ElideRight, 160));
+    if (!bSendable) {
+        pclName->setEnabled(false);
+        setToolTip(NetworkLook::trNet("The name of this network cannot be sent to the camera"));
+    }
+
+    pclEncryption = new ClWidgetEncryption(ulEncryption, this);
+    pclEncryption->move(210, 12);
+    pclRssi = new ClWidgetRssi(ulSignal, this);
+    pclRssi->move(330, 10);
+
+    auto* pclButton = new QPushButton(this);
+    pclButton->setObjectName(QStringLiteral("buttonIpSetting"));
+    pclButton->setFixedSize(36, 22);
+    pclButton->setCursor(Qt::PointingHandCursor);
+    pclButton->setToolTip(NetworkLook::trNet("IP setting"));
+    pclButton->setStyleSheet(QStringLiteral("QPushButton{border: none; background-image: url(:/network/net_btn_page_n);}"
+                                            "QPushButton:hover{background-image: url(:/network/net_btn_page_h);}"
+                                            "QPushButton:pressed{background-image: url(:/network/net_btn_page_p);}"));
+    pclButton->move(380, 14);
+    pclButton->setVisible(bConnected);
+    connect(pclButton, &QPushButton::clicked, this, &ClWidgetApInfo::sigClickBtn);
+}
+
+bool ClWidgetApInfo::isEncrypted() const
+{
+    return !pclEncryption->text().isEmpty();
+}
+
+int ClWidgetApInfo::signalLevel() const
+{
+    return pclRssi->level();
+}
+
+void ClWidgetApInfo::paintEvent(QPaintEvent*)
+{
+    QPainter clPainter(this);
+    clPainter.fillRect(rect(), bHover && bSendable ? QColor(206, 212, 218) : QColor(185, 193, 202));
+}
+
+void ClWidgetApInfo::mouseReleaseEvent(QMouseEvent* pclEvent)
+{
+    if (pclEvent->button() == Qt::LeftButton && bSendable && rect().contains(pclEvent->position().toPoint()))
+        Q_EMIT sigSelect(strSsid, isEncrypted());
+    QWidget::mouseReleaseEvent(pclEvent);
+}
+
+void ClWidgetApInfo::enterEvent(QEnterEvent* pclEvent)
+{
+    bHover = true;
+    update();
+    QWidget::enterEvent(pclEvent);
+}
+
+void ClWidgetApInfo::leaveEvent(QEvent* pclEvent)
+{
+    bHover = false;
+    update();
+    QWidget::leaveEvent(pclEvent);
+}
