@@ -2,30 +2,15 @@
 // a user goes about them: the zone and the clock set by hand and from the PC, the stream
 // password changed with a wrong and then the right current password, and the camera's
 // name, LEDs and power-off time applied and read back with Reload.
-#include "app/ClButtonMode.h"
-#include "app/ClMainWidget.h"
+#include "WindowRig.h"
 #include "app/ClStartup.h"
-#include "app/ClWidgetSelectMode.h"
-#include "app/framework/ClListWidgetBase.h"
-#include "app/framework/ClLogWidget.h"
-#include "app/framework/ClMessageBox.h"
-#include "app/framework/ClPageListView.h"
 #include "protocol/ClTovuCommands.h"
-#include "session/ClCameraSession.h"
-#include "update/ClTovuDownload.h"
-#include "usb/ClUsbService.h"
-#include "virtualcamera/ClVirtualCamera.h"
-#include "virtualcamera/ClVirtualUsbBus.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QtTest>
 
 namespace {
 constexpr quint16 usZone = ClTovuCommandGetTimezone::usCommandCode;
@@ -43,22 +28,14 @@ class TestWindowBasic : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<ClVirtualUsbBus> pclBus;
-    std::unique_ptr<ClMainWidget> pclWindow;
+    std::unique_ptr<WindowRig> upRig;
     ClVirtualCamera* pclCamera = nullptr;  // the bus's
-    QStringList lstBoxes;
 
-    ClListWidgetBase* basic() const { return qobject_cast<ClListWidgetBase*>(pclWindow->page(3)); }
+    ClListWidgetBase* basic() const { return qobject_cast<ClListWidgetBase*>(upRig->window().page(3)); }
     template <class T> T* find(const char* pszName) const { return basic()->findChild<T*>(pszName); }
-    QString log() const { return pclWindow->logBar()->findChild<QLabel*>("labelLog")->text(); }
-    void apply() { QTest::mouseClick(pclWindow->logBar()->findChild<QPushButton*>("buttonApply"), Qt::LeftButton); }
-    void reload() { QTest::mouseClick(pclWindow->logBar()->findChild<QPushButton*>("buttonReload"), Qt::LeftButton); }
-
     void openRow(int lRow)
     {
-        ClPageListView* pclList = basic()->listView();
-        const QRect clRect = pclList->visualRect(pclList->model()->index(lRow, 0));
-        QTest::mouseClick(pclList->viewport(), Qt::LeftButton, {}, clRect.center());
+        WindowRig::openRow(basic(), lRow);
         QCOMPARE(basic()->currentRow(), lRow);
     }
 
@@ -91,38 +68,22 @@ private:
         pclCamera = new ClVirtualCamera(lModel);
         pclCamera->setCameraTime(QDateTime(QDate(2020, 5, 5), QTime(10, 0, 0)));
         pclCamera->setNumbers(usZone, {0});
-        pclBus->plug(pclCamera);
-        QTRY_VERIFY_WITH_TIMEOUT(pclWindow->session()->isConnected(), 5000);
-        QTest::mouseClick(pclWindow->modeBar()->button(3), Qt::LeftButton);
-        QCOMPARE(pclWindow->currentPage(), 3);
+        upRig->bus().plug(pclCamera);
+        // Connected is not yet unlocked: the section's button opens once the camera's model is known.
+        QTRY_VERIFY_WITH_TIMEOUT(upRig->window().modeBar()->button(3)->isEnabled(), 5000);
+        WindowRig::click(upRig->window().modeBar()->button(3));
+        QCOMPARE(upRig->window().currentPage(), 3);
         QTRY_COMPARE_WITH_TIMEOUT(find<QSpinBox>("spinYear")->value(), 2020, 5000);
     }
 
 private Q_SLOTS:
     void initTestCase() { ClStartup::applyLanguage(qApp, QLocale::English); }
-
     void init()
     {
-        lstBoxes.clear();
-        ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons) {
-            lstBoxes.append(strText);
-            return QMessageBox::Ok;
-        });
-        pclBus = std::make_unique<ClVirtualUsbBus>();
-        pclBus->setImmediateTimeouts(true);
-        pclWindow = std::make_unique<ClMainWidget>(pclBus.get());
-        pclWindow->usbService()->setSettleDelay(50);
-        pclWindow->downloader()->stop();
-        pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
-        pclWindow->show();
+        upRig = std::make_unique<WindowRig>(50);
+        upRig->window().show();
     }
-
-    void cleanup()
-    {
-        pclWindow.reset();
-        pclBus.reset();
-        ClMessageBox::setTestResponder({});
-    }
+    void cleanup() { upRig.reset(); }
 
     void zoneDateAndTimeByHand()
     {
@@ -134,15 +95,15 @@ private Q_SLOTS:
         type(find<QSpinBox>("spinHour"), QStringLiteral("8"));
         type(find<QSpinBox>("spinMinute"), QStringLiteral("9"));
         type(find<QSpinBox>("spinSecond"), QStringLiteral("10"));
-        apply();
+        upRig->apply();
         QTRY_COMPARE_WITH_TIMEOUT(pclCamera->numbers(usZone)[0], 9u, 5000);
         // The time goes out one second ahead of what was typed, after the zone.
         const QDateTime dtTyped(QDate(2031, 7, 4), QTime(8, 9, 11));
         QTRY_VERIFY_WITH_TIMEOUT(pclCamera->cameraTime().date().year() == 2031, 5000);
         const qint64 llOff = secondsFrom(pclCamera->cameraTime(), dtTyped);
         QVERIFY2(llOff <= 0 && llOff >= -2, qPrintable(pclCamera->cameraTime().toString()));
-        QTRY_COMPARE_WITH_TIMEOUT(log(), QStringLiteral("Time settings have been changed."), 5000);
-        QCOMPARE(lstBoxes, QStringList());
+        QTRY_COMPARE_WITH_TIMEOUT(upRig->log(), QStringLiteral("Time settings have been changed."), 5000);
+        QCOMPARE(upRig->lstBoxes, QStringList());
     }
 
     void synchronisedWithThePc()
@@ -150,10 +111,10 @@ private Q_SLOTS:
         openBasic(0);
         QTest::mouseClick(find<QPushButton>("buttonSyncPc"), Qt::LeftButton);
         QVERIFY(!find<QSpinBox>("spinHour")->isEnabled());
-        apply();
+        upRig->apply();
         QTRY_VERIFY_WITH_TIMEOUT(pclCamera->cameraTime().date().year() != 2020, 5000);
         QVERIFY(qAbs(secondsFrom(pclCamera->cameraTime(), QDateTime::currentDateTime())) <= 2);
-        QCOMPARE(lstBoxes, QStringList());
+        QCOMPARE(upRig->lstBoxes, QStringList());
     }
 
     void passwordWrongThenRight()
@@ -169,17 +130,17 @@ private Q_SLOTS:
         type(find<QLineEdit>("editNowPassword"), QStringLiteral("not-it"));
         type(find<QLineEdit>("editNewPassword"), QStringLiteral("Night0wl"));
         type(find<QLineEdit>("editCheckPassword"), QStringLiteral("Night0wl"));
-        apply();
-        QCOMPARE(lstBoxes, QStringList({"Current password is not correct"}));
+        upRig->apply();
+        QCOMPARE(upRig->lstBoxes, QStringList({"Current password is not correct"}));
         QTest::qWait(200);
         QCOMPARE(pclCamera->text(ClTovuCommandGetStreamAuthorizationPassword::usCommandCode), clBefore);
 
         type(find<QLineEdit>("editNowPassword"), QString::fromLatin1(clBefore));
-        apply();
+        upRig->apply();
         QTRY_COMPARE_WITH_TIMEOUT(pclCamera->text(ClTovuCommandGetStreamAuthorizationPassword::usCommandCode),
                                   QByteArray("Night0wl"), 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(log(), QStringLiteral("Password \nsetting have been changed."), 5000);
-        QCOMPARE(lstBoxes.size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(upRig->log(), QStringLiteral("Password \nsetting have been changed."), 5000);
+        QCOMPARE(upRig->lstBoxes.size(), 1);
     }
 
     void otherSettingsReadBack()
@@ -195,8 +156,8 @@ private Q_SLOTS:
         type(find<QSpinBox>("spinPowerOffHours"), QStringLiteral("1"));
         type(find<QSpinBox>("spinPowerOffMinutes"), QStringLiteral("30"));
         type(find<QSpinBox>("spinPowerOffSeconds"), QStringLiteral("5"));
-        apply();
-        QTRY_COMPARE_WITH_TIMEOUT(log(), QStringLiteral("Other settings have been changed."), 5000);
+        upRig->apply();
+        QTRY_COMPARE_WITH_TIMEOUT(upRig->log(), QStringLiteral("Other settings have been changed."), 5000);
         QCOMPARE(pclCamera->text(ClTovuCommandGetCameraName::usCommandCode), QByteArray("Porch~1"));
         QCOMPARE(pclCamera->numbers(ClTovuCommandGetLedStart::usCommandCode)[0], 1u);
         QCOMPARE(pclCamera->numbers(ClTovuCommandGetAutoPoweroffSetting::usCommandCode)[0], 5405u);
@@ -205,13 +166,13 @@ private Q_SLOTS:
         type(find<QLineEdit>("editCameraName"), QStringLiteral("X"));
         clickRadio("radioLedLight");
         type(find<QSpinBox>("spinPowerOffHours"), QStringLiteral("5"));
-        reload();
+        upRig->reload();
         QTRY_COMPARE_WITH_TIMEOUT(find<QLineEdit>("editCameraName")->text(), QStringLiteral("Porch~1"), 5000);
         QTRY_VERIFY_WITH_TIMEOUT(find<QRadioButton>("radioLedNotLight")->isChecked(), 5000);
         QTRY_COMPARE_WITH_TIMEOUT(find<QSpinBox>("spinPowerOffHours")->value(), 1, 5000);
         QCOMPARE(find<QSpinBox>("spinPowerOffMinutes")->value(), 30);
         QCOMPARE(find<QSpinBox>("spinPowerOffSeconds")->value(), 5);
-        QCOMPARE(lstBoxes, QStringList());
+        QCOMPARE(upRig->lstBoxes, QStringList());
     }
 };
 

@@ -1,27 +1,15 @@
 // The weekly schedule through the real window and USB worker against a virtual Tovu-S in
 // maintenance mode, as a person edits it: drag and stretch bars with the mouse, switch a
 // day off, Apply, and Reload to see what the camera kept.
-#include "app/ClButtonMode.h"
-#include "app/ClMainWidget.h"
-#include "app/ClWidgetSelectMode.h"
-#include "app/framework/ClMessageBox.h"
+#include "WindowRig.h"
 #include "pages/schedule/ClWidgetScheduleSlider.h"
 #include "pages/schedule/ClWidgetScheduleWeekName.h"
 #include "pages/schedule/ClWidgetScheduledBar.h"
 #include "pages/schedule/ClWidgetWeekday.h"
 #include "protocol/ClTovuCommands.h"
-#include "session/ClCameraSession.h"
-#include "update/ClTovuDownload.h"
-#include "usb/ClUsbService.h"
-#include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualCameraWire.h"
-#include "virtualcamera/ClVirtualUsbBus.h"
 
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
 #include <QTranslator>
-#include <QtTest>
 
 namespace {
 using Params = ClVirtualCamera::Params;
@@ -47,7 +35,7 @@ private Q_SLOTS:
 private:
     ClWidgetWeekday* row(int lRow) const
     {
-        return pclWindow->page(5)->findChild<ClWidgetWeekday*>(QStringLiteral("rowDay%1").arg(lRow));
+        return upRig->window().page(5)->findChild<ClWidgetWeekday*>(QStringLiteral("rowDay%1").arg(lRow));
     }
     // Drags a bar from a local point by dx with the left button.
     static void drag(QWidget* pclBar, QPoint ptFrom, int lDx)
@@ -61,9 +49,7 @@ private:
     static int rightEdge(const QWidget* pclBar) { return pclBar->x() + pclBar->width(); }
 
     QTranslator clLang;
-    std::unique_ptr<ClVirtualUsbBus> pclBus;
-    std::unique_ptr<ClMainWidget> pclWindow;
-    QStringList lstBoxes;
+    std::unique_ptr<WindowRig> upRig;
 };
 
 void TestWindowSchedule::initTestCase()
@@ -71,26 +57,15 @@ void TestWindowSchedule::initTestCase()
     // The English texts a user reads.
     QVERIFY(clLang.load(":/lang/en"));
     QCoreApplication::installTranslator(&clLang);
-    ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons) {
-        lstBoxes.append(strText);
-        return QMessageBox::Ok;
-    });
-    pclBus = std::make_unique<ClVirtualUsbBus>();
-    pclBus->setImmediateTimeouts(true);
-    pclWindow = std::make_unique<ClMainWidget>(pclBus.get());
-    pclWindow->usbService()->setSettleDelay(200);
-    pclWindow->downloader()->stop();
-    pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
-    pclWindow->session()->setPollingInterval(200);
-    pclWindow->show();
-    QVERIFY(QTest::qWaitForWindowExposed(pclWindow.get()));
+    upRig = std::make_unique<WindowRig>(200);
+    upRig->window().session()->setPollingInterval(200);
+    upRig->window().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&upRig->window()));
 }
 
 void TestWindowSchedule::cleanupTestCase()
 {
-    pclWindow.reset();
-    pclBus.reset();
-    ClMessageBox::setTestResponder({});
+    upRig.reset();
     QCoreApplication::removeTranslator(&clLang);
 }
 
@@ -101,12 +76,12 @@ void TestWindowSchedule::userEditsAppliesAndReloads()
     pclCamera->setNumbers(
         usEntryCode, Params {1, ulOn, ClVirtualCameraWire::packHhmm(t(13)), ClVirtualCameraWire::packHhmm(t(16)), 0},
         1);
-    pclBus->plug(pclCamera);
-    QTRY_VERIFY_WITH_TIMEOUT(pclWindow->modeBar()->button(5)->isEnabled(), 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(pclWindow->modeBar()->button(5)->isVisible(), 5000);
-    QTest::mouseClick(pclWindow->modeBar()->button(5), Qt::LeftButton);
-    QCOMPARE(pclWindow->currentPage(), 5);
-    QWidget* pclPage = pclWindow->page(5);
+    upRig->bus().plug(pclCamera);
+    QTRY_VERIFY_WITH_TIMEOUT(upRig->window().modeBar()->button(5)->isEnabled(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(upRig->window().modeBar()->button(5)->isVisible(), 5000);
+    QTest::mouseClick(upRig->window().modeBar()->button(5), Qt::LeftButton);
+    QCOMPARE(upRig->window().currentPage(), 5);
+    QWidget* pclPage = upRig->window().page(5);
     QTRY_VERIFY_WITH_TIMEOUT(pclPage->findChild<QWidget*>("widgetScheduleContent")->isEnabled(), 5000);
     QTRY_COMPARE_WITH_TIMEOUT(row(3)->endTime(), t(18), 5000);
 
@@ -143,10 +118,9 @@ void TestWindowSchedule::userEditsAppliesAndReloads()
     QTest::mouseClick(pclSunday, Qt::LeftButton, Qt::NoModifier, QPoint(8, pclSunday->height() / 2));
     QVERIFY(!pclSunday->isChecked());
 
-    QTest::mouseClick(pclWindow->findChild<QPushButton*>("buttonApply"), Qt::LeftButton);
-    auto* pclLog = pclWindow->findChild<QLabel*>("labelLog");
-    QTRY_COMPARE_WITH_TIMEOUT(pclLog->text(), QStringLiteral("The sheduling setting has been changed."), 5000);
-    QCOMPARE(lstBoxes, QStringList());
+    upRig->apply();
+    QTRY_COMPARE_WITH_TIMEOUT(upRig->log(), QStringLiteral("The sheduling setting has been changed."), 5000);
+    QCOMPARE(upRig->lstBoxes, QStringList());
 
     // The camera's eight entries.
     auto stored = [pclCamera](quint32 ulDay) {
@@ -167,14 +141,14 @@ void TestWindowSchedule::userEditsAppliesAndReloads()
     // Reload after the guard: the page shows what the camera kept.
     row(3)->setPeriod(t(1), t(2));
     QTest::qWait(1100);
-    QTest::mouseClick(pclWindow->findChild<QPushButton*>("buttonReload"), Qt::LeftButton);
+    upRig->reload();
     QTRY_COMPARE_WITH_TIMEOUT(row(3)->endTime(), t(17, 30), 5000);
     QCOMPARE(row(3)->startTime(), t(9));
     QCOMPARE(row(5)->endTime(), t(4));
     QCOMPARE(row(6)->slider()->eveTime(), t(4));
     QVERIFY(!row(7)->isSwitchedOn());
     QVERIFY(pclEnable->isChecked());
-    QCOMPARE(lstBoxes, QStringList());
+    QCOMPARE(upRig->lstBoxes, QStringList());
 }
 
 QTEST_MAIN(TestWindowSchedule)

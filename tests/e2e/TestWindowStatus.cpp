@@ -2,45 +2,30 @@
 // person uses them: the Tovu's battery, link and SD figures follow the camera; "SD card
 // format" confirmed empties the card; a recording Tovu-S in security mode is switched to
 // maintenance after a question, which unlocks the settings, and back, which locks them.
-#include "app/ClButtonMode.h"
-#include "app/ClMainWidget.h"
-#include "app/ClWidgetSelectMode.h"
-#include "app/framework/ClMessageBox.h"
+#include "WindowRig.h"
 #include "app/framework/ClWidgetBase.h"
-#include "session/ClCameraSession.h"
-#include "update/ClTovuDownload.h"
-#include "usb/ClUsbService.h"
-#include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualCameraStatusReport.h"
-#include "virtualcamera/ClVirtualUsbBus.h"
-
-#include <QCheckBox>
-#include <QLabel>
-#include <QPushButton>
-#include <QtTest>
 
 class TestWindowStatus : public QObject
 {
     Q_OBJECT
 
 private:
-    std::unique_ptr<ClVirtualUsbBus> pclBus;
-    std::unique_ptr<ClMainWidget> pclWindow;
-    QStringList lstBoxes;
+    std::unique_ptr<WindowRig> upRig;
 
     QString text(qint32 lPage, const char* pszName) const
     {
-        return pclWindow->page(lPage)->findChild<QLabel*>(pszName)->text();
+        return upRig->window().page(lPage)->findChild<QLabel*>(pszName)->text();
     }
     void click(qint32 lPage, const char* pszButton)
     {
-        QTest::mouseClick(pclWindow->page(lPage)->findChild<QPushButton*>(pszButton), Qt::LeftButton);
+        QTest::mouseClick(upRig->window().page(lPage)->findChild<QPushButton*>(pszButton), Qt::LeftButton);
     }
     QList<qint32> enabled() const
     {
         QList<qint32> lstModes;
         for (qint32 lMode = 1; lMode <= 7; ++lMode) {
-            if (pclWindow->modeBar()->button(lMode)->isEnabled())
+            if (upRig->window().modeBar()->button(lMode)->isEnabled())
                 lstModes.append(lMode);
         }
         return lstModes;
@@ -49,29 +34,14 @@ private:
 private Q_SLOTS:
     void init()
     {
-        lstBoxes.clear();
-        ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons) {
-            lstBoxes.append(strText);
-            return QMessageBox::Ok;
-        });
-        pclBus = std::make_unique<ClVirtualUsbBus>();
-        pclBus->setImmediateTimeouts(true);
-        pclWindow = std::make_unique<ClMainWidget>(pclBus.get());
-        pclWindow->usbService()->setSettleDelay(100);
-        pclWindow->downloader()->stop();
-        pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
-        pclWindow->session()->setPollingInterval(100);
+        upRig = std::make_unique<WindowRig>(100);
+        // Polled often, so that the pages follow the camera within the test's patience.
+        upRig->window().session()->setPollingInterval(100);
         for (qint32 lPage : {1, 6})
-            static_cast<ClWidgetBase*>(pclWindow->page(lPage))->setPollingInterval(100);
-        pclWindow->show();
+            static_cast<ClWidgetBase*>(upRig->window().page(lPage))->setPollingInterval(100);
+        upRig->window().show();
     }
-
-    void cleanup()
-    {
-        pclWindow.reset();
-        pclBus.reset();
-        ClMessageBox::setTestResponder({});
-    }
+    void cleanup() { upRig.reset(); }
 
     void cameraStateFollowsTheCameraAndFormats()
     {
@@ -83,8 +53,8 @@ private Q_SLOTS:
         stLink.oSignal = 55;
         stLink.oChannel = 6;
         pclCamera->setStatusReport(stLink);
-        pclBus->plug(pclCamera);
-        QTRY_COMPARE_WITH_TIMEOUT(pclWindow->currentPage(), 1, 5000);
+        upRig->bus().plug(pclCamera);
+        QTRY_COMPARE_WITH_TIMEOUT(upRig->window().currentPage(), 1, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelBattery"), QStringLiteral("80%"), 5000);
         QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelFileSystem"), QStringLiteral("FAT32"), 5000);
         QCOMPARE(text(1, "labelWifiState"), QStringLiteral("Link"));
@@ -103,11 +73,11 @@ private Q_SLOTS:
         QCOMPARE(text(1, "labelWifiState"), QStringLiteral("Adhoc Link"));
         QCOMPARE(text(1, "labelRssi"), QStringLiteral("42dBm"));
         QCOMPARE(text(1, "labelChannel"), QStringLiteral("11ch"));
-        QCOMPARE(lstBoxes, QStringList());
+        QCOMPARE(upRig->lstBoxes, QStringList());
 
         click(1, "buttonFormat");
-        QTRY_COMPARE_WITH_TIMEOUT(lstBoxes, (QStringList {"All data delete on SD card", "Completed SD card format"}),
-                                  5000);
+        QTRY_COMPARE_WITH_TIMEOUT(upRig->lstBoxes,
+                                  (QStringList {"All data delete on SD card", "Completed SD card format"}), 5000);
         QCOMPARE(pclCamera->sdUsed(), quint64(0));
     }
 
@@ -117,25 +87,25 @@ private Q_SLOTS:
         const QList<qint32> lstAll {1, 2, 3, 4, 5, 6, 7};
         auto* pclCamera = new ClVirtualCamera(1, QString(), 1);
         pclCamera->setRecording(true);
-        pclBus->plug(pclCamera);
-        QTRY_COMPARE_WITH_TIMEOUT(pclWindow->currentPage(), 6, 5000);
+        upRig->bus().plug(pclCamera);
+        QTRY_COMPARE_WITH_TIMEOUT(upRig->window().currentPage(), 6, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(enabled(), lstSecurity, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(text(6, "labelRecValue"), QStringLiteral("Running recording"), 5000);
 
         click(6, "buttonToggleMode");
-        QCOMPARE(lstBoxes, QStringList {"Are you sure you want, but I will stop recording?"});
+        QCOMPARE(upRig->lstBoxes, QStringList {"Are you sure you want, but I will stop recording?"});
         QTRY_COMPARE_WITH_TIMEOUT(enabled(), lstAll, 5000);
         QCOMPARE(pclCamera->secureMode(), 2);
         QVERIFY(!pclCamera->isRecording());
         QTRY_COMPARE_WITH_TIMEOUT(text(6, "labelModeValue"), QStringLiteral("Maintenance"), 5000);
         QTRY_COMPARE_WITH_TIMEOUT(text(6, "labelRecValue"), QStringLiteral("Recording stopped"), 5000);
-        QCOMPARE(pclWindow->currentPage(), 6);
+        QCOMPARE(upRig->window().currentPage(), 6);
 
         click(6, "buttonToggleMode");
         QTRY_COMPARE_WITH_TIMEOUT(enabled(), lstSecurity, 5000);
         QCOMPARE(pclCamera->secureMode(), 1);
         QCOMPARE(text(6, "labelModeValue"), QStringLiteral("Security"));
-        QCOMPARE(lstBoxes.size(), 1);
+        QCOMPARE(upRig->lstBoxes.size(), 1);
     }
 };
 

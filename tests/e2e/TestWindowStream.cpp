@@ -2,33 +2,20 @@
 // person uses it: the preview shows the camera's picture, a 180-degree rotation applied
 // turns the next picture, Capture saves the picture shown, recording settings applied are
 // read back by Reload, and a Tovu's interval timer is set.
-#include "app/ClButtonMode.h"
-#include "app/ClMainWidget.h"
-#include "app/ClWidgetSelectMode.h"
-#include "app/framework/ClMessageBox.h"
-#include "app/framework/ClPageListView.h"
+#include "WindowRig.h"
 #include "pages/stream/ClImageView2.h"
 #include "pages/stream/ClWidgetStreamBase.h"
 #include "pages/stream/ClWidgetStreamSetting.h"
 #include "protocol/TypedKinds.h"
-#include "session/ClCameraSession.h"
-#include "update/ClTovuDownload.h"
-#include "usb/ClUsbService.h"
-#include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualCameraPicture.h"
-#include "virtualcamera/ClVirtualUsbBus.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QImageReader>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTemporaryDir>
-#include <QtTest>
 
 namespace {
 constexpr int lWait = 8000;
@@ -53,20 +40,14 @@ class TestWindowStream : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<ClVirtualUsbBus> pclBus;
-    std::unique_ptr<ClMainWidget> pclWindow;
-    QStringList lstBoxes;
+    std::unique_ptr<WindowRig> upRig;
 
-    ClWidgetStreamSetting* section() const { return qobject_cast<ClWidgetStreamSetting*>(pclWindow->page(4)); }
-    template <class T> T* find(const char* pszName) const { return pclWindow->findChild<T*>(pszName); }
-    void click(QWidget* pclWidget) { QTest::mouseClick(pclWidget, Qt::LeftButton); }
-    void apply() { click(find<QPushButton>("buttonApply")); }
-    void pressRow(int lRow)
+    ClWidgetStreamSetting* section() const
     {
-        ClPageListView* pclList = section()->listView();
-        const QRect clRect = pclList->visualRect(pclList->model()->index(lRow, 0));
-        QTest::mouseClick(pclList->viewport(), Qt::LeftButton, {}, clRect.center());
+        return qobject_cast<ClWidgetStreamSetting*>(upRig->window().page(lStreamMode));
     }
+    template <class T> T* find(const char* pszName) const { return upRig->find<T>(pszName); }
+    static void click(QWidget* pclWidget) { WindowRig::click(pclWidget); }
     void typeInto(QLineEdit* pclEdit, const QString& strText)
     {
         pclEdit->setFocus();
@@ -78,35 +59,22 @@ private:
     ClVirtualCamera* plugAndOpenStream(int lModel)
     {
         auto* pclCamera = new ClVirtualCamera(lModel);
-        pclBus->plug(pclCamera);
-        if (!QTest::qWaitFor([this] { return pclWindow->modeBar()->button(lStreamMode)->isEnabled(); }, lWait))
+        upRig->bus().plug(pclCamera);
+        if (!QTest::qWaitFor([this] { return upRig->window().modeBar()->button(lStreamMode)->isEnabled(); }, lWait))
             return nullptr;
-        click(pclWindow->modeBar()->button(lStreamMode));
+        click(upRig->window().modeBar()->button(lStreamMode));
         return pclCamera;
     }
 
 private Q_SLOTS:
     void init()
     {
-        lstBoxes.clear();
-        ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons) {
-            lstBoxes.append(strText);
-            return QMessageBox::Ok;
-        });
-        pclBus = std::make_unique<ClVirtualUsbBus>();
-        pclBus->setImmediateTimeouts(true);
-        pclWindow = std::make_unique<ClMainWidget>(pclBus.get());
-        pclWindow->usbService()->setSettleDelay(200);
-        pclWindow->downloader()->stop();
-        pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
-        pclWindow->show();
+        upRig = std::make_unique<WindowRig>(200);
+        upRig->window().show();
     }
-
     void cleanup()
     {
-        pclWindow.reset();
-        pclBus.reset();
-        ClMessageBox::setTestResponder({});
+        upRig.reset();
         ClWidgetStreamBase::setTestFileDialog({});
     }
 
@@ -114,14 +82,14 @@ private Q_SLOTS:
     {
         ClVirtualCamera* pclCamera = plugAndOpenStream(1);
         QVERIFY(pclCamera);
-        QCOMPARE(pclWindow->currentPage(), lStreamMode);
+        QCOMPARE(upRig->window().currentPage(), lStreamMode);
         ClWidgetStreamBase* pclPreview = section()->preview();
         // The camera's picture, upright.
         QTRY_VERIFY_WITH_TIMEOUT(markerAt(pclPreview->picture(), false), lWait);
         QCOMPARE(pclPreview->picture().size(), QSize(800, 480));
 
         click(find<QRadioButton>("radioRotate180"));
-        apply();
+        upRig->apply();
         QTRY_COMPARE_WITH_TIMEOUT(pclCamera->numbers(ClTovuCommandGetRotate180::usCommandCode)[0], 2u, lWait);
         QTRY_VERIFY_WITH_TIMEOUT(markerAt(pclPreview->picture(), true), lWait);
         QVERIFY(!markerAt(pclPreview->picture(), false));
@@ -142,14 +110,14 @@ private Q_SLOTS:
         const QImage clSaved = clReader.read();
         QCOMPARE(clSaved.size(), QSize(800, 480));
         QVERIFY(markerAt(clSaved, true));
-        QVERIFY(lstBoxes.isEmpty());
+        QVERIFY(upRig->lstBoxes.isEmpty());
     }
 
     void recordingSettingsReadBack()
     {
         ClVirtualCamera* pclCamera = plugAndOpenStream(1);
         QVERIFY(pclCamera);
-        pressRow(1);
+        WindowRig::openRow(section(), 1);
         QCOMPARE(section()->currentRow(), 1);
         auto* pclSize = find<QComboBox>("comboRecResolution");
         auto* pclFps = find<QLineEdit>("editRecFrameRate");
@@ -162,20 +130,20 @@ private Q_SLOTS:
         pclSize->setCurrentIndex(2);
         typeInto(pclFps, QStringLiteral("10"));
         typeInto(pclBitRate, QStringLiteral("1500"));
-        apply();
+        upRig->apply();
         QTRY_COMPARE_WITH_TIMEOUT(pclCamera->numbers(ClTovuCommandGetRecBitrate::usCommandCode)[0], 1500000u, lWait);
         QCOMPARE(pclCamera->numbers(ClTovuCommandGetRecImagesize::usCommandCode)[0], 3u);
         QCOMPARE(pclCamera->numbers(ClTovuCommandGetRecFramerate::usCommandCode)[0], 10u);
-        QTRY_VERIFY_WITH_TIMEOUT(find<QLabel>("labelLog")->text().contains(QStringLiteral("Recording setting")), lWait);
+        QTRY_VERIFY_WITH_TIMEOUT(upRig->log().contains(QStringLiteral("Recording setting")), lWait);
 
         // Changed on screen but not applied: Reload shows the camera's values again.
         pclSize->setCurrentIndex(0);
         typeInto(pclFps, QStringLiteral("30"));
-        click(find<QPushButton>("buttonReload"));
+        upRig->reload();
         QTRY_COMPARE_WITH_TIMEOUT(pclSize->currentIndex(), 2, lWait);
         QTRY_COMPARE_WITH_TIMEOUT(pclFps->text(), QStringLiteral("10"), lWait);
         QTRY_COMPARE_WITH_TIMEOUT(pclBitRate->text(), QStringLiteral("1500"), lWait);
-        QVERIFY(lstBoxes.isEmpty());
+        QVERIFY(upRig->lstBoxes.isEmpty());
     }
 
     void tovuIntervalTimer()
@@ -183,7 +151,7 @@ private Q_SLOTS:
         ClVirtualCamera* pclCamera = plugAndOpenStream(0);
         QVERIFY(pclCamera);
         QTRY_COMPARE_WITH_TIMEOUT(section()->pageCount(), 4, lWait);
-        pressRow(3);
+        WindowRig::openRow(section(), 3);
         auto* pclGroup = find<QGroupBox>("groupInterval");
         QVERIFY(pclGroup->isVisible());
         // The camera's default, one minute apart, switched off.
@@ -194,13 +162,13 @@ private Q_SLOTS:
         find<QSpinBox>("spinStartSecond")->setValue(5);
         find<QSpinBox>("spinIntervalMinute")->setValue(1);
         find<QSpinBox>("spinIntervalSecond")->setValue(30);
-        apply();
+        upRig->apply();
         ClVirtualCamera::Params arrExpected {};
         arrExpected[0] = 2;
         arrExpected[1] = 3725;
         arrExpected[2] = 90;
         QTRY_COMPARE_WITH_TIMEOUT(pclCamera->numbers(ClTovuCommandGetIntervalTimer::usCommandCode), arrExpected, lWait);
-        QVERIFY(lstBoxes.isEmpty());
+        QVERIFY(upRig->lstBoxes.isEmpty());
     }
 };
 

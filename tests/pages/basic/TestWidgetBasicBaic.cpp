@@ -4,16 +4,12 @@
 #include "ClBasicPageRig.h"
 #include "pages/basic/ClWidgetBasicBaic.h"
 #include "protocol/TypedKinds.h"
-#include "virtualcamera/ClVirtualCamera.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QtTest>
-
-#include "TypeText.h"
 
 namespace {
 constexpr quint16 usPowerOff = ClTovuCommandGetAutoPoweroffSetting::usCommandCode;
@@ -117,9 +113,7 @@ void TestWidgetBasicBaic::powerOffShown()
     QCOMPARE(spin("spinPowerOffMinutes")->value(), lMinutes);
     QCOMPARE(spin("spinPowerOffSeconds")->value(), lSeconds);
     QCOMPARE(spin("spinPowerOffHours")->isEnabled(), bChecked);
-    upRig->clearSent();
-    pclPage->slotApply();
-    QVERIFY(upRig->settle());
+    upRig->apply(pclPage);
     QCOMPARE(upRig->sentKinds(), QList<QUuid>());
     QCOMPARE(upRig->camera().numbers(usPowerOff)[0], ulCamera);
 }
@@ -147,8 +141,7 @@ void TestWidgetBasicBaic::powerOffLimits()
 
     // Unchecked, the camera is told 0.
     pclPage->findChild<QGroupBox*>("groupAutoPowerOff")->setChecked(false);
-    pclPage->slotApply();
-    QVERIFY(upRig->settle());
+    upRig->apply(pclPage);
     QCOMPARE(upRig->camera().numbers(usPowerOff)[0], 0u);
 }
 
@@ -167,9 +160,7 @@ void TestWidgetBasicBaic::startModeWithoutButton()
     upRig->attach(pclPage);
     QVERIFY(!pclPage->findChild<QRadioButton*>("radioSecurityMode")->isChecked());
     QVERIFY(!pclPage->findChild<QRadioButton*>("radioMaintenanceMode")->isChecked());
-    upRig->clearSent();
-    pclPage->slotApply();
-    QVERIFY(upRig->settle());
+    upRig->apply(pclPage);
     QCOMPARE(upRig->sentKinds(), QList<QUuid>());
     QCOMPARE(upRig->camera().numbers(usStartMode)[0], ulMode);
 }
@@ -192,9 +183,7 @@ void TestWidgetBasicBaic::namesTheFieldCannotHold()
     upRig->attach(pclPage);
     auto* pclName = pclPage->findChild<QLineEdit*>("editCameraName");
     QCOMPARE(pclName->text(), strShown);
-    upRig->clearSent();
-    pclPage->slotApply();
-    QVERIFY(upRig->settle());
+    upRig->apply(pclPage);
     QCOMPARE(upRig->sentKinds(), QList<QUuid>());
     QCOMPARE(upRig->camera().text(usName), clCamera);
     // What the user types is held to what the camera keeps.
@@ -209,9 +198,7 @@ void TestWidgetBasicBaic::emptyNameIsNotSent()
     upRig->attach(pclPage);
     pclPage->findChild<QLineEdit*>("editCameraName")->clear();
     pclPage->findChild<QCheckBox*>("checkBatteryAlarm")->toggle();
-    upRig->clearSent();
-    pclPage->slotApply();
-    QVERIFY(upRig->settle());
+    upRig->apply(pclPage);
     QCOMPARE(upRig->lstBoxes, QStringList({"Enter a camera name of 1 to 8 characters."}));
     QCOMPARE(upRig->sentKinds(), QList<QUuid>());
     QCOMPARE(upRig->camera().text(usName), QByteArray("TOVU01"));
@@ -228,9 +215,7 @@ void TestWidgetBasicBaic::appliedSettingsReachTheCamera()
     pclPage->findChild<QCheckBox*>("checkKeyLock")->setChecked(true);
     pclPage->findChild<QRadioButton*>("radioSecurityMode")->setChecked(true);
     pclPage->findChild<QCheckBox*>("checkBatteryAlarm")->setChecked(false);
-    upRig->clearSent();
-    pclPage->slotApply();
-    QVERIFY(upRig->settle());
+    upRig->apply(pclPage);
     QCOMPARE(upRig->sentKinds(),
              QList<QUuid>({requestKind<ClTovuCommandSetCameraName>(), requestKind<ClTovuCommandSetSecureKeyLock>(),
                            requestKind<ClTovuCommandSetStartMode>(), requestKind<ClTovuCommandSetBatteryAlarm>()}));
@@ -245,8 +230,7 @@ void TestWidgetBasicBaic::appliedSettingsReachTheCamera()
     pclPage->findChild<QCheckBox*>("checkBatteryAlarm")->setChecked(true);
     upRig->camera().setFaultStatus(0xFFFB);
     upRig->camera().injectFault(ClVirtualCamera::Fault::Status);
-    pclPage->slotApply();
-    QVERIFY(upRig->settle());
+    upRig->apply(pclPage);
     QCOMPARE(upRig->lstBoxes, QStringList({"Parameter setting failed"}));
     QCOMPARE(upRig->lstLogs, QStringList());
 }

@@ -4,13 +4,11 @@
 #include "pages/basic/ClWidgetBasicGps.h"
 #include "pages/basic/ClWidgetBasicWifi.h"
 #include "protocol/TypedKinds.h"
-#include "virtualcamera/ClVirtualCamera.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QtTest>
 
 namespace {
 constexpr quint16 usGps = ClTovuCommandGetGpsSetting::usCommandCode;
@@ -34,7 +32,6 @@ private Q_SLOTS:
     void gpsApply();
     void autoOffDelay_data();
     void autoOffDelay();
-    void uncheckingAutoOffSendsZero();
     void countries_data();
     void countries();
 
@@ -63,8 +60,8 @@ void TestWidgetBasicGpsWifi::gpsApply_data()
     QTest::newRow("on, log and format changed")
         << Params {ulOn, ulOn, ulOff, 2} << true << false << true << true << Params {ulOn, ulOff, ulOff, 1};
     // Neither format button is checked after a format it has none for: "not short" is 2.
-    QTest::newRow("unknown format, GPS on") << Params {ulOn, ulOff, ulOff, 7} << true << false << false << true
-                                            << Params {ulOn, ulOff, ulOff, 2};
+    QTest::newRow("unknown format, GPS on")
+        << Params {ulOn, ulOff, ulOff, 7} << true << false << false << true << Params {ulOn, ulOff, ulOff, 2};
 }
 
 void TestWidgetBasicGpsWifi::gpsApply()
@@ -89,9 +86,7 @@ void TestWidgetBasicGpsWifi::gpsApply()
     QCOMPARE(pclPage->findChild<QGroupBox*>("groupGps")->isChecked(), arrCamera[0] == ulOn);
     pclPage->findChild<QRadioButton*>(bSaveLogs ? "radioSaveLogs" : "radioNotSaveLogs")->setChecked(true);
     pclPage->findChild<QGroupBox*>("groupGps")->setChecked(bGroup);
-    upRig->clearSent();
-    pclPage->slotApply();
-    QVERIFY(upRig->settle());
+    upRig->apply(pclPage);
     QCOMPARE(upRig->sentKinds().contains(requestKind<ClTovuCommandSetGpsSetting>()), bSent);
     QVERIFY(upRig->camera().numbers(usGps) == arrAfter);
     QCOMPARE(upRig->lstBoxes, QStringList());
@@ -103,14 +98,16 @@ void TestWidgetBasicGpsWifi::autoOffDelay_data()
     QTest::addColumn<quint32>("ulCamera");
     QTest::addColumn<bool>("bChecked");
     QTest::addColumn<int>("lMinutes");
+    QTest::addColumn<bool>("bUncheck");
     QTest::addColumn<quint32>("ulAfter");
-    QTest::newRow("5 minutes") << 300u << true << 5 << 300u;
-    QTest::newRow("90 s rewritten as a minute") << 90u << true << 1 << 60u;
-    QTest::newRow("30 s rewritten as the shortest") << 30u << true << 1 << 60u;
-    QTest::newRow("601 s rewritten as the longest") << 601u << true << 10 << 600u;
-    QTest::newRow("never") << 0u << false << 1 << 0u;
+    QTest::newRow("5 minutes") << 300u << true << 5 << false << 300u;
+    QTest::newRow("90 s rewritten as a minute") << 90u << true << 1 << false << 60u;
+    QTest::newRow("30 s rewritten as the shortest") << 30u << true << 1 << false << 60u;
+    QTest::newRow("601 s rewritten as the longest") << 601u << true << 10 << false << 600u;
+    QTest::newRow("never") << 0u << false << 1 << false << 0u;
+    QTest::newRow("unchecked by the user: 0") << 300u << true << 5 << true << 0u;
     // Beyond every range: shown as the longest, left as it is.
-    QTest::newRow("nonsense") << 0xFFFFFFF0u << true << 10 << 0xFFFFFFF0u;
+    QTest::newRow("nonsense") << 0xFFFFFFF0u << true << 10 << false << 0xFFFFFFF0u;
 }
 
 void TestWidgetBasicGpsWifi::autoOffDelay()
@@ -118,30 +115,22 @@ void TestWidgetBasicGpsWifi::autoOffDelay()
     QFETCH(quint32, ulCamera);
     QFETCH(bool, bChecked);
     QFETCH(int, lMinutes);
+    QFETCH(bool, bUncheck);
     QFETCH(quint32, ulAfter);
     upRig->camera().setNumbers(usAutoOff, {ulCamera});
     auto* pclPage = new ClWidgetBasicWifi(&upRig->host());
     upRig->attach(pclPage);
-    QCOMPARE(pclPage->findChild<QGroupBox*>("groupAutoWifiOff")->isChecked(), bChecked);
+    auto* pclGroup = pclPage->findChild<QGroupBox*>("groupAutoWifiOff");
+    QCOMPARE(pclGroup->isChecked(), bChecked);
     QCOMPARE(pclPage->findChild<QSpinBox*>("spinAutoOffMinutes")->value(), lMinutes);
-    upRig->clearSent();
-    pclPage->slotApply();
-    QVERIFY(upRig->settle());
+    if (bUncheck)
+        pclGroup->setChecked(false);
+    upRig->apply(pclPage);
     QCOMPARE(upRig->camera().numbers(usAutoOff)[0], ulAfter);
-    QCOMPARE(upRig->sentKinds().contains(requestKind<ClTovuCommandSetAutoWiFiOffSetting>()), ulAfter != ulCamera);
+    const bool bSent = ulAfter != ulCamera;
+    QCOMPARE(upRig->sentKinds().contains(requestKind<ClTovuCommandSetAutoWiFiOffSetting>()), bSent);
     QCOMPARE(upRig->lstBoxes, QStringList());
-}
-
-void TestWidgetBasicGpsWifi::uncheckingAutoOffSendsZero()
-{
-    auto* pclPage = new ClWidgetBasicWifi(&upRig->host());
-    upRig->attach(pclPage);
-    pclPage->findChild<QGroupBox*>("groupAutoWifiOff")->setChecked(false);
-    pclPage->slotApply();
-    QVERIFY(upRig->settle());
-    QCOMPARE(upRig->lastSent(requestKind<ClTovuCommandSetAutoWiFiOffSetting>()).value("PARAM2").toUInt(), 0u);
-    QCOMPARE(upRig->camera().numbers(usAutoOff)[0], 0u);
-    QCOMPARE(upRig->lstLogs, QStringList({"Wifi settings is applied"}));
+    QCOMPARE(upRig->lstLogs, bSent ? QStringList({"Wifi settings is applied"}) : QStringList());
 }
 
 void TestWidgetBasicGpsWifi::countries_data()
@@ -169,9 +158,7 @@ void TestWidgetBasicGpsWifi::countries()
     auto* pclCombo = pclPage->findChild<QComboBox*>("comboWifiCountry");
     QCOMPARE(pclCombo->currentIndex(), lShown);
     pclCombo->setCurrentIndex(lChosen);
-    upRig->clearSent();
-    pclPage->slotApply();
-    QVERIFY(upRig->settle());
+    upRig->apply(pclPage);
     QCOMPARE(upRig->camera().numbers(usCountry)[0], ulAfter);
     QCOMPARE(upRig->sentKinds().contains(requestKind<ClTovuCommandSetWifiCountry>()), ulAfter != ulCamera);
 }

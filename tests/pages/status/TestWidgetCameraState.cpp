@@ -30,6 +30,14 @@ private:
     bool panelShown() const { return !pclPage->findChild<QWidget*>("panelSignal")->isHidden(); }
     int sdAnswers() const { return upRig->clRig.count(replyKind<ClTovuCommandGetSdInfo>()); }
 
+    // The page attached, the camera's report first when given, until its chain has ended.
+    void open(const ClVirtualCameraStatusReport* pstReport = nullptr)
+    {
+        if (pstReport != nullptr)
+            camera().setStatusReport(*pstReport);
+        pclPage->activate(&upRig->clHost);
+        QTRY_COMPARE_WITH_TIMEOUT(sdAnswers(), 1, 5000);
+    }
     // One more round of the chain, to its end.
     void poll()
     {
@@ -52,23 +60,14 @@ private Q_SLOTS:
 
     void chainAskedOneAfterAnother()
     {
-        camera().setSdCard(8ull << 30, 2ull << 30, 3);
-        pclPage->activate(&upRig->clHost);
+        open();
         QVERIFY(pclPage->isPolling());
-        QTRY_COMPARE_WITH_TIMEOUT(sdAnswers(), 1, 5000);
         const QList<QUuid> lstAsked {requestKind<ClTovuCommandGetBatteryState>(),
                                      requestKind<ClTovuCommandGetWifiInfo>(), requestKind<ClTovuCommandGetSdInfo>()};
         QList<QUuid> lstSent;
         for (const PV_CMD& clCommand : upRig->lstSent)
             lstSent << ClEnvelope::kind(clCommand);
         QCOMPARE(lstSent, lstAsked);
-        QCOMPARE(text("labelFileSystem"), QStringLiteral("FAT32"));
-        const QList<ClPiece*> lstPieces = pclPage->pieChart().pieces();
-        QCOMPARE(lstPieces.size(), 2);
-        QCOMPARE(lstPieces[0]->name(), QStringLiteral("Space"));
-        QCOMPARE(lstPieces[0]->percentage(), 75.0);
-        QCOMPARE(lstPieces[1]->name(), QStringLiteral("Used"));
-        QCOMPARE(lstPieces[1]->percentage(), 25.0);
     }
 
     void batteryLevels_data()
@@ -98,9 +97,7 @@ private Q_SLOTS:
         QFETCH(QString, strShown);
         QFETCH(QColor, clColour);
         QFETCH(int, lBar);
-        camera().setStatusReport(stReport);
-        pclPage->activate(&upRig->clHost);
-        QTRY_COMPARE_WITH_TIMEOUT(sdAnswers(), 1, 5000);
+        open(&stReport);
         QCOMPARE(battery()->levelText(), strShown);
         QCOMPARE(battery()->levelColor(), clColour);
         QCOMPARE(battery()->barValue(), lBar);
@@ -132,9 +129,7 @@ private Q_SLOTS:
         stReport.oLinkState = ulState;
         stReport.oSignal = ulSignal;
         stReport.oChannel = 11;
-        camera().setStatusReport(stReport);
-        pclPage->activate(&upRig->clHost);
-        QTRY_COMPARE_WITH_TIMEOUT(sdAnswers(), 1, 5000);
+        open(&stReport);
         QCOMPARE(link()->text(), strText);
         QCOMPARE(link()->pixmapPath(),
                  bLinkedPlate ? QStringLiteral(":/img/wifi_link") : QStringLiteral(":/img/wifi_notlink"));
@@ -150,9 +145,7 @@ private Q_SLOTS:
         ClVirtualCameraStatusReport stReport;
         stReport.oLinkState = 2;
         stReport.oSignal = 50;
-        camera().setStatusReport(stReport);
-        pclPage->activate(&upRig->clHost);
-        QTRY_COMPARE_WITH_TIMEOUT(sdAnswers(), 1, 5000);
+        open(&stReport);
         QCOMPARE(link()->changeCount(), 1);
         poll();
         QCOMPARE(link()->changeCount(), 1);
@@ -170,6 +163,7 @@ private Q_SLOTS:
         QTest::addColumn<quint32>("ulFileSystem");
         QTest::addColumn<double>("dUsed");
         QTest::addColumn<QString>("strFileSystem");
+        QTest::newRow("8 GiB, 2 used") << quint64(8ull << 30) << quint64(2ull << 30) << 3u << 25.0 << "FAT32";
         QTest::newRow("FAT12") << quint64(1000) << quint64(100) << 1u << 10.0 << "FAT12";
         QTest::newRow("FAT16") << quint64(1000) << quint64(500) << 2u << 50.0 << "FAT16";
         QTest::newRow("more used than held") << quint64(1000) << quint64(3000) << 3u << 100.0 << "FAT32";
@@ -188,9 +182,7 @@ private Q_SLOTS:
         stReport.oSdTotal = ullTotal;
         stReport.oSdUsed = ullUsed;
         stReport.oSdFileSystem = ulFileSystem;
-        camera().setStatusReport(stReport);
-        pclPage->activate(&upRig->clHost);
-        QTRY_COMPARE_WITH_TIMEOUT(sdAnswers(), 1, 5000);
+        open(&stReport);
         QCOMPARE(text("labelFileSystem"), strFileSystem);
         const QList<ClPiece*> lstPieces = pclPage->pieChart().pieces();
         QCOMPARE(lstPieces.size(), 2);
@@ -208,12 +200,13 @@ private Q_SLOTS:
         QTest::addColumn<QString>("strQuestion");
         QTest::addColumn<int>("usCode");
         QTest::addColumn<QString>("strDone");
-        QTest::newRow("format") << "buttonFormat" << "All data delete on SD card"
-                                << int(ClTovuCommandFormatSd::usCommandCode) << "Completed SD card format";
-        QTest::newRow("initialise") << "buttonInit" << "Initialize all settings"
-                                    << int(ClTovuCommandInitSetting::usCommandCode) << "";
-        QTest::newRow("restart") << "buttonReset" << "Reset Tovu and restart"
-                                 << int(ClTovuCommandRestart::usCommandCode) << "";
+        QTest::newRow("format") << "buttonFormat"
+                                << "All data delete on SD card" << int(ClTovuCommandFormatSd::usCommandCode)
+                                << "Completed SD card format";
+        QTest::newRow("initialise") << "buttonInit"
+                                    << "Initialize all settings" << int(ClTovuCommandInitSetting::usCommandCode) << "";
+        QTest::newRow("restart") << "buttonReset"
+                                 << "Reset Tovu and restart" << int(ClTovuCommandRestart::usCommandCode) << "";
     }
 
     void maintenanceActions()
@@ -224,8 +217,7 @@ private Q_SLOTS:
         QFETCH(QString, strDone);
         camera().setRestartDelay(100000);  // a restarting camera stays away for the test
         camera().setText(ClTovuCommandGetCameraName::usCommandCode, "MyCam");
-        pclPage->activate(&upRig->clHost);
-        QTRY_COMPARE_WITH_TIMEOUT(sdAnswers(), 1, 5000);
+        open();
         auto* pclButton = pclPage->findChild<QPushButton*>(strButton);
 
         upRig->eAnswer = QMessageBox::Cancel;
@@ -238,7 +230,8 @@ private Q_SLOTS:
         upRig->lstBoxes.clear();
         pclButton->click();
         QTRY_COMPARE_WITH_TIMEOUT(upRig->received(quint16(usCode)), 1, 5000);
-        const QStringList lstExpected = strDone.isEmpty() ? QStringList {strQuestion} : QStringList {strQuestion, strDone};
+        const QStringList lstExpected
+            = strDone.isEmpty() ? QStringList {strQuestion} : QStringList {strQuestion, strDone};
         QTRY_COMPARE_WITH_TIMEOUT(upRig->lstBoxes, lstExpected, 5000);
         if (usCode == ClTovuCommandFormatSd::usCommandCode)
             QCOMPARE(camera().sdUsed(), quint64(0));
@@ -250,8 +243,7 @@ private Q_SLOTS:
 
     void failuresShownOnce()
     {
-        pclPage->activate(&upRig->clHost);
-        QTRY_COMPARE_WITH_TIMEOUT(sdAnswers(), 1, 5000);
+        open();
         // The camera does not take the request: a transport error (0xEF03).
         camera().failTransfers(ClVirtualUsbDevice::Direction::Write, 1, -116);
         pclPage->requestData(true);
@@ -268,8 +260,7 @@ private Q_SLOTS:
     {
         // A camera recording refuses the format.
         camera().setRecording(true);
-        pclPage->activate(&upRig->clHost);
-        QTRY_COMPARE_WITH_TIMEOUT(sdAnswers(), 1, 5000);
+        open();
         pclPage->findChild<QPushButton*>("buttonFormat")->click();
         QTRY_COMPARE_WITH_TIMEOUT(upRig->lstBoxes,
                                   (QStringList {"All data delete on SD card", "Timeout error, please reset"}), 5000);
@@ -278,8 +269,7 @@ private Q_SLOTS:
 
     void pulledOutCameraShowsNothing()
     {
-        pclPage->activate(&upRig->clHost);
-        QTRY_COMPARE_WITH_TIMEOUT(sdAnswers(), 1, 5000);
+        open();
         camera().unplugAtTransfer(ClVirtualUsbDevice::Direction::Write, 1);
         pclPage->requestData(true);
         QTRY_VERIFY_WITH_TIMEOUT(upRig->clRig.count(ClCommandKinds::transportError()) > 0, 5000);
