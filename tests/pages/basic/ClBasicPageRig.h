@@ -1,5 +1,5 @@
 #pragma once
-// A basic settings page against the real USB worker and an emulated camera: the page sits
+// A settings page (the basic and network pages) against the real USB worker and an emulated camera: the page sits
 // in a stand-in window whose envelopes go to the worker with the camera's handle, and the
 // worker's replies come back to the page as the window would pass them on. Keeps what the
 // page sent, so that tests check both what went out and what the camera keeps.
@@ -19,14 +19,14 @@
 class ClBasicPageRig : public QObject
 {
 public:
-    explicit ClBasicPageRig(int lModel_ = 0) : lModel(lModel_)
+    explicit ClBasicPageRig(int lModel_ = 0, const QString& strFirmware = QString()) : lModel(lModel_)
     {
         PvCmd::registerMetaTypes();
         ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons) {
             lstBoxes.append(strText);
             return QMessageBox::Ok;
         });
-        pclCamera = new ClVirtualCamera(lModel);
+        pclCamera = new ClVirtualCamera(lModel, strFirmware);
         pHandle = clWorker.plug(pclCamera);
         connect(&clHost, &ClPageHost::sigSendCommand, this, [this](PV_CMD clCommand) {
             lstSent.append(clCommand);
@@ -73,7 +73,9 @@ public:
         return false;
     }
 
-    // The kinds the page sent, in order; and the last envelope of a kind (empty when none).
+    // What the page sent, in order, and their kinds; and the last envelope of a kind (empty
+    // when none).
+    const QList<PV_CMD>& sent() const { return lstSent; }
     QList<QUuid> sentKinds() const
     {
         QList<QUuid> lstKinds;

@@ -3,7 +3,6 @@
 // many entries, signals out of range), choosing an open or an encrypted network, manual
 // entry with and without a key, keys the field refuses, and a camera that never answers.
 #include "../basic/ClBasicPageRig.h"
-#include "../basic/TypeText.h"
 #include "NetworkTestSupport.h"
 #include "pages/network/ClWidgetApInfo.h"
 #include "pages/network/ClWidgetApList.h"

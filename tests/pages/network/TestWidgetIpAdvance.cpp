@@ -3,7 +3,6 @@
 // the ports (an unchecked group is never sent, a port out of range is corrected, the HTTP
 // group only on cameras that have it, a refused port shows the camera's reason).
 #include "../basic/ClBasicPageRig.h"
-#include "../basic/TypeText.h"
 #include "NetworkTestSupport.h"
 #include "pages/network/ClWidgetAdvance.h"
 #include "pages/network/ClWidgetInfrastructure.h"
