@@ -12,7 +12,12 @@
 #include <QLabel>
 #include <QVBoxLayout>
 
-ClWidgetLiveSetting::ClWidgetLiveSetting(QWidget* parent) : ClWidgetBase(parent)
+ClWidgetLiveSetting::ClWidgetLiveSetting(QWidget* parent)
+    : ClWidgetBase(parent),
+      clCommands({requestKind<ClTovuCommandGetLiveImagesize>(), requestKind<ClTovuCommandGetLiveFramerate>(),
+                  requestKind<ClTovuCommandGetLiveBitrate>()},
+                 {requestKind<ClTovuCommandSetLiveImagesize>(), requestKind<ClTovuCommandSetLiveFramerate>(),
+                  requestKind<ClTovuCommandSetLiveBitrae>()})
 {
     setObjectName(QStringLiteral("pageStreamLive"));
     strApplied = streamTr("%1 is applied").arg(oneLine(streamTr("Live \nviewing setting")));
@@ -64,26 +69,9 @@ void ClWidgetLiveSetting::requestData(bool bIsPolling)
 
 void ClWidgetLiveSetting::askAfter(const QUuid& uuidAnswered)
 {
-    const QList<QUuid> lstChain
-        = {requestKind<ClTovuCommandGetLiveImagesize>(), requestKind<ClTovuCommandGetLiveFramerate>(),
-           requestKind<ClTovuCommandGetLiveBitrate>()};
-    // A null kind starts the chain; indexOf gives -1 + 1 = 0 only for it.
-    for (int lIndex = int(lstChain.indexOf(uuidAnswered)) + 1; lIndex < lstChain.size(); ++lIndex) {
-        if (lstSupported.contains(lstChain.at(lIndex))) {
-            sendCommand(lstChain.at(lIndex), PV_CMD(), false, 0);
-            return;
-        }
-    }
-}
-
-bool ClWidgetLiveSetting::isOwnCommand(const QUuid& uuidKind) const
-{
-    return uuidKind == requestKind<ClTovuCommandGetLiveImagesize>()
-        || uuidKind == requestKind<ClTovuCommandGetLiveFramerate>()
-        || uuidKind == requestKind<ClTovuCommandGetLiveBitrate>()
-        || uuidKind == requestKind<ClTovuCommandSetLiveImagesize>()
-        || uuidKind == requestKind<ClTovuCommandSetLiveFramerate>()
-        || uuidKind == requestKind<ClTovuCommandSetLiveBitrae>();
+    const QUuid uuidNext = clCommands.nextGet(uuidAnswered, lstSupported);
+    if (!uuidNext.isNull())
+        sendCommand(uuidNext, PV_CMD(), false, 0);
 }
 
 void ClWidgetLiveSetting::receiveCommand(const PV_CMD& clCommand)
@@ -92,18 +80,18 @@ void ClWidgetLiveSetting::receiveCommand(const PV_CMD& clCommand)
     const QVariant clValue = clCommand.value(ClEnvelope::keyParam(2));
     if (uuidCmd == replyKind<ClTovuCommandGetLiveImagesize>()) {
         pclResolution->setCurrentIndex(indexOfSize(clValue.toSize()));
-        clCurrentSize = sizeOfIndex(pclResolution->currentIndex());
+        clCommands.setCurrent(ClRateCommands::Size, sizeOfIndex(pclResolution->currentIndex()));
         askAfter(requestKind<ClTovuCommandGetLiveImagesize>());
     } else if (uuidCmd == replyKind<ClTovuCommandGetLiveFramerate>()) {
         pclRates->showFrameRate(clValue.toLongLong());
-        lCurrentFps = pclRates->frameRate();
+        clCommands.setCurrent(ClRateCommands::FrameRate, pclRates->frameRate());
         askAfter(requestKind<ClTovuCommandGetLiveFramerate>());
     } else if (uuidCmd == replyKind<ClTovuCommandGetLiveBitrate>()) {
         pclRates->showBitRate(clValue.toLongLong());
-        lCurrentBitRate = pclRates->bitRate();
+        clCommands.setCurrent(ClRateCommands::BitRate, pclRates->bitRate());
     } else if (ClEnvelope::isOutcome(clCommand)) {
         const QUuid uuidExecuted = ClEnvelope::executedKind(clCommand);
-        if (!isOwnCommand(uuidExecuted))
+        if (!clCommands.isOwn(uuidExecuted))
             return;
         const quint16 usCode = ClEnvelope::resultCode(clCommand);
         if (ClEnvelope::isErrorNotice(clCommand)) {
@@ -112,12 +100,7 @@ void ClWidgetLiveSetting::receiveCommand(const PV_CMD& clCommand)
             return;
         }
         if (usCode == ClResultCode::usSuccess) {
-            if (uuidExecuted == requestKind<ClTovuCommandSetLiveImagesize>())
-                clCurrentSize = clPendingSize;
-            else if (uuidExecuted == requestKind<ClTovuCommandSetLiveFramerate>())
-                lCurrentFps = lPendingFps;
-            else if (uuidExecuted == requestKind<ClTovuCommandSetLiveBitrae>())
-                lCurrentBitRate = lPendingBitRate;
+            clCommands.confirm(uuidExecuted);
             return;
         }
         stopPolling();
@@ -127,25 +110,10 @@ void ClWidgetLiveSetting::receiveCommand(const PV_CMD& clCommand)
 
 void ClWidgetLiveSetting::slotApply()
 {
-    if (!pclResolution->isHidden()) {
-        const QSize clSize = sizeOfIndex(pclResolution->currentIndex());
-        if (clSize != clCurrentSize) {
-            clPendingSize = clSize;
-            PV_CMD clArgs;
-            clArgs.insert(ClEnvelope::keyParam(2), clSize);
-            sendCommand(requestKind<ClTovuCommandSetLiveImagesize>(), clArgs, true, 0);
-        }
-    }
-    if (pclRates->isFrameRateShown() && pclRates->frameRate() != lCurrentFps) {
-        lPendingFps = pclRates->frameRate();
-        PV_CMD clArgs;
-        clArgs.insert(ClEnvelope::keyParam(2), lPendingFps);
-        sendCommand(requestKind<ClTovuCommandSetLiveFramerate>(), clArgs, true, 0);
-    }
-    if (pclRates->isBitRateShown() && pclRates->bitRate() != lCurrentBitRate) {
-        lPendingBitRate = pclRates->bitRate();
-        PV_CMD clArgs;
-        clArgs.insert(ClEnvelope::keyParam(2), lPendingBitRate);
-        sendCommand(requestKind<ClTovuCommandSetLiveBitrae>(), clArgs, true, 0);
-    }
+    if (!pclResolution->isHidden())
+        clCommands.applyIfChanged(*this, ClRateCommands::Size, sizeOfIndex(pclResolution->currentIndex()));
+    if (pclRates->isFrameRateShown())
+        clCommands.applyIfChanged(*this, ClRateCommands::FrameRate, pclRates->frameRate());
+    if (pclRates->isBitRateShown())
+        clCommands.applyIfChanged(*this, ClRateCommands::BitRate, pclRates->bitRate());
 }

@@ -1,5 +1,6 @@
 #pragma once
 // "Live viewing setting": the resolution, frame rate and bit rate of the live view stream.
+#include "ClRateCommands.h"
 #include "app/framework/ClWidgetBase.h"
 
 #include <QSize>
@@ -30,16 +31,10 @@ protected:
 
 private:
     void askAfter(const QUuid& uuidAnswered);
-    bool isOwnCommand(const QUuid& uuidKind) const;
 
     QComboBox* pclResolution = nullptr;
     ClRateRows* pclRates = nullptr;
 
     QList<QUuid> lstSupported;
-    QSize clCurrentSize;
-    int lCurrentFps = 0;
-    int lCurrentBitRate = 0;
-    QSize clPendingSize;
-    int lPendingFps = 0;
-    int lPendingBitRate = 0;
+    ClRateCommands clCommands;
 };

@@ -20,7 +20,12 @@ namespace {
 const char* const pszStandard = QT_TRANSLATE_NOOP("ClWidgetStreamSetting", "Standard(320x240)");
 }  // namespace
 
-ClWidgetRecSetting::ClWidgetRecSetting(QWidget* parent) : ClWidgetBase(parent)
+ClWidgetRecSetting::ClWidgetRecSetting(QWidget* parent)
+    : ClWidgetBase(parent),
+      clCommands({requestKind<ClTovuCommandGetRecImagesize>(), requestKind<ClTovuCommandGetRecFramerate>(),
+                  requestKind<ClTovuCommandGetRecBitrate>()},
+                 {requestKind<ClTovuCommandSetRecImagesize>(), requestKind<ClTovuCommandSetRecFramerate>(),
+                  requestKind<ClTovuCommandSetRecBitRate>()})
 {
     setObjectName(QStringLiteral("pageStreamRec"));
     strApplied = streamTr("%1 is applied").arg(oneLine(streamTr("Recording \nsetting")));
@@ -140,27 +145,9 @@ void ClWidgetRecSetting::requestData(bool bIsPolling)
 
 void ClWidgetRecSetting::askAfter(const QUuid& uuidAnswered)
 {
-    const QList<QUuid> lstChain
-        = {requestKind<ClTovuCommandGetRecImagesize>(), requestKind<ClTovuCommandGetRecFramerate>(),
-           requestKind<ClTovuCommandGetRecBitrate>()};
-    // A null kind starts the chain; indexOf gives -1 + 1 = 0 only for it.
-    const int lStart = int(lstChain.indexOf(uuidAnswered)) + 1;
-    for (int lIndex = lStart; lIndex < lstChain.size(); ++lIndex) {
-        if (lstSupported.contains(lstChain.at(lIndex))) {
-            sendCommand(lstChain.at(lIndex), PV_CMD(), false, 0);
-            return;
-        }
-    }
-}
-
-bool ClWidgetRecSetting::isOwnCommand(const QUuid& uuidKind) const
-{
-    return uuidKind == requestKind<ClTovuCommandGetRecImagesize>()
-        || uuidKind == requestKind<ClTovuCommandGetRecFramerate>()
-        || uuidKind == requestKind<ClTovuCommandGetRecBitrate>()
-        || uuidKind == requestKind<ClTovuCommandSetRecImagesize>()
-        || uuidKind == requestKind<ClTovuCommandSetRecFramerate>()
-        || uuidKind == requestKind<ClTovuCommandSetRecBitRate>();
+    const QUuid uuidNext = clCommands.nextGet(uuidAnswered, lstSupported);
+    if (!uuidNext.isNull())
+        sendCommand(uuidNext, PV_CMD(), false, 0);
 }
 
 void ClWidgetRecSetting::receiveCommand(const PV_CMD& clCommand)
@@ -171,18 +158,18 @@ void ClWidgetRecSetting::receiveCommand(const PV_CMD& clCommand)
         pclResolution->setCurrentIndex(qMin(indexOfSize(clValue.toSize()), pclResolution->count() - 1));
         // What is shown is what counts as the camera's: an odd size is not written back
         // unless the user picks one.
-        clCurrentSize = sizeOfIndex(pclResolution->currentIndex());
+        clCommands.setCurrent(ClRateCommands::Size, sizeOfIndex(pclResolution->currentIndex()));
         askAfter(requestKind<ClTovuCommandGetRecImagesize>());
     } else if (uuidCmd == replyKind<ClTovuCommandGetRecFramerate>()) {
         pclRates->showFrameRate(clValue.toLongLong());
-        lCurrentFps = pclRates->frameRate();
+        clCommands.setCurrent(ClRateCommands::FrameRate, pclRates->frameRate());
         askAfter(requestKind<ClTovuCommandGetRecFramerate>());
     } else if (uuidCmd == replyKind<ClTovuCommandGetRecBitrate>()) {
         pclRates->showBitRate(clValue.toLongLong());
-        lCurrentBitRate = pclRates->bitRate();
+        clCommands.setCurrent(ClRateCommands::BitRate, pclRates->bitRate());
     } else if (ClEnvelope::isOutcome(clCommand)) {
         const QUuid uuidExecuted = ClEnvelope::executedKind(clCommand);
-        if (!isOwnCommand(uuidExecuted))
+        if (!clCommands.isOwn(uuidExecuted))
             return;
         const quint16 usCode = ClEnvelope::resultCode(clCommand);
         if (ClEnvelope::isErrorNotice(clCommand)) {
@@ -191,17 +178,10 @@ void ClWidgetRecSetting::receiveCommand(const PV_CMD& clCommand)
             return;
         }
         if (usCode == ClResultCode::usSuccess) {
-            if (uuidExecuted == requestKind<ClTovuCommandSetRecImagesize>())
-                clCurrentSize = clPendingSize;
-            else if (uuidExecuted == requestKind<ClTovuCommandSetRecFramerate>())
-                lCurrentFps = lPendingFps;
-            else if (uuidExecuted == requestKind<ClTovuCommandSetRecBitRate>())
-                lCurrentBitRate = lPendingBitRate;
+            clCommands.confirm(uuidExecuted);
             return;
         }
-        const bool bSet = uuidExecuted == requestKind<ClTovuCommandSetRecImagesize>()
-            || uuidExecuted == requestKind<ClTovuCommandSetRecFramerate>()
-            || uuidExecuted == requestKind<ClTovuCommandSetRecBitRate>();
+        const bool bSet = clCommands.isSet(uuidExecuted);
         // A recording camera refuses all three changes alike; each says why, not "timeout".
         if (bSet && usCode == ClResultCode::usRefused) {
             if (!bRecordingBoxShown) {
@@ -220,24 +200,10 @@ void ClWidgetRecSetting::receiveCommand(const PV_CMD& clCommand)
 void ClWidgetRecSetting::slotApply()
 {
     bRecordingBoxShown = false;
-    if (!pclResolution->isHidden()) {
-        const QSize clSize = sizeOfIndex(pclResolution->currentIndex());
-        if (clSize != clCurrentSize) {
-            clPendingSize = clSize;
-            PV_CMD clArgs;
-            clArgs.insert(ClEnvelope::keyParam(2), clSize);
-            sendCommand(requestKind<ClTovuCommandSetRecImagesize>(), clArgs, true, 0);
-        }
-    }
-    if (pclRates->isFrameRateShown()) {
-        const int lFps = pclRates->frameRate();
-        if (lFps != lCurrentFps) {
-            lPendingFps = lFps;
-            PV_CMD clArgs;
-            clArgs.insert(ClEnvelope::keyParam(2), lFps);
-            sendCommand(requestKind<ClTovuCommandSetRecFramerate>(), clArgs, true, 0);
-        }
-    }
+    if (!pclResolution->isHidden())
+        clCommands.applyIfChanged(*this, ClRateCommands::Size, sizeOfIndex(pclResolution->currentIndex()));
+    if (pclRates->isFrameRateShown())
+        clCommands.applyIfChanged(*this, ClRateCommands::FrameRate, pclRates->frameRate());
     if (pclRates->isBitRateShown()) {
         if (ClStreamRates::isForbidden(pclResolution->currentIndex(), pclRates->frameRateEditNumber(),
                                        pclRates->bitRateEditNumber())) {
@@ -246,13 +212,7 @@ void ClWidgetRecSetting::slotApply()
             clBox.exec();
             return;
         }
-        const int lBitRate = pclRates->bitRate();
-        if (lBitRate != lCurrentBitRate) {
-            lPendingBitRate = lBitRate;
-            PV_CMD clArgs;
-            clArgs.insert(ClEnvelope::keyParam(2), lBitRate);
-            sendCommand(requestKind<ClTovuCommandSetRecBitRate>(), clArgs, true, 0);
-        }
+        clCommands.applyIfChanged(*this, ClRateCommands::BitRate, pclRates->bitRate());
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // "Recording setting": the resolution, frame rate and bit rate the camera records with,
 // and how long an SD card of a chosen size lasts at that bit rate.
+#include "ClRateCommands.h"
 #include "app/framework/ClWidgetBase.h"
 
 #include <QSize>
@@ -37,11 +38,9 @@ protected:
     void receiveCommand(const PV_CMD& clCommand) override;
 
 private:
-    // The next Get after the one named, among those the camera answers.
     void askAfter(const QUuid& uuidAnswered);
     void updateEstimate();
     void updateEditColour();
-    bool isOwnCommand(const QUuid& uuidKind) const;
 
     QComboBox* pclResolution = nullptr;
     ClRateRows* pclRates = nullptr;
@@ -50,12 +49,7 @@ private:
     QWidget* pclSdRow = nullptr;
 
     QList<QUuid> lstSupported;
-    QSize clCurrentSize;
-    int lCurrentFps = 0;
-    int lCurrentBitRate = 0;
-    QSize clPendingSize;
-    int lPendingFps = 0;
-    int lPendingBitRate = 0;
+    ClRateCommands clCommands;
     qint64 llSdCapacity = 0;
     // One "Set failed for recording" box per Apply.
     bool bRecordingBoxShown = false;
