@@ -61,6 +61,11 @@ bool ClEnvelope::isErrorNotice(const PV_CMD& clCommand)
     return kind(clCommand) == ClCommandKinds::transportError();
 }
 
+bool ClEnvelope::isCameraGone(const PV_CMD& clCommand)
+{
+    return isErrorNotice(clCommand) && resultCode(clCommand) == ClResultCode::usNoCamera;
+}
+
 QUuid ClEnvelope::executedKind(const PV_CMD& clCommand)
 {
     return clCommand.value(keyParam(2)).toUuid();

@@ -26,6 +26,9 @@ public:
     static bool isErrorNotice(const PV_CMD& clCommand);
     // A completion or an error notice: the answer that ends a command without values.
     static bool isOutcome(const PV_CMD& clCommand) { return isCompletion(clCommand) || isErrorNotice(clCommand); }
+    // The error notice of a camera that is gone: its removal notice follows, so there is
+    // nothing to tell the user.
+    static bool isCameraGone(const PV_CMD& clCommand);
     static QUuid executedKind(const PV_CMD& clCommand);
     static quint16 resultCode(const PV_CMD& clCommand);
 

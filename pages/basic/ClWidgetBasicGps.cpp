@@ -92,7 +92,7 @@ void ClWidgetBasicGps::receiveCommand(const PV_CMD& clCommand)
         return;
     const quint16 usCode = ClEnvelope::resultCode(clCommand);
     if (usCode != ClResultCode::usSuccess) {
-        if (!(ClEnvelope::isErrorNotice(clCommand) && usCode == ClResultCode::usNoCamera)) {
+        if (!ClEnvelope::isCameraGone(clCommand)) {
             stopPolling();
             showCommandError(usCode);
         }

@@ -62,8 +62,7 @@ QLineEdit* ClWidgetBasicPassword::passwordEdit(const char* pszName)
     auto* pclEdit = new QLineEdit(this);
     pclEdit->setObjectName(QLatin1String(pszName));
     // What the camera can keep: 1 to 16 printable ASCII characters, no space.
-    pclEdit->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[!-~]{1,16}")), pclEdit));
+    pclEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[!-~]{1,16}")), pclEdit));
     pclEdit->setMaxLength(lMaxLength);
     pclEdit->setEchoMode(QLineEdit::Password);
     pclEdit->setMinimumWidth(200);
@@ -109,7 +108,7 @@ void ClWidgetBasicPassword::receiveCommand(const PV_CMD& clCommand)
     const QUuid uuidExecuted = ClEnvelope::executedKind(clCommand);
     const quint16 usCode = ClEnvelope::resultCode(clCommand);
     if (usCode != ClResultCode::usSuccess) {
-        if (!(ClEnvelope::isErrorNotice(clCommand) && usCode == ClResultCode::usNoCamera)) {
+        if (!ClEnvelope::isCameraGone(clCommand)) {
             stopPolling();
             showCommandError(usCode);
         }

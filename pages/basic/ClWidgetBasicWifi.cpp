@@ -103,7 +103,7 @@ void ClWidgetBasicWifi::receiveCommand(const PV_CMD& clCommand)
     const QUuid uuidExecuted = ClEnvelope::executedKind(clCommand);
     const quint16 usCode = ClEnvelope::resultCode(clCommand);
     if (usCode != ClResultCode::usSuccess) {
-        if (!(ClEnvelope::isErrorNotice(clCommand) && usCode == ClResultCode::usNoCamera)) {
+        if (!ClEnvelope::isCameraGone(clCommand)) {
             stopPolling();
             showCommandError(usCode);
         }

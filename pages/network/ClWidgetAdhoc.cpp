@@ -141,7 +141,7 @@ void ClWidgetAdhoc::receiveCommand(const PV_CMD& clCommand)
         return;
     const quint16 usCode = ClEnvelope::resultCode(clCommand);
     if (usCode != ClResultCode::usSuccess) {
-        if (!(ClEnvelope::isErrorNotice(clCommand) && usCode == ClResultCode::usNoCamera))
+        if (!ClEnvelope::isCameraGone(clCommand))
             showCommandError(usCode);
         return;
     }

@@ -29,7 +29,7 @@ QGroupBox* portBox(const QString& strTitle, const QString& strName, const QStrin
     pclBox->setChecked(false);
     *ppclEdit = new QLineEdit(pclBox);
     (*ppclEdit)->setObjectName(strName == QLatin1String("groupRtsp") ? QStringLiteral("editRtspPort")
-                                                                      : QStringLiteral("editHttpPort"));
+                                                                     : QStringLiteral("editHttpPort"));
     (*ppclEdit)->setValidator(new ClNetworkPortValidator(*ppclEdit));
     (*ppclEdit)->setMaximumWidth(90);
     auto* pclLayout = new QHBoxLayout(pclBox);
@@ -129,12 +129,13 @@ void ClWidgetAdvance::receiveCommand(const PV_CMD& clCommand)
     const quint16 usCode = ClEnvelope::resultCode(clCommand);
     if (usCode != ClResultCode::usSuccess) {
         bApplyFailed = true;
-        if (!(ClEnvelope::isErrorNotice(clCommand) && usCode == ClResultCode::usNoCamera))
+        if (!ClEnvelope::isCameraGone(clCommand))
             showCommandError(usCode);
         return;
     }
     const QUuid uuidExecuted = ClEnvelope::executedKind(clCommand);
-    if (uuidExecuted != requestKind<ClTovuCommandSetRtspPort>() && uuidExecuted != requestKind<ClTovuCommandSetHttpPort>())
+    if (uuidExecuted != requestKind<ClTovuCommandSetRtspPort>()
+        && uuidExecuted != requestKind<ClTovuCommandSetHttpPort>())
         return;
     // Only a port the camera took is stored: an unchecked field's text never went out.
     if (uuidExecuted == requestKind<ClTovuCommandSetRtspPort>())

@@ -21,8 +21,8 @@ ClWidgetInfrastructureApSelect::ClWidgetInfrastructureApSelect(QWidget* parent) 
     setObjectName(QStringLiteral("pageInfraApSelect"));
     QCheckBox* pclShow = nullptr;
     QPushButton* pclBack = nullptr;
-    QGridLayout* pclGrid = InfraFormLook::layOut(this, trNet("[Infrastracture]->[Input Encryption key]"), &pclShow,
-                                                 &pclBack);
+    QGridLayout* pclGrid
+        = InfraFormLook::layOut(this, trNet("[Infrastracture]->[Input Encryption key]"), &pclShow, &pclBack);
     QWidget* pclBox = pclGrid->parentWidget();
     pclSsid = new QLabel(pclBox);
     pclSsid->setObjectName(QStringLiteral("labelSsidValue"));
@@ -72,12 +72,13 @@ void ClWidgetInfrastructureApSelect::receiveCommand(const PV_CMD& clCommand)
     if (!ClEnvelope::isOutcome(clCommand))
         return;
     const QUuid uuidExecuted = ClEnvelope::executedKind(clCommand);
-    if (uuidExecuted != requestKind<ClTovuCommandSetInfraSsid>() && uuidExecuted != requestKind<ClTovuCommandSetInfraKey>())
+    if (uuidExecuted != requestKind<ClTovuCommandSetInfraSsid>()
+        && uuidExecuted != requestKind<ClTovuCommandSetInfraKey>())
         return;
     const quint16 usCode = ClEnvelope::resultCode(clCommand);
     if (usCode != ClResultCode::usSuccess) {
         bApplyFailed = true;
-        if (!(ClEnvelope::isErrorNotice(clCommand) && usCode == ClResultCode::usNoCamera))
+        if (!ClEnvelope::isCameraGone(clCommand))
             showCommandError(usCode);
         return;
     }

@@ -22,10 +22,12 @@ using NetworkLook::trNet;
 namespace {
 bool isOwn(const QUuid& uuidKind)
 {
-    return uuidKind == requestKind<ClTovuCommandGetInfraUseDhcp>() || uuidKind == requestKind<ClTovuCommandGetInfraAddress>()
+    return uuidKind == requestKind<ClTovuCommandGetInfraUseDhcp>()
+        || uuidKind == requestKind<ClTovuCommandGetInfraAddress>()
         || uuidKind == requestKind<ClTovuCommandGetInfraSubnetmask>()
         || uuidKind == requestKind<ClTovuCommandGetInfraGateway>()
-        || uuidKind == requestKind<ClTovuCommandSetInfraUseDhcp>() || uuidKind == requestKind<ClTovuCommandSetInfraAddress>()
+        || uuidKind == requestKind<ClTovuCommandSetInfraUseDhcp>()
+        || uuidKind == requestKind<ClTovuCommandSetInfraAddress>()
         || uuidKind == requestKind<ClTovuCommandSetInfraSubnetmask>()
         || uuidKind == requestKind<ClTovuCommandSetInfraGateway>();
 }
@@ -73,8 +75,8 @@ ClWidgetInfrastructureIp::ClWidgetInfrastructureIp(QWidget* parent) : ClWidgetBa
     pclAddress = addressEdit(QStringLiteral("editInfraAddress"), pclAddressBox);
     pclMask = addressEdit(QStringLiteral("editInfraMask"), pclAddressBox);
     pclGateway = addressEdit(QStringLiteral("editInfraGateway"), pclAddressBox);
-    const QList<QPair<QString, QLineEdit*>> lstRows = {
-        {trNet("IP Address"), pclAddress}, {trNet("Subnetmask"), pclMask}, {trNet("Default Gateway"), pclGateway}};
+    const QList<QPair<QString, QLineEdit*>> lstRows
+        = {{trNet("IP Address"), pclAddress}, {trNet("Subnetmask"), pclMask}, {trNet("Default Gateway"), pclGateway}};
     int lRow = 1;
     for (const auto& clRow : lstRows) {
         auto* pclLabel = new QLabel(clRow.first, pclAddressBox);
@@ -124,8 +126,7 @@ void ClWidgetInfrastructureIp::slotApply()
     if (!bOn
         && (!ClIpv4Validator::isSubnetMask(pclMask->text()) || !ClIpv4Validator::isHostAddress(pclAddress->text())
             || !ClIpv4Validator::isHostAddress(pclGateway->text()))) {
-        ClMessageBox(this, trNet("Not valid settings of network"), ClMessageBox::applicationTitle(),
-                     QMessageBox::Ok)
+        ClMessageBox(this, trNet("Not valid settings of network"), ClMessageBox::applicationTitle(), QMessageBox::Ok)
             .exec();
         return;
     }
@@ -183,7 +184,7 @@ void ClWidgetInfrastructureIp::receiveCommand(const PV_CMD& clCommand)
     const quint16 usCode = ClEnvelope::resultCode(clCommand);
     if (usCode != ClResultCode::usSuccess) {
         bApplyFailed = true;
-        if (!(ClEnvelope::isErrorNotice(clCommand) && usCode == ClResultCode::usNoCamera))
+        if (!ClEnvelope::isCameraGone(clCommand))
             showCommandError(usCode);
         return;
     }

@@ -20,8 +20,8 @@ ClWidgetInfrastructureManual::ClWidgetInfrastructureManual(QWidget* parent) : Cl
     setObjectName(QStringLiteral("pageInfraManual"));
     QCheckBox* pclShow = nullptr;
     QPushButton* pclBack = nullptr;
-    QGridLayout* pclGrid = InfraFormLook::layOut(this, trNet("[Infrastracture]->[AP manual setting]"), &pclShow,
-                                                 &pclBack);
+    QGridLayout* pclGrid
+        = InfraFormLook::layOut(this, trNet("[Infrastracture]->[AP manual setting]"), &pclShow, &pclBack);
     QWidget* pclBox = pclGrid->parentWidget();
     pclSsid = InfraFormLook::ssidField(pclBox);
     pclKey = InfraFormLook::keyField(pclBox);
@@ -74,13 +74,14 @@ void ClWidgetInfrastructureManual::receiveCommand(const PV_CMD& clCommand)
     if (!ClEnvelope::isOutcome(clCommand))
         return;
     const QUuid uuidExecuted = ClEnvelope::executedKind(clCommand);
-    if (uuidExecuted != requestKind<ClTovuCommandSetInfraSsid>() && uuidExecuted != requestKind<ClTovuCommandSetInfraKey>())
+    if (uuidExecuted != requestKind<ClTovuCommandSetInfraSsid>()
+        && uuidExecuted != requestKind<ClTovuCommandSetInfraKey>())
         return;
     const quint16 usCode = ClEnvelope::resultCode(clCommand);
     if (usCode != ClResultCode::usSuccess) {
         // The name may have gone in before its key failed: this Apply is over.
         uuidLast = QUuid();
-        if (!(ClEnvelope::isErrorNotice(clCommand) && usCode == ClResultCode::usNoCamera))
+        if (!ClEnvelope::isCameraGone(clCommand))
             showCommandError(usCode);
         return;
     }

@@ -86,8 +86,8 @@ void ClWidgetInfrastructureSearch::rebuild()
     // The camera's own name is what it reports while it runs its own (ad hoc) network.
     const bool bShowConnected = !strConnectedSsid.isEmpty() && strConnectedSsid != strCamSsid;
     if (bShowConnected) {
-        connectRow(new ClWidgetApInfo(strConnectedSsid, ulConnectedEncryption, ulConnectedSignal, true,
-                                      bConnectedSendable));
+        connectRow(
+            new ClWidgetApInfo(strConnectedSsid, ulConnectedEncryption, ulConnectedSignal, true, bConnectedSendable));
     }
 
     // One row per name: joining goes by name, so several access points of one network are
@@ -112,12 +112,14 @@ void ClWidgetInfrastructureSearch::rebuild()
         if (it == hashIndex.constEnd()) {
             hashIndex.insert(stEntry.strSsid, int(lstEntries.size()));
             lstEntries.append(stEntry);
-        } else if (stEntry.ulSignal != 0 && (lstEntries[*it].ulSignal == 0 || stEntry.ulSignal < lstEntries[*it].ulSignal)) {
+        } else if (stEntry.ulSignal != 0
+                   && (lstEntries[*it].ulSignal == 0 || stEntry.ulSignal < lstEntries[*it].ulSignal)) {
             lstEntries[*it] = stEntry;
         }
     }
     for (const Entry& stEntry : std::as_const(lstEntries))
-        connectRow(new ClWidgetApInfo(stEntry.strSsid, stEntry.ulEncryption, stEntry.ulSignal, false, stEntry.bSendable));
+        connectRow(
+            new ClWidgetApInfo(stEntry.strSsid, stEntry.ulEncryption, stEntry.ulSignal, false, stEntry.bSendable));
 
     pclList->resize(pclList->sizeHint());
     pclScroll->setWidget(pclList);
@@ -160,8 +162,8 @@ void ClWidgetInfrastructureSearch::receiveCommand(const PV_CMD& clCommand)
         // as they are, an earlier joined network included.
         if (clCommand.value(ClEnvelope::keyParam(2)).toUInt() <= ulNotLinked)
             return;
-        strConnectedSsid = ClSsidText::fromCamera(clCommand.value(ClEnvelope::keyParam(3)).toString(),
-                                                  &bConnectedSendable);
+        strConnectedSsid
+            = ClSsidText::fromCamera(clCommand.value(ClEnvelope::keyParam(3)).toString(), &bConnectedSendable);
         ulConnectedEncryption = clCommand.value(ClEnvelope::keyParam(6)).toUInt();
         ulConnectedSignal = clCommand.value(ClEnvelope::keyParam(8)).toUInt();
         rebuild();
@@ -174,7 +176,7 @@ void ClWidgetInfrastructureSearch::receiveCommand(const PV_CMD& clCommand)
     if (uuidExecuted == requestKind<ClTovuCommandSetInfraSsid>()) {
         if (usCode == ClResultCode::usSuccess) {
             Q_EMIT sigEndSetting();
-        } else if (!(ClEnvelope::isErrorNotice(clCommand) && usCode == ClResultCode::usNoCamera)) {
+        } else if (!ClEnvelope::isCameraGone(clCommand)) {
             stopPolling();
             if (ClNetworkReport::take())
                 showCommandError(usCode);

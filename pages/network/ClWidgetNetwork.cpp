@@ -19,8 +19,7 @@
 using NetworkLook::trNet;
 
 namespace {
-template <class Page>
-QList<QMetaObject::Connection> wirePage(ClWidgetNetwork* pclOwner, Page* pclPage)
+template <class Page> QList<QMetaObject::Connection> wirePage(ClWidgetNetwork* pclOwner, Page* pclPage)
 {
     return {
         QObject::connect(pclPage, &ClWidgetBase::sigSendCommand, pclOwner, &ClWidgetBase::sigSendCommand),
@@ -223,7 +222,7 @@ bool ClWidgetNetwork::handleModeOutcome(const PV_CMD& clCommand)
     const quint16 usCode = ClEnvelope::resultCode(clCommand);
     if (usCode != ClResultCode::usSuccess) {
         // A camera gone is told by its removal notice, not by a box.
-        if (ClEnvelope::isErrorNotice(clCommand) && usCode == ClResultCode::usNoCamera)
+        if (ClEnvelope::isCameraGone(clCommand))
             return true;
         stopPolling();
         if (ClNetworkReport::take())

@@ -244,7 +244,7 @@ void ClWidgetScheduleSetting::receiveCommand(const PV_CMD& clCommand)
             finishApply(false);
             stopPolling();
             // The camera is gone; its removal notice follows.
-            if (!(ClEnvelope::isErrorNotice(clCommand) && usCode == ClResultCode::usNoCamera))
+            if (!ClEnvelope::isCameraGone(clCommand))
                 showCommandError(usCode);
             return;
         }
