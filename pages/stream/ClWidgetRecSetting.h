@@ -1,23 +1,18 @@
 #pragma once
 // "Recording setting": the resolution, frame rate and bit rate the camera records with,
 // and how long an SD card of a chosen size lasts at that bit rate.
-#include "ClRateCommands.h"
-#include "app/framework/ClWidgetBase.h"
+#include "ClWidgetRatePage.h"
 
-#include <QSize>
-
-class ClRateRows;
 class QComboBox;
 class QLabel;
 
-class ClWidgetRecSetting : public ClWidgetBase
+class ClWidgetRecSetting : public ClWidgetRatePage
 {
     Q_OBJECT
 
 public:
     explicit ClWidgetRecSetting(QWidget* parent = nullptr);
 
-    void requestData(bool bIsPolling) override;
     void setCameraInfo(qint32 lModel, QString strVersion) override;
 
     // The size of a resolution combo index, and the index showing a size (0 for others).
@@ -25,7 +20,6 @@ public:
     static int indexOfSize(const QSize& clSize);
 
     int maximumBitRate() const;
-    ClRateRows* rateRows() const { return pclRates; }
 
 public Q_SLOTS:
     void slotApply() override;
@@ -35,21 +29,19 @@ public Q_SLOTS:
     void slotChangeRange();
 
 protected:
-    void receiveCommand(const PV_CMD& clCommand) override;
+    QSize sizeShownAt(int lIndex) const override { return sizeOfIndex(lIndex); }
+    int indexShowing(const QSize& clSize) const override { return indexOfSize(clSize); }
+    bool mayApplyBitRate() override;
+    bool explainFailedSet(quint16 usCode) override;
 
 private:
-    void askAfter(const QUuid& uuidAnswered);
     void updateEstimate();
     void updateEditColour();
 
-    QComboBox* pclResolution = nullptr;
-    ClRateRows* pclRates = nullptr;
     QComboBox* pclSdSize = nullptr;
     QLabel* pclEstimate = nullptr;
     QWidget* pclSdRow = nullptr;
 
-    QList<QUuid> lstSupported;
-    ClRateCommands clCommands;
     qint64 llSdCapacity = 0;
     // One "Set failed for recording" box per Apply.
     bool bRecordingBoxShown = false;
