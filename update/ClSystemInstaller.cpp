@@ -87,8 +87,16 @@ void ClSystemInstaller::setProgram(const QString& strProgram)
 
 bool ClSystemInstaller::start(const QString& strPackagePath)
 {
-    const QString strProgram = programFor(strPackagePath);
-    const QStringList lstArgs = argumentsFor(strPackagePath);
+    QString strProgram = programFor(strPackagePath);
+    QStringList lstArgs = argumentsFor(strPackagePath);
+    if (isDeb(strPackagePath)) {
+        // A detached process is handed to init at once, and pkexec refuses a caller whose
+        // parent is gone ("Refusing to render service to dead parents"). A shell waits
+        // for it instead; "exit" after it keeps the shell from replacing itself with it.
+        lstArgs.prepend(strProgram);
+        lstArgs = QStringList {QStringLiteral("-c"), QStringLiteral("\"$0\" \"$@\"; exit $?")} + lstArgs;
+        strProgram = QStringLiteral("/bin/sh");
+    }
     const bool bStarted = QProcess::startDetached(strProgram, lstArgs);
     if (!bStarted)
         qCWarning(lcTovuUpdate) << "cannot start" << strProgram << lstArgs;

@@ -325,7 +325,9 @@ QString TestToolUpdate::standInInstaller()
     const QString strScript = clDir.filePath("installer");
     const QString strCalled = clDir.filePath("called.txt");
     QFile::remove(strCalled);
-    if (!writeFile(strScript, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" + strCalled.toUtf8() + "\"\n"))
+    // Who waits for it first: the call is what the test waits for.
+    const QByteArray clParent = "cat /proc/$PPID/comm > \"" + clDir.filePath("parent.txt").toUtf8() + "\"\n";
+    if (!writeFile(strScript, "#!/bin/sh\n" + clParent + "printf '%s\\n' \"$@\" > \"" + strCalled.toUtf8() + "\"\n"))
         return QString();
     QFile::setPermissions(strScript, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     ClSystemInstaller::setProgram(strScript);
@@ -401,6 +403,8 @@ void TestToolUpdate::debianPackageFromSiteIsHandedToInstaller()
         QCOMPARE(lExit, 0);
         // pkexec's place: apt-get installs the saved file, given by its absolute path.
         QTRY_COMPARE(readFile(strCalled), "apt-get\ninstall\n-y\n" + QFile::encodeName(strPackage) + "\n");
+        // pkexec works only for a caller that is still there: a shell waits for it.
+        QCOMPARE(readFile(clDir.filePath("parent.txt")), QByteArray("sh\n"));
         QCOMPARE(readFile(strPackage), clServed);
         QCOMPARE(pclError->count(), 0);
         return;
