@@ -221,14 +221,24 @@ void ClMainWidget::slotUpdateError(QString strError)
 
 void ClMainWidget::mousePressEvent(QMouseEvent* pclEvent)
 {
-    if (pclEvent->button() == Qt::LeftButton)
-        ptPress = pclEvent->position().toPoint();
+    const QPoint ptAt = pclEvent->position().toPoint();
+    // The cut-away parts of the picture are not the window's; a window system that does
+    // not shape the input (the offscreen one, some X servers) still delivers them here.
+    if (!mask().isEmpty() && !mask().contains(ptAt)) {
+        pclEvent->ignore();
+        return;
+    }
+    // A flag of its own: every point of the window, (0, 0) too, may start a drag.
+    if (pclEvent->button() == Qt::LeftButton) {
+        ptPress = ptAt;
+        bDragging = true;
+    }
     ClPageHost::mousePressEvent(pclEvent);
 }
 
 void ClMainWidget::mouseMoveEvent(QMouseEvent* pclEvent)
 {
-    if (!ptPress.isNull())
+    if (bDragging)
         setGeometry(geometry().translated(pclEvent->position().toPoint() - ptPress));
     ClPageHost::mouseMoveEvent(pclEvent);
 }
@@ -236,7 +246,7 @@ void ClMainWidget::mouseMoveEvent(QMouseEvent* pclEvent)
 void ClMainWidget::mouseReleaseEvent(QMouseEvent* pclEvent)
 {
     if (pclEvent->button() == Qt::LeftButton)
-        ptPress = QPoint(0, 0);
+        bDragging = false;
     ClPageHost::mouseReleaseEvent(pclEvent);
 }
 

@@ -60,7 +60,9 @@ private:
     ClUsbService* pclUsbService = nullptr;
     ClTovuDownload* pclDownload = nullptr;
     ClCameraSession* pclSession = nullptr;
+    // Where the left-button drag under way started, in the window's coordinates.
     QPoint ptPress;
+    bool bDragging = false;
     QStackedLayout* pclStack = nullptr;
     // The page of each mode number, in the stack at that index.
     std::array<ClPage*, 8> apclPages {};

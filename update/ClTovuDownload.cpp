@@ -169,6 +169,7 @@ void ClTovuDownload::slotSuccess(QList<stDataInfo> clDataList)
     // Named now: the end of this run may start the next one (a firmware check waiting for
     // the tool check), which changes the kind.
     const QString strKind = kindWord();
+    const bool bFirmwareRun = lUpdateKind == 1;
     endRun();
 
     if (clDataList.isEmpty()) {
@@ -176,11 +177,18 @@ void ClTovuDownload::slotSuccess(QList<stDataInfo> clDataList)
             Q_EMIT sigMessage(strTitle, tr("Your %1 is the latest version.").arg(strKind));
         return;
     }
-    if (ClSystemInstaller::isPackage(clDataList.first().strName)) {
-        installTool(clDataList.first());
+    // The kind of check decides where the files go, not their names: a firmware manifest
+    // can never start a program on the computer, nor a tool manifest write into the camera.
+    if (bFirmwareRun) {
+        sendFirmware(clDataList);
         return;
     }
-    sendFirmware(clDataList);
+    if (!ClSystemInstaller::isPackage(clDataList.first().strName)) {
+        qCWarning(lcTovuUpdate) << "tool check fetched no installer:" << clDataList.first().strName;
+        Q_EMIT sigError(QCoreApplication::translate("QObject", "Faield to update."));
+        return;
+    }
+    installTool(clDataList.first());
 }
 
 void ClTovuDownload::sendFirmware(const QList<stDataInfo>& lstFiles)

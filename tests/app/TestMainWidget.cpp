@@ -200,6 +200,12 @@ private Q_SLOTS:
         connectCamera(pCamera, 1, 1);
         QCOMPARE(enabled(), lstSecurity);
         QCOMPARE(pclWindow->currentPage(), 7);
+        // The same mode again changes nothing, and still reaches the page shown.
+        QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
+        receive(secureAnswer(pCamera, 1));
+        QCOMPARE(kinds(clToPage), QList<QUuid> {uuidSecureAnswer});
+        QCOMPARE(enabled(), lstSecurity);
+        QCOMPARE(pclWindow->modeBar()->checkedMode(), 7);
     }
 
     void securityModeReachedAfterAFailureShowsModePage()
@@ -217,18 +223,55 @@ private Q_SLOTS:
         QCOMPARE(clToPage.count(), 1);
     }
 
-    void dragMovesWindow()
+    // bShaped false: a picture without cut-away corners, so (0, 0) belongs to the window.
+    void drag_data()
     {
+        QTest::addColumn<QPoint>("ptPress");
+        QTest::addColumn<bool>("bShaped");
+        QTest::addColumn<bool>("bMoves");
+        QTest::newRow("on the caption") << QPoint(300, 20) << true << true;
+        QTest::newRow("at (0, 0) of a square window") << QPoint(0, 0) << false << true;
+        QTest::newRow("in a cut-away corner") << QPoint(0, 0) << true << false;
+        QTest::newRow("in the other corner") << QPoint(598, 1) << true << false;
+    }
+
+    void drag()
+    {
+        QFETCH(QPoint, ptPress);
+        QFETCH(bool, bShaped);
+        QFETCH(bool, bMoves);
+        if (!bShaped)
+            pclWindow->clearMask();
+        // Sent to the window itself, as QTest does; QTest would take (0, 0) for "the centre".
+        auto mouse = [this](QEvent::Type eType, const QPoint& ptAt) {
+            const Qt::MouseButton eButton = eType == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+            QMouseEvent clEvent(eType, ptAt, pclWindow->mapToGlobal(ptAt), eButton,
+                                eType == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+            QApplication::sendEvent(pclWindow.get(), &clEvent);
+        };
         pclWindow->move(100, 100);
-        const QPoint ptMoved = pclWindow->pos() + QPoint(20, 30);
-        QTest::mousePress(pclWindow.get(), Qt::LeftButton, Qt::NoModifier, QPoint(300, 20));
-        QTest::mouseMove(pclWindow.get(), QPoint(320, 50));
+        const QPoint ptStart = pclWindow->pos();
+        const QPoint ptMoved = ptStart + (bMoves ? QPoint(20, 30) : QPoint());
+        mouse(QEvent::MouseButtonPress, ptPress);
+        mouse(QEvent::MouseMove, ptPress + QPoint(20, 30));
         QTRY_COMPARE(pclWindow->pos(), ptMoved);
         // Released, the mouse moves on its own.
-        QTest::mouseRelease(pclWindow.get(), Qt::LeftButton, Qt::NoModifier, QPoint(320, 50));
-        QTest::mouseMove(pclWindow.get(), QPoint(340, 70));
+        mouse(QEvent::MouseButtonRelease, ptPress + QPoint(20, 30));
+        mouse(QEvent::MouseMove, ptPress + QPoint(40, 50));
         QTest::qWait(20);
         QCOMPARE(pclWindow->pos(), ptMoved);
+    }
+
+    void helpWithoutCameraKeepsReloadApplyHidden()
+    {
+        auto* pclReload = pclWindow->logBar()->findChild<QPushButton*>("buttonReload");
+        auto* pclApply = pclWindow->logBar()->findChild<QPushButton*>("buttonApply");
+        for (qint32 lMode : {7, 7, 3, 7}) {
+            click(lMode);
+            QCOMPARE(pclWindow->currentPage(), 7);
+            QVERIFY(!pclReload->isVisible());
+            QVERIFY(!pclApply->isVisible());
+        }
     }
 
     void updateErrorShown()

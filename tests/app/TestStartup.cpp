@@ -37,6 +37,8 @@ private Q_SLOTS:
         QTest::newRow("English") << QLocale::English << "en" << false;
         QTest::newRow("Chinese") << QLocale::Chinese << "en" << false;
         QTest::newRow("Japanese without update catalogue") << QLocale::Japanese << "ja" << true;
+        // After a Japanese row, so that a default locale left unchanged would show.
+        QTest::newRow("French") << QLocale::French << "en" << false;
     }
 
     void languageChoosesCatalogues()

@@ -49,6 +49,7 @@ private Q_SLOTS:
     void mismatchesCountOverTheWholeRun();
     void httpErrorShowsReplyText();
     void stallEndsWithOneMessage();
+    void timeOutAfterNetworkErrorNotShown();
     void manifestAndFileSizeAndDepthBounded();
     void runsRestartAfterCancelAndSuccess();
     void selfSignedCertificateEndsRun();
@@ -191,6 +192,23 @@ void TestDownload::stallEndsWithOneMessage()
     QCOMPARE(pclError->count(), 1);
 }
 
+void TestDownload::timeOutAfterNetworkErrorNotShown()
+{
+    pclDownload->communication()->setTimeout(1000);
+    pclServer->setStall(strManifest, 1000, "<upd");
+    QSignalSpy clTransferErrors(pclDownload->communication(), &ClCommunication::sigError);
+    startRun();
+    QTRY_COMPARE(pclServer->requestCount(strManifest), 1);
+    // The server goes away in the middle of the body, well before the time-out.
+    pclServer.reset();
+    QVERIFY(pclError->wait(900));
+    QVERIFY2(error().startsWith(strNetFailure) && error() != strNetFailure, qPrintable(error()));
+    // Past the time-out: the transfer that failed has nothing more to say.
+    QTest::qWait(1300);
+    QCOMPARE(clTransferErrors.count(), 1);
+    QCOMPARE(pclError->count(), 1);
+}
+
 void TestDownload::manifestAndFileSizeAndDepthBounded()
 {
     // A manifest sent without a length grows past 1 MiB while it arrives.
@@ -209,8 +227,8 @@ void TestDownload::manifestAndFileSizeAndDepthBounded()
 
     // One level deeper than allowed: the manifest is not read, so neither its file nor
     // the one the earlier manifest listed is fetched.
-    const QByteArray clDeep
-        = QByteArray("<a>").repeated(ClXmlShapeCheck::lMaxDepth) + QByteArray("</a>").repeated(ClXmlShapeCheck::lMaxDepth);
+    const QByteArray clDeep = QByteArray("<a>").repeated(ClXmlShapeCheck::lMaxDepth)
+        + QByteArray("</a>").repeated(ClXmlShapeCheck::lMaxDepth);
     pclServer->setFile(strManifest, manifest({{"deep.bin", "1", md5("x")}}).replace("</update>", clDeep + "</update>"));
     startRun();
     QVERIFY(pclSuccess->wait(5000));
@@ -245,7 +263,8 @@ void TestDownload::selfSignedCertificateEndsRun()
     const QString strCert = clDir.filePath("cert.pem");
     QCOMPARE(QProcess::execute("openssl",
                                {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
-                                "-keyout", strKey, "-out", strCert, "-days", "2", "-subj", "/CN=tovu-test.invalid"}),
+                                "-keyout", strKey, "-out", strCert, "-days", "2", "-subj", "/CN=tovu-test.invalid",
+                                "-addext", "subjectAltName=IP:127.0.0.1"}),
              0);
     const QSslCertificate clCertificate = QSslCertificate::fromPath(strCert).value(0);
     ClTestHttpServer clTls;
@@ -261,6 +280,22 @@ void TestDownload::selfSignedCertificateEndsRun()
     for (const QSslError& clError : lstExpected)
         QVERIFY2(error().contains(clError.errorString() + "\n"), qPrintable(clError.errorString()));
     QVERIFY(clTls.requests().isEmpty());  // nothing was asked over the untrusted link
+
+    // Trusted by the default configuration, and named with the scheme in capitals: the
+    // run goes over TLS with that configuration. (Another port: Qt keeps the connection
+    // it made to the first, with the configuration of then.)
+    ClTestHttpServer clTrusted;
+    QVERIFY(clTrusted.listen(clCertificate, QSslKey(readFile(strKey), QSsl::Ec)));
+    clTrusted.setFile("/tovuupdate/update_firm.xml", manifest({}));
+    const QSslConfiguration clBefore = QSslConfiguration::defaultConfiguration();
+    QSslConfiguration clTrusting = clBefore;
+    clTrusting.addCaCertificate(clCertificate);
+    QSslConfiguration::setDefaultConfiguration(clTrusting);
+    startRun(clTrusted.baseUrl().replace("https://", "HTTPS://"));
+    const bool bSucceeded = pclSuccess->wait(10000);
+    QSslConfiguration::setDefaultConfiguration(clBefore);
+    QVERIFY2(bSucceeded, qPrintable(error(1)));
+    QCOMPARE(clTrusted.requests().size(), 1);
 }
 
 void TestDownload::proxyFromSettingsFile()

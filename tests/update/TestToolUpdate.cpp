@@ -38,6 +38,7 @@ private Q_SLOTS:
     void toolCheck();
     void automaticRunWaitsForAnswer();
     void firmwareFilesBecomeEnvelopesAndOneResult();
+    void installerListedForFirmwareGoesToCamera();
     void installerNameCannotLeaveToolFolder_data();
     void installerNameCannotLeaveToolFolder();
     void installerThatCannotStartKeepsToolRunning();
@@ -224,7 +225,10 @@ void TestToolUpdate::firmwareFilesBecomeEnvelopesAndOneResult()
                            .replace("</update>", clRemove));
     pclServer->setFile("/tovuupdate/fw/main.bin", "main");
     pclServer->setFile("/tovuupdate/fw/boot.bin", "boot");
-    // Without a camera there is nothing to compare with: the check ends quietly.
+    // Without a camera there is nothing to compare with: the check ends quietly. The
+    // camera's completions mean nothing then either.
+    camera("ClTovuCommandExecFwUpdateData", 0xFFFB);
+    camera("ClTovuCommandExecFwUpdat", 0);
     runCheck(1);
     QCOMPARE(pclEnd->count(), 1);
     QCOMPARE(pclServer->requests().size(), 1);
@@ -268,6 +272,25 @@ void TestToolUpdate::firmwareFilesBecomeEnvelopesAndOneResult()
     QCOMPARE(lstSent.size(), 1);
 }
 
+void TestToolUpdate::installerListedForFirmwareGoesToCamera()
+{
+    // What a firmware manifest lists is for the camera, whatever its name: never an
+    // installer started on the computer.
+    pclServer->setFile(strFirm, manifest({{"setup.msi", "01.03.026", md5("msi")}}));
+    pclServer->setFile("/tovuupdate/setup.msi", "msi");
+    const QString strCalled = standInInstaller();
+    QVERIFY(!strCalled.isEmpty());
+    QFile::remove(ClDataFolder::path() + "setup.msi");
+    pclDownload->setCameraVersion("01.03.025");
+    runCheck(1);
+    QCOMPARE(lstSent.size(), 1);
+    QCOMPARE(lstSent.at(0).value("PARAM2").toByteArray(), QByteArray("msi"));
+    QTest::qWait(100);
+    QCOMPARE(pclError->count(), 0);
+    QVERIFY(!QFile::exists(strCalled));
+    QVERIFY(!QFile::exists(ClDataFolder::path() + "setup.msi"));
+}
+
 void TestToolUpdate::installerNameCannotLeaveToolFolder_data()
 {
     QTest::addColumn<QString>("strName");
@@ -277,6 +300,8 @@ void TestToolUpdate::installerNameCannotLeaveToolFolder_data()
     QTest::newRow("parent") << "../setup.msi" << false;
     QTest::newRow("backslash") << "sub\\setup.msi" << false;
     QTest::newRow("absolute") << (clDir.path() + "/abs/setup.msi") << false;
+    // Not an installer at all: the suffix after the first dot is "b.msi".
+    QTest::newRow("more than one dot") << "a.b.msi" << false;
 }
 
 void TestToolUpdate::installerNameCannotLeaveToolFolder()
@@ -304,6 +329,7 @@ void TestToolUpdate::installerNameCannotLeaveToolFolder()
     QCOMPARE(pclError->value(0).value(0).toString(), QStringLiteral("Faield to update."));
     QTest::qWait(100);
     QVERIFY(!QFile::exists(strCalled));
+    QVERIFY(lstSent.isEmpty());  // a tool check never writes into the camera
     QVERIFY(!QFile::exists(ClDataFolder::path() + "../setup.msi"));
     QVERIFY(!QFile::exists(clDir.path() + "/abs/setup.msi"));
     QVERIFY(!QDir(ClDataFolder::path() + "sub").exists());
@@ -386,9 +412,8 @@ void TestToolUpdate::debianPackageFromSiteIsHandedToInstaller()
     QFETCH(bool, bInstalled);
     const QString strDeb = QStringLiteral("tovu-setting-tool_1.0.38_all.deb");
     // The site offers the tool for both systems, the Windows installer listed first.
-    pclServer->setFile(strTool, manifest({{"setup.msi", "01.00.038", md5("msi")},
-                                          {strDeb, "01.00.038", md5("deb package")}},
-                                         "tool"));
+    pclServer->setFile(
+        strTool, manifest({{"setup.msi", "01.00.038", md5("msi")}, {strDeb, "01.00.038", md5("deb package")}}, "tool"));
     pclServer->setFile("/tovuupdate/setup.msi", "msi");
     pclServer->setFile("/tovuupdate/" + strDeb, clServed);
     const QString strCalled = standInInstaller();

@@ -230,6 +230,24 @@ private Q_SLOTS:
         QCOMPARE(counts(), (QList<qsizetype> {1, 3, 2, 1, 1}));
     }
 
+    void hiddenPageDoesNotPoll()
+    {
+        TestPage clPage;
+        clPage.setPollingInterval(20);
+        clPage.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&clPage));
+        clPage.startPolling();
+        QTRY_VERIFY(clPage.lRequests >= 2);
+        // Hidden behind another page with its timer still running: it asks for nothing.
+        clPage.hide();
+        const int lSeen = clPage.lRequests;
+        QTest::qWait(150);
+        QVERIFY(clPage.isPolling());
+        QCOMPARE(clPage.lRequests, lSeen);
+        clPage.show();
+        QTRY_VERIFY(clPage.lRequests > lSeen);
+    }
+
     // lChosen is the button the responder picks; NoButton closes the box.
     void messageBoxButtonsAndAnswers_data()
     {
