@@ -28,9 +28,104 @@ class TestWindowSchedule : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void cleanupTestCase();
-    void userEditsAppliesAndReloads();
+    void initTestCase()
+    {
+        // The English texts a user reads.
+        QVERIFY(clLang.load(":/lang/en"));
+        QCoreApplication::installTranslator(&clLang);
+        upRig = std::make_unique<WindowRig>(200);
+        upRig->window().session()->setPollingInterval(200);
+        upRig->window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&upRig->window()));
+    }
+
+    void cleanupTestCase()
+    {
+        upRig.reset();
+        QCoreApplication::removeTranslator(&clLang);
+    }
+
+    void userEditsAppliesAndReloads()
+    {
+        auto* pclCamera = new ClVirtualCamera(1, QString(), 2);
+        // Office hours on weekdays (the camera's own), and Sunday afternoons.
+        pclCamera->setNumbers(
+            usEntryCode,
+            Params {1, ulOn, ClVirtualCameraWire::packHhmm(t(13)), ClVirtualCameraWire::packHhmm(t(16)), 0}, 1);
+        upRig->bus().plug(pclCamera);
+        QTRY_VERIFY_WITH_TIMEOUT(upRig->window().modeBar()->button(5)->isEnabled(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(upRig->window().modeBar()->button(5)->isVisible(), 5000);
+        QTest::mouseClick(upRig->window().modeBar()->button(5), Qt::LeftButton);
+        QCOMPARE(upRig->window().currentPage(), 5);
+        QWidget* pclPage = upRig->window().page(5);
+        QTRY_VERIFY_WITH_TIMEOUT(pclPage->findChild<QWidget*>("widgetScheduleContent")->isEnabled(), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(row(3)->endTime(), t(18), 5000);
+
+        // The camera's schedule is off: its rows are locked until the user switches it on.
+        QVERIFY(!row(3)->isEnabled());
+        QCheckBox* pclEnable = pclPage->findChild<QCheckBox*>("checkScheduleEnable");
+        QVERIFY(!pclEnable->isChecked());
+        QTest::mouseClick(pclEnable, Qt::LeftButton, Qt::NoModifier, QPoint(8, pclEnable->height() / 2));
+        QVERIFY(row(3)->isEnabled());
+
+        // Wednesday: its end from 18:00 back to 17:30.
+        ClWidgetScheduledBar* pclWednesday = row(3)->slider()->primaryBar();
+        const QPoint ptEnd(pclWednesday->width() - 2, 10);
+        drag(pclWednesday, ptEnd, row(3)->slider()->xOf(t(17, 30)) - rightEdge(pclWednesday));
+        QCOMPARE(row(3)->startTime(), t(9));
+        QCOMPARE(row(3)->endTime(), t(17, 30));
+
+        // Friday: moved to begin at 18:00 (still nine hours, so into Saturday), then its
+        // continuation on Saturday's row stretched to 04:00.
+        ClWidgetScheduledBar* pclFriday = row(5)->slider()->primaryBar();
+        drag(pclFriday, QPoint(40, 10), row(5)->slider()->xOf(t(18)) - pclFriday->x());
+        QCOMPARE(row(5)->startTime(), t(18));
+        QCOMPARE(row(5)->endTime(), t(3));
+        ClWidgetScheduledBar* pclSaturdayEve = row(6)->slider()->eveBar();
+        QVERIFY(pclSaturdayEve->isVisible());
+        const QPoint ptEveEnd(pclSaturdayEve->width() - 2, 10);
+        drag(pclSaturdayEve, ptEveEnd, row(6)->slider()->xOf(t(4)) - rightEdge(pclSaturdayEve));
+        QCOMPARE(row(5)->startTime(), t(18));
+        QCOMPARE(row(5)->endTime(), t(4));
+
+        // Sunday off.
+        QCheckBox* pclSunday = row(7)->nameButton()->checkBox();
+        QVERIFY(pclSunday->isChecked());
+        QTest::mouseClick(pclSunday, Qt::LeftButton, Qt::NoModifier, QPoint(8, pclSunday->height() / 2));
+        QVERIFY(!pclSunday->isChecked());
+
+        upRig->apply();
+        QTRY_COMPARE_WITH_TIMEOUT(upRig->log(), QStringLiteral("The sheduling setting has been changed."), 5000);
+        QCOMPARE(upRig->lstBoxes, QStringList());
+
+        // The camera's eight entries.
+        auto stored = [pclCamera](quint32 ulDay) {
+            const Params arr = pclCamera->numbers(usEntryCode, ulDay);
+            return std::make_tuple(arr[1] == ulOn, ClVirtualCameraWire::unpackHhmm(arr[2]),
+                                   ClVirtualCameraWire::unpackHhmm(arr[3]));
+        };
+        QCOMPARE(stored(1), std::make_tuple(false, t(13), t(16)));    // Sunday, off
+        QCOMPARE(stored(2), std::make_tuple(true, t(9), t(18)));      // Monday
+        QCOMPARE(stored(3), std::make_tuple(true, t(9), t(18)));      // Tuesday
+        QCOMPARE(stored(4), std::make_tuple(true, t(9), t(17, 30)));  // Wednesday
+        QCOMPARE(stored(5), std::make_tuple(true, t(9), t(18)));      // Thursday
+        QCOMPARE(stored(6), std::make_tuple(true, t(18), t(4)));      // Friday, into Saturday
+        QCOMPARE(stored(7), std::make_tuple(false, t(9), t(18)));     // Saturday
+        QCOMPARE(stored(8), std::make_tuple(false, t(22), t(5)));     // every day
+        QCOMPARE(pclCamera->numbers(ClTovuCommandGetScheOnOff::usCommandCode)[0], ulOn);
+
+        // Reload after the guard: the page shows what the camera kept.
+        row(3)->setPeriod(t(1), t(2));
+        QTest::qWait(1100);
+        upRig->reload();
+        QTRY_COMPARE_WITH_TIMEOUT(row(3)->endTime(), t(17, 30), 5000);
+        QCOMPARE(row(3)->startTime(), t(9));
+        QCOMPARE(row(5)->endTime(), t(4));
+        QCOMPARE(row(6)->slider()->eveTime(), t(4));
+        QVERIFY(!row(7)->isSwitchedOn());
+        QVERIFY(pclEnable->isChecked());
+        QCOMPARE(upRig->lstBoxes, QStringList());
+    }
 
 private:
     ClWidgetWeekday* row(int lRow) const
@@ -51,105 +146,6 @@ private:
     QTranslator clLang;
     std::unique_ptr<WindowRig> upRig;
 };
-
-void TestWindowSchedule::initTestCase()
-{
-    // The English texts a user reads.
-    QVERIFY(clLang.load(":/lang/en"));
-    QCoreApplication::installTranslator(&clLang);
-    upRig = std::make_unique<WindowRig>(200);
-    upRig->window().session()->setPollingInterval(200);
-    upRig->window().show();
-    QVERIFY(QTest::qWaitForWindowExposed(&upRig->window()));
-}
-
-void TestWindowSchedule::cleanupTestCase()
-{
-    upRig.reset();
-    QCoreApplication::removeTranslator(&clLang);
-}
-
-void TestWindowSchedule::userEditsAppliesAndReloads()
-{
-    auto* pclCamera = new ClVirtualCamera(1, QString(), 2);
-    // Office hours on weekdays (the camera's own), and Sunday afternoons.
-    pclCamera->setNumbers(
-        usEntryCode, Params {1, ulOn, ClVirtualCameraWire::packHhmm(t(13)), ClVirtualCameraWire::packHhmm(t(16)), 0},
-        1);
-    upRig->bus().plug(pclCamera);
-    QTRY_VERIFY_WITH_TIMEOUT(upRig->window().modeBar()->button(5)->isEnabled(), 5000);
-    QTRY_VERIFY_WITH_TIMEOUT(upRig->window().modeBar()->button(5)->isVisible(), 5000);
-    QTest::mouseClick(upRig->window().modeBar()->button(5), Qt::LeftButton);
-    QCOMPARE(upRig->window().currentPage(), 5);
-    QWidget* pclPage = upRig->window().page(5);
-    QTRY_VERIFY_WITH_TIMEOUT(pclPage->findChild<QWidget*>("widgetScheduleContent")->isEnabled(), 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(row(3)->endTime(), t(18), 5000);
-
-    // The camera's schedule is off: its rows are locked until the user switches it on.
-    QVERIFY(!row(3)->isEnabled());
-    QCheckBox* pclEnable = pclPage->findChild<QCheckBox*>("checkScheduleEnable");
-    QVERIFY(!pclEnable->isChecked());
-    QTest::mouseClick(pclEnable, Qt::LeftButton, Qt::NoModifier, QPoint(8, pclEnable->height() / 2));
-    QVERIFY(row(3)->isEnabled());
-
-    // Wednesday: its end from 18:00 back to 17:30.
-    ClWidgetScheduledBar* pclWednesday = row(3)->slider()->primaryBar();
-    const QPoint ptEnd(pclWednesday->width() - 2, 10);
-    drag(pclWednesday, ptEnd, row(3)->slider()->xOf(t(17, 30)) - rightEdge(pclWednesday));
-    QCOMPARE(row(3)->startTime(), t(9));
-    QCOMPARE(row(3)->endTime(), t(17, 30));
-
-    // Friday: moved to begin at 18:00 (still nine hours, so into Saturday), then its
-    // continuation on Saturday's row stretched to 04:00.
-    ClWidgetScheduledBar* pclFriday = row(5)->slider()->primaryBar();
-    drag(pclFriday, QPoint(40, 10), row(5)->slider()->xOf(t(18)) - pclFriday->x());
-    QCOMPARE(row(5)->startTime(), t(18));
-    QCOMPARE(row(5)->endTime(), t(3));
-    ClWidgetScheduledBar* pclSaturdayEve = row(6)->slider()->eveBar();
-    QVERIFY(pclSaturdayEve->isVisible());
-    const QPoint ptEveEnd(pclSaturdayEve->width() - 2, 10);
-    drag(pclSaturdayEve, ptEveEnd, row(6)->slider()->xOf(t(4)) - rightEdge(pclSaturdayEve));
-    QCOMPARE(row(5)->startTime(), t(18));
-    QCOMPARE(row(5)->endTime(), t(4));
-
-    // Sunday off.
-    QCheckBox* pclSunday = row(7)->nameButton()->checkBox();
-    QVERIFY(pclSunday->isChecked());
-    QTest::mouseClick(pclSunday, Qt::LeftButton, Qt::NoModifier, QPoint(8, pclSunday->height() / 2));
-    QVERIFY(!pclSunday->isChecked());
-
-    upRig->apply();
-    QTRY_COMPARE_WITH_TIMEOUT(upRig->log(), QStringLiteral("The sheduling setting has been changed."), 5000);
-    QCOMPARE(upRig->lstBoxes, QStringList());
-
-    // The camera's eight entries.
-    auto stored = [pclCamera](quint32 ulDay) {
-        const Params arr = pclCamera->numbers(usEntryCode, ulDay);
-        return std::make_tuple(arr[1] == ulOn, ClVirtualCameraWire::unpackHhmm(arr[2]),
-                               ClVirtualCameraWire::unpackHhmm(arr[3]));
-    };
-    QCOMPARE(stored(1), std::make_tuple(false, t(13), t(16)));    // Sunday, off
-    QCOMPARE(stored(2), std::make_tuple(true, t(9), t(18)));      // Monday
-    QCOMPARE(stored(3), std::make_tuple(true, t(9), t(18)));      // Tuesday
-    QCOMPARE(stored(4), std::make_tuple(true, t(9), t(17, 30)));  // Wednesday
-    QCOMPARE(stored(5), std::make_tuple(true, t(9), t(18)));      // Thursday
-    QCOMPARE(stored(6), std::make_tuple(true, t(18), t(4)));      // Friday, into Saturday
-    QCOMPARE(stored(7), std::make_tuple(false, t(9), t(18)));     // Saturday
-    QCOMPARE(stored(8), std::make_tuple(false, t(22), t(5)));     // every day
-    QCOMPARE(pclCamera->numbers(ClTovuCommandGetScheOnOff::usCommandCode)[0], ulOn);
-
-    // Reload after the guard: the page shows what the camera kept.
-    row(3)->setPeriod(t(1), t(2));
-    QTest::qWait(1100);
-    upRig->reload();
-    QTRY_COMPARE_WITH_TIMEOUT(row(3)->endTime(), t(17, 30), 5000);
-    QCOMPARE(row(3)->startTime(), t(9));
-    QCOMPARE(row(5)->endTime(), t(4));
-    QCOMPARE(row(6)->slider()->eveTime(), t(4));
-    QVERIFY(!row(7)->isSwitchedOn());
-    QVERIFY(pclEnable->isChecked());
-    QCOMPARE(upRig->lstBoxes, QStringList());
-}
 
 QTEST_MAIN(TestWindowSchedule)
 #include "TestWindowSchedule.moc"

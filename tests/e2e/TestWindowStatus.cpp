@@ -72,7 +72,6 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelFileSystem"), QStringLiteral("FAT16"), 5000);
         QCOMPARE(text(1, "labelWifiState"), QStringLiteral("Adhoc Link"));
         QCOMPARE(text(1, "labelRssi"), QStringLiteral("42dBm"));
-        QCOMPARE(text(1, "labelChannel"), QStringLiteral("11ch"));
         QCOMPARE(upRig->lstBoxes, QStringList());
 
         click(1, "buttonFormat");

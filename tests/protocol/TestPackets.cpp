@@ -44,250 +44,206 @@ class TestPackets : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
-    void requestLayout();
-    void sequencesNeverRepeatNorZero();
-    void shortResponseReadsZeros();
-    void statusReplacesRequestCode();
-    void switchEncoding();
-    void textRequests();
-    void textResponses();
-    void ipv4BothWays();
-    void timePacking();
-    void pictureSizes();
-    void countryCodes();
-    void dataCollection();
-    void pictureThatDoesNotDecode();
-};
-
-void TestPackets::initTestCase()
-{
-    // The picture that must not decode makes the JPEG reader complain; that is expected.
-    QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg=false"));
-}
-
-void TestPackets::requestLayout()
-{
-    const ClTovuCommand clCommand(0x5003);
-    const quint16 usSequence = clCommand.sequence();
-    const QByteArray clExpected = QByteArray::fromHex("0000") + char(usSequence & 0xFF) + char(usSequence >> 8)
-        + QByteArray::fromHex("20000000"
-                              "0350"
-                              "0000")
-        + QByteArray(20, '\0');
-    QCOMPARE(clCommand.toByteArray().toHex(), clExpected.toHex());
-}
-
-void TestPackets::sequencesNeverRepeatNorZero()
-{
-    // Commands built in one burst (many in the same millisecond), once round all 16-bit
-    // numbers: each differs from the one before, and the wrap skips 0, which would make a
-    // data packet pick a number of its own instead of its command's.
-    quint16 usPrevious = ClTovuCommand(0x5003).sequence();
-    for (int i = 0; i < 0x10000 + 10; ++i) {
-        const quint16 usSequence = ClTovuCommand(0x5003).sequence();
-        QVERIFY(usSequence != 0);
-        QVERIFY2(usSequence != usPrevious, qPrintable(QString::number(usSequence)));
-        usPrevious = usSequence;
+    void initTestCase()
+    {
+        // The picture that must not decode makes the JPEG reader complain; that is expected.
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.gui.imageio.jpeg=false"));
     }
-    // A sequence given is kept (data packets reuse their command's).
-    QCOMPARE(ClTovuCommand(0x5003, 0, 0, 0, 0, 0, 0x1234).sequence(), quint16(0x1234));
-}
 
-void TestPackets::shortResponseReadsZeros()
-{
-    ClTovuCommand clCommand(0x5003, 7, 7, 7, 7, 7);
-    // type 0, sequence 0x1234, size 12, status 0, pad, and nothing more
-    clCommand.fromByteArray(QByteArray::fromHex("0000"
-                                                "3412"
-                                                "0c000000"
-                                                "0000"
-                                                "0000"));
-    QCOMPARE(clCommand.sequence(), quint16(0x1234));
-    QCOMPARE(clCommand.size(), quint32(12));
-    QCOMPARE(clCommand.code(), quint16(0));
-    QCOMPARE(clCommand.param1(), 0u);
-    QCOMPARE(clCommand.param5(), 0u);
+    void requestLayout()
+    {
+        const ClTovuCommand clCommand(0x5003);
+        const quint16 usSequence = clCommand.sequence();
+        const QByteArray clExpected = QByteArray::fromHex("0000") + char(usSequence & 0xFF) + char(usSequence >> 8)
+            + QByteArray::fromHex("20000000"
+                                  "0350"
+                                  "0000")
+            + QByteArray(20, '\0');
+        QCOMPARE(clCommand.toByteArray().toHex(), clExpected.toHex());
+    }
 
-    // A field cut in half reads as zero too, never as a partial value.
-    clCommand.fromByteArray(QByteArray::fromHex("0000"
-                                                "3412"
-                                                "20000000"
-                                                "0000"
-                                                "0000"
-                                                "ffff"));
-    QCOMPARE(clCommand.param1(), 0u);
-    clCommand.fromByteArray(QByteArray());
-    QCOMPARE(clCommand.sequence(), quint16(0));
-}
+    void sequencesNeverRepeatNorZero()
+    {
+        // Commands built in one burst (many in the same millisecond), once round all 16-bit
+        // numbers: each differs from the one before, and the wrap skips 0, which would make a
+        // data packet pick a number of its own instead of its command's.
+        quint16 usPrevious = ClTovuCommand(0x5003).sequence();
+        for (int i = 0; i < 0x10000 + 10; ++i) {
+            const quint16 usSequence = ClTovuCommand(0x5003).sequence();
+            QVERIFY(usSequence != 0);
+            QVERIFY2(usSequence != usPrevious, qPrintable(QString::number(usSequence)));
+            usPrevious = usSequence;
+        }
+        // A sequence given is kept (data packets reuse their command's).
+        QCOMPARE(ClTovuCommand(0x5003, 0, 0, 0, 0, 0, 0x1234).sequence(), quint16(0x1234));
+    }
 
-void TestPackets::statusReplacesRequestCode()
-{
-    ClTovuCommand clCommand(0x5003);
-    QByteArray clResponse = clCommand.toByteArray();
-    clResponse[8] = 0x03;
-    clResponse[9] = 0x00;
-    clResponse[12] = 0x05;
-    clCommand.fromByteArray(clResponse);
-    QCOMPARE(clCommand.code(), quint16(3));
-    QCOMPARE(clCommand.param1(), 5u);
-}
+    void shortResponseReadsZeros()
+    {
+        ClTovuCommand clCommand(0x5003, 7, 7, 7, 7, 7);
+        // type 0, sequence 0x1234, size 12, status 0, pad, and nothing more
+        clCommand.fromByteArray(QByteArray::fromHex("0000"
+                                                    "3412"
+                                                    "0c000000"
+                                                    "0000"
+                                                    "0000"));
+        QCOMPARE(clCommand.sequence(), quint16(0x1234));
+        QCOMPARE(clCommand.size(), quint32(12));
+        QCOMPARE(clCommand.code(), quint16(0));
+        QCOMPARE(clCommand.param1(), 0u);
+        QCOMPARE(clCommand.param5(), 0u);
 
-void TestPackets::switchEncoding()
-{
-    const ClTovuCommand clCommand;
-    QCOMPARE(clCommand.onOffValue(true), 2u);
-    QCOMPARE(clCommand.onOffValue(false), 1u);
-    QVERIFY(clCommand.isOn(2));
-    QVERIFY(!clCommand.isOn(1));
-    QVERIFY(!clCommand.isOn(0));
-    QVERIFY(!clCommand.isOn(3));
-}
+        // A field cut in half reads as zero too, never as a partial value.
+        clCommand.fromByteArray(QByteArray::fromHex("0000"
+                                                    "3412"
+                                                    "20000000"
+                                                    "0000"
+                                                    "0000"
+                                                    "ffff"));
+        QCOMPARE(clCommand.param1(), 0u);
+        clCommand.fromByteArray(QByteArray());
+        QCOMPARE(clCommand.sequence(), quint16(0));
+    }
 
-void TestPackets::textRequests()
-{
-    // Head, the length, the text, then param3..param5: 31 bytes for "cam".
-    const ClTovuCommandSetCameraName clName(envelope({QStringLiteral("cam")}));
-    QCOMPARE(clName.toByteArray().toHex(),
-             (head(clName.sequence(), 31, 0x5830) + le32(3) + "cam" + QByteArray(12, '\0')).toHex());
+    void statusReplacesRequestCode()
+    {
+        ClTovuCommand clCommand(0x5003);
+        QByteArray clResponse = clCommand.toByteArray();
+        clResponse[8] = 0x03;
+        clResponse[9] = 0x00;
+        clResponse[12] = 0x05;
+        clCommand.fromByteArray(clResponse);
+        QCOMPARE(clCommand.code(), quint16(3));
+        QCOMPARE(clCommand.param1(), 5u);
+    }
 
-    // The length counts UTF-8 bytes, not characters.
-    const QByteArray clUnicode = ClTovuCommandSetSsid(envelope({QStringLiteral("caf\u00e9")})).toByteArray();
-    QCOMPARE(u32At(clUnicode, 12), 5u);
-    QCOMPARE(clUnicode.mid(16, 5), QByteArray("caf\xc3\xa9"));
+    void textRequests()
+    {
+        // The length counts UTF-8 bytes, not characters.
+        const QByteArray clUnicode = ClTovuCommandSetSsid(envelope({QStringLiteral("caf\u00e9")})).toByteArray();
+        QCOMPARE(u32At(clUnicode, 12), 5u);
+        QCOMPARE(clUnicode.mid(16, 5), QByteArray("caf\xc3\xa9"));
 
-    // An empty text sends the plain 32-byte packet.
-    const ClTovuCommandSetCameraName clEmpty(envelope({QString()}));
-    QCOMPARE(clEmpty.toByteArray().toHex(), (head(clEmpty.sequence(), 32, 0x5830) + QByteArray(20, '\0')).toHex());
-}
+        // An empty text sends the plain 32-byte packet.
+        const ClTovuCommandSetCameraName clEmpty(envelope({QString()}));
+        QCOMPARE(clEmpty.toByteArray().toHex(), (head(clEmpty.sequence(), 32, 0x5830) + QByteArray(20, '\0')).toHex());
+    }
 
-void TestPackets::textResponses()
-{
-    // The text ends at its first zero byte; the numbers after it are still read.
-    ClTovuCommandGetCameraName clName;
-    clName.fromByteArray(textResponse(clName.sequence(), 6, QByteArray("ab\0xyz", 6), 7, 8, 9));
-    QCOMPARE(reply(clName).value(strKey2), QVariant(QStringLiteral("ab")));
-    QCOMPARE(clName.param3(), 7u);
-    QCOMPARE(clName.param5(), 9u);
+    void textResponses()
+    {
+        // The text ends at its first zero byte; the numbers after it are still read.
+        ClTovuCommandGetCameraName clName;
+        clName.fromByteArray(textResponse(clName.sequence(), 6, QByteArray("ab\0xyz", 6), 7, 8, 9));
+        QCOMPARE(reply(clName).value(strKey2), QVariant(QStringLiteral("ab")));
+        QCOMPARE(clName.param3(), 7u);
+        QCOMPARE(clName.param5(), 9u);
 
-    // A length beyond the bytes received: the bytes that came, nothing read beyond them.
-    ClTovuCommandGetSerialNo clSerial;
-    clSerial.fromByteArray(head(clSerial.sequence(), 32) + le32(0xFFFFFFFF) + "abc");
-    QCOMPARE(clSerial.text(), QStringLiteral("abc"));
-    QCOMPARE(clSerial.param3(), 0u);
-    clSerial.fromByteArray(head(clSerial.sequence(), 32) + QByteArray("\x05\x00", 2));
-    QCOMPARE(clSerial.text(), QString());
+        // A length beyond the bytes received: the bytes that came, nothing read beyond them.
+        ClTovuCommandGetSerialNo clSerial;
+        clSerial.fromByteArray(head(clSerial.sequence(), 32) + le32(0xFFFFFFFF) + "abc");
+        QCOMPARE(clSerial.text(), QStringLiteral("abc"));
+        QCOMPARE(clSerial.param3(), 0u);
+        clSerial.fromByteArray(head(clSerial.sequence(), 32) + QByteArray("\x05\x00", 2));
+        QCOMPARE(clSerial.text(), QString());
 
-    // The two texts of the list packets are bounded the same way.
-    ClTovuCommandWifiInfo1 clPacket;
-    clPacket.fromByteArray(head(1, 32) + le32(0) + le32(0xFFFFFFF0) + "net");
-    QCOMPARE(clPacket.firstText(), QStringLiteral("net"));
-    QCOMPARE(clPacket.secondText(), QString());
-    clPacket.fromByteArray(head(1, 32) + le32(0) + le32(2) + "ab" + le32(0x7FFFFFFF) + "cd");
-    QCOMPARE(clPacket.firstText(), QStringLiteral("ab"));
-    QCOMPARE(clPacket.secondText(), QStringLiteral("cd"));
-}
+        // The two texts of the list packets are bounded the same way.
+        ClTovuCommandWifiInfo1 clPacket;
+        clPacket.fromByteArray(head(1, 32) + le32(0) + le32(0xFFFFFFF0) + "net");
+        QCOMPARE(clPacket.firstText(), QStringLiteral("net"));
+        QCOMPARE(clPacket.secondText(), QString());
+        clPacket.fromByteArray(head(1, 32) + le32(0) + le32(2) + "ab" + le32(0x7FFFFFFF) + "cd");
+        QCOMPARE(clPacket.firstText(), QStringLiteral("ab"));
+        QCOMPARE(clPacket.secondText(), QStringLiteral("cd"));
+    }
 
-void TestPackets::ipv4BothWays()
-{
-    const ClTovuCommandSetInfraAddress clSet(envelope({QStringLiteral("192.168.0.10")}));
-    QCOMPARE(u32At(clSet.toByteArray(), 12), 0xC0A8000Au);
-    ClTovuCommandGetInfraAddress clGet;
-    QCOMPARE(replyTo(clGet, 0xC0A8000A).value(strKey2), QVariant(QStringLiteral("192.168.0.10")));
+    void ipv4BothWays()
+    {
+        // Neither a part beyond 255 nor a fifth part may change the other bytes.
+        QCOMPARE(ClTovuCommandIpv4::fromText(QStringLiteral("10.300.0.1")), 0x0A000001u);
+        QCOMPARE(ClTovuCommandIpv4::fromText(QStringLiteral("1.2.3.4.5")), 0x01020304u);
+        QCOMPARE(ClTovuCommandIpv4::fromText(QStringLiteral("a.b.c.d")), 0u);
+    }
 
-    // Neither a part beyond 255 nor a fifth part may change the other bytes.
-    QCOMPARE(ClTovuCommandIpv4::fromText(QStringLiteral("10.300.0.1")), 0x0A000001u);
-    QCOMPARE(ClTovuCommandIpv4::fromText(QStringLiteral("1.2.3.4.5")), 0x01020304u);
-    QCOMPARE(ClTovuCommandIpv4::fromText(QStringLiteral("a.b.c.d")), 0u);
-}
+    void timePacking()
+    {
+        // An invalid date and time sends the PC's clock.
+        const ClTovuCommandSetTime clNow(envelope({QDateTime()}));
+        QCOMPARE(clNow.param1(), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toUInt());
+    }
 
-void TestPackets::timePacking()
-{
-    const ClTovuCommandSetTime clSet(envelope({QDateTime(QDate(2014, 3, 5), QTime(7, 8, 9))}));
-    QCOMPARE(clSet.param1(), 20140305u);
-    QCOMPARE(clSet.param2(), 70809u);
-    // An invalid date and time sends the PC's clock.
-    const ClTovuCommandSetTime clNow(envelope({QDateTime()}));
-    QCOMPARE(clNow.param1(), QDate::currentDate().toString(QStringLiteral("yyyyMMdd")).toUInt());
-}
+    void pictureSizes()
+    {
+        auto recCode = [](const QSize& clSize) { return ClTovuCommandSetRecImagesize(envelope({clSize})).param1(); };
+        auto liveCode = [](const QSize& clSize) { return ClTovuCommandSetLiveImagesize(envelope({clSize})).param1(); };
+        QCOMPARE(recCode(QSize(1920, 1080)), 1u);
+        QCOMPARE(recCode(QSize(320, 240)), 4u);
+        QCOMPARE(liveCode(QSize(800, 480)), 1u);
+        // A size the table does not know goes out as 0.
+        QCOMPARE(recCode(QSize(1280, 960)), 0u);
+        QCOMPARE(liveCode(QSize(1280, 720)), 0u);
 
-void TestPackets::pictureSizes()
-{
-    auto recCode = [](const QSize& clSize) { return ClTovuCommandSetRecImagesize(envelope({clSize})).param1(); };
-    auto liveCode = [](const QSize& clSize) { return ClTovuCommandSetLiveImagesize(envelope({clSize})).param1(); };
-    QCOMPARE(recCode(QSize(1280, 720)), 2u);
-    QCOMPARE(recCode(QSize(1280, 960)), 0u);
-    QCOMPARE(recCode(QSize(1920, 1080)), 1u);
-    QCOMPARE(recCode(QSize(320, 240)), 4u);
-    QCOMPARE(liveCode(QSize(800, 480)), 1u);
-    QCOMPARE(liveCode(QSize(320, 240)), 2u);
-    QCOMPARE(liveCode(QSize(1280, 720)), 0u);
+        // A code the table does not know reads as an invalid size.
+        ClTovuCommandGetRecImagesize clRec;
+        QCOMPARE(replyTo(clRec, 0).value(strKey2), QVariant(QSize(-1, -1)));
+        ClTovuCommandGetLiveImagesize clLive;
+        QCOMPARE(replyTo(clLive, 2).value(strKey2), QVariant(QSize(320, 240)));
+        QCOMPARE(replyTo(clLive, 3).value(strKey2), QVariant(QSize(-1, -1)));
+    }
 
-    // A code the table does not know reads as an invalid size.
-    ClTovuCommandGetRecImagesize clRec;
-    QCOMPARE(replyTo(clRec, 3).value(strKey2), QVariant(QSize(640, 480)));
-    QCOMPARE(replyTo(clRec, 0).value(strKey2), QVariant(QSize(-1, -1)));
-    ClTovuCommandGetLiveImagesize clLive;
-    QCOMPARE(replyTo(clLive, 2).value(strKey2), QVariant(QSize(320, 240)));
-    QCOMPARE(replyTo(clLive, 3).value(strKey2), QVariant(QSize(-1, -1)));
-}
+    void countryCodes()
+    {
+        const ClTovuCommandSetCountry clShort(envelope({QStringLiteral("U")}));
+        QCOMPARE(clShort.param1(), quint32('U'));
+        QCOMPARE(clShort.param2(), 0u);
 
-void TestPackets::countryCodes()
-{
-    const ClTovuCommandSetCountry clSet(envelope({QStringLiteral("JP")}));
-    QCOMPARE(clSet.param1(), quint32('J'));
-    QCOMPARE(clSet.param2(), quint32('P'));
-    const ClTovuCommandSetCountry clShort(envelope({QStringLiteral("U")}));
-    QCOMPARE(clShort.param1(), quint32('U'));
-    QCOMPARE(clShort.param2(), 0u);
+        // Each letter is the low byte of its parameter.
+        ClTovuCommandGetCountry clGet;
+        QCOMPARE(replyTo(clGet, 0x1275, 0x73).value(strKey2), QVariant(QStringLiteral("us")));
+        QCOMPARE(replyTo(clGet, 0, 0).value(strKey2), QVariant(QString()));
+    }
 
-    // Each letter is the low byte of its parameter.
-    ClTovuCommandGetCountry clGet;
-    QCOMPARE(replyTo(clGet, 0x1275, 0x73).value(strKey2), QVariant(QStringLiteral("us")));
-    QCOMPARE(replyTo(clGet, 0, 0).value(strKey2), QVariant(QString()));
-}
+    void dataCollection()
+    {
+        // In parts: the first with its head, the later ones plain data; nothing after the end.
+        ClTovuCommandDataReceive clCollector(0x1234, 10);
+        QCOMPARE(clCollector.addTransfer(firstPart(0x1234, 10, 4, "0123")), quint16(0));
+        QVERIFY(!clCollector.isComplete());
+        QCOMPARE(clCollector.addTransfer("456"), quint16(0));
+        QCOMPARE(clCollector.addTransfer("789"), quint16(0));
+        QVERIFY(clCollector.isComplete());
+        QCOMPARE(clCollector.addTransfer("more"), quint16(0));
+        QCOMPARE(clCollector.data(), QByteArray("0123456789"));
 
-void TestPackets::dataCollection()
-{
-    // In parts: the first with its head, the later ones plain data; nothing after the end.
-    ClTovuCommandDataReceive clCollector(0x1234, 10);
-    QCOMPARE(clCollector.addTransfer(firstPart(0x1234, 10, 4, "0123")), quint16(0));
-    QVERIFY(!clCollector.isComplete());
-    QCOMPARE(clCollector.addTransfer("456"), quint16(0));
-    QCOMPARE(clCollector.addTransfer("789"), quint16(0));
-    QVERIFY(clCollector.isComplete());
-    QCOMPARE(clCollector.addTransfer("more"), quint16(0));
-    QCOMPARE(clCollector.data(), QByteArray("0123456789"));
+        // A first packet naming another sequence or another total is refused.
+        ClTovuCommandDataReceive clWrongSequence(0x1234, 4);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("data head does not match"));
+        QCOMPARE(clWrongSequence.addTransfer(firstPart(0x1235, 4, 4, "abcd")), ClResultCode::usDataMismatch);
+        QCOMPARE(clWrongSequence.data(), QByteArray());
+        ClTovuCommandDataReceive clWrongTotal(0x1234, 4);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("data head does not match"));
+        QCOMPARE(clWrongTotal.addTransfer(firstPart(0x1234, 5, 4, "abcd")), ClResultCode::usDataMismatch);
 
-    // A first packet naming another sequence or another total is refused.
-    ClTovuCommandDataReceive clWrongSequence(0x1234, 4);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("data head does not match"));
-    QCOMPARE(clWrongSequence.addTransfer(firstPart(0x1235, 4, 4, "abcd")), ClResultCode::usDataMismatch);
-    QCOMPARE(clWrongSequence.data(), QByteArray());
-    ClTovuCommandDataReceive clWrongTotal(0x1234, 4);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("data head does not match"));
-    QCOMPARE(clWrongTotal.addTransfer(firstPart(0x1234, 5, 4, "abcd")), ClResultCode::usDataMismatch);
+        // The camera's claim reserves nothing: memory follows the bytes that arrive.
+        const quint32 ulMax = ClTovuCommandDataReceive::ulMaxBlockSize;
+        ClTovuCommandDataReceive clLarge(1, ulMax);
+        QCOMPARE(clLarge.addTransfer(firstPart(1, ulMax, 3, "abc")), quint16(0));
+        QVERIFY(clLarge.data().capacity() < 1024 * 1024);
+        // A claim beyond the limit is refused even when it matches the response.
+        ClTovuCommandDataReceive clHuge(1, ulMax + 1);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("data head does not match"));
+        QCOMPARE(clHuge.addTransfer(firstPart(1, ulMax + 1, 3, "abc")), ClResultCode::usDataMismatch);
+    }
 
-    // The camera's claim reserves nothing: memory follows the bytes that arrive.
-    const quint32 ulMax = ClTovuCommandDataReceive::ulMaxBlockSize;
-    ClTovuCommandDataReceive clLarge(1, ulMax);
-    QCOMPARE(clLarge.addTransfer(firstPart(1, ulMax, 3, "abc")), quint16(0));
-    QVERIFY(clLarge.data().capacity() < 1024 * 1024);
-    // A claim beyond the limit is refused even when it matches the response.
-    ClTovuCommandDataReceive clHuge(1, ulMax + 1);
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression("data head does not match"));
-    QCOMPARE(clHuge.addTransfer(firstPart(1, ulMax + 1, 3, "abc")), ClResultCode::usDataMismatch);
-}
-
-void TestPackets::pictureThatDoesNotDecode()
-{
-    // A JPEG start followed by rubbish: a result code instead of an empty picture.
-    ClTovuCommandStreamSteal clSteal;
-    clSteal.setReceivedData(QByteArray::fromHex("ffd8ffe000104a464946") + QByteArray(100, 'x'));
-    PV_CMD clReply;
-    QCOMPARE(clSteal.writeReply(clReply), ClResultCode::usDataMismatch);
-    QVERIFY(!clReply.contains(strKey2));
-}
+    void pictureThatDoesNotDecode()
+    {
+        // A JPEG start followed by rubbish: a result code instead of an empty picture.
+        ClTovuCommandStreamSteal clSteal;
+        clSteal.setReceivedData(QByteArray::fromHex("ffd8ffe000104a464946") + QByteArray(100, 'x'));
+        PV_CMD clReply;
+        QCOMPARE(clSteal.writeReply(clReply), ClResultCode::usDataMismatch);
+        QVERIFY(!clReply.contains(strKey2));
+    }
+};
 
 QTEST_GUILESS_MAIN(TestPackets)
 #include "TestPackets.moc"

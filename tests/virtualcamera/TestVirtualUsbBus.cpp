@@ -49,159 +49,145 @@ class TestVirtualUsbBus : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void descriptorTree();
-    void plugAndUnplug();
-    void blockingReads();
-    void unplugWithHandleOpen();
-    void faultsCountFromNextTransfer();
+    void descriptorTree()
+    {
+        ClVirtualUsbBus clBus;
+        clBus.plug(new ClVirtualEchoDevice(ClVirtualUsbShape::severalInterfaces(0x09A1, 0x0201)));
+        clBus.plug(new ClVirtualEchoDevice(ClVirtualUsbShape::withoutConfiguration(0x1111, 0x2222)));
+        QCOMPARE(clBus.findBusses(), 1);
+        QCOMPARE(clBus.findDevices(), 2);
+        const QList<struct usb_device*> lstDevices = listed(clBus);
+        QCOMPARE(lstDevices.size(), 2);
+
+        // How the controller walks the interfaces and endpoints is checked in its own tests.
+        const struct usb_device* pstCamera = lstDevices.at(0);
+        QCOMPARE(pstCamera->descriptor.idVendor, 0x09A1);
+        QCOMPARE(pstCamera->descriptor.idProduct, 0x0201);
+        QCOMPARE(pstCamera->bus, clBus.getBusses());
+        QCOMPARE(pstCamera->config[0].bNumInterfaces, 3);
+        const struct usb_device* pstBare = lstDevices.at(1);
+        QCOMPARE(pstBare->descriptor.bNumConfigurations, 0);
+        QVERIFY(pstBare->config == nullptr);
+        QVERIFY(QByteArray(pstCamera->filename) != QByteArray(pstBare->filename));
+    }
+
+    void plugAndUnplug()
+    {
+        ClVirtualUsbBus clBus;
+        std::unique_ptr<ClUsbChangeNotifier> upNotifier(clBus.createChangeNotifier());
+        upNotifier->start();
+        QSignalSpy clNotified(upNotifier.get(), &ClUsbChangeNotifier::sigChanged);
+
+        auto* pclDevice = new ClVirtualEchoDevice();
+        clBus.plug(pclDevice);
+        QCOMPARE(clBus.findDevices(), 1);
+        QCOMPARE(clBus.findDevices(), 0);
+        struct usb_device* pstFirst = listed(clBus).value(0);
+        QVERIFY(pstFirst);
+        const QByteArray clFirstName(pstFirst->filename);
+
+        clBus.unplug(pclDevice);
+        clBus.unplug(pclDevice);  // already gone: no second notice
+        QCOMPARE(clBus.findDevices(), 1);
+        QVERIFY(listed(clBus).isEmpty());
+        // The record the tool may still hold stays readable and cannot be opened.
+        QCOMPARE(QByteArray(pstFirst->filename), clFirstName);
+        QVERIFY(clBus.open(pstFirst) == nullptr);
+
+        // Plugged in again it is a new device, as on a real bus.
+        clBus.plug(pclDevice);
+        clBus.findDevices();
+        struct usb_device* pstSecond = listed(clBus).value(0);
+        QVERIFY(pstSecond && pstSecond != pstFirst);
+        QVERIFY(QByteArray(pstSecond->filename) != clFirstName);
+        QCOMPARE(clNotified.count(), 3);
+    }
+
+    void blockingReads()
+    {
+        ClVirtualUsbBus clBus;
+        auto* pclDevice = new ClVirtualEchoDevice();
+        usb_dev_handle* pclHandle = openClaimed(clBus, pclDevice);
+        QVERIFY(pclHandle);
+        QElapsedTimer clTimer;
+
+        // A read waits for a response that becomes ready later, and times out without one.
+        pclDevice->queueResponse("late", 80);
+        clTimer.start();
+        QCOMPARE(bulkIn(clBus, pclHandle, 2000), 4);
+        QVERIFY(clTimer.elapsed() >= 70);
+        QVERIFY(clTimer.elapsed() < 1500);
+        clTimer.restart();
+        QCOMPARE(bulkIn(clBus, pclHandle, 60), ClUsbApi::lErrorTimedOut);
+        QVERIFY(clTimer.elapsed() >= 50);
+
+        // In immediate mode a response that is not ready yet is a time-out at once.
+        clBus.setImmediateTimeouts(true);
+        pclDevice->queueResponse("later", 5000);
+        clTimer.restart();
+        QCOMPARE(bulkIn(clBus, pclHandle, 5000), ClUsbApi::lErrorTimedOut);
+        QVERIFY(clTimer.elapsed() < 1000);
+        QCOMPARE(clBus.close(pclHandle), 0);
+    }
+
+    void unplugWithHandleOpen()
+    {
+        // Pulled out while a read waits: the read returns -5 at once.
+        ClVirtualUsbBus clBus;
+        auto* pclDevice = new ClVirtualEchoDevice();
+        usb_dev_handle* pclHandle = openClaimed(clBus, pclDevice);
+        int lResult = 0;
+        std::unique_ptr<QThread> upReader(QThread::create([&] { lResult = bulkIn(clBus, pclHandle, 10000); }));
+        upReader->start();
+        QThread::msleep(50);
+        clBus.unplug(pclDevice);
+        QVERIFY(upReader->wait(5000));  // long before the read's own time-out
+        QCOMPARE(lResult, ClUsbApi::lErrorGone);
+        QCOMPARE(bulkOut(clBus, pclHandle), ClUsbApi::lErrorGone);
+        QCOMPARE(clBus.close(pclHandle), 0);
+        QCOMPARE(pclDevice->openHandles(), 0);
+
+        // Pulled out at a chosen transfer: the second read from now.
+        clBus.setImmediateTimeouts(true);
+        clBus.plug(pclDevice);
+        pclHandle = openClaimed(clBus, pclDevice);
+        QSignalSpy clChanged(&clBus, &ClVirtualUsbBus::sigBusChanged);
+        pclDevice->unplugAtTransfer(Direction::Read, 2);
+        QCOMPARE(bulkOut(clBus, pclHandle), 32);
+        QCOMPARE(bulkIn(clBus, pclHandle), 32);
+        QCOMPARE(bulkOut(clBus, pclHandle), 32);
+        QVERIFY(clBus.isPlugged(pclDevice));
+        QCOMPARE(bulkIn(clBus, pclHandle), ClUsbApi::lErrorGone);
+        QVERIFY(!clBus.isPlugged(pclDevice));
+        QCOMPARE(clChanged.count(), 1);
+        QCOMPARE(bulkOut(clBus, pclHandle), ClUsbApi::lErrorGone);
+        QCOMPARE(clBus.close(pclHandle), 0);
+    }
+
+    void faultsCountFromNextTransfer()
+    {
+        ClVirtualUsbBus clBus;
+        clBus.setImmediateTimeouts(true);
+        auto* pclDevice = new ClVirtualEchoDevice();
+        usb_dev_handle* pclHandle = openClaimed(clBus, pclDevice);
+
+        pclDevice->failTransfers(Direction::Write, 2, ClUsbApi::lErrorBusy);
+        QCOMPARE(bulkOut(clBus, pclHandle), ClUsbApi::lErrorBusy);
+        QCOMPARE(bulkOut(clBus, pclHandle), ClUsbApi::lErrorBusy);
+        QCOMPARE(pclDevice->pendingResponses(), 0);  // failed writes never reach the device
+        QCOMPARE(bulkOut(clBus, pclHandle), 32);
+        QCOMPARE(pclDevice->pendingResponses(), 1);
+
+        pclDevice->returnZeroBytes(Direction::Read, 1);
+        QCOMPARE(bulkIn(clBus, pclHandle), 0);
+        pclDevice->failTransfers(Direction::Both, 1, -71);
+        QCOMPARE(bulkIn(clBus, pclHandle), -71);
+        QCOMPARE(bulkIn(clBus, pclHandle), 32);
+        QCOMPARE(pclDevice->writeCount(), 3);
+        QCOMPARE(pclDevice->readCount(), 3);
+        clBus.close(pclHandle);
+    }
 };
-
-void TestVirtualUsbBus::descriptorTree()
-{
-    ClVirtualUsbBus clBus;
-    clBus.plug(new ClVirtualEchoDevice(ClVirtualUsbShape::severalInterfaces(0x09A1, 0x0201)));
-    clBus.plug(new ClVirtualEchoDevice(ClVirtualUsbShape::withoutConfiguration(0x1111, 0x2222)));
-    QCOMPARE(clBus.findBusses(), 1);
-    QCOMPARE(clBus.findDevices(), 2);
-    const QList<struct usb_device*> lstDevices = listed(clBus);
-    QCOMPARE(lstDevices.size(), 2);
-
-    const struct usb_device* pstCamera = lstDevices.at(0);
-    QCOMPARE(pstCamera->descriptor.idVendor, 0x09A1);
-    QCOMPARE(pstCamera->descriptor.idProduct, 0x0201);
-    QCOMPARE(pstCamera->bus, clBus.getBusses());
-    QCOMPARE(pstCamera->descriptor.bNumConfigurations, 1);
-    // How the controller walks this tree is checked in the controller's tests.
-    const usb_config_descriptor& stConfig = pstCamera->config[0];
-    QCOMPARE(stConfig.bNumInterfaces, 3);
-    QCOMPARE(stConfig.interface[1].num_altsetting, 2);
-    const usb_interface_descriptor& stAlt = stConfig.interface[1].altsetting[1];
-    QCOMPARE(stAlt.bAlternateSetting, 1);
-    QCOMPARE(stAlt.endpoint[1].bEndpointAddress, 0x82);
-    QCOMPARE(stAlt.endpoint[1].bmAttributes, USB_ENDPOINT_TYPE_BULK);
-
-    const struct usb_device* pstBare = lstDevices.at(1);
-    QCOMPARE(pstBare->descriptor.bNumConfigurations, 0);
-    QVERIFY(pstBare->config == nullptr);
-    QVERIFY(QByteArray(pstCamera->filename) != QByteArray(pstBare->filename));
-}
-
-void TestVirtualUsbBus::plugAndUnplug()
-{
-    ClVirtualUsbBus clBus;
-    std::unique_ptr<ClUsbChangeNotifier> upNotifier(clBus.createChangeNotifier());
-    upNotifier->start();
-    QSignalSpy clNotified(upNotifier.get(), &ClUsbChangeNotifier::sigChanged);
-
-    auto* pclDevice = new ClVirtualEchoDevice();
-    clBus.plug(pclDevice);
-    QCOMPARE(clBus.findDevices(), 1);
-    QCOMPARE(clBus.findDevices(), 0);
-    struct usb_device* pstFirst = listed(clBus).value(0);
-    QVERIFY(pstFirst);
-    const QByteArray clFirstName(pstFirst->filename);
-
-    clBus.unplug(pclDevice);
-    clBus.unplug(pclDevice);  // already gone: no second notice
-    QCOMPARE(clBus.findDevices(), 1);
-    QVERIFY(listed(clBus).isEmpty());
-    // The record the tool may still hold stays readable and cannot be opened.
-    QCOMPARE(QByteArray(pstFirst->filename), clFirstName);
-    QVERIFY(clBus.open(pstFirst) == nullptr);
-
-    // Plugged in again it is a new device, as on a real bus.
-    clBus.plug(pclDevice);
-    clBus.findDevices();
-    struct usb_device* pstSecond = listed(clBus).value(0);
-    QVERIFY(pstSecond && pstSecond != pstFirst);
-    QVERIFY(QByteArray(pstSecond->filename) != clFirstName);
-    QCOMPARE(clNotified.count(), 3);
-}
-
-void TestVirtualUsbBus::blockingReads()
-{
-    ClVirtualUsbBus clBus;
-    auto* pclDevice = new ClVirtualEchoDevice();
-    usb_dev_handle* pclHandle = openClaimed(clBus, pclDevice);
-    QVERIFY(pclHandle);
-    QElapsedTimer clTimer;
-
-    // A read waits for a response that becomes ready later, and times out without one.
-    pclDevice->queueResponse("late", 80);
-    clTimer.start();
-    QCOMPARE(bulkIn(clBus, pclHandle, 2000), 4);
-    QVERIFY(clTimer.elapsed() >= 70);
-    QVERIFY(clTimer.elapsed() < 1500);
-    clTimer.restart();
-    QCOMPARE(bulkIn(clBus, pclHandle, 60), ClUsbApi::lErrorTimedOut);
-    QVERIFY(clTimer.elapsed() >= 50);
-
-    // In immediate mode a response that is not ready yet is a time-out at once.
-    clBus.setImmediateTimeouts(true);
-    pclDevice->queueResponse("later", 5000);
-    clTimer.restart();
-    QCOMPARE(bulkIn(clBus, pclHandle, 5000), ClUsbApi::lErrorTimedOut);
-    QVERIFY(clTimer.elapsed() < 1000);
-    QCOMPARE(clBus.close(pclHandle), 0);
-}
-
-void TestVirtualUsbBus::unplugWithHandleOpen()
-{
-    // Pulled out while a read waits: the read returns -5 at once.
-    ClVirtualUsbBus clBus;
-    auto* pclDevice = new ClVirtualEchoDevice();
-    usb_dev_handle* pclHandle = openClaimed(clBus, pclDevice);
-    int lResult = 0;
-    std::unique_ptr<QThread> upReader(QThread::create([&] { lResult = bulkIn(clBus, pclHandle, 10000); }));
-    upReader->start();
-    QThread::msleep(50);
-    clBus.unplug(pclDevice);
-    QVERIFY(upReader->wait(5000));  // long before the read's own time-out
-    QCOMPARE(lResult, ClUsbApi::lErrorGone);
-    QCOMPARE(bulkOut(clBus, pclHandle), ClUsbApi::lErrorGone);
-    QCOMPARE(clBus.close(pclHandle), 0);
-    QCOMPARE(pclDevice->openHandles(), 0);
-
-    // Pulled out at a chosen transfer: the second read from now.
-    clBus.setImmediateTimeouts(true);
-    clBus.plug(pclDevice);
-    pclHandle = openClaimed(clBus, pclDevice);
-    QSignalSpy clChanged(&clBus, &ClVirtualUsbBus::sigBusChanged);
-    pclDevice->unplugAtTransfer(Direction::Read, 2);
-    QCOMPARE(bulkOut(clBus, pclHandle), 32);
-    QCOMPARE(bulkIn(clBus, pclHandle), 32);
-    QCOMPARE(bulkOut(clBus, pclHandle), 32);
-    QVERIFY(clBus.isPlugged(pclDevice));
-    QCOMPARE(bulkIn(clBus, pclHandle), ClUsbApi::lErrorGone);
-    QVERIFY(!clBus.isPlugged(pclDevice));
-    QCOMPARE(clChanged.count(), 1);
-    QCOMPARE(bulkOut(clBus, pclHandle), ClUsbApi::lErrorGone);
-    QCOMPARE(clBus.close(pclHandle), 0);
-}
-
-void TestVirtualUsbBus::faultsCountFromNextTransfer()
-{
-    ClVirtualUsbBus clBus;
-    clBus.setImmediateTimeouts(true);
-    auto* pclDevice = new ClVirtualEchoDevice();
-    usb_dev_handle* pclHandle = openClaimed(clBus, pclDevice);
-
-    pclDevice->failTransfers(Direction::Write, 2, ClUsbApi::lErrorBusy);
-    QCOMPARE(bulkOut(clBus, pclHandle), ClUsbApi::lErrorBusy);
-    QCOMPARE(bulkOut(clBus, pclHandle), ClUsbApi::lErrorBusy);
-    QCOMPARE(pclDevice->pendingResponses(), 0);  // failed writes never reach the device
-    QCOMPARE(bulkOut(clBus, pclHandle), 32);
-    QCOMPARE(pclDevice->pendingResponses(), 1);
-
-    pclDevice->returnZeroBytes(Direction::Read, 1);
-    QCOMPARE(bulkIn(clBus, pclHandle), 0);
-    pclDevice->failTransfers(Direction::Both, 1, -71);
-    QCOMPARE(bulkIn(clBus, pclHandle), -71);
-    QCOMPARE(bulkIn(clBus, pclHandle), 32);
-    QCOMPARE(pclDevice->writeCount(), 3);
-    QCOMPARE(pclDevice->readCount(), 3);
-    clBus.close(pclHandle);
-}
 
 QTEST_GUILESS_MAIN(TestVirtualUsbBus)
 #include "TestVirtualUsbBus.moc"

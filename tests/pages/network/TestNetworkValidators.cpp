@@ -15,207 +15,198 @@ class TestNetworkValidators : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void masks_data();
-    void masks();
-    void hosts_data();
-    void hosts();
-    void typing_data();
-    void typing();
-    void deletingTheDigitAfterADotTakesTheDot();
-    void portField_data();
-    void portField();
-    void portCorrection_data();
-    void portCorrection();
-    void signalLevels_data();
-    void signalLevels();
-    void encryptionTexts();
-    void ssidBytes();
-};
-
-void TestNetworkValidators::masks_data()
-{
-    QTest::addColumn<QString>("strMask");
-    QTest::addColumn<bool>("bValid");
-    QTest::newRow("255.255.240.0") << "255.255.240.0" << true;
-    QTest::newRow("255.255.255.0") << "255.255.255.0" << true;
-    QTest::newRow("0.0.0.0") << "0.0.0.0" << true;
-    QTest::newRow("255.255.255.255") << "255.255.255.255" << true;
-    QTest::newRow("255.255.255.254") << "255.255.255.254" << true;
-    QTest::newRow("128.0.0.0") << "128.0.0.0" << true;
-    QTest::newRow("hole 255.0.255.0") << "255.0.255.0" << false;
-    QTest::newRow("not an edge 255.255.250.0") << "255.255.250.0" << false;
-    QTest::newRow("ones after the edge") << "255.240.0.1" << false;
-    QTest::newRow("three parts") << "255.255.255" << false;
-    QTest::newRow("256") << "256.0.0.0" << false;
-    QTest::newRow("empty") << "" << false;
-}
-
-void TestNetworkValidators::masks()
-{
-    QFETCH(QString, strMask);
-    QFETCH(bool, bValid);
-    QCOMPARE(ClIpv4Validator::isSubnetMask(strMask), bValid);
-}
-
-void TestNetworkValidators::hosts_data()
-{
-    QTest::addColumn<QString>("strHost");
-    QTest::addColumn<bool>("bValid");
-    QTest::newRow("192.168.0.10") << "192.168.0.10" << true;
-    QTest::newRow("leading zeros") << "192.168.001.10" << true;
-    // The last part allows none: 010 is no host number the expression knows.
-    QTest::newRow("leading zero last") << "192.168.1.010" << false;
-    QTest::newRow("network .0") << "192.168.0.0" << false;
-    QTest::newRow("broadcast .255") << "192.168.0.255" << false;
-    QTest::newRow(".254") << "10.0.0.254" << true;
-    QTest::newRow("part 256") << "192.256.0.1" << false;
-    QTest::newRow("five parts") << "1.2.3.4.5" << false;
-    QTest::newRow("trailing dot") << "192.168.0." << false;
-    QTest::newRow("letters") << "a.b.c.d" << false;
-}
-
-void TestNetworkValidators::hosts()
-{
-    QFETCH(QString, strHost);
-    QFETCH(bool, bValid);
-    QCOMPARE(ClIpv4Validator::isHostAddress(strHost), bValid);
-}
-
-void TestNetworkValidators::typing_data()
-{
-    // What the field holds after each text typed into an empty field.
-    QTest::addColumn<QString>("strTyped");
-    QTest::addColumn<QString>("strShown");
-    QTest::newRow("192 gets its dot") << "192" << "192.";
-    QTest::newRow("19 waits") << "19" << "19";
-    QTest::newRow("full address") << "1921681100" << "192.168.110.0";
-    QTest::newRow("dots typed") << "10.0.0.1" << "10.0.0.1";
-    QTest::newRow("no 256") << "256" << "25";
-    QTest::newRow("no leading zero") << "01" << "0";
-    QTest::newRow("no fifth part") << "1.2.3.4.5" << "1.2.3.45";
-    QTest::newRow("no letters") << "1a" << "1";
-}
-
-void TestNetworkValidators::typing()
-{
-    QFETCH(QString, strTyped);
-    QFETCH(QString, strShown);
-    QLineEdit clEdit;
-    clEdit.setValidator(new ClIpv4Validator(&clEdit));
-    QTest::keyClicks(&clEdit, strTyped);
-    QCOMPARE(clEdit.text(), strShown);
-}
-
-void TestNetworkValidators::deletingTheDigitAfterADotTakesTheDot()
-{
-    // The dot added after 192 goes with the digit before it, or it would come back at once.
-    QLineEdit clEdit;
-    clEdit.setValidator(new ClIpv4Validator(&clEdit));
-    QTest::keyClicks(&clEdit, QStringLiteral("192"));
-    QCOMPARE(clEdit.text(), QStringLiteral("192."));
-    QTest::keyClick(&clEdit, Qt::Key_Backspace);
-    QCOMPARE(clEdit.text(), QStringLiteral("19"));
-    QCOMPARE(clEdit.cursorPosition(), 2);
-    QTest::keyClicks(&clEdit, QStringLiteral("8"));
-    QCOMPARE(clEdit.text(), QStringLiteral("198."));
-}
-
-void TestNetworkValidators::portField_data()
-{
-    QTest::addColumn<QString>("strText");
-    QTest::addColumn<int>("eState");
-    QTest::newRow("empty") << "" << int(QValidator::Acceptable);
-    QTest::newRow("80") << "80" << int(QValidator::Acceptable);
-    QTest::newRow("99999") << "99999" << int(QValidator::Acceptable);
-    QTest::newRow("six digits") << "100000" << int(QValidator::Invalid);
-    QTest::newRow("letters") << "8o" << int(QValidator::Invalid);
-    QTest::newRow("sign") << "-80" << int(QValidator::Invalid);
-}
-
-void TestNetworkValidators::portField()
-{
-    QFETCH(QString, strText);
-    QFETCH(int, eState);
-    ClNetworkPortValidator clValidator;
-    int lPos = 0;
-    QCOMPARE(int(clValidator.validate(strText, lPos)), eState);
-}
-
-void TestNetworkValidators::portCorrection_data()
-{
-    QTest::addColumn<QString>("strText");
-    QTest::addColumn<int>("lDefault");
-    QTest::addColumn<int>("lCorrected");
-    QTest::newRow("HTTP 80 stays") << "80" << 80 << 80;
-    QTest::newRow("HTTP 81 is the default") << "81" << 80 << 80;
-    QTest::newRow("70000 is the top") << "70000" << 80 << 65535;
-    QTest::newRow("65536 is the top") << "65536" << 554 << 65535;
-    QTest::newRow("65535 stays") << "65535" << 554 << 65535;
-    QTest::newRow("1024 stays") << "1024" << 80 << 1024;
-    QTest::newRow("1023 is the default") << "1023" << 554 << 554;
-    QTest::newRow("RTSP 554 stays") << "554" << 554 << 554;
-    QTest::newRow("RTSP 80 is the default") << "80" << 554 << 554;
-    QTest::newRow("empty is the default") << "" << 554 << 554;
-    QTest::newRow("0 is the default") << "0" << 80 << 80;
-}
-
-void TestNetworkValidators::portCorrection()
-{
-    QFETCH(QString, strText);
-    QFETCH(int, lDefault);
-    QFETCH(int, lCorrected);
-    QCOMPARE(ClNetworkPortValidator::correctedPort(strText, lDefault), lCorrected);
-}
-
-void TestNetworkValidators::signalLevels_data()
-{
-    QTest::addColumn<quint32>("ulSignal");
-    QTest::addColumn<int>("lLevel");
-    QTest::newRow("65") << 65u << 3;
-    QTest::newRow("66") << 66u << 2;
-    QTest::newRow("80") << 80u << 2;
-    QTest::newRow("81") << 81u << 1;
-    QTest::newRow("120") << 120u << 1;
-    QTest::newRow("1") << 1u << 3;
-    QTest::newRow("0: no value") << 0u << 0;
-    QTest::newRow("121: no value") << 121u << 0;
-    QTest::newRow("0xFFFFFFFF: no value") << 0xFFFFFFFFu << 0;
-}
-
-void TestNetworkValidators::signalLevels()
-{
-    QFETCH(quint32, ulSignal);
-    QFETCH(int, lLevel);
-    ClWidgetRssi clRssi(ulSignal);
-    QCOMPARE(clRssi.level(), lLevel);
-    // Every level has its picture.
-    QVERIFY(!clRssi.pixmap().isNull());
-}
-
-void TestNetworkValidators::encryptionTexts()
-{
-    QCOMPARE(ClWidgetEncryption::textFor(1), QStringLiteral("WEP"));
-    QCOMPARE(ClWidgetEncryption::textFor(2), QStringLiteral("TKIP"));
-    QCOMPARE(ClWidgetEncryption::textFor(4), QStringLiteral("AES"));
-    for (quint32 ulCode : {0u, 3u, 5u, 0xFFFFFFFFu}) {
-        ClWidgetEncryption clPlate(ulCode);
-        QVERIFY(clPlate.text().isEmpty());
-        QCOMPARE(clPlate.size(), QSize(0, 0));
+    void masks_data()
+    {
+        QTest::addColumn<QString>("strMask");
+        QTest::addColumn<bool>("bValid");
+        QTest::newRow("255.255.240.0") << "255.255.240.0" << true;
+        QTest::newRow("255.255.255.0") << "255.255.255.0" << true;
+        QTest::newRow("0.0.0.0") << "0.0.0.0" << true;
+        QTest::newRow("255.255.255.255") << "255.255.255.255" << true;
+        QTest::newRow("255.255.255.254") << "255.255.255.254" << true;
+        QTest::newRow("128.0.0.0") << "128.0.0.0" << true;
+        QTest::newRow("hole 255.0.255.0") << "255.0.255.0" << false;
+        QTest::newRow("not an edge 255.255.250.0") << "255.255.250.0" << false;
+        QTest::newRow("ones after the edge") << "255.240.0.1" << false;
+        QTest::newRow("three parts") << "255.255.255" << false;
+        QTest::newRow("256") << "256.0.0.0" << false;
+        QTest::newRow("empty") << "" << false;
     }
-}
 
-void TestNetworkValidators::ssidBytes()
-{
-    bool bSendable = false;
-    // UTF-8 read as 8-bit characters comes back as the name it spells, which sends the same bytes.
-    const QString strWire = QString::fromLatin1(QStringLiteral("カフェ").toUtf8());
-    QCOMPARE(ClSsidText::fromCamera(strWire, &bSendable), QStringLiteral("カフェ"));
-    QVERIFY(bSendable);
-    const QString strBroken = QString::fromLatin1(QByteArray("\xff\xfe\x80 net"));
-    QCOMPARE(ClSsidText::fromCamera(strBroken, &bSendable), strBroken);
-    QVERIFY(!bSendable);
-    QCOMPARE(ClSsidText::display(QStringLiteral("a\tb\x1b")), QStringLiteral("a\uFFFDb\uFFFD"));
-}
+    void masks()
+    {
+        QFETCH(QString, strMask);
+        QFETCH(bool, bValid);
+        QCOMPARE(ClIpv4Validator::isSubnetMask(strMask), bValid);
+    }
+
+    void hosts_data()
+    {
+        QTest::addColumn<QString>("strHost");
+        QTest::addColumn<bool>("bValid");
+        QTest::newRow("192.168.0.10") << "192.168.0.10" << true;
+        QTest::newRow("leading zeros") << "192.168.001.10" << true;
+        // The last part allows none: 010 is no host number the expression knows.
+        QTest::newRow("leading zero last") << "192.168.1.010" << false;
+        QTest::newRow("network .0") << "192.168.0.0" << false;
+        QTest::newRow("broadcast .255") << "192.168.0.255" << false;
+        QTest::newRow(".254") << "10.0.0.254" << true;
+        QTest::newRow("part 256") << "192.256.0.1" << false;
+        QTest::newRow("five parts") << "1.2.3.4.5" << false;
+        QTest::newRow("trailing dot") << "192.168.0." << false;
+        QTest::newRow("letters") << "a.b.c.d" << false;
+    }
+
+    void hosts()
+    {
+        QFETCH(QString, strHost);
+        QFETCH(bool, bValid);
+        QCOMPARE(ClIpv4Validator::isHostAddress(strHost), bValid);
+    }
+
+    void typing_data()
+    {
+        // What the field holds after each text typed into an empty field.
+        QTest::addColumn<QString>("strTyped");
+        QTest::addColumn<QString>("strShown");
+        QTest::newRow("192 gets its dot") << "192"
+                                          << "192.";
+        QTest::newRow("19 waits") << "19"
+                                  << "19";
+        QTest::newRow("full address") << "1921681100"
+                                      << "192.168.110.0";
+        QTest::newRow("dots typed") << "10.0.0.1"
+                                    << "10.0.0.1";
+        QTest::newRow("no 256") << "256"
+                                << "25";
+        QTest::newRow("no leading zero") << "01"
+                                         << "0";
+        QTest::newRow("no fifth part") << "1.2.3.4.5"
+                                       << "1.2.3.45";
+        QTest::newRow("no letters") << "1a"
+                                    << "1";
+    }
+
+    void typing()
+    {
+        QFETCH(QString, strTyped);
+        QFETCH(QString, strShown);
+        QLineEdit clEdit;
+        clEdit.setValidator(new ClIpv4Validator(&clEdit));
+        QTest::keyClicks(&clEdit, strTyped);
+        QCOMPARE(clEdit.text(), strShown);
+    }
+
+    void deletingTheDigitAfterADotTakesTheDot()
+    {
+        // The dot added after 192 goes with the digit before it, or it would come back at once.
+        QLineEdit clEdit;
+        clEdit.setValidator(new ClIpv4Validator(&clEdit));
+        QTest::keyClicks(&clEdit, QStringLiteral("192"));
+        QCOMPARE(clEdit.text(), QStringLiteral("192."));
+        QTest::keyClick(&clEdit, Qt::Key_Backspace);
+        QCOMPARE(clEdit.text(), QStringLiteral("19"));
+        QCOMPARE(clEdit.cursorPosition(), 2);
+        QTest::keyClicks(&clEdit, QStringLiteral("8"));
+        QCOMPARE(clEdit.text(), QStringLiteral("198."));
+    }
+
+    void portField_data()
+    {
+        QTest::addColumn<QString>("strText");
+        QTest::addColumn<int>("eState");
+        QTest::newRow("empty") << "" << int(QValidator::Acceptable);
+        QTest::newRow("80") << "80" << int(QValidator::Acceptable);
+        QTest::newRow("99999") << "99999" << int(QValidator::Acceptable);
+        QTest::newRow("six digits") << "100000" << int(QValidator::Invalid);
+        QTest::newRow("letters") << "8o" << int(QValidator::Invalid);
+        QTest::newRow("sign") << "-80" << int(QValidator::Invalid);
+    }
+
+    void portField()
+    {
+        QFETCH(QString, strText);
+        QFETCH(int, eState);
+        ClNetworkPortValidator clValidator;
+        int lPos = 0;
+        QCOMPARE(int(clValidator.validate(strText, lPos)), eState);
+    }
+
+    void portCorrection_data()
+    {
+        QTest::addColumn<QString>("strText");
+        QTest::addColumn<int>("lDefault");
+        QTest::addColumn<int>("lCorrected");
+        QTest::newRow("HTTP 80 stays") << "80" << 80 << 80;
+        QTest::newRow("HTTP 81 is the default") << "81" << 80 << 80;
+        QTest::newRow("65536 is the top") << "65536" << 554 << 65535;
+        QTest::newRow("65535 stays") << "65535" << 554 << 65535;
+        QTest::newRow("1024 stays") << "1024" << 80 << 1024;
+        QTest::newRow("1023 is the default") << "1023" << 554 << 554;
+        QTest::newRow("RTSP 554 stays") << "554" << 554 << 554;
+        QTest::newRow("RTSP 80 is the default") << "80" << 554 << 554;
+        QTest::newRow("empty is the default") << "" << 554 << 554;
+        QTest::newRow("0 is the default") << "0" << 80 << 80;
+    }
+
+    void portCorrection()
+    {
+        QFETCH(QString, strText);
+        QFETCH(int, lDefault);
+        QFETCH(int, lCorrected);
+        QCOMPARE(ClNetworkPortValidator::correctedPort(strText, lDefault), lCorrected);
+    }
+
+    void signalLevels_data()
+    {
+        QTest::addColumn<quint32>("ulSignal");
+        QTest::addColumn<int>("lLevel");
+        QTest::newRow("65") << 65u << 3;
+        QTest::newRow("66") << 66u << 2;
+        QTest::newRow("80") << 80u << 2;
+        QTest::newRow("81") << 81u << 1;
+        QTest::newRow("120") << 120u << 1;
+        QTest::newRow("1") << 1u << 3;
+        QTest::newRow("0: no value") << 0u << 0;
+        QTest::newRow("121: no value") << 121u << 0;
+        QTest::newRow("0xFFFFFFFF: no value") << 0xFFFFFFFFu << 0;
+    }
+
+    void signalLevels()
+    {
+        QFETCH(quint32, ulSignal);
+        QFETCH(int, lLevel);
+        ClWidgetRssi clRssi(ulSignal);
+        QCOMPARE(clRssi.level(), lLevel);
+        // Every level has its picture.
+        QVERIFY(!clRssi.pixmap().isNull());
+    }
+
+    void encryptionTexts()
+    {
+        QCOMPARE(ClWidgetEncryption::textFor(1), QStringLiteral("WEP"));
+        QCOMPARE(ClWidgetEncryption::textFor(2), QStringLiteral("TKIP"));
+        QCOMPARE(ClWidgetEncryption::textFor(4), QStringLiteral("AES"));
+        for (quint32 ulCode : {0u, 3u, 5u, 0xFFFFFFFFu}) {
+            ClWidgetEncryption clPlate(ulCode);
+            QVERIFY(clPlate.text().isEmpty());
+            QCOMPARE(clPlate.size(), QSize(0, 0));
+        }
+    }
+
+    void ssidBytes()
+    {
+        bool bSendable = false;
+        // UTF-8 read as 8-bit characters comes back as the name it spells, which sends the same bytes.
+        const QString strWire = QString::fromLatin1(QStringLiteral("カフェ").toUtf8());
+        QCOMPARE(ClSsidText::fromCamera(strWire, &bSendable), QStringLiteral("カフェ"));
+        QVERIFY(bSendable);
+        const QString strBroken = QString::fromLatin1(QByteArray("\xff\xfe\x80 net"));
+        QCOMPARE(ClSsidText::fromCamera(strBroken, &bSendable), strBroken);
+        QVERIFY(!bSendable);
+        QCOMPARE(ClSsidText::display(QStringLiteral("a\tb\x1b")), QStringLiteral("a\uFFFDb\uFFFD"));
+    }
+};
 
 QTEST_MAIN(TestNetworkValidators)
 #include "TestNetworkValidators.moc"

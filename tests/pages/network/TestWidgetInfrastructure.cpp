@@ -2,22 +2,36 @@
 // and first, hidden names, unknown encryption, duplicates, bytes that are no text, too
 // many entries, signals out of range), choosing an open or an encrypted network, manual
 // entry with and without a key, keys the field refuses, and a camera that never answers.
-#include "../basic/ClBasicPageRig.h"
-#include "NetworkTestSupport.h"
 #include "pages/network/ClWidgetApInfo.h"
 #include "pages/network/ClWidgetApList.h"
 #include "pages/network/ClWidgetInfrastructure.h"
 #include "pages/network/ClWidgetInfrastructureSearch.h"
 #include "pages/network/ClWidgetNetwork.h"
 #include "protocol/TypedKinds.h"
+#include "tests/pages/PageRig.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
-using namespace NetworkTest;
+namespace {
+constexpr quint16 usInfraSsid = ClTovuCommandGetInfraSsid::usCommandCode;
+constexpr quint16 usInfraKey = ClTovuCommandGetInfraKey::usCommandCode;
 using Points = QList<ClVirtualCamera::AccessPoint>;
+
+ClVirtualCamera::AccessPoint point(const QByteArray& clSsid, quint32 ulEncryption, quint32 ulSignal,
+                                   const QByteArray& clKey = QByteArray())
+{
+    ClVirtualCamera::AccessPoint stPoint;
+    stPoint.clSsid = clSsid;
+    stPoint.clBssid = "00:11:22:33:44:55";
+    stPoint.ulEncryption = ulEncryption;
+    stPoint.ulSignal = ulSignal;
+    stPoint.clKey = clKey;
+    return stPoint;
+}
+}  // namespace
 Q_DECLARE_METATYPE(Points)
 
 class TestWidgetInfrastructure : public QObject
@@ -25,19 +39,205 @@ class TestWidgetInfrastructure : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void init() { upRig = std::make_unique<ClBasicPageRig>(0); }
+    void init() { upRig = std::make_unique<PageRig>(0); }
     void cleanup() { upRig.reset(); }
-    void rows_data();
-    void rows();
-    void joinedNetworkIsTheCamerasOwn();
-    void wifiInformationWithoutLinkKeepsTheRows();
-    void openNetworkJoinedAtOnce_data();
-    void openNetworkJoinedAtOnce();
-    void encryptedNetworkWithItsKey();
-    void manualEntry_data();
-    void manualEntry();
-    void refusedKeystrokesSayWhy();
-    void searchNeverAnswered();
+
+    void rows_data()
+    {
+        QTest::addColumn<Points>("lstPoints");
+        QTest::addColumn<QStringList>("lstRows");
+        // The camera is joined to nothing in these lists (its stored network is not among them).
+        QTest::newRow("none") << Points {} << QStringList {};
+        QTest::newRow("hidden names are not shown")
+            << Points {point("", 4, 50), point("Visible", 0, 50), point("", 0, 70)} << QStringList {"Visible"};
+        QTest::newRow("one row per name") << Points {point("Twin", 4, 85), point("Other", 0, 60), point("Twin", 4, 62)}
+                                          << QStringList {"Twin", "Other"};
+        QTest::newRow("UTF-8 names are read as text")
+            << Points {point(QStringLiteral("喫茶店").toUtf8(), 0, 60)} << QStringList {QStringLiteral("喫茶店")};
+        QTest::newRow("32 bytes that are no text, control characters")
+            << Points {point(QByteArray(32, '\xff'), 0, 60), point("Tab\tName\x01", 0, 60)}
+            << QStringList {QString::fromLatin1(QByteArray(32, '\xff')), QStringLiteral("Tab\tName\x01")};
+        Points lstMany;
+        for (int i = 0; i < 256; ++i)
+            lstMany.append(point("Net-" + QByteArray::number(i), 4, 40 + quint32(i % 60)));
+        QStringList lstManyRows;
+        for (int i = 0; i < 256; ++i)
+            lstManyRows.append(QStringLiteral("Net-%1").arg(i));
+        QTest::newRow("256 entries") << lstMany << lstManyRows;
+    }
+
+    void rows()
+    {
+        QFETCH(Points, lstPoints);
+        QFETCH(QStringList, lstRows);
+        upRig->camera().setAccessPoints(lstPoints);
+        open();
+        QCOMPARE(rowNames(), lstRows);
+        for (ClWidgetApInfo* pclRow : search()->apList()->rows())
+            QVERIFY(!pclRow->isConnected());
+        if (ClWidgetApInfo* pclTwin = row(QStringLiteral("Twin")))
+            QCOMPARE(pclTwin->signalLevel(), 3);  // the stronger access point of the two
+        if (ClWidgetApInfo* pclBytes = row(QString::fromLatin1(QByteArray(32, '\xff')))) {
+            // Shown, but it cannot be chosen: no text sends those bytes back.
+            QTest::mouseClick(pclBytes, Qt::LeftButton, {}, QPoint(100, 20));
+            QVERIFY(upRig->lastSent(requestKind<ClTovuCommandSetInfraSsid>()).isEmpty());
+        }
+        QCOMPARE(upRig->lstBoxes, QStringList());
+    }
+
+    void joinedNetworkIsTheCamerasOwn()
+    {
+        // In range and joined: shown first, once, checked, with its button to the IP settings.
+        upRig->camera().setAccessPoints(
+            {point("Alpha", 0, 60), point("HomeNetwork", 4, 50, "correct-horse"), point("Beta", 2, 70)});
+        open();
+        QCOMPARE(rowNames(), QStringList({"HomeNetwork", "Alpha", "Beta"}));
+        QVERIFY(row("HomeNetwork")->isConnected());
+        QPushButton* pclIp = row("HomeNetwork")->findChild<QPushButton*>("buttonIpSetting");
+        QVERIFY(!pclIp->isHidden());
+        QVERIFY(row("Alpha")->findChild<QPushButton*>("buttonIpSetting")->isHidden());
+        pclIp->click();
+        QCOMPARE(pclPage->infrastructurePage()->currentPage(), 3);
+
+        // The camera's own name as the joined one (its own network): not shown as joined.
+        upRig->camera().setText(ClTovuCommandGetSsid::usCommandCode, "HomeNetwork");
+        pclPage->slotReload();
+        QVERIFY(upRig->settle());
+        search()->requestData(true);
+        QVERIFY(upRig->settle());
+        QCOMPARE(rowNames(), QStringList({"Alpha", "HomeNetwork", "Beta"}));
+        QVERIFY(!row("HomeNetwork")->isConnected());
+    }
+
+    void wifiInformationWithoutLinkKeepsTheRows()
+    {
+        open();
+        QVERIFY(row("HomeNetwork")->isConnected());
+        const QStringList lstBefore = rowNames();
+        // The link drops (a wrong key stored by another tool): the next poll leaves the rows.
+        upRig->camera().setText(usInfraKey, "not-the-key");
+        search()->requestData(true);
+        QVERIFY(upRig->settle());
+        QCOMPARE(upRig->camera().wifiLink().ulState, 1u);
+        QCOMPARE(rowNames(), lstBefore);
+        QVERIFY(row("HomeNetwork")->isConnected());
+    }
+
+    void openNetworkJoinedAtOnce_data()
+    {
+        QTest::addColumn<quint32>("ulEncryption");
+        QTest::newRow("open") << 0u;
+        QTest::newRow("code 3 is taken as open") << 3u;
+        QTest::newRow("0xFFFFFFFF") << 0xFFFFFFFFu;
+    }
+
+    void openNetworkJoinedAtOnce()
+    {
+        QFETCH(quint32, ulEncryption);
+        upRig->camera().setAccessPoints(
+            {point("HomeNetwork", 4, 50, "correct-horse"), point("Open", ulEncryption, 60)});
+        open();
+        QVERIFY(!row("Open")->isEncrypted());
+        choose(QStringLiteral("Open"));
+        QVERIFY(upRig->settle());
+        QCOMPARE(upRig->camera().text(usInfraSsid), QByteArray("Open"));
+        // The SSID's completion switches the camera to infrastructure mode.
+        QCOMPARE(upRig->lstLogs.constLast(), QStringLiteral("Infrastructure communication mode is applied"));
+        QCOMPARE(upRig->camera().wifiLink().clSsid, QByteArray("Open"));
+        QCOMPARE(pclPage->infrastructurePage()->currentPage(), 0);
+    }
+
+    void encryptedNetworkWithItsKey()
+    {
+        upRig->camera().setAccessPoints({point("Secure", 4, 60, "right-key-1")});
+        open();
+        choose(QStringLiteral("Secure"));
+        QCOMPARE(pclPage->infrastructurePage()->currentPage(), 2);
+        auto* pclKey = pclPage->findChild<QWidget*>("pageInfraApSelect")->findChild<QLineEdit*>("editKey");
+        QCOMPARE(pclKey->echoMode(), QLineEdit::Password);
+
+        // Without a key nothing goes out.
+        const int lSent = int(upRig->lstSent.size());
+        pclPage->slotApply();
+        QVERIFY(upRig->settle());
+        QCOMPARE(int(upRig->lstSent.size()), lSent);
+
+        // A key the network refuses: the camera says so, the page stays and nothing is switched.
+        typeText(pclKey, QStringLiteral("wrong-key"));
+        pclPage->slotApply();
+        QVERIFY(upRig->settle());
+        QCOMPARE(upRig->lstBoxes, QStringList({ClWidgetBase::commandErrorText(0xFFFB)}));
+        QCOMPARE(pclPage->infrastructurePage()->currentPage(), 2);
+        QVERIFY(!upRig->sentKinds().contains(requestKind<ClTovuCommandWifiChange>()));
+        // The right key joins: the window's test picks a WPA network and types it.
+    }
+
+    void manualEntry_data()
+    {
+        QTest::addColumn<QString>("strKey");
+        QTest::addColumn<QList<QUuid>>("lstSets");
+        QTest::newRow("without a key") << QString()
+                                       << QList<QUuid> {requestKind<ClTovuCommandSetInfraSsid>(),
+                                                        requestKind<ClTovuCommandSetWifiMode>()};
+        QTest::newRow("with a key") << "hidden-key"
+                                    << QList<QUuid> {requestKind<ClTovuCommandSetInfraSsid>(),
+                                                     requestKind<ClTovuCommandSetInfraKey>(),
+                                                     requestKind<ClTovuCommandSetWifiMode>()};
+    }
+
+    void manualEntry()
+    {
+        QFETCH(QString, strKey);
+        QFETCH(QList<QUuid>, lstSets);
+        open();
+        search()->findChild<QPushButton*>("buttonApManual")->click();
+        QCOMPARE(pclPage->infrastructurePage()->currentPage(), 1);
+        QWidget* pclManual = pclPage->findChild<QWidget*>("pageInfraManual");
+        typeText(pclManual->findChild<QLineEdit*>("editSsid"), QStringLiteral("Out of Reach"));
+        typeText(pclManual->findChild<QLineEdit*>("editKey"), strKey);
+        const int lFrom = int(upRig->lstSent.size());
+        pclPage->slotApply();
+        QVERIFY(upRig->settle());
+        QCOMPARE(upRig->sentKinds().mid(lFrom, lstSets.size()), lstSets);
+        QCOMPARE(upRig->camera().text(usInfraSsid), QByteArray("Out of Reach"));
+        QCOMPARE(upRig->camera().text(usInfraKey), strKey.isEmpty() ? QByteArray("correct-horse") : strKey.toLatin1());
+        QCOMPARE(pclPage->infrastructurePage()->currentPage(), 0);
+        QCOMPARE(upRig->lstBoxes, QStringList());
+    }
+
+    void refusedKeystrokesSayWhy()
+    {
+        open();
+        search()->findChild<QPushButton*>("buttonApManual")->click();
+        QWidget* pclManual = pclPage->findChild<QWidget*>("pageInfraManual");
+        auto* pclKey = pclManual->findChild<QLineEdit*>("editKey");
+        typeText(pclKey, QStringLiteral("two words"));
+        QCOMPARE(pclKey->text(), QStringLiteral("twowords"));
+        QVERIFY(!pclManual->findChild<QLabel*>("editKeyReason")->text().isEmpty());
+        pclKey->clear();
+        typeText(pclKey, QString(70, QLatin1Char('k')));
+        QCOMPARE(pclKey->text().size(), 63);
+        auto* pclSsid = pclManual->findChild<QLineEdit*>("editSsid");
+        typeText(pclSsid, QString(40, QLatin1Char('s')) + QStringLiteral("é"));
+        QCOMPARE(pclSsid->text().size(), 32);
+        QVERIFY(!pclManual->findChild<QLabel*>("editSsidReason")->text().isEmpty());
+    }
+
+    void searchNeverAnswered()
+    {
+        open();
+        const QStringList lstBefore = rowNames();
+        upRig->camera().injectFault(ClVirtualCamera::Fault::Silent, 3);
+        pclPage->findChild<QPushButton*>("buttonSearchAgain")->click();
+        QVERIFY(upRig->settle(20000));
+        QCOMPARE(upRig->lstBoxes, QStringList({ClWidgetBase::commandErrorText(0xEF05)}));
+        QCOMPARE(rowNames(), lstBefore);
+        // Still usable: the next search finds the list.
+        pclPage->findChild<QPushButton*>("buttonSearchAgain")->click();
+        QVERIFY(upRig->settle());
+        QCOMPARE(rowNames(), lstBefore);
+        QCOMPARE(upRig->lstBoxes.size(), 1);
+    }
 
 private:
     ClWidgetNetwork* open()
@@ -71,214 +271,9 @@ private:
         QTest::mouseClick(pclRow, Qt::LeftButton, {}, QPoint(100, 20));
     }
 
-    std::unique_ptr<ClBasicPageRig> upRig;
+    std::unique_ptr<PageRig> upRig;
     ClWidgetNetwork* pclPage = nullptr;
 };
-
-void TestWidgetInfrastructure::rows_data()
-{
-    QTest::addColumn<Points>("lstPoints");
-    QTest::addColumn<QStringList>("lstRows");
-    // The camera is joined to nothing in these lists (its stored network is not among them).
-    QTest::newRow("none") << Points {} << QStringList {};
-    QTest::newRow("hidden names are not shown")
-        << Points {point("", 4, 50), point("Visible", 0, 50), point("", 0, 70)} << QStringList {"Visible"};
-    QTest::newRow("one row per name") << Points {point("Twin", 4, 85), point("Other", 0, 60), point("Twin", 4, 62)}
-                                      << QStringList {"Twin", "Other"};
-    QTest::newRow("UTF-8 names are read as text")
-        << Points {point(QStringLiteral("喫茶店").toUtf8(), 0, 60)} << QStringList {QStringLiteral("喫茶店")};
-    QTest::newRow("32 bytes that are no text, control characters")
-        << Points {point(QByteArray(32, '\xff'), 0, 60), point("Tab\tName\x01", 0, 60)}
-        << QStringList {QString::fromLatin1(QByteArray(32, '\xff')), QStringLiteral("Tab\tName\x01")};
-    Points lstMany;
-    for (int i = 0; i < 256; ++i)
-        lstMany.append(point("Net-" + QByteArray::number(i), 4, 40 + quint32(i % 60)));
-    QStringList lstManyRows;
-    for (int i = 0; i < 256; ++i)
-        lstManyRows.append(QStringLiteral("Net-%1").arg(i));
-    QTest::newRow("256 entries") << lstMany << lstManyRows;
-}
-
-void TestWidgetInfrastructure::rows()
-{
-    QFETCH(Points, lstPoints);
-    QFETCH(QStringList, lstRows);
-    upRig->camera().setAccessPoints(lstPoints);
-    open();
-    QCOMPARE(rowNames(), lstRows);
-    for (ClWidgetApInfo* pclRow : search()->apList()->rows())
-        QVERIFY(!pclRow->isConnected());
-    if (ClWidgetApInfo* pclTwin = row(QStringLiteral("Twin")))
-        QCOMPARE(pclTwin->signalLevel(), 3);  // the stronger access point of the two
-    if (ClWidgetApInfo* pclBytes = row(QString::fromLatin1(QByteArray(32, '\xff')))) {
-        // Shown, but it cannot be chosen: no text sends those bytes back.
-        QTest::mouseClick(pclBytes, Qt::LeftButton, {}, QPoint(100, 20));
-        QVERIFY(upRig->lastSent(requestKind<ClTovuCommandSetInfraSsid>()).isEmpty());
-    }
-    QCOMPARE(upRig->lstBoxes, QStringList());
-}
-
-void TestWidgetInfrastructure::joinedNetworkIsTheCamerasOwn()
-{
-    // In range and joined: shown first, once, checked, with its button to the IP settings.
-    upRig->camera().setAccessPoints(
-        {point("Alpha", 0, 60), point("HomeNetwork", 4, 50, "correct-horse"), point("Beta", 2, 70)});
-    open();
-    QCOMPARE(rowNames(), QStringList({"HomeNetwork", "Alpha", "Beta"}));
-    QVERIFY(row("HomeNetwork")->isConnected());
-    QPushButton* pclIp = row("HomeNetwork")->findChild<QPushButton*>("buttonIpSetting");
-    QVERIFY(!pclIp->isHidden());
-    QVERIFY(row("Alpha")->findChild<QPushButton*>("buttonIpSetting")->isHidden());
-    pclIp->click();
-    QCOMPARE(pclPage->infrastructurePage()->currentPage(), 3);
-
-    // The camera's own name as the joined one (its own network): not shown as joined.
-    upRig->camera().setText(usOwnSsid, "HomeNetwork");
-    pclPage->slotReload();
-    QVERIFY(upRig->settle());
-    search()->requestData(true);
-    QVERIFY(upRig->settle());
-    QCOMPARE(rowNames(), QStringList({"Alpha", "HomeNetwork", "Beta"}));
-    QVERIFY(!row("HomeNetwork")->isConnected());
-}
-
-void TestWidgetInfrastructure::wifiInformationWithoutLinkKeepsTheRows()
-{
-    open();
-    QVERIFY(row("HomeNetwork")->isConnected());
-    const QStringList lstBefore = rowNames();
-    // The link drops (a wrong key stored by another tool): the next poll leaves the rows.
-    upRig->camera().setText(usInfraKey, "not-the-key");
-    search()->requestData(true);
-    QVERIFY(upRig->settle());
-    QCOMPARE(upRig->camera().wifiLink().ulState, 1u);
-    QCOMPARE(rowNames(), lstBefore);
-    QVERIFY(row("HomeNetwork")->isConnected());
-}
-
-void TestWidgetInfrastructure::openNetworkJoinedAtOnce_data()
-{
-    QTest::addColumn<quint32>("ulEncryption");
-    QTest::newRow("open") << 0u;
-    QTest::newRow("code 3 is taken as open") << 3u;
-    QTest::newRow("0xFFFFFFFF") << 0xFFFFFFFFu;
-}
-
-void TestWidgetInfrastructure::openNetworkJoinedAtOnce()
-{
-    QFETCH(quint32, ulEncryption);
-    upRig->camera().setAccessPoints({point("HomeNetwork", 4, 50, "correct-horse"), point("Open", ulEncryption, 60)});
-    open();
-    QVERIFY(!row("Open")->isEncrypted());
-    choose(QStringLiteral("Open"));
-    QVERIFY(upRig->settle());
-    QCOMPARE(upRig->camera().text(usInfraSsid), QByteArray("Open"));
-    // The SSID's completion switches the camera to infrastructure mode.
-    QCOMPARE(upRig->lstLogs.constLast(), QStringLiteral("Infrastructure communication mode is applied"));
-    QCOMPARE(upRig->camera().wifiLink().clSsid, QByteArray("Open"));
-    QCOMPARE(pclPage->infrastructurePage()->currentPage(), 0);
-}
-
-void TestWidgetInfrastructure::encryptedNetworkWithItsKey()
-{
-    upRig->camera().setAccessPoints({point("Secure", 4, 60, "right-key-1")});
-    open();
-    choose(QStringLiteral("Secure"));
-    QCOMPARE(pclPage->infrastructurePage()->currentPage(), 2);
-    auto* pclKey = pclPage->findChild<QWidget*>("pageInfraApSelect")->findChild<QLineEdit*>("editKey");
-    QCOMPARE(pclKey->echoMode(), QLineEdit::Password);
-
-    // Without a key nothing goes out.
-    const int lSent = int(upRig->sent().size());
-    pclPage->slotApply();
-    QVERIFY(upRig->settle());
-    QCOMPARE(int(upRig->sent().size()), lSent);
-
-    // A key the network refuses: the camera says so, the page stays and nothing is switched.
-    typeText(pclKey, QStringLiteral("wrong-key"));
-    pclPage->slotApply();
-    QVERIFY(upRig->settle());
-    QCOMPARE(upRig->lstBoxes, QStringList({ClWidgetBase::commandErrorText(0xFFFB)}));
-    QCOMPARE(pclPage->infrastructurePage()->currentPage(), 2);
-    QVERIFY(!upRig->sentKinds().contains(requestKind<ClTovuCommandWifiChange>()));
-
-    pclKey->clear();
-    typeText(pclKey, QStringLiteral("right-key-1"));
-    pclPage->slotApply();
-    QVERIFY(upRig->settle());
-    QVERIFY(upRig->lstLogs.contains(QStringLiteral("Network key is applied")));
-    QCOMPARE(upRig->lstLogs.constLast(), QStringLiteral("Infrastructure communication mode is applied"));
-    QCOMPARE(upRig->camera().wifiLink().clSsid, QByteArray("Secure"));
-    QCOMPARE(upRig->camera().wifiLink().ulState, 2u);
-    QCOMPARE(pclPage->infrastructurePage()->currentPage(), 0);
-}
-
-void TestWidgetInfrastructure::manualEntry_data()
-{
-    QTest::addColumn<QString>("strKey");
-    QTest::addColumn<QList<QUuid>>("lstSets");
-    QTest::newRow("without a key") << QString()
-                                   << QList<QUuid> {requestKind<ClTovuCommandSetInfraSsid>(),
-                                                    requestKind<ClTovuCommandSetWifiMode>()};
-    QTest::newRow("with a key") << "hidden-key"
-                                << QList<QUuid> {requestKind<ClTovuCommandSetInfraSsid>(),
-                                                 requestKind<ClTovuCommandSetInfraKey>(),
-                                                 requestKind<ClTovuCommandSetWifiMode>()};
-}
-
-void TestWidgetInfrastructure::manualEntry()
-{
-    QFETCH(QString, strKey);
-    QFETCH(QList<QUuid>, lstSets);
-    open();
-    search()->findChild<QPushButton*>("buttonApManual")->click();
-    QCOMPARE(pclPage->infrastructurePage()->currentPage(), 1);
-    QWidget* pclManual = pclPage->findChild<QWidget*>("pageInfraManual");
-    typeText(pclManual->findChild<QLineEdit*>("editSsid"), QStringLiteral("Out of Reach"));
-    typeText(pclManual->findChild<QLineEdit*>("editKey"), strKey);
-    const int lFrom = int(upRig->sent().size());
-    pclPage->slotApply();
-    QVERIFY(upRig->settle());
-    QCOMPARE(upRig->sentKinds().mid(lFrom, lstSets.size()), lstSets);
-    QCOMPARE(upRig->camera().text(usInfraSsid), QByteArray("Out of Reach"));
-    QCOMPARE(upRig->camera().text(usInfraKey), strKey.isEmpty() ? QByteArray("correct-horse") : strKey.toLatin1());
-    QCOMPARE(pclPage->infrastructurePage()->currentPage(), 0);
-    QCOMPARE(upRig->lstBoxes, QStringList());
-}
-
-void TestWidgetInfrastructure::refusedKeystrokesSayWhy()
-{
-    open();
-    search()->findChild<QPushButton*>("buttonApManual")->click();
-    QWidget* pclManual = pclPage->findChild<QWidget*>("pageInfraManual");
-    auto* pclKey = pclManual->findChild<QLineEdit*>("editKey");
-    typeText(pclKey, QStringLiteral("two words"));
-    QCOMPARE(pclKey->text(), QStringLiteral("twowords"));
-    QVERIFY(!pclManual->findChild<QLabel*>("editKeyReason")->text().isEmpty());
-    pclKey->clear();
-    typeText(pclKey, QString(70, QLatin1Char('k')));
-    QCOMPARE(pclKey->text().size(), 63);
-    auto* pclSsid = pclManual->findChild<QLineEdit*>("editSsid");
-    typeText(pclSsid, QString(40, QLatin1Char('s')) + QStringLiteral("é"));
-    QCOMPARE(pclSsid->text().size(), 32);
-    QVERIFY(!pclManual->findChild<QLabel*>("editSsidReason")->text().isEmpty());
-}
-
-void TestWidgetInfrastructure::searchNeverAnswered()
-{
-    open();
-    const QStringList lstBefore = rowNames();
-    upRig->camera().injectFault(ClVirtualCamera::Fault::Silent, 3);
-    pclPage->findChild<QPushButton*>("buttonSearchAgain")->click();
-    QVERIFY(upRig->settle(20000));
-    QCOMPARE(upRig->lstBoxes, QStringList({ClWidgetBase::commandErrorText(0xEF05)}));
-    QCOMPARE(rowNames(), lstBefore);
-    // Still usable: the next search finds the list.
-    pclPage->findChild<QPushButton*>("buttonSearchAgain")->click();
-    QVERIFY(upRig->settle());
-    QCOMPARE(rowNames(), lstBefore);
-    QCOMPARE(upRig->lstBoxes.size(), 1);
-}
 
 QTEST_MAIN(TestWidgetInfrastructure)
 #include "TestWidgetInfrastructure.moc"

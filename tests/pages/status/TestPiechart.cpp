@@ -147,25 +147,6 @@ private Q_SLOTS:
         }
     }
 
-    // Size 0 and more used than held are shown through the camera page's own test.
-    void sdShares_data()
-    {
-        QTest::addColumn<quint64>("ullTotal");
-        QTest::addColumn<quint64>("ullUsed");
-        QTest::addColumn<double>("dUsed");
-        QTest::newRow("empty card") << quint64(8ull << 30) << quint64(0) << 0.0;
-        QTest::newRow("full card") << quint64(8ull << 30) << quint64(8ull << 30) << 100.0;
-        QTest::newRow("largest sizes") << ~quint64(0) << ~quint64(0) / 2 << 50.0;
-    }
-
-    void sdShares()
-    {
-        QFETCH(quint64, ullTotal);
-        QFETCH(quint64, ullUsed);
-        QFETCH(double, dUsed);
-        QVERIFY(qAbs(ClWidgetCameraState::usedPercent(ullTotal, ullUsed) - dUsed) < 1e-9);
-    }
-
     void piecesComeAndGo()
     {
         ClPiechart clPie;

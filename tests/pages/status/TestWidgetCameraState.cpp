@@ -2,12 +2,12 @@
 // how it shows the battery, the link and the SD card (also when the camera reports what it
 // cannot have), the three maintenance actions behind their confirmations, and which
 // failures it shows.
-#include "StatusPageRig.h"
 #include "pages/status/ClLabelWifiState.h"
 #include "pages/status/ClWidgetCameraState.h"
 #include "pages/status/ClWidgetProgress.h"
 #include "protocol/ClCommandKinds.h"
 #include "protocol/TypedKinds.h"
+#include "tests/pages/PageRig.h"
 #include "virtualcamera/ClVirtualCameraStatusReport.h"
 
 #include <QLabel>
@@ -20,22 +20,22 @@ class TestWidgetCameraState : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<StatusPageRig> upRig;
+    std::unique_ptr<PageRig> upRig;
     ClWidgetCameraState* pclPage = nullptr;  // the host's
 
-    ClVirtualCamera& camera() { return *upRig->pclCamera; }
+    ClVirtualCamera& camera() { return upRig->camera(); }
     ClWidgetProgress* battery() const { return pclPage->findChild<ClWidgetProgress*>(); }
     ClLabelWifiState* link() const { return pclPage->findChild<ClLabelWifiState*>(); }
     QString text(const char* pszName) const { return pclPage->findChild<QLabel*>(pszName)->text(); }
     bool panelShown() const { return !pclPage->findChild<QWidget*>("panelSignal")->isHidden(); }
-    int sdAnswers() const { return upRig->clRig.count(replyKind<ClTovuCommandGetSdInfo>()); }
+    int sdAnswers() const { return upRig->worker().count(replyKind<ClTovuCommandGetSdInfo>()); }
 
     // The page attached, the camera's report first when given, until its chain has ended.
     void open(const ClVirtualCameraStatusReport* pstReport = nullptr)
     {
         if (pstReport != nullptr)
             camera().setStatusReport(*pstReport);
-        pclPage->activate(&upRig->clHost);
+        pclPage->activate(&upRig->host());
         QTRY_COMPARE_WITH_TIMEOUT(sdAnswers(), 1, 5000);
     }
     // One more round of the chain, to its end.
@@ -49,12 +49,12 @@ private:
 private Q_SLOTS:
     void init()
     {
-        upRig = std::make_unique<StatusPageRig>(new ClVirtualCamera(0));
-        QVERIFY(upRig->pHandle);
-        pclPage = new ClWidgetCameraState(&upRig->clHost);
+        upRig = std::make_unique<PageRig>(0);
+        QVERIFY(upRig->handle());
+        pclPage = new ClWidgetCameraState(&upRig->host());
         // Polling by hand: each round is the test's.
         pclPage->setPollingInterval(3600 * 1000);
-        upRig->clHost.show();
+        upRig->host().show();
     }
     void cleanup() { upRig.reset(); }
 
@@ -62,12 +62,9 @@ private Q_SLOTS:
     {
         open();
         QVERIFY(pclPage->isPolling());
-        const QList<QUuid> lstAsked {requestKind<ClTovuCommandGetBatteryState>(),
-                                     requestKind<ClTovuCommandGetWifiInfo>(), requestKind<ClTovuCommandGetSdInfo>()};
-        QList<QUuid> lstSent;
-        for (const PV_CMD& clCommand : upRig->lstSent)
-            lstSent << ClEnvelope::kind(clCommand);
-        QCOMPARE(lstSent, lstAsked);
+        QCOMPARE(upRig->sentKinds(),
+                 QList<QUuid>({requestKind<ClTovuCommandGetBatteryState>(), requestKind<ClTovuCommandGetWifiInfo>(),
+                               requestKind<ClTovuCommandGetSdInfo>()}));
     }
 
     void batteryLevels_data()
@@ -168,6 +165,7 @@ private Q_SLOTS:
         QTest::newRow("FAT16") << quint64(1000) << quint64(500) << 2u << 50.0 << "FAT16";
         QTest::newRow("more used than held") << quint64(1000) << quint64(3000) << 3u << 100.0 << "FAT32";
         QTest::newRow("size 0") << quint64(0) << quint64(0) << 3u << 0.0 << "FAT32";
+        QTest::newRow("largest sizes") << ~quint64(0) << ~quint64(0) / 2 << 3u << 50.0 << "FAT32";
         QTest::newRow("unknown file system") << quint64(1000) << quint64(0) << 7u << 0.0 << "";
     }
 
@@ -186,8 +184,8 @@ private Q_SLOTS:
         QCOMPARE(text("labelFileSystem"), strFileSystem);
         const QList<ClPiece*> lstPieces = pclPage->pieChart().pieces();
         QCOMPARE(lstPieces.size(), 2);
-        QCOMPARE(lstPieces[1]->percentage(), dUsed);
-        QCOMPARE(lstPieces[0]->percentage(), 100 - dUsed);
+        QVERIFY(qAbs(lstPieces[1]->percentage() - dUsed) < 1e-9);
+        QVERIFY(qAbs(lstPieces[0]->percentage() - (100 - dUsed)) < 1e-9);
         pclPage->grab();  // drawn without a negative slice
         for (const ClPiece* pclPiece : lstPieces)
             QVERIFY(pclPiece->drawnSpan() >= 0 && pclPiece->drawnSpan() <= 360);
@@ -272,7 +270,7 @@ private Q_SLOTS:
         open();
         camera().unplugAtTransfer(ClVirtualUsbDevice::Direction::Write, 1);
         pclPage->requestData(true);
-        QTRY_VERIFY_WITH_TIMEOUT(upRig->clRig.count(ClCommandKinds::transportError()) > 0, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(upRig->worker().count(ClCommandKinds::transportError()) > 0, 5000);
         QTest::qWait(100);
         QCOMPARE(upRig->lstBoxes, QStringList());
         QVERIFY(pclPage->isPolling());

@@ -1,10 +1,10 @@
 // The mode page against a real USB worker and an emulated Tovu-S: what it shows for each
 // mode and recording state, the four ways of pressing its button, the mode shown after a
 // switch, and a failed switch.
-#include "StatusPageRig.h"
 #include "pages/status/ClWidgetSecureMode.h"
 #include "protocol/ClCommandKinds.h"
 #include "protocol/TypedKinds.h"
+#include "tests/pages/PageRig.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -14,30 +14,30 @@ class TestWidgetSecureMode : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<StatusPageRig> upRig;
+    std::unique_ptr<PageRig> upRig;
     ClWidgetSecureMode* pclPage = nullptr;  // the host's
 
-    ClVirtualCamera& camera() { return *upRig->pclCamera; }
+    ClVirtualCamera& camera() { return upRig->camera(); }
     QLabel* label(const char* pszName) const { return pclPage->findChild<QLabel*>(pszName); }
     QPushButton* toggle() const { return pclPage->findChild<QPushButton*>("buttonToggleMode"); }
-    int recAnswers() const { return upRig->clRig.count(replyKind<ClTovuCommandGetRecState>()); }
+    int recAnswers() const { return upRig->worker().count(replyKind<ClTovuCommandGetRecState>()); }
 
     // The page attached with the camera's mode told as the window tells it.
     void attach()
     {
         pclPage->setSecureMode(camera().secureMode());
-        pclPage->activate(&upRig->clHost);
+        pclPage->activate(&upRig->host());
         QTRY_COMPARE_WITH_TIMEOUT(recAnswers(), 1, 5000);
     }
 
 private Q_SLOTS:
     void init()
     {
-        upRig = std::make_unique<StatusPageRig>(new ClVirtualCamera(1, QString(), 1));
-        QVERIFY(upRig->pHandle);
-        pclPage = new ClWidgetSecureMode(&upRig->clHost);
+        upRig = std::make_unique<PageRig>(1, QString(), 1);
+        QVERIFY(upRig->handle());
+        pclPage = new ClWidgetSecureMode(&upRig->host());
         pclPage->setPollingInterval(3600 * 1000);
-        upRig->clHost.show();
+        upRig->host().show();
     }
     void cleanup() { upRig.reset(); }
 
@@ -48,11 +48,15 @@ private Q_SLOTS:
         QTest::addColumn<QString>("strMode");
         QTest::addColumn<QString>("strRec");
         QTest::addColumn<QString>("strButton");
-        QTest::newRow("security, recording")
-            << 1 << true << "Security" << "Running recording" << "Change to maintenance mode";
-        QTest::newRow("security, stopped")
-            << 1 << false << "Security" << "Recording stopped" << "Change to maintenance mode";
-        QTest::newRow("maintenance") << 2 << false << "Maintenance" << "Recording stopped" << "Change to security mode";
+        QTest::newRow("security, recording") << 1 << true << "Security"
+                                             << "Running recording"
+                                             << "Change to maintenance mode";
+        QTest::newRow("security, stopped") << 1 << false << "Security"
+                                           << "Recording stopped"
+                                           << "Change to maintenance mode";
+        QTest::newRow("maintenance") << 2 << false << "Maintenance"
+                                     << "Recording stopped"
+                                     << "Change to security mode";
     }
 
     void display()
@@ -100,25 +104,23 @@ private Q_SLOTS:
         camera().setSecureMode(lMode);
         camera().setRecording(bRecording);
         attach();
-        QSignalSpy clLog(&upRig->clHost, &ClPageHost::sigSetLog);
         upRig->eAnswer = QMessageBox::StandardButton(eAnswer);
         toggle()->click();
         QCOMPARE(upRig->lstBoxes,
                  bAsked ? QStringList {"Are you sure you want, but I will stop recording?"} : QStringList {});
         const QUuid uuidSwitch = requestKind<ClTovuCommandExecSecureCurr>();
         if (lSent == 0) {
-            QCOMPARE(upRig->sent(uuidSwitch), 0);
+            QCOMPARE(upRig->sentCount(uuidSwitch), 0);
             QTest::qWait(50);
             QCOMPARE(camera().secureMode(), lMode);
             return;
         }
-        QCOMPARE(upRig->sent(uuidSwitch), 1);
+        QCOMPARE(upRig->sentCount(uuidSwitch), 1);
         QCOMPARE(upRig->lstSent.last().value("PARAM2").toInt(), lSent);
         // Switched: the log says so, the page asks for the mode and shows the new one.
-        QTRY_COMPARE_WITH_TIMEOUT(clLog.count(), 1, 5000);
-        QCOMPARE(clLog.at(0).at(0).toString(), QStringLiteral("Mode is changed"));
+        QTRY_COMPARE_WITH_TIMEOUT(upRig->lstLogs, QStringList {"Mode is changed"}, 5000);
         QCOMPARE(camera().secureMode(), lSent);
-        QCOMPARE(upRig->sent(requestKind<ClTovuCommandGetSecureCurr>()), 1);
+        QCOMPARE(upRig->sentCount(requestKind<ClTovuCommandGetSecureCurr>()), 1);
         QTRY_COMPARE_WITH_TIMEOUT(label("labelModeValue")->text(),
                                   lSent == 2 ? QStringLiteral("Maintenance") : QStringLiteral("Security"), 5000);
         // Maintenance stops a recording.
@@ -127,7 +129,7 @@ private Q_SLOTS:
 
     void noModeYetAsksForMaintenance()
     {
-        pclPage->activate(&upRig->clHost);
+        pclPage->activate(&upRig->host());
         QTRY_COMPARE_WITH_TIMEOUT(recAnswers(), 1, 5000);
         QVERIFY(toggle()->text().isEmpty());
         toggle()->click();
@@ -142,7 +144,7 @@ private Q_SLOTS:
         toggle()->click();
         QTRY_COMPARE_WITH_TIMEOUT(upRig->lstBoxes, QStringList {"Command error, version up"}, 5000);
         QVERIFY(!pclPage->isPolling());
-        QCOMPARE(upRig->sent(requestKind<ClTovuCommandGetSecureCurr>()), 0);
+        QCOMPARE(upRig->sentCount(requestKind<ClTovuCommandGetSecureCurr>()), 0);
     }
 
     void pulledOutDuringModeQueryShowsNothing()
@@ -150,7 +152,7 @@ private Q_SLOTS:
         attach();
         camera().unplugAtTransfer(ClVirtualUsbDevice::Direction::Write, 1);
         pclPage->sendCommand(requestKind<ClTovuCommandGetSecureCurr>(), PV_CMD(), false, 0);
-        QTRY_VERIFY_WITH_TIMEOUT(upRig->clRig.count(ClCommandKinds::transportError()) > 0, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(upRig->worker().count(ClCommandKinds::transportError()) > 0, 5000);
         QTest::qWait(100);
         QCOMPARE(upRig->lstBoxes, QStringList());
     }
