@@ -3,8 +3,8 @@
 #include "protocol/ClCommandCatalogue.h"
 #include "protocol/ClCommandKinds.h"
 #include "usb/ClUsbService.h"
-#include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
+#include "virtualcamera/ClVirtualUsbDevice.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -103,7 +103,7 @@ void* ClWorkerRig::waitForAnnouncement()
     return nullptr;
 }
 
-void* ClWorkerRig::plug(ClVirtualCamera* pclCamera)
+void* ClWorkerRig::plug(ClVirtualUsbDevice* pclCamera)
 {
     m_upBus->plug(pclCamera);
     return waitForAnnouncement();
