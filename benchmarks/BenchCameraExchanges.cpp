@@ -14,6 +14,7 @@
 #include "virtualcamera/ClVirtualUsbBus.h"
 
 #include <QElapsedTimer>
+#include <QThread>
 #include <QtTest>
 
 #include <cstdio>
@@ -65,6 +66,7 @@ struct Figures
     QStringList lstRows;
     QHash<QString, double> hashValues;  // "row/device"
     QHash<QString, QString> hashUnits;  // by row
+    double dHopNs = 0;                  // two queued calls, no tool code
 };
 
 Figures& figures()
@@ -142,6 +144,9 @@ private Q_SLOTS:
     void firmwareRoundTrip();
     void firmwareExchange_data() { devices(); }
     void firmwareExchange();
+    // Two queued calls, there and back, with no code of the tool: the floor under every
+    // round trip on this machine.
+    void threadHop();
     // Only the emulated camera answers these.
     void textRoundTrip();
     void pictureRoundTrip();
@@ -173,6 +178,8 @@ void BenchCameraExchanges::cleanupTestCase()
                     stFigures.hashValues.value(strRow + QStringLiteral("/camera")),
                     stFigures.hashValues.value(strRow + QStringLiteral("/instant")));
     }
+    if (stFigures.dHopNs > 0)
+        std::printf("%-40s %16s %16.1f\n", "thread hop there and back, no tool (us)", "", stFigures.dHopNs / 1000.0);
     std::fflush(stdout);
 }
 
@@ -249,6 +256,40 @@ void BenchCameraExchanges::firmwareExchange()
     const PV_CMD clArgs = ClWorkerRig::args({m_clImage});
     report("firmware 16 MiB, exchange alone", bestNsPerRun([&] { return stRig.run(stEntry, clArgs) == 0; }),
            m_clImage.size());
+}
+
+void BenchCameraExchanges::threadHop()
+{
+    QThread clThread;
+    QObject clFar;
+    clFar.moveToThread(&clThread);
+    clThread.start();
+    QObject clHome;
+    const std::optional<double> optNs = bestNsPerRun([&] {
+        // Waited for as the rig waits for an answer: in an event loop of its own.
+        QEventLoop clLoop;
+        bool bBack = false;
+        QMetaObject::invokeMethod(
+            &clFar,
+            [&] {
+                QMetaObject::invokeMethod(
+                    &clHome,
+                    [&] {
+                        bBack = true;
+                        clLoop.quit();
+                    },
+                    Qt::QueuedConnection);
+            },
+            Qt::QueuedConnection);
+        clLoop.exec();
+        return bBack;
+    });
+    clThread.quit();
+    clThread.wait();
+    if (!optNs)
+        QFAIL("no hop came back");
+    figures().dHopNs = *optNs;
+    QTest::setBenchmarkResult(*optNs, QTest::WalltimeNanoseconds);
 }
 
 void BenchCameraExchanges::textRoundTrip()

@@ -262,8 +262,8 @@ void TestVirtualUsbBus::instantDeviceAnswers()
     auto* pclDevice = new ClVirtualInstantDevice();
     usb_dev_handle* pclHandle = openClaimed(clBus, pclDevice);
     QVERIFY(pclHandle);
-    for (QByteArray clWrite : lstWrites)
-        QCOMPARE(clBus.bulkWrite(pclHandle, 0x02, clWrite.data(), int(clWrite.size()), 100), int(clWrite.size()));
+    for (const QByteArray& clWrite : lstWrites)
+        QCOMPARE(clBus.bulkWrite(pclHandle, 0x02, clWrite.constData(), int(clWrite.size()), 100), int(clWrite.size()));
 
     QByteArray clLast;
     QByteArray clBuffer(1024, '\0');
