@@ -1,10 +1,20 @@
 #include "ClTovuCommand.h"
 
-#include <QDataStream>
 #include <QDateTime>
-#include <QIODevice>
+#include <QtEndian>
 
 #include <atomic>
+
+namespace {
+// Little-endian fields read in place: every command is parsed once or twice per exchange,
+// and a QDataStream would build a QBuffer (a QObject) each time for 32 bytes.
+template <class T> void readField(const QByteArray& clBytes, qsizetype lOffset, T* pValue)
+{
+    // A field that lies (even in part) beyond the received bytes reads as 0.
+    *pValue
+        = lOffset + qsizetype(sizeof(T)) <= clBytes.size() ? qFromLittleEndian<T>(clBytes.constData() + lOffset) : T(0);
+}
+}  // namespace
 
 ClTovuCommand::ClTovuCommand() = default;
 
@@ -45,21 +55,32 @@ quint16 ClTovuCommand::newSequence()
 
 void ClTovuCommand::fromByteArray(const QByteArray& clBytes)
 {
-    // QDataStream yields 0 for every field that lies beyond the received bytes.
-    QDataStream clStream(clBytes);
-    clStream.setByteOrder(QDataStream::LittleEndian);
-    quint16 usPad = 0;
-    clStream >> usType >> usSequence >> ulSize >> usCode >> usPad >> ulParam1 >> ulParam2 >> ulParam3 >> ulParam4
-        >> ulParam5;
+    readField(clBytes, 0, &usType);
+    readField(clBytes, 2, &usSequence);
+    readField(clBytes, 4, &ulSize);
+    readField(clBytes, 8, &usCode);
+    // Offsets 10 and 11 are padding.
+    readField(clBytes, 12, &ulParam1);
+    readField(clBytes, 16, &ulParam2);
+    readField(clBytes, 20, &ulParam3);
+    readField(clBytes, 24, &ulParam4);
+    readField(clBytes, 28, &ulParam5);
 }
 
 QByteArray ClTovuCommand::toByteArray() const
 {
-    QByteArray clBytes;
-    QDataStream clStream(&clBytes, QIODevice::WriteOnly);
-    clStream.setByteOrder(QDataStream::LittleEndian);
-    clStream << usType << usSequence << ulSize << usCode << quint16(0) << ulParam1 << ulParam2 << ulParam3 << ulParam4
-             << ulParam5;
+    QByteArray clBytes(lPacketSize, Qt::Uninitialized);
+    char* pBytes = clBytes.data();
+    qToLittleEndian(usType, pBytes);
+    qToLittleEndian(usSequence, pBytes + 2);
+    qToLittleEndian(ulSize, pBytes + 4);
+    qToLittleEndian(usCode, pBytes + 8);
+    qToLittleEndian(quint16(0), pBytes + 10);
+    qToLittleEndian(ulParam1, pBytes + 12);
+    qToLittleEndian(ulParam2, pBytes + 16);
+    qToLittleEndian(ulParam3, pBytes + 20);
+    qToLittleEndian(ulParam4, pBytes + 24);
+    qToLittleEndian(ulParam5, pBytes + 28);
     return clBytes;
 }
 

@@ -1,7 +1,8 @@
 #include "ClTovuCommandDataSend.h"
 
-#include <QDataStream>
-#include <QIODevice>
+#include <QtEndian>
+
+#include <cstring>
 
 ClTovuCommandDataSend::ClTovuCommandDataSend(quint16 usSequence_, const QByteArray& clBlock_) : clBlock(clBlock_)
 {
@@ -16,11 +17,12 @@ QByteArray ClTovuCommandDataSend::toByteArray() const
 {
     if (clBlock.isEmpty())
         return QByteArray();
-    QByteArray clBytes;
-    clBytes.reserve(clBlock.size() + 8);
-    QDataStream clStream(&clBytes, QIODevice::WriteOnly);
-    clStream.setByteOrder(QDataStream::LittleEndian);
-    clStream << usType << usSequence << ulSize;
-    clBytes.append(clBlock);
+    // Head and block in one buffer, the block copied once: a firmware block is megabytes.
+    QByteArray clBytes(clBlock.size() + 8, Qt::Uninitialized);
+    char* pBytes = clBytes.data();
+    qToLittleEndian(usType, pBytes);
+    qToLittleEndian(usSequence, pBytes + 2);
+    qToLittleEndian(ulSize, pBytes + 4);
+    std::memcpy(pBytes + 8, clBlock.constData(), size_t(clBlock.size()));
     return clBytes;
 }

@@ -72,7 +72,7 @@ int ClLibUsbApi::releaseInterface(usb_dev_handle* pclHandle, int lInterface)
     return mapError(usb_release_interface(pclHandle, lInterface));
 }
 
-int ClLibUsbApi::bulkWrite(usb_dev_handle* pclHandle, int lEndpoint, char* pBytes, int lSize, int lTimeoutMs)
+int ClLibUsbApi::bulkWrite(usb_dev_handle* pclHandle, int lEndpoint, const char* pBytes, int lSize, int lTimeoutMs)
 {
     return mapError(usb_bulk_write(pclHandle, lEndpoint, pBytes, lSize, boundedTimeout(lTimeoutMs)));
 }

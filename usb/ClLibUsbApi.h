@@ -17,7 +17,7 @@ public:
     usb_dev_handle* open(struct usb_device* pclDevice) override;
     int claimInterface(usb_dev_handle* pclHandle, int lInterface) override;
     int releaseInterface(usb_dev_handle* pclHandle, int lInterface) override;
-    int bulkWrite(usb_dev_handle* pclHandle, int lEndpoint, char* pBytes, int lSize, int lTimeoutMs) override;
+    int bulkWrite(usb_dev_handle* pclHandle, int lEndpoint, const char* pBytes, int lSize, int lTimeoutMs) override;
     int bulkRead(usb_dev_handle* pclHandle, int lEndpoint, char* pBytes, int lSize, int lTimeoutMs) override;
     int close(usb_dev_handle* pclHandle) override;
     void setDebug(int lLevel) override;

@@ -22,7 +22,7 @@ public:
     virtual usb_dev_handle* open(struct usb_device* pclDevice) = 0;
     virtual int claimInterface(usb_dev_handle* pclHandle, int lInterface) = 0;
     virtual int releaseInterface(usb_dev_handle* pclHandle, int lInterface) = 0;
-    virtual int bulkWrite(usb_dev_handle* pclHandle, int lEndpoint, char* pBytes, int lSize, int lTimeoutMs) = 0;
+    virtual int bulkWrite(usb_dev_handle* pclHandle, int lEndpoint, const char* pBytes, int lSize, int lTimeoutMs) = 0;
     virtual int bulkRead(usb_dev_handle* pclHandle, int lEndpoint, char* pBytes, int lSize, int lTimeoutMs) = 0;
     virtual int close(usb_dev_handle* pclHandle) = 0;
     virtual void setDebug(int lLevel) = 0;

@@ -143,12 +143,14 @@ int ClUsbController::bulkWrite(const QByteArray& clData, int lTimeoutMs)
     if (ucEndpoint == 0)
         return ClResultCode::usNoCamera;
 
-    QByteArray clBytes(clData);
     qCDebug(lcTovuUsbPackets).noquote() << QStringLiteral("write ep 0x%1 %2 bytes: %3")
                                                .arg(ucEndpoint, 2, 16, QLatin1Char('0'))
-                                               .arg(clBytes.size())
-                                               .arg(QString::fromLatin1(clBytes.toHex(' ')));
-    const int lResult = m_pclApi->bulkWrite(m_pclHandle, ucEndpoint, clBytes.data(), int(clBytes.size()), lTimeoutMs);
+                                               .arg(clData.size())
+                                               .arg(QString::fromLatin1(clData.toHex(' ')));
+    // Written from the caller's bytes: a firmware block is megabytes, and a copy to write
+    // from would be a second one in memory for each block.
+    const int lResult
+        = m_pclApi->bulkWrite(m_pclHandle, ucEndpoint, clData.constData(), int(clData.size()), lTimeoutMs);
     if (lResult >= 0)
         return lResult;
     qCDebug(lcTovuUsb) << "write failed with" << lResult;
@@ -169,7 +171,8 @@ QByteArray ClUsbController::bulkRead(int lTimeoutMs, unsigned char ucEndpointHin
         return QByteArray();
     }
 
-    QByteArray clBuffer(lMaxReadSize, '\0');
+    // Not cleared first: only the bytes the transfer returns are kept.
+    QByteArray clBuffer(lMaxReadSize, Qt::Uninitialized);
     const int lResult = m_pclApi->bulkRead(m_pclHandle, ucEndpoint, clBuffer.data(), lMaxReadSize, lTimeoutMs);
     if (lResult > 0) {
         clBuffer.truncate(qMin(lResult, lMaxReadSize));

@@ -1,7 +1,6 @@
 #include "ClVirtualEchoDevice.h"
 
-#include <QDataStream>
-#include <QIODevice>
+#include <QtEndian>
 
 ClVirtualEchoDevice::ClVirtualEchoDevice(const ClVirtualUsbShape& clShape, QObject* pclParent)
     : ClVirtualUsbDevice(clShape, pclParent)
@@ -13,12 +12,11 @@ QByteArray ClVirtualEchoDevice::responseTo(const QByteArray& clRequest, quint16 
 {
     QByteArray clResponse = clRequest.left(32);
     clResponse.resize(32, '\0');
-    clResponse[0] = 0;  // type
-    clResponse[1] = 0;
-    QDataStream clStream(&clResponse, QIODevice::ReadWrite);
-    clStream.setByteOrder(QDataStream::LittleEndian);
-    clStream.device()->seek(4);
-    clStream << quint32(32) << usStatus << quint16(0);
+    char* pBytes = clResponse.data();
+    qToLittleEndian(quint16(0), pBytes);  // type
+    qToLittleEndian(quint32(32), pBytes + 4);
+    qToLittleEndian(usStatus, pBytes + 8);
+    qToLittleEndian(quint16(0), pBytes + 10);
     return clResponse;
 }
 

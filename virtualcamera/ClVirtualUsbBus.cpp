@@ -299,9 +299,10 @@ int ClVirtualUsbBus::releaseInterface(usb_dev_handle* pclHandle, int lInterface)
     return pstHandle->pstRecord->bPresent ? 0 : lErrorGone;
 }
 
-int ClVirtualUsbBus::bulkWrite(usb_dev_handle* pclHandle, int lEndpoint, char* pBytes, int lSize, int lTimeoutMs)
+int ClVirtualUsbBus::bulkWrite(usb_dev_handle* pclHandle, int lEndpoint, const char* pBytes, int lSize, int lTimeoutMs)
 {
-    return transfer(pclHandle, lEndpoint, pBytes, lSize, lTimeoutMs, false);
+    // Only a read writes into the buffer.
+    return transfer(pclHandle, lEndpoint, const_cast<char*>(pBytes), lSize, lTimeoutMs, false);
 }
 
 int ClVirtualUsbBus::bulkRead(usb_dev_handle* pclHandle, int lEndpoint, char* pBytes, int lSize, int lTimeoutMs)

@@ -3,8 +3,8 @@
 #include "protocol/ClCommandCatalogue.h"
 #include "protocol/ClCommandKinds.h"
 #include "usb/ClUsbService.h"
-#include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
+#include "virtualcamera/ClVirtualUsbDevice.h"
 
 #include <QDeadlineTimer>
 #include <QEventLoop>
@@ -65,17 +65,21 @@ void ClWorkerRig::slotReceiveCommand(PV_CMD clCommand)
 bool ClWorkerRig::waitUntil(const std::function<bool()>& fnDone, int lTimeoutMs)
 {
     const QDeadlineTimer clDeadline(lTimeoutMs);
-    while (!fnDone()) {
-        if (clDeadline.hasExpired())
-            return false;
-        // Every envelope that arrives ends the wait, so that the condition is checked again.
-        QEventLoop clLoop;
-        QTimer::singleShot(int(qMin<qint64>(50, clDeadline.remainingTime())), &clLoop, &QEventLoop::quit);
-        m_pclWaitLoop = &clLoop;
+    if (fnDone())
+        return true;
+    // Every envelope that arrives ends a round of the loop, and so does the tick, so that the
+    // condition is checked again. One timer for the whole wait: a single-shot timer per round
+    // would outlive its round, and thousands of them would make every later wait slower.
+    QEventLoop clLoop;
+    QTimer clTick;
+    connect(&clTick, &QTimer::timeout, &clLoop, &QEventLoop::quit);
+    clTick.start(qBound(1, lTimeoutMs, 50));
+    m_pclWaitLoop = &clLoop;
+    bool bDone = false;
+    while (!(bDone = fnDone()) && !clDeadline.hasExpired())
         clLoop.exec();
-        m_pclWaitLoop = nullptr;
-    }
-    return true;
+    m_pclWaitLoop = nullptr;
+    return bDone;
 }
 
 int ClWorkerRig::count(const QUuid& uuidKind) const
@@ -103,7 +107,7 @@ void* ClWorkerRig::waitForAnnouncement()
     return nullptr;
 }
 
-void* ClWorkerRig::plug(ClVirtualCamera* pclCamera)
+void* ClWorkerRig::plug(ClVirtualUsbDevice* pclCamera)
 {
     m_upBus->plug(pclCamera);
     return waitForAnnouncement();

@@ -13,8 +13,8 @@
 #include <memory>
 
 class ClUsbService;
-class ClVirtualCamera;
 class ClVirtualUsbBus;
+class ClVirtualUsbDevice;
 
 class ClWorkerRig : public QObject
 {
@@ -28,9 +28,10 @@ public:
     // The bus itself, for plugging cameras without waiting for their announcement.
     ClVirtualUsbBus& bus() { return *m_upBus; }
 
-    // Plugs the camera in (the bus owns it) and waits for the worker to announce it.
-    // Returns the camera handle; null when no announcement came in time.
-    void* plug(ClVirtualCamera* pclCamera);
+    // Plugs the camera (or another device of the camera's identity) in, the bus owning it,
+    // and waits for the worker to announce it. Returns the camera handle; null when no
+    // announcement came in time.
+    void* plug(ClVirtualUsbDevice* pclCamera);
     // Waits for the next announcement after those already seen; returns its handle.
     void* waitForAnnouncement();
 

@@ -2,11 +2,13 @@
 // unplugging at run time, blocking reads and fault injection.
 #include "usb/ClUsbChangeNotifier.h"
 #include "virtualcamera/ClVirtualEchoDevice.h"
+#include "virtualcamera/ClVirtualInstantDevice.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
 
 #include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QThread>
+#include <QtEndian>
 #include <QtTest>
 
 #include <memory>
@@ -22,8 +24,8 @@ QList<struct usb_device*> listed(ClVirtualUsbBus& clBus)
     return lstDevices;
 }
 
-// Plugs an echo device and opens it with interface 0 claimed.
-usb_dev_handle* openClaimed(ClVirtualUsbBus& clBus, ClVirtualEchoDevice* pclDevice)
+// Plugs a device and opens it with interface 0 claimed.
+usb_dev_handle* openClaimed(ClVirtualUsbBus& clBus, ClVirtualUsbDevice* pclDevice)
 {
     clBus.plug(pclDevice);
     clBus.findDevices();
@@ -41,6 +43,24 @@ int bulkOut(ClVirtualUsbBus& clBus, usb_dev_handle* pclHandle)
 {
     char acRequest[32] = {};
     return clBus.bulkWrite(pclHandle, 0x02, acRequest, 32, 100);
+}
+
+// A packet of the camera's format: type, sequence, the announced size (or length of a data
+// packet), then the code and param1 of a command or the bytes of a block.
+QByteArray packet(quint16 usType, quint16 usSequence, quint32 ulSize, quint16 usCode, quint32 ulParam1)
+{
+    QByteArray clBytes(32, '\0');
+    qToLittleEndian(usType, clBytes.data());
+    qToLittleEndian(usSequence, clBytes.data() + 2);
+    qToLittleEndian(ulSize, clBytes.data() + 4);
+    qToLittleEndian(usCode, clBytes.data() + 8);
+    qToLittleEndian(ulParam1, clBytes.data() + 12);
+    return clBytes;
+}
+
+QByteArray dataPacket(quint16 usSequence, quint32 ulLength, const QByteArray& clBlock)
+{
+    return packet(2, usSequence, ulLength, 0, 0).left(8) + clBlock;
 }
 }  // namespace
 
@@ -185,6 +205,59 @@ private Q_SLOTS:
         QCOMPARE(bulkIn(clBus, pclHandle), 32);
         QCOMPARE(pclDevice->writeCount(), 3);
         QCOMPARE(pclDevice->readCount(), 3);
+        clBus.close(pclHandle);
+    }
+
+    void instantDeviceAnswers_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("lstWrites");
+        QTest::addColumn<QByteArray>("clAnswered");  // the request the last answer is for; empty: none
+        QTest::addColumn<int>("lStatus");
+        QTest::addColumn<int>("lBlocks");
+
+        const QByteArray clSet = packet(0, 0x1234, 32, 0x5832, 9);
+        const QByteArray clFirmware = packet(0, 0x1234, 32, 0x2001, 5);
+        const quint16 usRejected = ClVirtualInstantDevice::usBlockRejected;
+        QTest::newRow("a plain request") << QList<QByteArray> {clSet} << clSet << 0 << 0;
+        QTest::newRow("a block whole") << QList<QByteArray> {clFirmware, dataPacket(0x1234, 5, "abcde")} << clFirmware
+                                       << 0 << 1;
+        QTest::newRow("a block's command alone") << QList<QByteArray> {clFirmware} << QByteArray() << 0 << 0;
+        QTest::newRow("a block cut short")
+            << QList<QByteArray> {clFirmware, dataPacket(0x1234, 5, "abcd")} << clFirmware << int(usRejected) << 0;
+        QTest::newRow("a block of another length")
+            << QList<QByteArray> {clFirmware, dataPacket(0x1234, 4, "abcd")} << clFirmware << int(usRejected) << 0;
+        QTest::newRow("a block of another sequence")
+            << QList<QByteArray> {clFirmware, dataPacket(0x1235, 5, "abcde")} << clFirmware << int(usRejected) << 0;
+        QTest::newRow("a block without its command")
+            << QList<QByteArray> {dataPacket(0x1234, 5, "abcde")} << QByteArray() << 0 << 0;
+        QTest::newRow("a command in between")
+            << QList<QByteArray> {clFirmware, clSet, dataPacket(0x1234, 5, "abcde")} << clSet << 0 << 0;
+    }
+
+    void instantDeviceAnswers()
+    {
+        QFETCH(QList<QByteArray>, lstWrites);
+        QFETCH(QByteArray, clAnswered);
+        QFETCH(int, lStatus);
+        QFETCH(int, lBlocks);
+        ClVirtualUsbBus clBus;
+        clBus.setImmediateTimeouts(true);
+        auto* pclDevice = new ClVirtualInstantDevice();
+        usb_dev_handle* pclHandle = openClaimed(clBus, pclDevice);
+        QVERIFY(pclHandle);
+        for (const QByteArray& clWrite : lstWrites)
+            QCOMPARE(clBus.bulkWrite(pclHandle, 0x02, clWrite.constData(), int(clWrite.size()), 100),
+                     int(clWrite.size()));
+
+        QByteArray clLast;
+        QByteArray clBuffer(1024, '\0');
+        for (int lRead; (lRead = clBus.bulkRead(pclHandle, 0x81, clBuffer.data(), 1024, 100)) > 0;)
+            clLast = clBuffer.left(lRead);
+        const QByteArray clExpected
+            = clAnswered.isEmpty() ? QByteArray() : ClVirtualEchoDevice::responseTo(clAnswered, quint16(lStatus));
+        QCOMPARE(clLast.toHex(), clExpected.toHex());
+        QCOMPARE(pclDevice->blocksAccepted(), lBlocks);
+        QCOMPARE(pclDevice->bytesAccepted(), quint64(lBlocks * 5));
         clBus.close(pclHandle);
     }
 };
