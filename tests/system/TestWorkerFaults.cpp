@@ -220,9 +220,11 @@ void TestWorkerFaults::deadline()
     void* pHandle = clRig.plug(pclCamera);
     QVERIFY(pHandle);
     if (lAccessPoints > 0) {
-        QList<ClVirtualCamera::AccessPoint> lstPoints;
-        for (int i = 0; i < lAccessPoints; ++i)
-            lstPoints.append({"net-" + QByteArray::number(i), "00:1A:2B:3C:4D:" + QByteArray::number(i % 100)});
+        QList<ClVirtualCamera::AccessPoint> lstPoints(lAccessPoints);
+        for (int i = 0; i < lAccessPoints; ++i) {
+            lstPoints[i].clSsid = "net-" + QByteArray::number(i);
+            lstPoints[i].clBssid = "00:1A:2B:3C:4D:" + QByteArray::number(i % 100);
+        }
         pclCamera->setAccessPoints(lstPoints);
     }
     if (lFault >= 0)
