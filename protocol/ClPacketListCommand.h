@@ -15,6 +15,9 @@ public:
     // than the command's or a non-zero status; the worker then reads the packet again.
     virtual bool addPacket(const QByteArray& clPacket) = 0;
     virtual bool isComplete() const = 0;
+    // How many packets make the list, as far as known after the response (the worker
+    // gives the exchange time by it).
+    virtual quint32 packetCount() const = 0;
 
 protected:
     // The packet answers this command and reports success.

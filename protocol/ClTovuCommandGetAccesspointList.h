@@ -22,7 +22,8 @@ public:
     // Valid once the response has been parsed; 0 gives an empty list at once.
     quint32 entryCount() const { return qMin(ulParam1, ulMaxEntries); }
     bool addPacket(const QByteArray& clPacket) override;
-    bool isComplete() const override { return ulPackets >= 2 * entryCount(); }
+    bool isComplete() const override { return ulPackets >= packetCount(); }
+    quint32 packetCount() const override { return 2 * entryCount(); }
 
     const AccesspointList& entries() const { return lstEntries; }
 

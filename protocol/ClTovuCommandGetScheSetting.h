@@ -20,6 +20,7 @@ public:
 
     bool addPacket(const QByteArray& clPacket) override;
     bool isComplete() const override { return lPackets >= lEntryPackets; }
+    quint32 packetCount() const override { return lEntryPackets; }
 
     const ScheduleSettings& entries() const { return mapEntries; }
 

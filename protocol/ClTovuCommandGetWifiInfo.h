@@ -21,6 +21,7 @@ public:
     // The text packet first, then the number packet.
     bool addPacket(const QByteArray& clPacket) override;
     bool isComplete() const override { return lPackets == 2; }
+    quint32 packetCount() const override { return 2; }
 
     const ClTovuCommandWifiInfo1& textPacket() const { return clTextPacket; }
     const ClTovuCommandWifiInfo2& numberPacket() const { return clNumberPacket; }

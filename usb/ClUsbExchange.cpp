@@ -9,11 +9,25 @@
 
 #include <QElapsedTimer>
 
-ClUsbExchange::ClUsbExchange(ClUsbController& clCamera, int lResponseTimeoutMs)
-    : m_clCamera(clCamera), m_lResponseTimeoutMs(lResponseTimeoutMs)
+ClUsbExchange::ClUsbExchange(ClUsbController& clCamera, int lResponseTimeoutMs,
+                             const ClExchangeDeadline::Allowance& stAllowance)
+    : m_clCamera(clCamera),
+      m_lResponseTimeoutMs(lResponseTimeoutMs),
+      m_stAllowance(stAllowance),
+      m_clDeadline(stAllowance)
 {}
 
 quint16 ClUsbExchange::run(ClExchange eExchange, ClTovuCommand& clCommand)
+{
+    m_clDeadline = ClExchangeDeadline(m_stAllowance);
+    const quint16 usResult = runSteps(eExchange, clCommand);
+    if (usResult == usPastDeadline && m_clDeadline.hasExpired())
+        qCWarning(lcTovuUsb) << "exchange of sequence" << clCommand.sequence() << "ended at its deadline of"
+                             << m_clDeadline.budgetMs() << "ms";
+    return usResult;
+}
+
+quint16 ClUsbExchange::runSteps(ClExchange eExchange, ClTovuCommand& clCommand)
 {
     switch (eExchange) {
     case ClExchange::Plain:
@@ -24,6 +38,7 @@ quint16 ClUsbExchange::run(ClExchange eExchange, ClTovuCommand& clCommand)
         const QByteArray clDataPacket = pclSend ? pclSend->dataPacket().toByteArray() : QByteArray();
         if (clDataPacket.isEmpty())
             return ClResultCode::usNothingToSend;
+        m_clDeadline.addBytes(quint64(clDataPacket.size()));
         return request(clCommand, waitAtLeast(0), clDataPacket);
     }
     case ClExchange::ReceiveData: {
@@ -52,6 +67,7 @@ quint16 ClUsbExchange::run(ClExchange eExchange, ClTovuCommand& clCommand)
             qCWarning(lcTovuUsb) << "refused a list of" << clCommand.param1() << "access points";
             return ClResultCode::usDataMismatch;
         }
+        m_clDeadline.addPackets(pclList->packetCount());
         return readPackets(*pclList);
     }
     }
@@ -60,7 +76,9 @@ quint16 ClUsbExchange::run(ClExchange eExchange, ClTovuCommand& clCommand)
 
 quint16 ClUsbExchange::write(const QByteArray& clPacket)
 {
-    const int lWritten = m_clCamera.bulkWrite(clPacket, lWriteTimeoutMs);
+    if (m_clDeadline.hasExpired())
+        return usPastDeadline;
+    const int lWritten = m_clCamera.bulkWrite(clPacket, m_clDeadline.cap(lWriteTimeoutMs));
     // A block of 0xEF00 bytes or more that went out whole is not mistaken for a failure.
     if (lWritten == clPacket.size())
         return ClResultCode::usSuccess;
@@ -96,7 +114,11 @@ QByteArray ClUsbExchange::readOne(int lTimeoutMs, quint16* pusError)
     unsigned short usError = ClResultCode::usTransferFailed;
     QByteArray clResponse;
     for (int i = 0; i < lReadAttempts && clResponse.isEmpty(); ++i) {
-        clResponse = m_clCamera.bulkRead(lTimeoutMs, 0xFF, &usError);
+        if (m_clDeadline.hasExpired()) {
+            usError = usPastDeadline;
+            break;
+        }
+        clResponse = m_clCamera.bulkRead(m_clDeadline.cap(lTimeoutMs), 0xFF, &usError);
         // A camera that is gone stays gone: no point in asking again.
         if (clResponse.isEmpty() && usError == ClResultCode::usNoCamera)
             break;
@@ -140,12 +162,16 @@ quint16 ClUsbExchange::collectBlock(ClReceiveDataCommand& clCommand)
         qCWarning(lcTovuUsb) << "refused a data block of" << ulExpected << "bytes";
         return ClResultCode::usDataMismatch;
     }
+    m_clDeadline.addBytes(ulExpected);
     ClTovuCommandDataReceive clData(clCommand.sequence(), ulExpected);
     for (;;) {
-        // A read that brings nothing before the block is whole ends the collection as a
-        // failure: a cut block is never handed on as if it were complete.
+        // A read that brings nothing before the block is whole, or the deadline reached
+        // first, ends the collection as a failure: a cut block is never handed on as if
+        // it were complete.
+        if (m_clDeadline.hasExpired())
+            return usPastDeadline;
         unsigned short usError = ClResultCode::usTransferFailed;
-        const QByteArray clTransfer = m_clCamera.bulkRead(lPacketTimeoutMs, 0xFF, &usError);
+        const QByteArray clTransfer = m_clCamera.bulkRead(m_clDeadline.cap(lPacketTimeoutMs), 0xFF, &usError);
         if (clTransfer.isEmpty())
             return usError;
         if (const quint16 usResult = clData.addTransfer(clTransfer))

@@ -73,6 +73,12 @@ void ClUsbManager::setSettleDelay(int lDelayMs)
     m_lSettleDelayMs = lDelayMs;
 }
 
+void ClUsbManager::setExchangeAllowance(const ClExchangeDeadline::Allowance& stAllowance)
+{
+    assertOnWorkerThread();
+    m_stAllowance = stAllowance;
+}
+
 bool ClUsbManager::isAccepted(const struct usb_device* pstDevice) const
 {
     const quint32 ulIdentity
@@ -250,7 +256,7 @@ void ClUsbManager::runCommand(const ClCommandEntry& stEntry, const PV_CMD& clReq
     std::unique_ptr<ClTovuCommand> upCommand = stEntry.pfnBuild(clRequest);
     quint16 usResult = ClResultCode::usNoCamera;
     if (pclCamera) {
-        usResult = ClUsbExchange(*pclCamera, m_lResponseTimeoutMs).run(stEntry.eExchange, *upCommand);
+        usResult = ClUsbExchange(*pclCamera, m_lResponseTimeoutMs, m_stAllowance).run(stEntry.eExchange, *upCommand);
         // A transfer that found the camera gone closed it: its removal is told before the answer.
         if (!pclCamera->isOpen()) {
             removeCamera(pclCamera);

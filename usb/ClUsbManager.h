@@ -8,6 +8,7 @@
 // but the constructor runs there (the functions check it), so the list of cameras has one
 // owner and no exchange needs a lock. Device-change notices only ask it to scan.
 // Packet trace: QT_LOGGING_RULES="tovu.usb.packets.debug=true" prints every transfer in hex.
+#include "ClExchangeDeadline.h"
 #include "protocol/PvCmd.h"
 
 #include <QHash>
@@ -42,6 +43,8 @@ public:
     void setResponseTimeout(int lTimeoutMs);
     // How long a newly opened camera settles before it is asked its name.
     void setSettleDelay(int lDelayMs);
+    // The time each exchange is given in all; the defaults are the tool's.
+    void setExchangeAllowance(const ClExchangeDeadline::Allowance& stAllowance);
 
     static constexpr int lDefaultResponseTimeoutMs = 1000;
     static constexpr int lDefaultSettleDelayMs = 3000;
@@ -78,6 +81,7 @@ private:
     QList<quint32> m_lstIdentities;
     int m_lResponseTimeoutMs = lDefaultResponseTimeoutMs;
     int m_lSettleDelayMs = lDefaultSettleDelayMs;
+    ClExchangeDeadline::Allowance m_stAllowance;
     std::unique_ptr<ClUsbChangeNotifier> m_upNotifier;
     // Open cameras in order of discovery.
     std::vector<std::unique_ptr<ClUsbController>> m_vecCameras;

@@ -60,6 +60,11 @@ void ClUsbService::setSettleDelay(int lDelayMs)
     queue([lDelayMs](ClUsbManager& clWorker) { clWorker.setSettleDelay(lDelayMs); });
 }
 
+void ClUsbService::setExchangeAllowance(const ClExchangeDeadline::Allowance& stAllowance)
+{
+    queue([stAllowance](ClUsbManager& clWorker) { clWorker.setExchangeAllowance(stAllowance); });
+}
+
 void ClUsbService::slotReceiveCommand(PV_CMD clCommand)
 {
     queue([clCommand](ClUsbManager& clWorker) { clWorker.slotReceiveCommand(clCommand); });

@@ -2,6 +2,7 @@
 // The USB worker as its owner sees it: runs a ClUsbManager on a thread of its own, passes
 // requests to it and its replies and notices back, and stops it in an order that cannot
 // race. Lives on the owner's thread; every reply reaches the owner there.
+#include "ClExchangeDeadline.h"
 #include "protocol/PvCmd.h"
 
 #include <QList>
@@ -28,9 +29,10 @@ public:
     // Vendor in the low 16 bits, product in the high 16 bits. Waits for the worker; true
     // when a bus was found.
     bool init(QList<quint32> lstIdentities);
-    // Both take effect for the requests and cameras that come after them.
+    // They take effect for the requests and cameras that come after them.
     void setResponseTimeout(int lTimeoutMs);
     void setSettleDelay(int lDelayMs);
+    void setExchangeAllowance(const ClExchangeDeadline::Allowance& stAllowance);
 
 Q_SIGNALS:
     // Replies and notices, delivered on the owner's thread.

@@ -75,14 +75,17 @@ void ClVirtualCamera::failNextFirmwareData(int lError)
 void ClVirtualCamera::handleRead(int)
 {
     quint16 usSequence = 0;
+    bool bDribbling = false;
     {
         QMutexLocker clLocker(&m_clCoreLock);
-        if (!m_clCore.faults().foreignForever())
+        bDribbling = m_clCore.faults().dribbling();
+        if (!bDribbling && !m_clCore.faults().foreignForever())
             return;
         usSequence = m_usLastSequence;
     }
-    if (pendingResponses() == 0)
-        queueResponse(ClVirtualCameraFaults::foreignPacket(usSequence));
+    if (pendingResponses() > 0)
+        return;
+    queueResponse(bDribbling ? QByteArray(1, 'd') : ClVirtualCameraFaults::foreignPacket(usSequence));
 }
 
 void ClVirtualCamera::leaveWhenAnswered(bool bComeBack, int lAttempt)

@@ -18,6 +18,7 @@ void ClVirtualCameraFaults::clear()
     for (int& lCount : m_aCounts)
         lCount = 0;
     m_bForeignForever = false;
+    m_bDribbling = false;
 }
 
 bool ClVirtualCameraFaults::take(Fault eFault)
@@ -38,6 +39,8 @@ void ClVirtualCameraFaults::apply(ClVirtualCameraReply& stReply)
 {
     using Shape = ClVirtualCameraReply::Shape;
     QList<QByteArray>& lstPackets = stReply.lstPackets;
+    // A new command ends the block dribbled for the last one.
+    m_bDribbling = false;
     if (lstPackets.isEmpty())
         return;
     if (m_bForeignForever) {
@@ -55,6 +58,12 @@ void ClVirtualCameraFaults::apply(ClVirtualCameraReply& stReply)
         qToLittleEndian(ulLyingDataLength, clFirst.data() + 12);
         qToLittleEndian(ulLyingDataLength, lstPackets[1].data() + 4);
     }
+    if (stReply.eShape == Shape::DataCollection && lstPackets.size() >= 2 && take(Fault::DribbledBlock)) {
+        qToLittleEndian(ulDribbledLength, clFirst.data() + 12);
+        const QByteArray clHead = ClVirtualCameraWire::dataHead(usSequence, ulDribbledLength, lstPackets[1].mid(12, 1));
+        lstPackets = {lstPackets.first(), clHead};
+        m_bDribbling = true;
+    }
     if (stReply.eShape == Shape::AccesspointList && take(Fault::LyingAccesspointCount))
         qToLittleEndian(ulLyingAccesspointCount, clFirst.data() + 12);
     if (stReply.eShape == Shape::Text && clFirst.size() >= 16 && take(Fault::LyingTextLength))
@@ -66,6 +75,15 @@ void ClVirtualCameraFaults::apply(ClVirtualCameraReply& stReply)
     if (clFirst.size() > 4 && take(Fault::Garbage)) {
         for (qsizetype i = 4; i < clFirst.size(); ++i)
             clFirst[i] = char(m_clRandom.bounded(256));
+    }
+    if (lstPackets.size() > 1 && take(Fault::ForeignBeforeEachPacket)) {
+        QList<QByteArray> lstCrowded {lstPackets.first()};
+        for (qsizetype i = 1; i < lstPackets.size(); ++i) {
+            for (int j = 0; j < lForeignRun; ++j)
+                lstCrowded.append(foreignPacket(usSequence));
+            lstCrowded.append(lstPackets.at(i));
+        }
+        lstPackets = lstCrowded;
     }
     if (take(Fault::ForeignSequenceFirst))
         lstPackets.prepend(foreignPacket(usSequence));

@@ -1,11 +1,14 @@
 #pragma once
 // Faults in what the emulated camera answers, armed by tests and applied to the next
-// answers: responses of another sequence, short, garbage or missing responses, a status
-// of the test's choice, and lying packets that announce more than they carry. Transfer
+// answers: responses of another sequence (also crowding every packet of a list), short,
+// garbage or missing responses, a status of the test's choice, lying packets that
+// announce more than they carry, and a block dribbled a byte at a time. Transfer
 // errors, zero-byte transfers, unplugging and delays are the generic device's faults.
 // Not thread-safe; the camera guards it.
 #include "ClVirtualCameraReply.h"
 #include "protocol/ClResultCode.h"
+#include "protocol/ClTovuCommandDataReceive.h"
+#include "usb/ClUsbExchange.h"
 
 #include <QRandomGenerator>
 
@@ -33,6 +36,14 @@ public:
         LyingAccesspointCount,
         // A text answer claims a text longer than the packet.
         LyingTextLength,
+        // A data collection announces a block of 64 MiB, the most the tool collects, and
+        // then sends it a byte per transfer, made up as it is read, until the camera is
+        // sent its next command or the faults are cleared.
+        DribbledBlock,
+        // Before every packet of the answer after its first come lForeignRun packets of
+        // another sequence: one fewer than the tool skips while it waits for one.
+        ForeignBeforeEachPacket,
+        Count
     };
 
     // Arms a fault for the next lCount answers it applies to (the lying faults apply only
@@ -45,16 +56,21 @@ public:
     void apply(ClVirtualCameraReply& stReply);
 
     bool foreignForever() const { return m_bForeignForever; }
+    // Whether the next read gets another byte of a dribbled block.
+    bool dribbling() const { return m_bDribbling; }
     // A plain success response of a sequence that differs from usSequence.
     static QByteArray foreignPacket(quint16 usSequence);
 
     static constexpr quint32 ulLyingDataLength = 64u * 1024 * 1024 + 1;
     static constexpr quint32 ulLyingAccesspointCount = 100000;
+    static constexpr quint32 ulDribbledLength = ClTovuCommandDataReceive::ulMaxBlockSize;
+    static constexpr int lForeignRun = ClUsbExchange::lMaxForeignPackets - 1;
 
 private:
     bool take(Fault eFault);
-    int m_aCounts[9] = {};
+    int m_aCounts[int(Fault::Count)] = {};
     bool m_bForeignForever = false;
+    bool m_bDribbling = false;
     quint16 m_usStatus = ClResultCode::usCameraTimeout;
     QRandomGenerator m_clRandom {20140305};
 };

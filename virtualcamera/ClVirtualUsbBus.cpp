@@ -105,6 +105,12 @@ int ClVirtualUsbBus::openHandleCount() const
     return int(m_lstHandles.size());
 }
 
+int ClVirtualUsbBus::unboundedWaits() const
+{
+    QMutexLocker clLocker(&m_clLock);
+    return m_lUnboundedWaits;
+}
+
 int ClVirtualUsbBus::invalidHandleUses() const
 {
     QMutexLocker clLocker(&m_clLock);
@@ -327,6 +333,8 @@ int ClVirtualUsbBus::transfer(usb_dev_handle* pclHandle, int lEndpoint, char* pB
         if (bIn != bRead || !pclDevice->shape().hasEndpoint(quint8(lEndpoint)) || lSize < 0 || (lSize > 0 && !pBytes))
             return lErrorInvalid;
         bImmediate = m_bImmediateTimeouts;
+        if (lTimeoutMs <= 0)
+            ++m_lUnboundedWaits;
     }
     // The device is owned by the bus, so it outlives the transfer even when it is pulled out.
     if (const int lDelayMs = pclDevice->transferDelay())

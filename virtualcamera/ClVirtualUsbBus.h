@@ -44,6 +44,8 @@ public:
 
     int openHandleCount() const;
     int invalidHandleUses() const;
+    // Transfers asked to wait 0 ms or less, which libusb 0.1 takes as waiting forever.
+    int unboundedWaits() const;
 
     // The seam.
     void init() override;
@@ -84,5 +86,6 @@ private:
     int m_lNextDeviceNumber = 2;
     int m_lPendingChanges = 0;
     int m_lInvalidHandleUses = 0;
+    int m_lUnboundedWaits = 0;
     bool m_bImmediateTimeouts = false;
 };

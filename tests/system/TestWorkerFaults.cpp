@@ -1,20 +1,28 @@
 // Faults injected into the emulated camera while the real worker exchanges with it: the
-// cable pulled at every step of every kind of exchange, and packets that lie about what
-// follows. Each ends with an answer to the request, no hang, and exactly one removal
-// notice where the camera went. Transfer errors, lost and foreign answers and real
-// time-outs are the USB tests' (tests/usb).
+// cable pulled at every step of every kind of exchange, packets that lie about what
+// follows, and answers stretched past the time an exchange is given. Each ends with an
+// answer to the request, no hang, and exactly one removal notice where the camera went.
+// Transfer errors, lost and foreign answers and real time-outs are the USB tests'
+// (tests/usb).
+#include "protocol/AccesspointList.h"
 #include "protocol/ClCommandCatalogue.h"
 #include "protocol/ClCommandKinds.h"
 #include "tests/support/ClWorkerRig.h"
 #include "usb/ClUsbExchange.h"
+#include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualFirmwareImage.h"
+#include "virtualcamera/ClVirtualUsbBus.h"
 
 #include <QElapsedTimer>
+#include <QImage>
 #include <QtTest>
 
+using Allowance = ClExchangeDeadline::Allowance;
 using Direction = ClVirtualUsbDevice::Direction;
 using Fault = ClVirtualCamera::Fault;
+
+Q_DECLARE_METATYPE(Allowance)
 
 namespace {
 // Whether the camera answers a plain request with its value.
@@ -35,6 +43,8 @@ private Q_SLOTS:
     void unplugAtEveryStep();
     void lyingPackets_data();
     void lyingPackets();
+    void deadline_data();
+    void deadline();
 };
 
 void TestWorkerFaults::initTestCase()
@@ -151,6 +161,113 @@ void TestWorkerFaults::lyingPackets()
     // The camera stays. What it queued is skipped as foreign by the next request, provided
     // that gets another sequence (sequences come from the clock's millisecond).
     pclCamera->clearAllFaults();
+    QTest::qWait(3);
+    QVERIFY(answersPlainly(clRig, pHandle));
+    QCOMPARE(clRig.count(ClCommandKinds::cameraRemoved()), 0);
+}
+
+void TestWorkerFaults::deadline_data()
+{
+    QTest::addColumn<QByteArray>("clClass");
+    QTest::addColumn<QVariantList>("lstArgs");
+    QTest::addColumn<int>("lFault");         // -1: none
+    QTest::addColumn<int>("lAccessPoints");  // 0: the camera's own
+    QTest::addColumn<int>("lTransferDelayMs");
+    QTest::addColumn<Allowance>("stAllowance");
+    QTest::addColumn<int>("lResult");  // 0: the value (or result) reply
+    QTest::addColumn<int>("lWithinMs");
+
+    // The tool's own allowance takes what honest cameras send at their pace.
+    const Allowance stTool;
+    const QByteArray clFirmware = ClVirtualFirmwareImage::make(QStringLiteral("01.03.026"), {}, 16 * 1024 * 1024 - 64);
+    QTest::newRow("preview picture") << QByteArray("ClTovuCommandReqJpeg") << QVariantList() << -1 << 0 << 0 << stTool
+                                     << 0 << 5000;
+    QTest::newRow("16 MiB firmware block") << QByteArray("ClTovuCommandExecFwUpdateData") << QVariantList {clFirmware}
+                                           << -1 << 0 << 0 << stTool << 0 << 20000;
+    QTest::newRow("256 access points") << QByteArray("ClTovuCommandGetAccesspointList") << QVariantList() << -1 << 256
+                                       << 0 << stTool << 0 << 5000;
+
+    // Time scaled down: transfers of a few ms and allowances to match. A picture of some
+    // 14 KB sent at 256 KiB/s needs more than the fixed 30 ms, and gets it from its length
+    // at 64 KiB/s.
+    QTest::newRow("slow picture given time by its length") << QByteArray("ClTovuCommandReqJpeg") << QVariantList() << -1
+                                                           << 0 << 4 << Allowance {30, 64 * 1024, 1} << 0 << 5000;
+    // Each transfer well inside the read time-out, and never done: 64 Mi of them.
+    QTest::newRow("64 MiB block dribbled a byte at a time")
+        << QByteArray("ClTovuCommandReqLog") << QVariantList() << int(Fault::DribbledBlock) << 0 << 1
+        << Allowance {200, 1024 * 1024 * 1024, 1} << int(ClUsbExchange::usPastDeadline) << 3000;
+    // 63 packets of other sequences before each of 512 good ones: each good one in time,
+    // 33 s in all against 0.7 s given.
+    QTest::newRow("256 access points behind foreign packets")
+        << QByteArray("ClTovuCommandGetAccesspointList") << QVariantList() << int(Fault::ForeignBeforeEachPacket) << 256
+        << 1 << Allowance {200, 256 * 1024, 1} << int(ClUsbExchange::usPastDeadline) << 3000;
+}
+
+void TestWorkerFaults::deadline()
+{
+    QFETCH(QByteArray, clClass);
+    QFETCH(QVariantList, lstArgs);
+    QFETCH(int, lFault);
+    QFETCH(int, lAccessPoints);
+    QFETCH(int, lTransferDelayMs);
+    QFETCH(Allowance, stAllowance);
+    QFETCH(int, lResult);
+    QFETCH(int, lWithinMs);
+
+    ClWorkerRig clRig;
+    clRig.service().setExchangeAllowance(stAllowance);
+    auto* pclCamera = new ClVirtualCamera(0);
+    void* pHandle = clRig.plug(pclCamera);
+    QVERIFY(pHandle);
+    if (lAccessPoints > 0) {
+        QList<ClVirtualCamera::AccessPoint> lstPoints(lAccessPoints);
+        for (int i = 0; i < lAccessPoints; ++i) {
+            lstPoints[i].clSsid = "net-" + QByteArray::number(i);
+            lstPoints[i].clBssid = "00:1A:2B:3C:4D:" + QByteArray::number(i % 100);
+        }
+        pclCamera->setAccessPoints(lstPoints);
+    }
+    if (lFault >= 0)
+        pclCamera->injectFault(Fault(lFault));
+    pclCamera->setTransferDelay(lTransferDelayMs);
+    const QUuid uuidReply = ClCommandCatalogue::replyKindOf(clClass.constData());
+    const int lRepliesBefore = uuidReply.isNull() ? 0 : clRig.count(uuidReply);
+
+    QElapsedTimer clTimer;
+    clTimer.start();
+    const PV_CMD clAnswer = clRig.request(pHandle, clClass.constData(), ClWorkerRig::args(lstArgs), lWithinMs);
+    const qint64 llElapsedMs = clTimer.elapsed();
+    // Whatever came, the camera stops dribbling and its queue is emptied, so that an
+    // exchange still running ends and the rig can go.
+    pclCamera->clearAllFaults();
+    pclCamera->clearResponses();
+
+    QVERIFY2(!clAnswer.isEmpty(), qPrintable(QStringLiteral("no answer within %1 ms").arg(lWithinMs)));
+    QCOMPARE(clRig.bus().unboundedWaits(), 0);
+    if (lResult == 0) {
+        if (uuidReply.isNull()) {
+            QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClCommandKinds::result());
+            QCOMPARE(ClWorkerRig::resultOf(clAnswer), 0);
+        } else {
+            QCOMPARE(ClWorkerRig::kindOf(clAnswer), uuidReply);
+            QVERIFY(clAnswer.value(QStringLiteral("PARAM2")).isValid());
+        }
+        if (lAccessPoints > 0)
+            QCOMPARE(clAnswer.value(QStringLiteral("PARAM2")).value<AccesspointList>().size(), lAccessPoints);
+        if (clClass == "ClTovuCommandReqJpeg")
+            QVERIFY(!clAnswer.value(QStringLiteral("PARAM2")).value<QImage>().isNull());
+        // A slow camera's row is one the fixed allowance alone would have cut short.
+        if (lTransferDelayMs > 0)
+            QVERIFY2(llElapsedMs > stAllowance.lFixedMs, qPrintable(QString::number(llElapsedMs)));
+    } else {
+        // Ended by the deadline, not before it, and nothing collected so far handed on.
+        QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClCommandKinds::transportError());
+        QCOMPARE(ClWorkerRig::resultOf(clAnswer), lResult);
+        QVERIFY2(llElapsedMs >= stAllowance.lFixedMs, qPrintable(QString::number(llElapsedMs)));
+        QCOMPARE(clRig.count(uuidReply), lRepliesBefore);
+    }
+
+    // The camera stays and answers the next request.
     QTest::qWait(3);
     QVERIFY(answersPlainly(clRig, pHandle));
     QCOMPARE(clRig.count(ClCommandKinds::cameraRemoved()), 0);

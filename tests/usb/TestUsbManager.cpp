@@ -1,7 +1,8 @@
 // The USB worker on its real thread against the virtual bus, through the system tests' rig:
 // the announcement after settling, removal, an unknown kind, shutdown, the exchanges against
 // answers scripted packet by packet (transfer errors, lost and foreign answers, and the
-// bounds that keep a lying camera from hanging or exhausting the tool), and real waits.
+// bounds that keep a lying camera from hanging or exhausting the tool), the time an
+// exchange is given, and real waits.
 #include "protocol/AccesspointList.h"
 #include "protocol/ClCommandCatalogue.h"
 #include "protocol/ClCommandKinds.h"
@@ -10,6 +11,7 @@
 #include "protocol/ScheduleSettings.h"
 #include "protocol/TypedKinds.h"
 #include "tests/support/ClWorkerRig.h"
+#include "usb/ClExchangeDeadline.h"
 #include "usb/ClUsbApi.h"
 #include "usb/ClUsbExchange.h"
 #include "usb/ClUsbManager.h"
@@ -115,6 +117,9 @@ private Q_SLOTS:
     void ownerDeletesWorkerSilently();
     void exchanges_data();
     void exchanges();
+    void deadlineFollowsSize_data();
+    void deadlineFollowsSize();
+    void deadlineNeverWaitsForever();
     void realWaits();
     void lateAnswerOfPreviousCommandSkipped();
     void unusableCameraExplained();
@@ -385,6 +390,60 @@ void TestUsbManager::exchanges()
     for (int i = 0; i < lstValues.size(); ++i)
         QCOMPARE(clAnswer.value(QStringLiteral("PARAM%1").arg(i + 2)), lstValues.at(i));
     QCOMPARE(pclCamera->pendingResponses(), 0);
+}
+
+void TestUsbManager::deadlineFollowsSize_data()
+{
+    QTest::addColumn<quint64>("ullBytes");
+    QTest::addColumn<quint64>("ullPackets");
+    QTest::addColumn<qint64>("llBudgetMs");
+    // The tool's allowance: 30 s, 256 KiB/s, 100 ms a packet.
+    QTest::newRow("plain") << quint64(0) << quint64(0) << qint64(30000);
+    QTest::newRow("a byte") << quint64(1) << quint64(0) << qint64(30001);
+    QTest::newRow("16 MiB block") << quint64(16 << 20) << quint64(0) << qint64(30000 + 64000);
+    QTest::newRow("64 MiB block") << quint64(ClUsbExchange::ulMaxDataBlock) << quint64(0) << qint64(30000 + 256000);
+    QTest::newRow("256 access points") << quint64(0) << quint64(2 * ClUsbExchange::ulMaxAccessPoints)
+                                       << qint64(30000 + 51200);
+    // Whatever is claimed, the sum stays a time.
+    QTest::newRow("claims without bound") << ~quint64(0) << ~quint64(0) << qint64(-1);
+}
+
+void TestUsbManager::deadlineFollowsSize()
+{
+    QFETCH(quint64, ullBytes);
+    QFETCH(quint64, ullPackets);
+    QFETCH(qint64, llBudgetMs);
+    ClExchangeDeadline clDeadline {ClExchangeDeadline::Allowance()};
+    clDeadline.addBytes(ullBytes);
+    clDeadline.addPackets(ullPackets);
+    if (llBudgetMs < 0)
+        QVERIFY(clDeadline.budgetMs() > 0);
+    else
+        QCOMPARE(clDeadline.budgetMs(), llBudgetMs);
+    QVERIFY(!clDeadline.hasExpired());
+    QCOMPARE(clDeadline.cap(1000), 1000);
+}
+
+void TestUsbManager::deadlineNeverWaitsForever()
+{
+    // At and past its end, a wait is cut to 1 ms, never to the 0 libusb waits forever on.
+    ClExchangeDeadline clDeadline {ClExchangeDeadline::Allowance {20, 1, 1}};
+    QVERIFY(clDeadline.cap(1000) <= 20);
+    QTRY_VERIFY(clDeadline.hasExpired());
+    QCOMPARE(clDeadline.cap(1000), 1);
+    QCOMPARE(ClExchangeDeadline(ClExchangeDeadline::Allowance {0, 1, 0}).cap(5000), 1);
+
+    // Through the worker: a request given no time at all ends at once, with nothing read.
+    ClWorkerRig clRig;
+    auto* pclCamera = new ClVirtualCamera();
+    void* pHandle = clRig.plug(pclCamera);
+    QVERIFY(pHandle);
+    clRig.service().setExchangeAllowance(ClExchangeDeadline::Allowance {0, 1, 0});
+    const int lReadsBefore = pclCamera->readCount();
+    const PV_CMD clAnswer = clRig.request(pHandle, "ClTovuCommandGetTimezone");
+    QCOMPARE(ClWorkerRig::resultOf(clAnswer), ClUsbExchange::usPastDeadline);
+    QCOMPARE(pclCamera->readCount(), lReadsBefore);
+    QCOMPARE(clRig.bus().unboundedWaits(), 0);
 }
 
 void TestUsbManager::realWaits()
