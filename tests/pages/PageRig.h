@@ -31,6 +31,8 @@ public:
             return eAnswer;
         });
         pHandle = clWorker.plug(pclCamera);
+        // The worker's own name query was answered before the page asks anything.
+        lAnswersBefore = answerCount();
         connect(&clHost, &ClPageHost::sigSendCommand, this, [this](PV_CMD clCommand) {
             lstSent.append(clCommand);
             ++lSentTotal;
@@ -76,10 +78,7 @@ public:
         int lQuiet = 0;
         while (clClock.elapsed() < lTimeoutMs) {
             QTest::qWait(10);
-            int lAnswers = 0;
-            for (const PV_CMD& clEnvelope : clWorker.envelopes())
-                lAnswers += ClWorkerRig::kindOf(clEnvelope) != ClCommandKinds::cameraConnected() ? 1 : 0;
-            lQuiet = lAnswers >= lSentTotal ? lQuiet + 1 : 0;
+            lQuiet = answerCount() - lAnswersBefore >= lSentTotal ? lQuiet + 1 : 0;
             if (lQuiet >= 5)
                 return true;
         }
@@ -123,7 +122,16 @@ private:
     ClPageHost clHost;
     ClVirtualCamera* pclCamera;  // the bus's
     void* pHandle = nullptr;
+    int answerCount() const
+    {
+        int lAnswers = 0;
+        for (const PV_CMD& clEnvelope : clWorker.envelopes())
+            lAnswers += ClWorkerRig::kindOf(clEnvelope) != ClCommandKinds::cameraConnected() ? 1 : 0;
+        return lAnswers;
+    }
+
     int lSentTotal = 0;  // every envelope gets one answer
+    int lAnswersBefore = 0;
 };
 
 // Types text key by key as a keyboard would, including characters QTest's own key tables
