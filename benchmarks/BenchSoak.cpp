@@ -43,6 +43,14 @@ int main(int argc, char** argv)
                 static_cast<long long>(stFigures.llRssStartKiB), lWarmup,
                 static_cast<long long>(stFigures.llRssWarmKiB), static_cast<long long>(stFigures.llRssEndKiB),
                 static_cast<long long>(llGrowthKiB));
+    // What the boxes said, and how often.
+    for (const auto& [strWhen, lstTexts] : {std::pair {"seen", clRun.boxes()}, {"at an unplug", clRun.unplugBoxes()}}) {
+        QMap<QString, int> mapCounts;
+        for (const QString& strText : lstTexts)
+            ++mapCounts[QString(strText).replace(QLatin1Char('\n'), QLatin1Char(' '))];
+        for (auto it = mapCounts.cbegin(); it != mapCounts.cend(); ++it)
+            std::printf("  box %s: %dx \"%s\"\n", strWhen, it.value(), qPrintable(it.key()));
+    }
     if (!bRan) {
         std::printf("FAILED: %s\n", qPrintable(clRun.error()));
         return 1;

@@ -114,6 +114,9 @@ public:
             .arg(st.llRssEndKiB);
     }
     const QString& error() const { return strError; }
+    // Every box's text, and those an unplug brought up.
+    const QStringList& boxes() const { return clRig.lstBoxes; }
+    const QStringList& unplugBoxes() const { return lstUnplugBoxes; }
 
     // Resident set size of this process.
     static qint64 rssKiB()
@@ -176,6 +179,7 @@ private:
             return fail(QStringLiteral("%1 removal notices for one unplug").arg(stFigures.lRemovals - lRemovals));
         const int lUnplugBoxes = int(clRig.lstBoxes.size() - lBoxes);
         stFigures.lMostUnplugBoxes = qMax(stFigures.lMostUnplugBoxes, lUnplugBoxes);
+        lstUnplugBoxes.append(clRig.lstBoxes.mid(lBoxes));
         if (lUnplugBoxes > 1)
             return fail(QStringLiteral("%1 boxes for one unplug: %2")
                             .arg(lUnplugBoxes)
@@ -287,6 +291,7 @@ private:
     ClVirtualCamera* apclCameras[2] = {};
     Figures stFigures;
     QString strError;
+    QStringList lstUnplugBoxes;
     std::atomic<int> lCurrentCycle {0};
     QTimer clHeartbeat;
     std::atomic<qint64> llLastBeat {0};
