@@ -55,11 +55,19 @@ int main(int argc, char** argv)
         std::printf("FAILED: %s\n", qPrintable(clRun.error()));
         return 1;
     }
-    if (stFigures.lRemovals != lCycles || llGrowthKiB >= 5 * 1024) {
-        std::printf("FAILED: %s\n",
-                    llGrowthKiB >= 5 * 1024 ? "RSS grew by 5 MiB or more after warm-up"
-                                            : "removal notices do not match the unplugs");
+    if (stFigures.lRemovals != lCycles) {
+        std::printf("FAILED: removal notices do not match the unplugs\n");
         return 1;
     }
+#if defined(__SANITIZE_ADDRESS__)
+    // Freed memory waits in AddressSanitizer's quarantine: RSS says nothing; its leak check
+    // at exit judges instead.
+    std::printf("RSS not judged under AddressSanitizer\n");
+#else
+    if (llGrowthKiB >= 5 * 1024) {
+        std::printf("FAILED: RSS grew by 5 MiB or more after warm-up\n");
+        return 1;
+    }
+#endif
     return 0;
 }
