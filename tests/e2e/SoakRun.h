@@ -1,0 +1,300 @@
+#pragma once
+// A long run of the real window on the virtual bus, as a restless user with a loose cable
+// gives it: a Tovu or a Tovu-S plugged in, pages switched and polled, Reload and Apply
+// pressed while faults are injected at random (busy, time-out, foreign, short, garbage and
+// lying answers), then the cable pulled, sometimes in the middle of an exchange. The seed
+// fixes every choice, so a failing run can be repeated. A watchdog thread notices a GUI
+// thread that stops running (a hang aborts the process with the cycle it happened in).
+// Shared by the e2e soak test and the soak benchmark.
+#include "WindowRig.h"
+#include "app/framework/ClWidgetBase.h"
+#include "protocol/ClCommandKinds.h"
+#include "protocol/ClEnvelope.h"
+
+#include <QFile>
+#include <QRandomGenerator>
+#include <QTimer>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+
+class SoakRun
+{
+public:
+    struct Figures
+    {
+        int lCycles = 0;
+        int lRemovals = 0;
+        int lFaults = 0;
+        // Unplugs in the middle of an exchange.
+        int lPulledInExchange = 0;
+        // Boxes while the camera was in use: a fault brings up one per failure streak of a
+        // page, and some Apply ask first.
+        int lBoxesInUse = 0;
+        // The most boxes one unplug brought up.
+        int lMostUnplugBoxes = 0;
+        qint64 llRssStartKiB = 0;
+        qint64 llRssWarmKiB = 0;
+        qint64 llRssEndKiB = 0;
+        qint64 llLongestStallMs = 0;
+    };
+
+    static constexpr int lHangMs = 15000;
+    static constexpr int lPatienceMs = 10000;
+
+    explicit SoakRun(quint32 ulSeed) : clRandom(ulSeed), clRig(lSettleMs)
+    {
+        QObject::connect(clRig.window().usbService(), &ClUsbService::sigSendCommand, &clRig.window(),
+                         [this](const PV_CMD& clCommand) {
+                             if (ClEnvelope::kind(clCommand) == ClCommandKinds::cameraRemoved())
+                                 ++stFigures.lRemovals;
+                         });
+        clRig.window().session()->setPollingInterval(lPollMs);
+        for (ClWidgetBase* pclPage : clRig.window().findChildren<ClWidgetBase*>())
+            pclPage->setPollingInterval(lPollMs);
+        clRig.window().show();
+        for (int lModel : {0, 1})
+            apclCameras[lModel] = new ClVirtualCamera(lModel, QString(), 2);
+        // Heartbeats from the GUI thread; the watchdog only reads them.
+        clHeartbeat.setInterval(20);
+        QObject::connect(&clHeartbeat, &QTimer::timeout, [this] { beat(); });
+        beat();
+        clHeartbeat.start();
+        clWatchdog = std::thread([this] { watch(); });
+    }
+    ~SoakRun()
+    {
+        bStop = true;
+        clWatchdog.join();
+        // The cameras belong to the bus once plugged; the ones never plugged are ours.
+        for (ClVirtualCamera* pclCamera : apclCameras) {
+            if (pclCamera->bus() == nullptr)
+                delete pclCamera;
+        }
+    }
+
+    // Runs lCycles plug/unplug cycles; the RSS after warm-up is taken after lWarmup of them.
+    // False with a reason in error() at the first broken promise.
+    bool run(int lCycles, int lWarmup)
+    {
+        stFigures.llRssStartKiB = rssKiB();
+        for (int lCycle = 1; lCycle <= lCycles; ++lCycle) {
+            lCurrentCycle = lCycle;
+            if (!cycle())
+                return false;
+            stFigures.lCycles = lCycle;
+            if (lCycle == lWarmup)
+                stFigures.llRssWarmKiB = rssKiB();
+        }
+        stFigures.llRssEndKiB = rssKiB();
+        if (lWarmup >= lCycles)
+            stFigures.llRssWarmKiB = stFigures.llRssEndKiB;
+        return true;
+    }
+
+    const Figures& figures() const { return stFigures; }
+    QString summary() const
+    {
+        const Figures& st = stFigures;
+        return QStringLiteral("cycles %1 (%2 pulled in an exchange), removal notices %3, faults injected %4, "
+                              "boxes in use %5, most boxes for one unplug %6, longest GUI stall %7 ms, "
+                              "RSS start %8 KiB, after warm-up %9 KiB, end %10 KiB")
+            .arg(st.lCycles)
+            .arg(st.lPulledInExchange)
+            .arg(st.lRemovals)
+            .arg(st.lFaults)
+            .arg(st.lBoxesInUse)
+            .arg(st.lMostUnplugBoxes)
+            .arg(st.llLongestStallMs)
+            .arg(st.llRssStartKiB)
+            .arg(st.llRssWarmKiB)
+            .arg(st.llRssEndKiB);
+    }
+    const QString& error() const { return strError; }
+    // Every box's text, and those an unplug brought up.
+    const QStringList& boxes() const { return clRig.lstBoxes; }
+    const QStringList& unplugBoxes() const { return lstUnplugBoxes; }
+
+    // Resident set size of this process.
+    static qint64 rssKiB()
+    {
+        QFile clStatus(QStringLiteral("/proc/self/status"));
+        if (!clStatus.open(QIODevice::ReadOnly))
+            return -1;
+        for (const QByteArray& clLine : clStatus.readAll().split('\n')) {
+            if (clLine.startsWith("VmRSS:"))
+                return clLine.mid(6).trimmed().split(' ').value(0).toLongLong();
+        }
+        return -1;
+    }
+
+private:
+    static constexpr int lSettleMs = 20;
+    static constexpr int lPollMs = 60;
+
+    bool fail(const QString& strWhy)
+    {
+        strError = QStringLiteral("cycle %1: %2").arg(lCurrentCycle).arg(strWhy);
+        return false;
+    }
+
+    bool cycle()
+    {
+        ClVirtualCamera* pclCamera = apclCameras[clRandom.bounded(2)];
+        pclCamera->clearAllFaults();
+        clRig.bus().plug(pclCamera);
+        if (!QTest::qWaitFor(
+                [this] { return clRig.window().session()->isConnected() && clRig.window().currentPage() != 0; },
+                lPatienceMs))
+            return fail(QStringLiteral("the camera was not announced"));
+
+        qsizetype lBoxes = clRig.lstBoxes.size();
+        const int lSteps = 4 + int(clRandom.bounded(8));
+        for (int lStep = 0; lStep < lSteps; ++lStep)
+            act(pclCamera);
+        stFigures.lBoxesInUse += int(clRig.lstBoxes.size() - lBoxes);
+
+        // Half the time the cable goes in the middle of the next exchanges, else at once.
+        lBoxes = clRig.lstBoxes.size();
+        const int lRemovals = stFigures.lRemovals;
+        if (clRandom.bounded(2) == 0) {
+            pclCamera->unplugAtTransfer(ClVirtualUsbDevice::Direction::Both, 1 + int(clRandom.bounded(4)));
+            clRig.reload();
+            // Without exchanges in that time (a page that neither polls nor reloads) the
+            // cable is pulled below.
+            if (QTest::qWaitFor([pclCamera] { return !pclCamera->isPlugged(); }, 3 * lPollMs))
+                ++stFigures.lPulledInExchange;
+        }
+        if (pclCamera->isPlugged())
+            clRig.bus().unplug(pclCamera);
+        if (!QTest::qWaitFor([&] { return stFigures.lRemovals > lRemovals && clRig.window().currentPage() == 0; },
+                             lPatienceMs))
+            return fail(QStringLiteral("no removal notice"));
+        // Answers still on their way have time to bring up a box, or a second notice.
+        QTest::qWait(2 * lPollMs);
+        if (stFigures.lRemovals != lRemovals + 1)
+            return fail(QStringLiteral("%1 removal notices for one unplug").arg(stFigures.lRemovals - lRemovals));
+        const int lUnplugBoxes = int(clRig.lstBoxes.size() - lBoxes);
+        stFigures.lMostUnplugBoxes = qMax(stFigures.lMostUnplugBoxes, lUnplugBoxes);
+        lstUnplugBoxes.append(clRig.lstBoxes.mid(lBoxes));
+        if (lUnplugBoxes > 1)
+            return fail(QStringLiteral("%1 boxes for one unplug: %2")
+                            .arg(lUnplugBoxes)
+                            .arg(clRig.lstBoxes.mid(lBoxes).join(QStringLiteral(" | "))));
+        if (clRig.bus().openHandleCount() != 0)
+            return fail(QStringLiteral("%1 handles left open").arg(clRig.bus().openHandleCount()));
+        return true;
+    }
+
+    // One thing a user (or the camera) does.
+    void act(ClVirtualCamera* pclCamera)
+    {
+        switch (clRandom.bounded(6)) {
+        case 0: {
+            ClButtonMode* pclButton = clRig.window().modeBar()->button(1 + qint32(clRandom.bounded(7)));
+            if (pclButton->isEnabled())
+                WindowRig::click(pclButton);
+            break;
+        }
+        case 1:
+            if (auto* pclSection = qobject_cast<ClListWidgetBase*>(clRig.window().page(clRig.window().currentPage())))
+                WindowRig::openRow(pclSection, int(clRandom.bounded(pclSection->pageCount())));
+            break;
+        case 2:
+            clRig.reload();
+            break;
+        case 3:
+            clRig.apply();
+            break;
+        case 4:
+            injectFault(pclCamera);
+            break;
+        default:
+            break;
+        }
+        // Long enough for polls and answers to come and go.
+        QTest::qWait(int(lPollMs / 2 + clRandom.bounded(lPollMs)));
+    }
+
+    void injectFault(ClVirtualCamera* pclCamera)
+    {
+        using Fault = ClVirtualCamera::Fault;
+        using Direction = ClVirtualUsbDevice::Direction;
+        ++stFigures.lFaults;
+        switch (clRandom.bounded(10)) {
+        case 0:
+            pclCamera->failTransfers(Direction::Write, 1, -16);
+            break;
+        case 1:
+            pclCamera->failTransfers(Direction::Read, 1, -116);
+            break;
+        case 2:
+            pclCamera->returnZeroBytes(Direction::Read, 1);
+            break;
+        case 3:
+            pclCamera->injectFault(Fault::ForeignSequenceFirst);
+            break;
+        case 4:
+            pclCamera->injectFault(Fault::Short);
+            break;
+        case 5:
+            pclCamera->injectFault(Fault::Garbage);
+            break;
+        case 6:
+            pclCamera->injectFault(Fault::Silent);
+            break;
+        case 7:
+            pclCamera->injectFault(Fault::LyingTextLength);
+            break;
+        case 8:
+            pclCamera->injectFault(Fault::LyingDataLength);
+            break;
+        default:
+            pclCamera->injectFault(Fault::LyingAccesspointCount);
+            break;
+        }
+    }
+
+    static qint64 nowMs()
+    {
+        return std::chrono::duration_cast<std::chrono::milliseconds>(
+                   std::chrono::steady_clock::now().time_since_epoch())
+            .count();
+    }
+
+    void beat()
+    {
+        const qint64 llNow = nowMs();
+        const qint64 llLast = llLastBeat.exchange(llNow);
+        if (llLast != 0)
+            stFigures.llLongestStallMs = qMax(stFigures.llLongestStallMs, llNow - llLast);
+    }
+
+    void watch()
+    {
+        while (!bStop) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            const qint64 llQuiet = nowMs() - llLastBeat.load();
+            if (llQuiet > lHangMs) {
+                std::fprintf(stderr, "soak: hang: the GUI thread has not run for %lld ms in cycle %d\n",
+                             static_cast<long long>(llQuiet), lCurrentCycle.load());
+                std::abort();
+            }
+        }
+    }
+
+    QRandomGenerator clRandom;
+    WindowRig clRig;
+    ClVirtualCamera* apclCameras[2] = {};
+    Figures stFigures;
+    QString strError;
+    QStringList lstUnplugBoxes;
+    std::atomic<int> lCurrentCycle {0};
+    QTimer clHeartbeat;
+    std::atomic<qint64> llLastBeat {0};
+    std::atomic<bool> bStop {false};
+    std::thread clWatchdog;
+};
