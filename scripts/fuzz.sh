@@ -36,6 +36,8 @@ mkdir -p "$crashes/corpus"
 dict=()
 [[ -f "fuzz/dict/$target.dict" ]] && dict=(-dict="fuzz/dict/$target.dict")
 export QT_QPA_PLATFORM=offscreen
+# The settings target writes a file per input: in memory, a run is not held up by the disk.
+[[ -w /dev/shm ]] && export TMPDIR=/dev/shm
 export ASAN_OPTIONS="${ASAN_OPTIONS:-detect_leaks=1:abort_on_error=1}"
 export UBSAN_OPTIONS="${UBSAN_OPTIONS:-print_stacktrace=1:halt_on_error=1}"
 exec "$build_dir/fuzz/fuzz_$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
