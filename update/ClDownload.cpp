@@ -109,6 +109,14 @@ bool ClDownload::planDownloads()
     return true;
 }
 
+bool ClDownload::readManifest(const QByteArray& clData)
+{
+    clManifestData = clData;
+    // A manifest that does not parse leaves the reader empty and so plans nothing.
+    pclManifest->parseData(clManifestData);
+    return planDownloads();
+}
+
 bool ClDownload::isNewer(const QString& strOffered, const QString& strInstalled) const
 {
     qsizetype lPosA = 0;
@@ -137,10 +145,7 @@ void ClDownload::slotEndCommunication()
     const QByteArray clData = pclCommunication->takeData();
 
     if (strCurrentName == strManifestName) {
-        clManifestData = clData;
-        // A manifest that does not parse leaves the reader empty and so plans nothing.
-        pclManifest->parseData(clManifestData);
-        if (planDownloads())
+        if (readManifest(clData))
             fetchPlanned();
         return;
     }

@@ -57,6 +57,8 @@ protected:
     // Fills clDownloadList from the fetched manifest; false stops the run. The base
     // plans every listed file.
     virtual bool planDownloads();
+    // Reads the fetched manifest and plans from it; what planDownloads returns.
+    bool readManifest(const QByteArray& clData);
     virtual bool isNewer(const QString& strOffered, const QString& strInstalled) const;
     virtual void finish();
     // Fetches what planDownloads planned; for a subclass whose planning had to wait
