@@ -51,30 +51,32 @@ void ClVirtualCameraFaults::apply(ClVirtualCameraReply& stReply)
         lstPackets.clear();
         return;
     }
-    QByteArray& clFirst = lstPackets.first();
-    const quint16 usSequence = ClVirtualCameraWire::readLe16(clFirst, 2);
+    // A pointer, not a reference: a fault that rebuilds the list moves its first packet.
+    QByteArray* pclFirst = &lstPackets.first();
+    const quint16 usSequence = ClVirtualCameraWire::readLe16(*pclFirst, 2);
 
     if (stReply.eShape == Shape::DataCollection && lstPackets.size() >= 2 && take(Fault::LyingDataLength)) {
-        qToLittleEndian(ulLyingDataLength, clFirst.data() + 12);
+        qToLittleEndian(ulLyingDataLength, pclFirst->data() + 12);
         qToLittleEndian(ulLyingDataLength, lstPackets[1].data() + 4);
     }
     if (stReply.eShape == Shape::DataCollection && lstPackets.size() >= 2 && take(Fault::DribbledBlock)) {
-        qToLittleEndian(ulDribbledLength, clFirst.data() + 12);
+        qToLittleEndian(ulDribbledLength, pclFirst->data() + 12);
         const QByteArray clHead = ClVirtualCameraWire::dataHead(usSequence, ulDribbledLength, lstPackets[1].mid(12, 1));
         lstPackets = {lstPackets.first(), clHead};
+        pclFirst = &lstPackets.first();
         m_bDribbling = true;
     }
     if (stReply.eShape == Shape::AccesspointList && take(Fault::LyingAccesspointCount))
-        qToLittleEndian(ulLyingAccesspointCount, clFirst.data() + 12);
-    if (stReply.eShape == Shape::Text && clFirst.size() >= 16 && take(Fault::LyingTextLength))
-        qToLittleEndian(quint32(clFirst.size() + 1000), clFirst.data() + 12);
-    if (clFirst.size() >= 10 && take(Fault::Status))
-        qToLittleEndian(m_usStatus, clFirst.data() + 8);
+        qToLittleEndian(ulLyingAccesspointCount, pclFirst->data() + 12);
+    if (stReply.eShape == Shape::Text && pclFirst->size() >= 16 && take(Fault::LyingTextLength))
+        qToLittleEndian(quint32(pclFirst->size() + 1000), pclFirst->data() + 12);
+    if (pclFirst->size() >= 10 && take(Fault::Status))
+        qToLittleEndian(m_usStatus, pclFirst->data() + 8);
     if (take(Fault::Short))
-        clFirst.truncate(12);
-    if (clFirst.size() > 4 && take(Fault::Garbage)) {
-        for (qsizetype i = 4; i < clFirst.size(); ++i)
-            clFirst[i] = char(m_clRandom.bounded(256));
+        pclFirst->truncate(12);
+    if (pclFirst->size() > 4 && take(Fault::Garbage)) {
+        for (qsizetype i = 4; i < pclFirst->size(); ++i)
+            (*pclFirst)[i] = char(m_clRandom.bounded(256));
     }
     if (lstPackets.size() > 1 && take(Fault::ForeignBeforeEachPacket)) {
         QList<QByteArray> lstCrowded {lstPackets.first()};
