@@ -143,7 +143,7 @@ void ClMainWidget::connectSession()
     connect(pclDownload, &ClTovuDownload::sigError, this, &ClMainWidget::slotUpdateError);
     connect(pclDownload, &ClTovuDownload::sigEndUpdate, pclSession, &ClCameraSession::slotEndUpdate);
 
-    connect(pclSession, &ClCameraSession::sigPageCommand, this, &ClPageHost::sigReceiveCommand);
+    connect(pclSession, &ClCameraSession::sigPageCommand, this, &ClPageHost::slotDeliverCommand);
     connect(pclSession, &ClCameraSession::sigCameraInfo, this, &ClMainWidget::giveCameraInfo);
     connect(pclSession, &ClCameraSession::sigSelectMode, pclSelectMode, &ClWidgetSelectMode::selectMode);
     connect(pclSession, &ClCameraSession::sigButtonsState, pclSelectMode, &ClWidgetSelectMode::setButtonsState);
@@ -170,6 +170,9 @@ ClPage* ClMainWidget::pageAt(qint32 lMode) const
 
 void ClMainWidget::giveCameraInfo(qint32 lCameraModel, const QString& strVersion)
 {
+    // The ends of the commands given to a camera that is gone never come.
+    if (lCameraModel < 0)
+        forgetCommandsInFlight();
     for (ClPage* pclPage : apclPages)
         pclPage->setCameraInfo(lCameraModel, strVersion);
     pclSelectMode->setCameraInfo(lCameraModel, QString());

@@ -87,3 +87,12 @@ PV_CMD ClEnvelope::outcome(const QUuid& uuidExecuted, void* pHandle, quint16 usR
     clReply.insert(keyParam(3), QVariant::fromValue<quint16>(usResult));
     return clReply;
 }
+
+PV_CMD ClEnvelope::outcomeOf(const PV_CMD& clRequest, const QUuid& uuidExecuted, quint16 usResult)
+{
+    PV_CMD clReply = outcome(uuidExecuted, device(clRequest), usResult);
+    const auto it = clRequest.constFind(keySender());
+    if (it != clRequest.constEnd())
+        clReply.insert(keySender(), it.value());
+    return clReply;
+}

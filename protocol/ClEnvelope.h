@@ -34,4 +34,7 @@ public:
 
     // A completion, or an error notice for a transport code, of uuidExecuted.
     static PV_CMD outcome(const QUuid& uuidExecuted, void* pHandle, quint16 usResult);
+    // The outcome of clRequest: carries its "Sender" over, so that the end of a command
+    // reaches the page that sent it even when another page is shown by then.
+    static PV_CMD outcomeOf(const PV_CMD& clRequest, const QUuid& uuidExecuted, quint16 usResult);
 };

@@ -223,8 +223,7 @@ void ClUsbManager::slotReceiveCommand(PV_CMD clCommand)
     if (!pstEntry) {
         // Nothing was sent: answering 0 would tell the page its command went through.
         qCWarning(lcTovuUsb) << "refused an envelope whose kind names no command:" << uuidKind;
-        Q_EMIT sigSendCommand(
-            ClEnvelope::outcome(uuidKind, ClEnvelope::device(clCommand), ClResultCode::usNothingToSend));
+        Q_EMIT sigSendCommand(ClEnvelope::outcomeOf(clCommand, uuidKind, ClResultCode::usNothingToSend));
         return;
     }
     runCommand(*pstEntry, clCommand, pclCamera, Answer::Reply);
@@ -273,7 +272,6 @@ void ClUsbManager::runCommand(const ClCommandEntry& stEntry, const PV_CMD& clReq
         announce(stEntry, *upCommand, clRequest, pclCamera, usResult);
         return;
     }
-    void* pHandle = ClEnvelope::device(clRequest);
     if (usResult == ClResultCode::usSuccess && !stEntry.uuidReply.isNull()) {
         PV_CMD clReply = clRequest;
         const quint16 usValues = stEntry.pfnWriteReply(*upCommand, clReply);
@@ -284,7 +282,7 @@ void ClUsbManager::runCommand(const ClCommandEntry& stEntry, const PV_CMD& clReq
         }
         usResult = usValues;
     }
-    Q_EMIT sigSendCommand(ClEnvelope::outcome(stEntry.uuidRequest, pHandle, usResult));
+    Q_EMIT sigSendCommand(ClEnvelope::outcomeOf(clRequest, stEntry.uuidRequest, usResult));
 }
 
 void ClUsbManager::announce(const ClCommandEntry& stEntry, const ClTovuCommand& clCommand, const PV_CMD& clRequest,

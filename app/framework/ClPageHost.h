@@ -26,4 +26,11 @@ Q_SIGNALS:
 public Q_SLOTS:
     // Every envelope of the attached page passes here. The base passes it on unchanged.
     virtual void slotSendCommand(PV_CMD clCommand);
+    // Every envelope for the connected camera comes in here. What a page sent (its
+    // "Sender") goes back to that page, shown or not, so that an Apply the user left
+    // still ends; the rest goes to the attached page.
+    void slotDeliverCommand(PV_CMD clCommand);
+    // The camera is gone or another one came: no page waits for the end of a command
+    // the earlier camera was given.
+    void forgetCommandsInFlight();
 };

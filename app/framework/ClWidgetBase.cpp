@@ -8,7 +8,18 @@
 #include "protocol/ClResultText.h"
 
 #include <QMouseEvent>
+#include <QSet>
 #include <QTimerEvent>
+
+namespace {
+// Every page alive, so that an envelope's "Sender" (a plain pointer that may outlive its
+// page) is only ever followed to a page that still exists. GUI thread only.
+QSet<const QObject*>& livePages()
+{
+    static QSet<const QObject*> setPages;
+    return setPages;
+}
+}  // namespace
 
 ClWidgetBase::ClWidgetBase(QWidget* parent) : QWidget(parent)
 {
@@ -17,9 +28,35 @@ ClWidgetBase::ClWidgetBase(QWidget* parent) : QWidget(parent)
     connect(&clPollingTimer, &QTimer::timeout, this, &ClWidgetBase::slotPollingFired);
     clReloadGuard.setSingleShot(true);
     clReloadGuard.setInterval(1000);
+    livePages().insert(this);
 }
 
-ClWidgetBase::~ClWidgetBase() = default;
+ClWidgetBase::~ClWidgetBase()
+{
+    livePages().remove(this);
+}
+
+ClWidgetBase* ClWidgetBase::livePage(const QObject* pclSender)
+{
+    if (pclSender == nullptr || !livePages().contains(pclSender))
+        return nullptr;
+    // In the set, so alive: the cast only drops the const the set is keyed with.
+    return static_cast<ClWidgetBase*>(const_cast<QObject*>(pclSender));
+}
+
+void ClWidgetBase::forgetCommandsInFlight()
+{
+    lstPending.clear();
+    for (auto it = hashDelayed.cbegin(); it != hashDelayed.cend(); ++it)
+        killTimer(it.key());
+    hashDelayed.clear();
+}
+
+void ClWidgetBase::forgetCommandsInFlightOfAllPages()
+{
+    for (const QObject* pclPage : std::as_const(livePages()))
+        livePage(pclPage)->forgetCommandsInFlight();
+}
 
 void ClWidgetBase::requestData(bool) {}
 
@@ -45,15 +82,14 @@ void ClWidgetBase::deactivate(QWidget* pclMain)
     auto* pclHost = qobject_cast<ClPageHost*>(pclMain);
     if (pclHost == nullptr)
         return;
+    // The page stops hearing the camera's news and the user's Reload and Apply, but what
+    // it sent still comes back to it (ClPageHost::slotDeliverCommand), and an Apply the
+    // user left goes on to its end: the next command of a chain still goes out, and the
+    // applied message or the error is still shown.
     disconnect(pclHost, &ClPageHost::sigReceiveCommand, this, &ClWidgetBase::slotReceiveCommand);
-    disconnect(this, &ClWidgetBase::sigSendCommand, pclHost, &ClPageHost::slotSendCommand);
     disconnect(pclHost, &ClPageHost::sigReload, this, &ClWidgetBase::slotReload);
     disconnect(pclHost, &ClPageHost::sigApply, this, &ClWidgetBase::slotApply);
-    disconnect(this, &ClWidgetBase::sigSetLog, pclHost, &ClPageHost::sigSetLog);
     disconnect(this, &ClWidgetBase::sigSetButtonEnable, pclHost, &ClPageHost::sigSetButtonEnable);
-    // Completions of an unfinished Apply now go to another page: without this the kinds
-    // would stay pending and no later Apply of this page could ever finish.
-    lstPending.clear();
     stopPolling();
 }
 

@@ -42,6 +42,12 @@ public:
     // The message shown for a result code.
     static QString commandErrorText(quint16 usResult);
 
+    // The page behind an envelope's "Sender", or null when it names no page alive now.
+    static ClWidgetBase* livePage(const QObject* pclSender);
+    // Forgets the Apply under way and the delayed envelopes: their camera is gone.
+    void forgetCommandsInFlight();
+    static void forgetCommandsInFlightOfAllPages();
+
     // Timings, shortened by tests.
     void setPollingInterval(int lMs) { lPollingInterval = lMs; }
     int pollingInterval() const { return lPollingInterval; }

@@ -8,17 +8,23 @@
 #include <QStackedLayout>
 
 namespace {
-// The wiring every sub-page gets while it is the one shown.
+// What the sub-page shown hears: the camera's news and the user's Apply.
 template <class Page>
 QList<QMetaObject::Connection> wirePage(ClWidgetInfrastructure* pclOwner, Page* pclPage)
 {
     return {
-        QObject::connect(pclPage, &ClWidgetBase::sigSendCommand, pclOwner, &ClWidgetBase::sigSendCommand),
         QObject::connect(pclOwner, &ClWidgetInfrastructure::sigReceiveCommand, pclPage, &ClWidgetBase::slotReceiveCommand),
         QObject::connect(pclOwner, &ClWidgetInfrastructure::sigApply, pclPage, &Page::slotApply),
-        QObject::connect(pclPage, &Page::sigEndSetting, pclOwner, &ClWidgetInfrastructure::sigEndSetting),
-        QObject::connect(pclPage, &ClWidgetBase::sigSetLog, pclOwner, &ClWidgetBase::sigSetLog),
     };
+}
+
+// What every sub-page says, shown or not: an Apply the user left for another sub-page
+// still sends its next command, reports its end and asks for the mode switch.
+template <class Page> void connectOutputs(ClWidgetInfrastructure* pclOwner, Page* pclPage)
+{
+    QObject::connect(pclPage, &ClWidgetBase::sigSendCommand, pclOwner, &ClWidgetBase::sigSendCommand);
+    QObject::connect(pclPage, &Page::sigEndSetting, pclOwner, &ClWidgetInfrastructure::sigEndSetting);
+    QObject::connect(pclPage, &ClWidgetBase::sigSetLog, pclOwner, &ClWidgetBase::sigSetLog);
 }
 }  // namespace
 
@@ -45,6 +51,10 @@ ClWidgetInfrastructure::ClWidgetInfrastructure(QWidget* parent) : ClWidgetBase(p
     connect(pclSearch, &ClWidgetInfrastructureSearch::sigSearchAgain, this, &ClWidgetInfrastructure::sigSearchAgain);
     connect(this, &ClWidgetInfrastructure::sigSetApList, pclSearch, &ClWidgetInfrastructureSearch::slotSetApList);
     connect(this, &ClWidgetInfrastructure::sigSetCamSsid, pclSearch, &ClWidgetInfrastructureSearch::slotSetCamSsid);
+    connectOutputs(this, pclSearch);
+    connectOutputs(this, pclManual);
+    connectOutputs(this, pclApSelect);
+    connectOutputs(this, pclIp);
     wire(pclSearch, true);
 }
 

@@ -19,15 +19,22 @@
 using NetworkLook::trNet;
 
 namespace {
+// What the tab shown hears: the camera's news and the user's Apply.
 template <class Page> QList<QMetaObject::Connection> wirePage(ClWidgetNetwork* pclOwner, Page* pclPage)
 {
     return {
-        QObject::connect(pclPage, &ClWidgetBase::sigSendCommand, pclOwner, &ClWidgetBase::sigSendCommand),
         QObject::connect(pclOwner, &ClWidgetNetwork::sigReceiveCommand, pclPage, &ClWidgetBase::slotReceiveCommand),
         QObject::connect(pclOwner, &ClWidgetNetwork::sigApply, pclPage, &Page::slotApply),
-        QObject::connect(pclPage, &Page::sigEndSetting, pclOwner, &ClWidgetNetwork::slotApplyMode),
-        QObject::connect(pclPage, &ClWidgetBase::sigSetLog, pclOwner, &ClWidgetBase::sigSetLog),
     };
+}
+
+// What every tab says, shown or not: an Apply the user left for another tab still sends
+// its next command, reports its end and switches the camera to the mode it was for.
+template <class Page> void connectOutputs(ClWidgetNetwork* pclOwner, Page* pclPage)
+{
+    QObject::connect(pclPage, &ClWidgetBase::sigSendCommand, pclOwner, &ClWidgetBase::sigSendCommand);
+    QObject::connect(pclPage, &Page::sigEndSetting, pclOwner, &ClWidgetNetwork::slotApplyMode);
+    QObject::connect(pclPage, &ClWidgetBase::sigSetLog, pclOwner, &ClWidgetBase::sigSetLog);
 }
 
 bool isModeCommand(const QUuid& uuidKind)
@@ -88,6 +95,9 @@ ClWidgetNetwork::ClWidgetNetwork(QWidget* parent) : ClWidgetBase(parent)
     connect(this, &ClWidgetNetwork::sigSetApList, pclInfra, &ClWidgetInfrastructure::slotSetApList);
     connect(this, &ClWidgetNetwork::sigSetCamSsid, pclInfra, &ClWidgetInfrastructure::slotSetCamSsid);
     connect(pclInfra, &ClWidgetInfrastructure::sigSearchAgain, this, &ClWidgetNetwork::slotSearchAgain);
+    connectOutputs(this, pclInfra);
+    connectOutputs(this, pclAdhoc);
+    connectOutputs(this, pclWifiOff);
     lstTabs.at(0)->setChecked(true);
     wire(0);
 }
@@ -185,7 +195,12 @@ void ClWidgetNetwork::sendMode(const QUuid& uuidKind, const QVariant& clValue)
 
 void ClWidgetNetwork::slotApplyMode()
 {
-    const int lIndex = currentTab();
+    // The mode of the tab whose Apply ended, which need not be the tab shown now.
+    int lIndex = currentTab();
+    for (int lTab = 0; lTab < pclStack->count(); ++lTab) {
+        if (sender() != nullptr && sender() == pageAt(lTab))
+            lIndex = lTab;
+    }
     if (lIndex == 2) {
         iModeApplying = 2;
         sendMode(requestKind<ClTovuCommandSetWiFiOnOff>(), false);
@@ -242,9 +257,12 @@ bool ClWidgetNetwork::handleModeOutcome(const PV_CMD& clCommand)
 
 void ClWidgetNetwork::receiveCommand(const PV_CMD& clCommand)
 {
-    if (ClEnvelope::sender(clCommand) != this) {
-        if (!handleModeOutcome(clCommand))
-            Q_EMIT sigReceiveCommand(clCommand);
+    if (handleModeOutcome(clCommand))
+        return;
+    // What the page did not send itself is for the tab shown, and so is the failure of a
+    // question the page asked for it (the access-point list the search tab shows).
+    if (ClEnvelope::sender(clCommand) != this || ClEnvelope::isOutcome(clCommand)) {
+        Q_EMIT sigReceiveCommand(clCommand);
         return;
     }
     const QUuid uuidCmd = ClEnvelope::kind(clCommand);

@@ -41,7 +41,7 @@ public:
         });
         connect(&clWorker.service(), &ClUsbService::sigSendCommand, this, [this](PV_CMD clCommand) {
             if (ClEnvelope::device(clCommand) == pHandle)
-                Q_EMIT clHost.sigReceiveCommand(clCommand);
+                clHost.slotDeliverCommand(clCommand);
         });
         connect(&clHost, &ClPageHost::sigSetLog, this, [this](const QString& strText) { lstLogs.append(strText); });
     }

@@ -341,9 +341,10 @@ void TestWorkerCatalogue::everyCommand()
     QCOMPARE(clAnswer.value(QStringLiteral("PARAM1")).value<void*>(), pHandle);
     if (!bValueReply) {
         QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClCommandKinds::result());
+        // The request's "Sender" comes back, so that the end reaches the page that sent it.
         QCOMPARE(clAnswer.keys(),
                  (QStringList {QStringLiteral("CMD"), QStringLiteral("PARAM1"), QStringLiteral("PARAM2"),
-                               QStringLiteral("PARAM3")}));
+                               QStringLiteral("PARAM3"), QStringLiteral("Sender")}));
         QCOMPARE(clAnswer.value(QStringLiteral("PARAM2")).toUuid(), stEntry.uuidRequest);
         QCOMPARE(clAnswer.value(QStringLiteral("PARAM3")).metaType(), QMetaType::fromType<quint16>());
         QCOMPARE(ClWorkerRig::resultOf(clAnswer), stRow.usStatus);

@@ -207,13 +207,13 @@ void TestUsbManager::unplugAnnouncedOnce()
 
 void TestUsbManager::unknownKindRefusedAsNothingSent()
 {
-    // Nothing went out, so the page must not hear success: an error notice 0xEF01,
-    // without the request's "Sender".
+    // Nothing went out, so the page must not hear success: an error notice 0xEF01, with
+    // the request's "Sender", so that it reaches the page that asked.
     ClWorkerRig clRig;
     const PV_CMD clAnswer = clRig.request(nullptr, QUuid::createUuid());
     QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClCommandKinds::transportError());
     QCOMPARE(ClWorkerRig::resultOf(clAnswer), ClResultCode::usNothingToSend);
-    QVERIFY(!clAnswer.contains(QStringLiteral("Sender")));
+    QCOMPARE(clAnswer.value(QStringLiteral("Sender")).value<QObject*>(), &clRig);
 }
 
 void TestUsbManager::ownerDeletesWorkerSilently()

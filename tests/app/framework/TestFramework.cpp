@@ -219,15 +219,35 @@ private Q_SLOTS:
         QCOMPARE(clPage.lRequests, 2);
         exchange();
         QCOMPARE(counts(), (QList<qsizetype> {1, 3, 1, 1, 1}));
-        // Detached: none of it any more, no polling, and an unfinished Apply is dropped (its
-        // completion goes to another page; kept, it would stop every later Apply).
+        // Detached: no news of the camera, no Reload, no buttons, no polling. An Apply the
+        // user left goes on: its commands still go out and its end still reaches the page
+        // (by its "Sender") and the log bar; another page's completion does not.
         clPage.sendCommand(uuidSetB, {}, true, 0);
         clPage.startPolling();
         clPage.deactivate(&clHost);
         QVERIFY(!clPage.isPolling());
-        QVERIFY(clPage.pendingCommands().isEmpty());
+        QCOMPARE(clPage.pendingCommands(), QList<QUuid> {uuidSetB});
         exchange();
-        QCOMPARE(counts(), (QList<qsizetype> {1, 3, 2, 1, 1}));
+        QCOMPARE(counts(), (QList<qsizetype> {1, 3, 3, 2, 1}));
+        PV_CMD clEnd = completion(uuidSetB, 0);
+        clHost.slotDeliverCommand(clEnd);
+        QCOMPARE(clPage.lstReceived.size(), 1);
+        clEnd.insert(ClEnvelope::keySender(), QVariant::fromValue<QObject*>(&clPage));
+        clHost.slotDeliverCommand(clEnd);
+        QCOMPARE(clPage.lstReceived.size(), 2);
+        QVERIFY(clPage.pendingCommands().isEmpty());
+        QCOMPARE(clLog.constLast().at(0).toString(), QStringLiteral("Time settings is applied"));
+        // A camera gone takes every unfinished Apply with it, and a page gone is no
+        // "Sender" any more: its envelope goes to the page attached.
+        clPage.sendCommand(uuidSetB, {}, true, 0);
+        clHost.forgetCommandsInFlight();
+        QVERIFY(clPage.pendingCommands().isEmpty());
+        auto* pclGone = new TestPage;
+        clEnd.insert(ClEnvelope::keySender(), QVariant::fromValue<QObject*>(pclGone));
+        delete pclGone;
+        clPage.activate(&clHost);
+        clHost.slotDeliverCommand(clEnd);
+        QCOMPARE(clPage.lstReceived.size(), 3);
     }
 
     void hiddenPageDoesNotPoll()
