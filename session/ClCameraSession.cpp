@@ -154,22 +154,30 @@ void ClCameraSession::deliverHeldFailure()
     Q_EMIT sigPageCommand(clHeld);
 }
 
+void ClCameraSession::showSecureMode()
+{
+    if (lSecureMode == ClSecureMode::Maintenance) {
+        Q_EMIT sigButtonsState(ClButtonsState::Unlocked);
+        return;
+    }
+    // Mode or Help stays; any other page gives way to Mode.
+    if (lShown != ClPageMode::Secure && lShown != ClPageMode::Help)
+        Q_EMIT sigSelectMode(ClPageMode::Secure);
+    Q_EMIT sigButtonsState(ClButtonsState::SecurityMode);
+}
+
 void ClCameraSession::onSecureMode(const PV_CMD& clCommand)
 {
     const qint32 lNewMode = clCommand.value(ClEnvelope::keyParam(2)).toInt();
     const bool bAnswersHeldFailure = ClEnvelope::sender(clCommand) == this;
     if (lNewMode != lSecureMode) {
-        if (lNewMode == ClSecureMode::Maintenance) {
-            if (bAnswersHeldFailure)
-                deliverHeldFailure();
-            Q_EMIT sigButtonsState(ClButtonsState::Unlocked);
-        } else {
-            // Mode or Help stays; any other page gives way to Mode.
-            if (lShown != ClPageMode::Secure && lShown != ClPageMode::Help)
-                Q_EMIT sigSelectMode(ClPageMode::Secure);
-            Q_EMIT sigButtonsState(ClButtonsState::SecurityMode);
-        }
+        if (lNewMode == ClSecureMode::Maintenance && bAnswersHeldFailure)
+            deliverHeldFailure();
         lSecureMode = lNewMode;
+        // Without its version no page knows the camera: the bar stays locked and no page
+        // is chosen (the version is asked first, so a mode that matters comes after it).
+        if (bVersionKnown)
+            showSecureMode();
         Q_EMIT sigSecureMode(lNewMode);
     } else if (bAnswersHeldFailure && lNewMode == ClSecureMode::Maintenance) {
         // Still in maintenance mode: the mode does not explain the failure, so the page
@@ -213,12 +221,10 @@ void ClCameraSession::onCompletion(const PV_CMD& clCommand)
     // security mode, leaving the user without a word.
     const bool bModeSwitch = uuidExecuted == requestKind<ClTovuCommandExecSecureCurr>();
     const bool bModeMayExplain = usCode == ClResultCode::usNotSupported || usCode == ClResultCode::usRefused;
-    const bool bHoldBack
-        = ClEnvelope::isCompletion(clCommand) && bModeMayExplain && !bModeSwitch && lModel == ClCameraModel::TovuS;
-    if (usCode != ClResultCode::usSuccess && uuidExecuted == requestKind<ClTovuCommandGetFwVersion>() && !bVersionKnown
-        && !bHoldBack) {
-        // Without its version the camera stays locked: say why, once. 0xEF00 means the
-        // camera is gone, and its removal notice follows.
+    if (usCode != ClResultCode::usSuccess && uuidExecuted == requestKind<ClTovuCommandGetFwVersion>() && !bVersionKnown) {
+        // Without its version the camera stays locked, whatever its mode: no page knows
+        // the camera yet. Say why, once; 0xEF00 means the camera is gone, and its removal
+        // notice follows.
         if (usCode != ClResultCode::usNoCamera && !bVersionFailureShown) {
             bVersionFailureShown = true;
             Q_EMIT sigMessage(ClResultText::text(usCode));
@@ -226,6 +232,8 @@ void ClCameraSession::onCompletion(const PV_CMD& clCommand)
         forward(clCommand);
         return;
     }
+    const bool bHoldBack
+        = ClEnvelope::isCompletion(clCommand) && bModeMayExplain && !bModeSwitch && lModel == ClCameraModel::TovuS;
     if (uuidExecuted == requestKind<ClTovuCommandGetSecureCurr>()) {
         // Never held back (that would ask again forever); if the question asked for a
         // held failure cannot be answered, the failure itself is the best news there is.

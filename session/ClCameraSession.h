@@ -73,6 +73,7 @@ private:
     void onConnected(const PV_CMD& clCommand);
     void onRemoved(const PV_CMD& clCommand);
     void onSecureMode(const PV_CMD& clCommand);
+    void showSecureMode();
     void onFirmwareVersion(const PV_CMD& clCommand);
     void onCompletion(const PV_CMD& clCommand);
     void forward(const PV_CMD& clCommand);

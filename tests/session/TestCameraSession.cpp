@@ -135,19 +135,28 @@ private Q_SLOTS:
         QVERIFY(!upSession->isConnected());
     }
 
-    void failedVersionQueryOfTovuSTakesTheHeldBackPath()
+    void failedVersionQueryOfTovuSKeepsItLocked_data()
     {
-        // Refused by a Tovu-S: perhaps its mode, so the mode is asked, and no box yet.
+        QTest::addColumn<qint32>("lMode");
+        QTest::newRow("maintenance mode answered") << 2;
+        QTest::newRow("security mode answered") << 1;
+    }
+
+    void failedVersionQueryOfTovuSKeepsItLocked()
+    {
+        // Refused by a Tovu-S: no page knows the camera without its version, so whatever
+        // mode it answers, no page is chosen, the bar stays locked, and the user is told.
+        QFETCH(qint32, lMode);
         upSession->slotReceiveCommand(connectNotice(pCamera, 1));
         QSignalSpy clMessages(upSession.get(), &ClCameraSession::sigMessage);
-        QSignalSpy clToWorker(upSession.get(), &ClCameraSession::sigSendCommand);
-        QSignalSpy clToPage(upSession.get(), &ClCameraSession::sigPageCommand);
-        const PV_CMD clFailure = outcome(pCamera, requestKind<ClTovuCommandGetFwVersion>(), 0xFFFC);
-        upSession->slotReceiveCommand(clFailure);
-        QCOMPARE(clMessages.count(), 0);
-        QCOMPARE(kinds(clToWorker), QList<QUuid> {requestKind<ClTovuCommandGetSecureCurr>()});
-        upSession->slotReceiveCommand(secureAnswer(pCamera, 2, upSession.get()));
-        QCOMPARE(envelopes(clToPage).first(), clFailure);
+        QSignalSpy clButtons(upSession.get(), &ClCameraSession::sigButtonsState);
+        QSignalSpy clSelect(upSession.get(), &ClCameraSession::sigSelectMode);
+        upSession->slotReceiveCommand(outcome(pCamera, requestKind<ClTovuCommandGetFwVersion>(), 0xFFFC));
+        upSession->slotReceiveCommand(secureAnswer(pCamera, lMode));
+        QCOMPARE(clMessages.count(), 1);
+        QCOMPARE(clMessages.at(0).at(0).toString(), QStringLiteral("Command error, version up"));
+        QCOMPARE(clButtons.count(), 0);
+        QCOMPARE(clSelect.count(), 0);
     }
 
     void failedVersionQueryExplained()
