@@ -30,23 +30,15 @@ void showStartError(const QString& strTitle, const QString& strText)
     QMessageBox::critical(nullptr, strTitle, strText, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
-}  // namespace
-
-int main(int argc, char* argv[])
+// Reads the options with no window system: --help, --version and a wrong option print
+// and end the run in a terminal without a display, over ssh and in package checks.
+// Returns the exit code, or -1 to go on and start the window.
+int handleOptions(int& argc, char* argv[], ClRunOptions& clOptions)
 {
-    // Resources are compiled into the executable and registered by their own
-    // initialisers before main runs.
-    QApplication clApp(argc, argv);
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/imglang/icon_s")));
-    QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath() + QStringLiteral("/imageformats"));
-
-    const QFont clFont = ClStartup::applyFonts();
-    ClStartup::applyLanguage(&clApp, QLocale::system().language());
+    QCoreApplication clCore(argc, argv);
+    ClStartup::applyLanguage(&clCore, QLocale::system().language());
     QCoreApplication::setApplicationName(QObject::tr("Tovu Setting Tool"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOVU_VERSION));
-
-    // Options are read before the instance check, so --help works beside a running copy.
-    ClRunOptions clOptions;
     switch (clOptions.parse(QCoreApplication::arguments())) {
     case ClRunOptions::ParseResult::ShowHelp:
         std::fputs(qPrintable(clOptions.helpText()), stdout);
@@ -62,6 +54,29 @@ int main(int argc, char* argv[])
     case ClRunOptions::ParseResult::Run:
         break;
     }
+    return -1;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    // Options are read before the instance check, so --help works beside a running copy.
+    ClRunOptions clOptions;
+    if (const int lExit = handleOptions(argc, argv, clOptions); lExit >= 0)
+        return lExit;
+
+    // Resources are compiled into the executable and registered by their own
+    // initialisers before main runs.
+    QApplication clApp(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/imglang/icon_s")));
+    QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath() + QStringLiteral("/imageformats"));
+
+    const QFont clFont = ClStartup::applyFonts();
+    ClStartup::applyLanguage(&clApp, QLocale::system().language());
+    QCoreApplication::setApplicationName(QObject::tr("Tovu Setting Tool"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TOVU_VERSION));
+
     ClRunOptions::setCurrent(clOptions);
     ClUpdateServer::setUrl(clOptions.updateServer().toString());
 

@@ -89,8 +89,13 @@ lintian --tag-display-limit 0 --fail-on error,warning "$deb" >"$work/lintian.log
 grep -v 'root privileges' "$work/lintian.log" || true
 [[ $status -eq 0 ]] || fail "lintian reports errors or warnings (exit $status)"
 
-# The unpacked binary starts and names the package's version.
-out=$(LD_LIBRARY_PATH= "$work/root/usr/bin/tovu-setting-tool" --version)
+# The unpacked binary names the package's version and prints its options in a terminal
+# without any display: no window system is asked for either.
+out=$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY LD_LIBRARY_PATH= \
+      "$work/root/usr/bin/tovu-setting-tool" --version) || fail "--version without a display failed"
+env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY LD_LIBRARY_PATH= \
+    "$work/root/usr/bin/tovu-setting-tool" --help | grep -q -- "--virtual-camera" \
+  || fail "--help without a display failed or does not list --virtual-camera"
 # (The name is the translated application name, so only its first word is fixed.)
 [[ "$out" == "Tovu "*" $version" ]] || fail "--version printed \"$out\""
 echo "installed binary: $out"
