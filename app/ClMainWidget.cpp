@@ -23,9 +23,11 @@
 #include "update/ClTovuDownload.h"
 #include "usb/ClUsbService.h"
 
+#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStackedLayout>
+#include <QWindow>
 
 namespace {
 constexpr int lWidth = 600;
@@ -41,11 +43,19 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
     setObjectName(QStringLiteral("mainWidget"));
     resize(lWidth, lHeight);
 
-    // Only the opaque part of the picture belongs to the window.
+    // Only the opaque part of the picture belongs to the window. Wayland has no window
+    // masks: there the window is see-through and the picture's clear corners show what is
+    // behind it; clicks on them are still not the window's.
     const QPixmap clShape = QPixmap(QStringLiteral(":/img/window"))
                                 .scaled(lWidth, lHeight, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    if (!clShape.isNull() && !clShape.mask().isNull())
-        setMask(clShape.mask());
+    if (!clShape.isNull() && !clShape.mask().isNull()) {
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+            setAttribute(Qt::WA_TranslucentBackground);
+            rgnShape = QRegion(clShape.mask());
+        } else {
+            setMask(clShape.mask());
+        }
+    }
 
     const QString strTitle = ClMessageBox::applicationTitle();
     setWindowTitle(strTitle);
@@ -226,13 +236,21 @@ void ClMainWidget::mousePressEvent(QMouseEvent* pclEvent)
 {
     const QPoint ptAt = pclEvent->position().toPoint();
     // The cut-away parts of the picture are not the window's; a window system that does
-    // not shape the input (the offscreen one, some X servers) still delivers them here.
-    if (!mask().isEmpty() && !mask().contains(ptAt)) {
+    // not shape the input (Wayland, the offscreen one, some X servers) still delivers them.
+    const QRegion rgnOwn = mask().isEmpty() ? rgnShape : mask();
+    if (!rgnOwn.isEmpty() && !rgnOwn.contains(ptAt)) {
         pclEvent->ignore();
         return;
     }
-    // A flag of its own: every point of the window, (0, 0) too, may start a drag.
     if (pclEvent->button() == Qt::LeftButton) {
+        // The window system moves the window where it can: Wayland lets a window move
+        // itself no other way, and on X11 the window manager then keeps it on screen.
+        if (windowHandle() != nullptr && windowHandle()->startSystemMove()) {
+            pclEvent->accept();
+            return;
+        }
+        // Without one (no window manager, the offscreen platform) the window follows the
+        // mouse itself. A flag of its own: every point, (0, 0) too, may start a drag.
         ptPress = ptAt;
         bDragging = true;
     }

@@ -5,6 +5,7 @@
 #include "app/framework/ClPageHost.h"
 
 #include <QPoint>
+#include <QRegion>
 #include <array>
 
 class ClCameraSession;
@@ -63,6 +64,8 @@ private:
     // Where the left-button drag under way started, in the window's coordinates.
     QPoint ptPress;
     bool bDragging = false;
+    // The window's own part where the window system cannot cut the rest away (Wayland).
+    QRegion rgnShape;
     QStackedLayout* pclStack = nullptr;
     // The page of each mode number, in the stack at that index.
     std::array<ClPage*, 8> apclPages {};

@@ -69,6 +69,9 @@ int main(int argc, char* argv[])
     // Resources are compiled into the executable and registered by their own
     // initialisers before main runs.
     QApplication clApp(argc, argv);
+    // The desktop entry's name: Wayland's app_id, so that docks show the tool's icon and
+    // group the window with its launcher.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.parvik.TovuSettingTool"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/imglang/icon_s")));
     QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath() + QStringLiteral("/imageformats"));
 

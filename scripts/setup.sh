@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages the tool needs. With --test also what the test suite
-# uses (umockdev for the real-libusb tests, tinyproxy, Xvfb, openssl, and what the
-# package test builds and checks the .deb with).
+# uses (umockdev for the real-libusb tests, tinyproxy, Xvfb, openssl, weston and Qt's
+# Wayland platform, and what the package test builds and checks the .deb with).
 set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config
@@ -9,7 +9,8 @@ packages=(build-essential cmake ninja-build pkg-config
           libgl-dev libusb-dev libudev-dev fonts-dejavu-core)
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(umockdev libumockdev-dev tinyproxy xvfb xauth openssl
-             dpkg-dev file lintian desktop-file-utils appstream)
+             dpkg-dev file lintian desktop-file-utils appstream
+             weston qt6-wayland)
 fi
 
 missing=()
