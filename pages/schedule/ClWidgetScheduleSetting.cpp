@@ -303,7 +303,7 @@ void ClWidgetScheduleSetting::placeIndicator(QLabel* pclLabel, ClWidgetWeekday* 
     pclLabel->adjustSize();
     const QPoint ptAxis = pclAxis->mapTo(pclContent, QPoint(0, 0));
     int lX = ptAxis.x() + pclAxis->xOf(tmTime) - pclLabel->width() / 2;
-    lX = qBound(0, lX, pclContent->width() - pclLabel->width());
+    lX = qBound(0, lX, qMax(0, pclContent->width() - pclLabel->width()));
     pclLabel->move(lX, ptAxis.y() - pclLabel->height() + 4);
     pclLabel->show();
     pclLabel->raise();
