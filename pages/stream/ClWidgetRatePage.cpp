@@ -106,6 +106,8 @@ void ClWidgetRatePage::receiveOutcome(const PV_CMD& clCommand)
 
 void ClWidgetRatePage::slotApply()
 {
+    // A number still in an edit is what the user means, Apply pressed or not Return.
+    pclRates->commitTyped();
     if (!pclResolution->isHidden())
         clCommands.applyIfChanged(*this, ClRateCommands::Size, sizeShownAt(pclResolution->currentIndex()));
     if (pclRates->isFrameRateShown())

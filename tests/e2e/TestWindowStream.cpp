@@ -137,6 +137,19 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(pclSize->currentIndex(), 2, lWait);
         QTRY_COMPARE_WITH_TIMEOUT(pclFps->text(), QStringLiteral("10"), lWait);
         QTRY_COMPARE_WITH_TIMEOUT(pclBitRate->text(), QStringLiteral("1500"), lWait);
+
+        // The other order: the bit rate first, then a frame rate of two digits, applied
+        // without leaving its box. Its first digit alone (1 fps) must not cut the bit rate.
+        pclSize->setCurrentIndex(0);
+        typeInto(pclBitRate, QStringLiteral("8000"));
+        pclFps->setFocus();
+        pclFps->selectAll();
+        QTest::keyClicks(pclFps, QStringLiteral("15"));
+        upRig->apply();
+        QTRY_COMPARE_WITH_TIMEOUT(pclCamera->numbers(ClTovuCommandGetRecFramerate::usCommandCode)[0], 15u, lWait);
+        QTRY_COMPARE_WITH_TIMEOUT(pclCamera->numbers(ClTovuCommandGetRecBitrate::usCommandCode)[0], 8000000u, lWait);
+        QCOMPARE(pclCamera->numbers(ClTovuCommandGetRecImagesize::usCommandCode)[0], 1u);
+        QCOMPARE(pclBitRate->text(), QStringLiteral("8000"));
         QVERIFY(upRig->lstBoxes.isEmpty());
     }
 

@@ -65,6 +65,14 @@ class TestWidgetStream : public QObject
     }
     void showRow(int lRow) { pclSection->slotPageChange(pclSection->listView()->model()->index(lRow, 0)); }
     template <class Page> Page* page() const { return pclSection->findChild<Page*>(); }
+    static void typeInto(QLineEdit* pclEdit, const QString& strText)
+    {
+        pclEdit->setFocus();
+        pclEdit->selectAll();
+        QTest::keyClick(pclEdit, Qt::Key_Backspace);
+        QTest::keyClicks(pclEdit, strText);
+        QTest::keyClick(pclEdit, Qt::Key_Return);
+    }
     bool waitForPicture()
     {
         return QTest::qWaitFor([this] { return !pclSection->preview()->picture().isNull(); }, lWait);
@@ -361,7 +369,7 @@ private Q_SLOTS:
         pclRates->bitRateSlider()->setValue(5000000);
         // 640 x 480 at 5 fps (a Tovu-S's second position) allows 768000.
         pclSection->findChild<QComboBox*>("comboRecResolution")->setCurrentIndex(2);
-        pclRates->frameRateEdit()->setText(QStringLiteral("5"));
+        typeInto(pclRates->frameRateEdit(), QStringLiteral("5"));
         QCOMPARE(pclRates->frameRate(), 5);
         QCOMPARE(pclRec->maximumBitRate(), 768000);
         QCOMPARE(pclRates->bitRate(), 768000);
@@ -373,9 +381,18 @@ private Q_SLOTS:
         QCOMPARE(pclSection->findChild<QLabel*>("labelRecEstimate")->text(),
                  QStringLiteral("Recordable up to approx. 23.4 hour(s)"));
         // A frame rate the camera does not take is put back when the edit is left.
-        pclRates->frameRateEdit()->setText(QStringLiteral("6"));
-        pclRates->slotCorrectFps();
+        typeInto(pclRates->frameRateEdit(), QStringLiteral("6"));
         QCOMPARE(pclRates->frameRateEdit()->text(), QStringLiteral("5"));
+
+        // A frame rate takes effect once typed whole: "15" passing through "1" (1 fps, at
+        // most 1024 kbps in Full HD) leaves the bit rate typed before it alone.
+        pclSection->findChild<QComboBox*>("comboRecResolution")->setCurrentIndex(0);
+        typeInto(pclRates->frameRateEdit(), QStringLiteral("30"));
+        typeInto(pclRates->bitRateEdit(), QStringLiteral("8000"));
+        typeInto(pclRates->frameRateEdit(), QStringLiteral("15"));
+        QCOMPARE(pclRates->frameRate(), 15);
+        QCOMPARE(pclRates->bitRate(), 8000000);
+        QCOMPARE(pclRates->bitRateEdit()->text(), QStringLiteral("8000"));
     }
 
     void tovuIsNeverAskedWhatItCannotAnswer()
