@@ -65,19 +65,19 @@ void ClWidgetRatePage::receiveCommand(const PV_CMD& clCommand)
 {
     const QUuid uuidCmd = ClEnvelope::kind(clCommand);
     const QVariant clValue = clCommand.value(ClEnvelope::keyParam(2));
+    // A value the page cannot show as it is shows as the nearest it can; Apply then writes
+    // what is shown, so the camera is put right as soon as the user applies.
     if (uuidCmd == aReplies[ClRateCommands::Size]) {
-        // What is shown is what counts as the camera's: a size the page does not offer is
-        // not written back unless the user picks one.
         pclResolution->setCurrentIndex(qBound(0, indexShowing(clValue.toSize()), pclResolution->count() - 1));
-        clCommands.setCurrent(ClRateCommands::Size, sizeShownAt(pclResolution->currentIndex()));
+        clCommands.setCurrent(ClRateCommands::Size, clValue.toSize());
         askAfter(aGets[ClRateCommands::Size]);
     } else if (uuidCmd == aReplies[ClRateCommands::FrameRate]) {
         pclRates->showFrameRate(clValue.toLongLong());
-        clCommands.setCurrent(ClRateCommands::FrameRate, pclRates->frameRate());
+        clCommands.setCurrent(ClRateCommands::FrameRate, clValue.toLongLong());
         askAfter(aGets[ClRateCommands::FrameRate]);
     } else if (uuidCmd == aReplies[ClRateCommands::BitRate]) {
         pclRates->showBitRate(clValue.toLongLong());
-        clCommands.setCurrent(ClRateCommands::BitRate, pclRates->bitRate());
+        clCommands.setCurrent(ClRateCommands::BitRate, clValue.toLongLong());
     } else if (ClEnvelope::isOutcome(clCommand)) {
         receiveOutcome(clCommand);
     }
