@@ -190,7 +190,19 @@ void ClWidgetScheduleSetting::setCameraInfo(qint32 lModel, QString strVersion)
         bLoaded = false;
         bApplying = false;
         pclContent->setEnabled(false);
+        forgetSchedule();
     }
+}
+
+void ClWidgetScheduleSetting::forgetSchedule()
+{
+    // The next camera must not be shown, even for a moment, the schedule of the last one.
+    for (ClWidgetWeekday* pclRow : std::as_const(mapRows))
+        pclRow->forgetPeriod();
+    pclEnable->setChecked(false);
+    Q_EMIT sigChangeSchedEnable(false);
+    slotHideIndicator();
+    slotChangedEverydayRange();
 }
 
 void ClWidgetScheduleSetting::requestData(bool)

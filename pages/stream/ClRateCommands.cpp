@@ -21,6 +21,12 @@ ClRateCommands::ClRateCommands(const std::array<QUuid, 3>& aGets_, const std::ar
     : aGets(aGets_), aSets(aSets_)
 {}
 
+void ClRateCommands::forget()
+{
+    aCurrent = {};
+    aPending = {};
+}
+
 bool ClRateCommands::isOwn(const QUuid& uuidKind) const
 {
     return std::find(aGets.cbegin(), aGets.cend(), uuidKind) != aGets.cend() || isSet(uuidKind);

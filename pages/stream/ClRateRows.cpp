@@ -161,6 +161,15 @@ void ClRateRows::commitTyped()
     slotCorrectBitRate();
 }
 
+void ClRateRows::showDefaults()
+{
+    lMaximum = ClStreamRates::lMaxBitRate;
+    pclBitRate->setValue(pclBitRate->minimum());
+    pclFrameRate->setValue(ClStreamRates::lPositions - 1);
+    slotFrameRateMoved(pclFrameRate->value());
+    slotBitRateMoved(pclBitRate->value());
+}
+
 void ClRateRows::changeLEditBitRate(QString strValue)
 {
     // The numbers are limited as they are typed only upwards: a number on its way to

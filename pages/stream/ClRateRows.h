@@ -42,6 +42,8 @@ public:
     void setBitRateEditForbidden(bool bForbidden);
     // Takes what is still being typed in either edit, as leaving it would.
     void commitTyped();
+    // Back to how the rows stood before any camera: nothing of a camera's left on show.
+    void showDefaults();
 
     ClSliderFramerate* frameRateSlider() const { return pclFrameRate; }
     ClSliderBitrate* bitRateSlider() const { return pclBitRate; }

@@ -36,6 +36,12 @@ ClWidgetRatePage::ClWidgetRatePage(const QString& strName, const QString& strRes
 
 void ClWidgetRatePage::showSupported(qint32 lModel, const QString& strVersion)
 {
+    if (lModel < 0) {
+        // The camera is gone: none of its values stays for the next one to inherit.
+        pclResolution->setCurrentIndex(0);
+        pclRates->showDefaults();
+        clCommands.forget();
+    }
     lstSupported = supportedCommands(lModel, strVersion);
     pclResolution->setVisible(isSupported(ClRateCommands::Size));
     pclRates->setFrameRateShown(isSupported(ClRateCommands::FrameRate));

@@ -85,6 +85,13 @@ constexpr qint64 llRotated = 2;
 
 void ClWidgetViewSetting::setCameraInfo(qint32 lModel, QString strVersion)
 {
+    if (lModel < 0) {
+        // The camera is gone: the page shows nothing of it to the next one.
+        pclQuality->setValue(pclQuality->minimum());
+        pclNormal->setChecked(true);
+        llCurrentQuality = -1;
+        llCurrentRotation = 0;
+    }
     lstSupported = supportedCommands(lModel, strVersion);
     pclQualityRow->setVisible(lstSupported.contains(requestKind<ClTovuCommandGetImageQuarity>()));
     pclRotation->setVisible(lstSupported.contains(requestKind<ClTovuCommandGetRotate180>()));
