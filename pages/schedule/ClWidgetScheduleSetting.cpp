@@ -190,7 +190,19 @@ void ClWidgetScheduleSetting::setCameraInfo(qint32 lModel, QString strVersion)
         bLoaded = false;
         bApplying = false;
         pclContent->setEnabled(false);
+        forgetSchedule();
     }
+}
+
+void ClWidgetScheduleSetting::forgetSchedule()
+{
+    // The next camera must not be shown, even for a moment, the schedule of the last one.
+    for (ClWidgetWeekday* pclRow : std::as_const(mapRows))
+        pclRow->forgetPeriod();
+    pclEnable->setChecked(false);
+    Q_EMIT sigChangeSchedEnable(false);
+    slotHideIndicator();
+    slotChangedEverydayRange();
 }
 
 void ClWidgetScheduleSetting::requestData(bool)
@@ -303,7 +315,7 @@ void ClWidgetScheduleSetting::placeIndicator(QLabel* pclLabel, ClWidgetWeekday* 
     pclLabel->adjustSize();
     const QPoint ptAxis = pclAxis->mapTo(pclContent, QPoint(0, 0));
     int lX = ptAxis.x() + pclAxis->xOf(tmTime) - pclLabel->width() / 2;
-    lX = qBound(0, lX, pclContent->width() - pclLabel->width());
+    lX = qBound(0, lX, qMax(0, pclContent->width() - pclLabel->width()));
     pclLabel->move(lX, ptAxis.y() - pclLabel->height() + 4);
     pclLabel->show();
     pclLabel->raise();

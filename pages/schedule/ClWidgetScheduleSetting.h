@@ -52,6 +52,7 @@ protected:
 private:
     void buildRows(class QVBoxLayout* pclLayout);
     void showSchedule(const PV_CMD& clAnswer);
+    void forgetSchedule();
     void writeRow(int lRow);
     void finishApply(bool bApplied);
     void placeIndicator(QLabel* pclLabel, ClWidgetWeekday* pclRow, const QTime& tmTime);

@@ -143,6 +143,11 @@ void ClWidgetScheduleSlider::updatePrimaryGeometry()
 {
     if (pclPrimary->resizingEnd() != ClWidgetScheduledBar::EndNone)
         return;
+    placePrimary();
+}
+
+void ClWidgetScheduleSlider::placePrimary()
+{
     const int lX = xOf(tmStart);
     const int lEndX = xOf(tmEnd);
     const int lWidth = lEndX > lX ? lEndX - lX : (width() - lX) + lEndX;
@@ -206,7 +211,7 @@ void ClWidgetScheduleSlider::primaryResized()
                                 clBar.height());
         bPlacing = false;
     }
-    const QTime tmNewStart = timeAt(qBound(0, lX, width() - 3));
+    const QTime tmNewStart = timeAt(qBound(0, lX, qMax(0, width() - 3)));
     if (!bPastMidnight) {
         // The start stays before the end (an end at midnight is the end of the day).
         if (tmEnd == tmMidnight || tmNewStart < tmEnd)
@@ -214,8 +219,9 @@ void ClWidgetScheduleSlider::primaryResized()
     } else if (!(tmNewStart < tmEnd)) {
         setRange(tmNewStart, tmEnd);
     } else {
-        // The start cannot pass the end on the next day: at most 24 hours.
-        setRange(tmEnd, tmEnd);
+        // Dragged past where the period ends on the next day: no period the user drew, so
+        // the bar goes back to the one it has.
+        placePrimary();
     }
 }
 
@@ -230,21 +236,34 @@ void ClWidgetScheduleSlider::stepPeriod(int lMinutes)
     movePeriodTo(lStart == minutesOf(tmLatest) ? tmLatest : timeOfMinutes(lStart));
 }
 
+int ClWidgetScheduleSlider::stepWithin(int lFrom, int lMinutes, int lLowest, int lHighest)
+{
+    // A step goes the way of its key or nowhere: where the limits leave no room that way
+    // (they may even cross, as for a period from 23:51 on), nothing changes.
+    if (lMinutes > 0)
+        return qMax(lFrom, qMin(lFrom + lMinutes, lHighest));
+    return qMin(lFrom, qMax(lFrom + lMinutes, lLowest));
+}
+
 void ClWidgetScheduleSlider::stepEnd(int lMinutes)
 {
-    // The end counted from this day's midnight: up to 24 hours after the start.
+    // The end counted from this day's midnight: from ten minutes to 24 hours after the start.
     const int lStart = minutesOf(tmStart);
     const int lEnd = minutesOf(tmEnd) + (tmEnd > tmStart ? 0 : lDayMinutes);
-    const int lNewEnd = qBound(lStart + 10, lEnd + lMinutes, lStart + lDayMinutes);
-    setRange(tmStart, timeOfMinutes(lNewEnd));
+    const int lNewEnd = stepWithin(lEnd, lMinutes, lStart + 10, lStart + lDayMinutes);
+    if (lNewEnd != lEnd)
+        setRange(tmStart, timeOfMinutes(lNewEnd));
 }
 
 void ClWidgetScheduleSlider::stepStart(int lMinutes)
 {
+    // The start stays on this day (23:59 at the latest), ten minutes to 24 hours before the end.
     const int lStart = minutesOf(tmStart);
     const int lEnd = minutesOf(tmEnd) + (tmEnd > tmStart ? 0 : lDayMinutes);
-    const int lNewStart = qBound(qMax(0, lEnd - lDayMinutes), lStart + lMinutes, qMin(lEnd - 10, 23 * 60 + 50));
-    setRange(timeOfMinutes(lNewStart), tmEnd);
+    const int lNewStart
+        = stepWithin(lStart, lMinutes, qMax(0, lEnd - lDayMinutes), qMin(lEnd - 10, minutesOf(tmLatest)));
+    if (lNewStart != lStart)
+        setRange(timeOfMinutes(lNewStart), tmEnd);
 }
 
 bool ClWidgetScheduleSlider::filterPrimary(QEvent* pclEvent)

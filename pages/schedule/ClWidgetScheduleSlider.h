@@ -64,7 +64,11 @@ protected:
     void resizeEvent(QResizeEvent* pclEvent) override;
 
 private:
+    // The period bar where its times are, even in the middle of a drag.
+    void placePrimary();
     void placeEve();
+    // lFrom moved by lMinutes, not beyond lLowest or lHighest, and never against the step.
+    static int stepWithin(int lFrom, int lMinutes, int lLowest, int lHighest);
     int barTop() const { return (height() - 19) / 2; }
     void primaryMoved();
     void primaryResized();

@@ -7,9 +7,25 @@
 
 #include <algorithm>
 
+namespace {
+bool sameValue(const QVariant& clShown, const QVariant& clCurrent)
+{
+    if (clShown.typeId() == QMetaType::QSize)
+        return clCurrent.typeId() == QMetaType::QSize && clShown.toSize() == clCurrent.toSize();
+    // Numbers as wide as the camera's answers, whatever type carried them.
+    return clCurrent.isValid() && clShown.toLongLong() == clCurrent.toLongLong();
+}
+}  // namespace
+
 ClRateCommands::ClRateCommands(const std::array<QUuid, 3>& aGets_, const std::array<QUuid, 3>& aSets_)
-    : aGets(aGets_), aSets(aSets_), aCurrent {QVariant(QSize()), QVariant(0), QVariant(0)}
+    : aGets(aGets_), aSets(aSets_)
 {}
+
+void ClRateCommands::forget()
+{
+    aCurrent = {};
+    aPending = {};
+}
 
 bool ClRateCommands::isOwn(const QUuid& uuidKind) const
 {
@@ -35,7 +51,7 @@ QUuid ClRateCommands::nextGet(const QUuid& uuidAnswered, const QList<QUuid>& lst
 
 void ClRateCommands::applyIfChanged(ClWidgetBase& clPage, Value eValue, const QVariant& clShown)
 {
-    if (clShown == aCurrent[eValue])
+    if (sameValue(clShown, aCurrent[eValue]))
         return;
     aPending[eValue] = clShown;
     PV_CMD clArgs;

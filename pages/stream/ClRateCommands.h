@@ -23,8 +23,11 @@ public:
     // when the chain is at its end.
     QUuid nextGet(const QUuid& uuidAnswered, const QList<QUuid>& lstSupported) const;
 
-    // What the page shows of the camera's value counts as the camera's.
-    void setCurrent(Value eValue, const QVariant& clValue) { aCurrent[eValue] = clValue; }
+    // The value the camera answered, as it answered it: a value the page can only show
+    // clamped or rounded differs from what is shown, so Apply writes what is shown.
+    void setCurrent(Value eValue, const QVariant& clAnswered) { aCurrent[eValue] = clAnswered; }
+    // Nothing known of a camera.
+    void forget();
     // Sends the value's Set as part of the page's Apply when it differs from the camera's.
     void applyIfChanged(ClWidgetBase& clPage, Value eValue, const QVariant& clShown);
     // A Set completed with 0: the value it sent is the camera's now.

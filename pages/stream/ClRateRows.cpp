@@ -62,7 +62,6 @@ ClRateRows::ClRateRows(const QString& strPrefix, QWidget* parent) : QWidget(pare
 
     connect(pclFrameRate, &QSlider::valueChanged, this, &ClRateRows::slotFrameRateMoved);
     connect(pclBitRate, &QSlider::valueChanged, this, &ClRateRows::slotBitRateMoved);
-    connect(pclFrameRateEdit, &QLineEdit::textChanged, this, &ClRateRows::changeLEditFrameRate);
     connect(pclFrameRateEdit, &QLineEdit::editingFinished, this, &ClRateRows::slotCorrectFps);
     connect(pclBitRateEdit, &QLineEdit::textEdited, this, &ClRateRows::changeLEditBitRate);
     connect(pclBitRateEdit, &QLineEdit::editingFinished, this, &ClRateRows::slotCorrectBitRate);
@@ -138,23 +137,37 @@ void ClRateRows::setBitRateEditForbidden(bool bForbidden)
     pclBitRateEdit->setStyleSheet(bForbidden ? strRedEdit : strWhiteEdit);
 }
 
-void ClRateRows::changeLEditFrameRate(QString strValue)
+void ClRateRows::slotCorrectFps()
 {
-    const int lPosition = ClStreamRates::positionOf(strValue.toInt(), pclFrameRate->isSecondMode());
-    if (lPosition >= 0 && lPosition != pclFrameRate->value()) {
-        bTypingFps = true;
-        pclFrameRate->setValue(lPosition);
-        bTypingFps = false;
+    // Not while typing: "15" passes through "1", and 1 fps would pull the bit rate down to
+    // its maximum there for good.
+    const int lTyped = pclFrameRateEdit->text().toInt();
+    const int lPosition = ClStreamRates::positionOf(lTyped, pclFrameRate->isSecondMode());
+    if (lstAccepted.contains(lTyped) && lPosition >= 0 && lPosition != pclFrameRate->value()) {
+        pclFrameRate->setValue(lPosition);  // writes the number back as the slider says it
+        return;
+    }
+    const QString strShown = QString::number(frameRate());
+    if (pclFrameRateEdit->text() != strShown) {
+        const QSignalBlocker clBlock(pclFrameRateEdit);
+        pclFrameRateEdit->setText(strShown);
+        Q_EMIT sigFrameRateChanged();
     }
 }
 
-void ClRateRows::slotCorrectFps()
+void ClRateRows::commitTyped()
 {
-    if (!lstAccepted.contains(pclFrameRateEdit->text().toInt())) {
-        const QSignalBlocker clBlock(pclFrameRateEdit);
-        pclFrameRateEdit->setText(QString::number(frameRate()));
-        Q_EMIT sigFrameRateChanged();
-    }
+    slotCorrectFps();
+    slotCorrectBitRate();
+}
+
+void ClRateRows::showDefaults()
+{
+    lMaximum = ClStreamRates::lMaxBitRate;
+    pclBitRate->setValue(pclBitRate->minimum());
+    pclFrameRate->setValue(ClStreamRates::lPositions - 1);
+    slotFrameRateMoved(pclFrameRate->value());
+    slotBitRateMoved(pclBitRate->value());
 }
 
 void ClRateRows::changeLEditBitRate(QString strValue)
@@ -185,7 +198,7 @@ void ClRateRows::slotCorrectBitRate()
 
 void ClRateRows::slotFrameRateMoved(int)
 {
-    if (!bTypingFps) {
+    {
         const QSignalBlocker clBlock(pclFrameRateEdit);
         pclFrameRateEdit->setText(QString::number(frameRate()));
     }

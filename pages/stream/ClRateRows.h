@@ -1,8 +1,8 @@
 #pragma once
 // The frame-rate and bit-rate rows the recording and live pages share: each a caption, a
 // slider, an edit and its unit. Keeps slider and edit in step: a number typed moves the
-// slider, the slider writes its number back, and the bit rate never goes above the
-// highest one the page allows.
+// slider (a frame rate only once it is complete), the slider writes its number back, and
+// the bit rate never goes above the highest one the page allows.
 #include <QList>
 #include <QWidget>
 
@@ -40,6 +40,10 @@ public:
     qint64 frameRateEditNumber() const;
     qint64 bitRateEditNumber() const;
     void setBitRateEditForbidden(bool bForbidden);
+    // Takes what is still being typed in either edit, as leaving it would.
+    void commitTyped();
+    // Back to how the rows stood before any camera: nothing of a camera's left on show.
+    void showDefaults();
 
     ClSliderFramerate* frameRateSlider() const { return pclFrameRate; }
     ClSliderBitrate* bitRateSlider() const { return pclBitRate; }
@@ -51,8 +55,9 @@ Q_SIGNALS:
     void sigBitRateChanged(int lBitRate);
 
 public Q_SLOTS:
-    void changeLEditFrameRate(QString strValue);
     void changeLEditBitRate(QString strValue);
+    // The frame-rate edit is left or Return pressed: a frame rate the camera takes moves
+    // the slider there, any other number gives way to the slider's.
     void slotCorrectFps();
     // The bit-rate edit is left: it shows the slider's number (so "100" becomes "384").
     void slotCorrectBitRate();
@@ -72,6 +77,5 @@ private:
     bool bFrameRateShown = true;
     bool bBitRateShown = true;
     // The slider moves because of what is being typed: its edit keeps the typed text.
-    bool bTypingFps = false;
     bool bTypingBitRate = false;
 };

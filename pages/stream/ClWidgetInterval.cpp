@@ -119,15 +119,13 @@ void ClWidgetInterval::receiveCommand(const PV_CMD& clCommand)
 {
     const QUuid uuidCmd = ClEnvelope::kind(clCommand);
     if (uuidCmd == replyKind<ClTovuCommandGetIntervalTimer>()) {
-        pclGroup->setChecked(clCommand.value(ClEnvelope::keyParam(2)).toBool());
-        showRowSeconds(0, clCommand.value(ClEnvelope::keyParam(3)).toLongLong());
-        showRowSeconds(1, clCommand.value(ClEnvelope::keyParam(4)).toLongLong());
-        // What is shown counts as the camera's, so a value out of range is not written
-        // back unless the user changes something.
-        bCurrentOn = pclGroup->isChecked();
-        ulCurrentStart = rowSeconds(0);
-        ulCurrentInterval = rowSeconds(1);
+        bCurrentOn = clCommand.value(ClEnvelope::keyParam(2)).toBool();
+        llCurrentStart = clCommand.value(ClEnvelope::keyParam(3)).toLongLong();
+        llCurrentInterval = clCommand.value(ClEnvelope::keyParam(4)).toLongLong();
         bKnown = true;
+        pclGroup->setChecked(bCurrentOn);
+        showRowSeconds(0, llCurrentStart);
+        showRowSeconds(1, llCurrentInterval);
         return;
     }
     if (!ClEnvelope::isOutcome(clCommand))
@@ -145,8 +143,8 @@ void ClWidgetInterval::receiveCommand(const PV_CMD& clCommand)
     if (usCode == ClResultCode::usSuccess) {
         if (uuidExecuted == requestKind<ClTovuCommandSetIntervalTimer>()) {
             bCurrentOn = bPendingOn;
-            ulCurrentStart = ulPendingStart;
-            ulCurrentInterval = ulPendingInterval;
+            llCurrentStart = ulPendingStart;
+            llCurrentInterval = ulPendingInterval;
             bKnown = true;
         }
         return;
@@ -160,7 +158,7 @@ void ClWidgetInterval::slotApply()
     const bool bOn = pclGroup->isChecked();
     const quint32 ulStart = rowSeconds(0);
     const quint32 ulInterval = rowSeconds(1);
-    if (bKnown && bOn == bCurrentOn && ulStart == ulCurrentStart && ulInterval == ulCurrentInterval)
+    if (bKnown && bOn == bCurrentOn && ulStart == llCurrentStart && ulInterval == llCurrentInterval)
         return;
     bPendingOn = bOn;
     ulPendingStart = ulStart;

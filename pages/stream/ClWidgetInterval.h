@@ -33,9 +33,11 @@ private:
     // Hours, minutes, seconds of the wait row and of the interval row.
     QSpinBox* apclSpins[2][3] = {};
 
+    // What the camera answered (or took with a Set), as it answered it: a time the rows
+    // can only show cut to their range differs from what is shown, and Apply writes that.
     bool bCurrentOn = false;
-    quint32 ulCurrentStart = 0;
-    quint32 ulCurrentInterval = 0;
+    qint64 llCurrentStart = 0;
+    qint64 llCurrentInterval = 0;
     bool bKnown = false;
     bool bPendingOn = false;
     quint32 ulPendingStart = 0;

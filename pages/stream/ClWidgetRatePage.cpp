@@ -36,6 +36,12 @@ ClWidgetRatePage::ClWidgetRatePage(const QString& strName, const QString& strRes
 
 void ClWidgetRatePage::showSupported(qint32 lModel, const QString& strVersion)
 {
+    if (lModel < 0) {
+        // The camera is gone: none of its values stays for the next one to inherit.
+        pclResolution->setCurrentIndex(0);
+        pclRates->showDefaults();
+        clCommands.forget();
+    }
     lstSupported = supportedCommands(lModel, strVersion);
     pclResolution->setVisible(isSupported(ClRateCommands::Size));
     pclRates->setFrameRateShown(isSupported(ClRateCommands::FrameRate));
@@ -65,19 +71,19 @@ void ClWidgetRatePage::receiveCommand(const PV_CMD& clCommand)
 {
     const QUuid uuidCmd = ClEnvelope::kind(clCommand);
     const QVariant clValue = clCommand.value(ClEnvelope::keyParam(2));
+    // A value the page cannot show as it is shows as the nearest it can; Apply then writes
+    // what is shown, so the camera is put right as soon as the user applies.
     if (uuidCmd == aReplies[ClRateCommands::Size]) {
-        // What is shown is what counts as the camera's: a size the page does not offer is
-        // not written back unless the user picks one.
         pclResolution->setCurrentIndex(qBound(0, indexShowing(clValue.toSize()), pclResolution->count() - 1));
-        clCommands.setCurrent(ClRateCommands::Size, sizeShownAt(pclResolution->currentIndex()));
+        clCommands.setCurrent(ClRateCommands::Size, clValue.toSize());
         askAfter(aGets[ClRateCommands::Size]);
     } else if (uuidCmd == aReplies[ClRateCommands::FrameRate]) {
         pclRates->showFrameRate(clValue.toLongLong());
-        clCommands.setCurrent(ClRateCommands::FrameRate, pclRates->frameRate());
+        clCommands.setCurrent(ClRateCommands::FrameRate, clValue.toLongLong());
         askAfter(aGets[ClRateCommands::FrameRate]);
     } else if (uuidCmd == aReplies[ClRateCommands::BitRate]) {
         pclRates->showBitRate(clValue.toLongLong());
-        clCommands.setCurrent(ClRateCommands::BitRate, pclRates->bitRate());
+        clCommands.setCurrent(ClRateCommands::BitRate, clValue.toLongLong());
     } else if (ClEnvelope::isOutcome(clCommand)) {
         receiveOutcome(clCommand);
     }
@@ -106,6 +112,8 @@ void ClWidgetRatePage::receiveOutcome(const PV_CMD& clCommand)
 
 void ClWidgetRatePage::slotApply()
 {
+    // A number still in an edit is what the user means, Apply pressed or not Return.
+    pclRates->commitTyped();
     if (!pclResolution->isHidden())
         clCommands.applyIfChanged(*this, ClRateCommands::Size, sizeShownAt(pclResolution->currentIndex()));
     if (pclRates->isFrameRateShown())

@@ -29,7 +29,8 @@ protected:
                      const std::array<QUuid, 3>& aReplies, const std::array<QUuid, 3>& aSets, QWidget* parent);
 
     void receiveCommand(const PV_CMD& clCommand) override;
-    // Shows the rows whose Get the camera answers.
+    // Shows the rows whose Get the camera answers; a camera gone (model -1) also takes its
+    // values off the page.
     void showSupported(qint32 lModel, const QString& strVersion);
     bool isSupported(ClRateCommands::Value eValue) const;
 

@@ -48,6 +48,14 @@ void ClWidgetStreamBase::stop()
     clTimer.stop();
 }
 
+void ClWidgetStreamBase::setCameraInfo(qint32 lModel, QString)
+{
+    if (lModel >= 0)
+        return;
+    clPicture = QImage();
+    pclView->setImage(clPicture);
+}
+
 void ClWidgetStreamBase::slotReqJpeg()
 {
     if (bRunning)

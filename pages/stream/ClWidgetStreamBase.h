@@ -22,6 +22,8 @@ public:
     // Running: asks for the first picture now; stopped: asks for nothing more.
     void start();
     void stop();
+    // A camera gone (model -1) takes its last picture with it.
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
     bool isRunning() const { return bRunning; }
     bool isWaiting() const { return clTimer.isActive(); }
 

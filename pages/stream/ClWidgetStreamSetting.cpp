@@ -42,6 +42,7 @@ void ClWidgetStreamSetting::setCameraInfo(qint32 lModel, QString strVersion)
         removePage(lIntervalRow);
         pclInterval = nullptr;
     }
+    pclPreview->setCameraInfo(lModel, strVersion);
     ClListWidgetBase::setCameraInfo(lModel, strVersion);
 }
 

@@ -78,8 +78,20 @@ ClWidgetViewSetting::ClWidgetViewSetting(QWidget* parent) : ClWidgetBase(parent)
     connect(pclCapture, &QPushButton::clicked, this, &ClWidgetViewSetting::sigCapture);
 }
 
+namespace {
+constexpr qint64 llNormal = 1;
+constexpr qint64 llRotated = 2;
+}  // namespace
+
 void ClWidgetViewSetting::setCameraInfo(qint32 lModel, QString strVersion)
 {
+    if (lModel < 0) {
+        // The camera is gone: the page shows nothing of it to the next one.
+        pclQuality->setValue(pclQuality->minimum());
+        pclNormal->setChecked(true);
+        llCurrentQuality = -1;
+        llCurrentRotation = 0;
+    }
     lstSupported = supportedCommands(lModel, strVersion);
     pclQualityRow->setVisible(lstSupported.contains(requestKind<ClTovuCommandGetImageQuarity>()));
     pclRotation->setVisible(lstSupported.contains(requestKind<ClTovuCommandGetRotate180>()));
@@ -112,19 +124,18 @@ void ClWidgetViewSetting::receiveCommand(const PV_CMD& clCommand)
     const QUuid uuidCmd = ClEnvelope::kind(clCommand);
     const QVariant clValue = clCommand.value(ClEnvelope::keyParam(2));
     if (uuidCmd == replyKind<ClTovuCommandGetImageQuarity>()) {
-        // An odd quality shows at the nearer end and is not written back unless changed.
+        // An odd quality shows at the nearer end, which Apply then writes.
+        llCurrentQuality = clValue.toLongLong();
         pclQuality->setValue(
-            int(qBound(qint64(pclQuality->minimum()), qint64(clValue.toLongLong()), qint64(pclQuality->maximum()))));
-        lCurrentQuality = pclQuality->value();
+            int(qBound(qint64(pclQuality->minimum()), llCurrentQuality, qint64(pclQuality->maximum()))));
         askRotation();
     } else if (uuidCmd == replyKind<ClTovuCommandGetRotate180>()) {
-        const qint64 llValue = clValue.toLongLong();
-        if (llValue == 1)
+        // An odd rotation leaves the choice as it was, which Apply then writes.
+        llCurrentRotation = clValue.toLongLong();
+        if (llCurrentRotation == llNormal)
             pclNormal->setChecked(true);
-        else if (llValue == 2)
+        else if (llCurrentRotation == llRotated)
             pclRotated->setChecked(true);
-        bCurrentRotated = pclRotated->isChecked();
-        bRotationKnown = true;
     } else if (ClEnvelope::isOutcome(clCommand)) {
         const QUuid uuidExecuted = ClEnvelope::executedKind(clCommand);
         if (!isOwnCommand(uuidExecuted))
@@ -137,11 +148,9 @@ void ClWidgetViewSetting::receiveCommand(const PV_CMD& clCommand)
         }
         if (usCode == ClResultCode::usSuccess) {
             if (uuidExecuted == requestKind<ClTovuCommandSetImageQuarity>())
-                lCurrentQuality = lPendingQuality;
-            else if (uuidExecuted == requestKind<ClTovuCommandSetRotate180>()) {
-                bCurrentRotated = bPendingRotated;
-                bRotationKnown = true;
-            }
+                llCurrentQuality = lPendingQuality;
+            else if (uuidExecuted == requestKind<ClTovuCommandSetRotate180>())
+                llCurrentRotation = llPendingRotation;
             return;
         }
         stopPolling();
@@ -151,17 +160,17 @@ void ClWidgetViewSetting::receiveCommand(const PV_CMD& clCommand)
 
 void ClWidgetViewSetting::slotApply()
 {
-    if (!pclQualityRow->isHidden() && pclQuality->value() != lCurrentQuality) {
+    if (!pclQualityRow->isHidden() && pclQuality->value() != llCurrentQuality) {
         lPendingQuality = pclQuality->value();
         PV_CMD clArgs;
         clArgs.insert(ClEnvelope::keyParam(2), lPendingQuality);
         sendCommand(requestKind<ClTovuCommandSetImageQuarity>(), clArgs, true, 0);
     }
-    const bool bRotated = pclRotated->isChecked();
-    if (!pclRotation->isHidden() && (bRotated != bCurrentRotated || !bRotationKnown)) {
-        bPendingRotated = bRotated;
+    const qint64 llRotation = pclRotated->isChecked() ? llRotated : llNormal;
+    if (!pclRotation->isHidden() && llRotation != llCurrentRotation) {
+        llPendingRotation = llRotation;
         PV_CMD clArgs;
-        clArgs.insert(ClEnvelope::keyParam(2), bRotated ? 2 : 1);
+        clArgs.insert(ClEnvelope::keyParam(2), int(llRotation));
         sendCommand(requestKind<ClTovuCommandSetRotate180>(), clArgs, true, 0);
     }
 }

@@ -40,9 +40,10 @@ private:
     QPushButton* pclCapture = nullptr;
 
     QList<QUuid> lstSupported;
-    int lCurrentQuality = -1;
-    bool bCurrentRotated = false;
-    bool bRotationKnown = false;
+    // What the camera answered (or took with a Set), as it answered it; -1 and 0 while
+    // nothing is known. Apply writes what is shown whenever it differs.
+    qint64 llCurrentQuality = -1;
+    qint64 llCurrentRotation = 0;
     int lPendingQuality = 0;
-    bool bPendingRotated = false;
+    qint64 llPendingRotation = 0;
 };

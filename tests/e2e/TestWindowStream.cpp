@@ -1,25 +1,29 @@
 // The stream section through the real main window, USB worker and emulated camera, as a
 // person uses it: the preview shows the camera's picture, a 180-degree rotation applied
-// turns the next picture, Capture saves the picture shown, and recording settings applied
-// are read back by Reload.
+// turns the next picture, Capture saves the picture shown, recording settings applied are
+// read back by Reload, and an unplugged camera leaves none of its values on the pages.
 #include "WindowRig.h"
+#include "pages/schedule/ClWidgetWeekday.h"
 #include "pages/stream/ClImageView2.h"
 #include "pages/stream/ClWidgetStreamBase.h"
 #include "pages/stream/ClWidgetStreamSetting.h"
 #include "protocol/TypedKinds.h"
 #include "virtualcamera/ClVirtualCameraPicture.h"
+#include "virtualcamera/ClVirtualCameraWire.h"
 
 #include <QComboBox>
 #include <QGroupBox>
 #include <QImageReader>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QSlider>
 #include <QSpinBox>
 #include <QTemporaryDir>
 
 namespace {
 constexpr int lWait = 8000;
 constexpr qint32 lStreamMode = 4;
+constexpr qint32 lScheduleMode = 5;
 
 // Whether the camera's orange marker is in the top-left (normal) or bottom-right corner.
 bool markerAt(const QImage& clImage, bool bBottomRight)
@@ -137,6 +141,76 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(pclSize->currentIndex(), 2, lWait);
         QTRY_COMPARE_WITH_TIMEOUT(pclFps->text(), QStringLiteral("10"), lWait);
         QTRY_COMPARE_WITH_TIMEOUT(pclBitRate->text(), QStringLiteral("1500"), lWait);
+
+        // The other order: the bit rate first, then a frame rate of two digits, applied
+        // without leaving its box. Its first digit alone (1 fps) must not cut the bit rate.
+        pclSize->setCurrentIndex(0);
+        typeInto(pclBitRate, QStringLiteral("8000"));
+        pclFps->setFocus();
+        pclFps->selectAll();
+        QTest::keyClicks(pclFps, QStringLiteral("15"));
+        upRig->apply();
+        QTRY_COMPARE_WITH_TIMEOUT(pclCamera->numbers(ClTovuCommandGetRecFramerate::usCommandCode)[0], 15u, lWait);
+        QTRY_COMPARE_WITH_TIMEOUT(pclCamera->numbers(ClTovuCommandGetRecBitrate::usCommandCode)[0], 8000000u, lWait);
+        QCOMPARE(pclCamera->numbers(ClTovuCommandGetRecImagesize::usCommandCode)[0], 1u);
+        QCOMPARE(pclBitRate->text(), QStringLiteral("8000"));
+        QVERIFY(upRig->lstBoxes.isEmpty());
+    }
+
+    // Unplugged, a camera leaves nothing of its own on the stream and schedule pages; the
+    // next one shows its own values.
+    void secondCameraShowsNothingOfTheFirst()
+    {
+        auto* pclFirst = new ClVirtualCamera(1);
+        pclFirst->setNumbers(ClTovuCommandGetRecImagesize::usCommandCode, {3, 0, 0, 0, 0});
+        pclFirst->setNumbers(ClTovuCommandGetRecFramerate::usCommandCode, {10, 0, 0, 0, 0});
+        pclFirst->setNumbers(ClTovuCommandGetRecBitrate::usCommandCode, {1200000, 0, 0, 0, 0});
+        pclFirst->setNumbers(ClTovuCommandGetImageQuarity::usCommandCode, {4, 0, 0, 0, 0});
+        pclFirst->setNumbers(ClTovuCommandGetRotate180::usCommandCode, {2, 0, 0, 0, 0});
+        pclFirst->setNumbers(ClTovuCommandGetScheOnOff::usCommandCode, {2, 0, 0, 0, 0});
+        pclFirst->setNumbers(
+            ClTovuCommandGetScheSetting::usCommandCode,
+            {2, 2, ClVirtualCameraWire::packHhmm(QTime(22, 0)), ClVirtualCameraWire::packHhmm(QTime(2, 0)), 0}, 2);
+        upRig->bus().plug(pclFirst);
+        QTRY_VERIFY_WITH_TIMEOUT(upRig->window().modeBar()->button(lStreamMode)->isEnabled(), lWait);
+        click(upRig->window().modeBar()->button(lStreamMode));
+        auto* pclBitRate = find<QLineEdit>("editRecBitRate");
+        auto* pclQuality = find<QSlider>("sliderQuality");
+        QTRY_VERIFY_WITH_TIMEOUT(find<QRadioButton>("radioRotate180")->isChecked(), lWait);
+        QCOMPARE(pclQuality->value(), 4);
+        QTRY_VERIFY_WITH_TIMEOUT(!section()->preview()->picture().isNull(), lWait);
+        WindowRig::openRow(section(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(pclBitRate->text(), QStringLiteral("1200"), lWait);
+        click(upRig->window().modeBar()->button(lScheduleMode));
+        auto* pclMonday = upRig->window().page(lScheduleMode)->findChild<ClWidgetWeekday*>("rowDay1");
+        auto* pclEnable = find<QCheckBox>("checkScheduleEnable");
+        QTRY_VERIFY_WITH_TIMEOUT(pclEnable->isChecked(), lWait);
+        QCOMPARE(pclMonday->startTime(), QTime(22, 0));
+
+        upRig->bus().unplug(pclFirst);
+        QTRY_COMPARE_WITH_TIMEOUT(upRig->window().currentPage(), 0, lWait);
+        QCOMPARE(find<QComboBox>("comboRecResolution")->currentIndex(), 0);
+        QCOMPARE(find<QLineEdit>("editRecFrameRate")->text(), QStringLiteral("30"));
+        QCOMPARE(pclBitRate->text(), QStringLiteral("384"));
+        QCOMPARE(pclQuality->value(), 0);
+        QVERIFY(find<QRadioButton>("radioRotateNormal")->isChecked());
+        QVERIFY(section()->preview()->picture().isNull());
+        QVERIFY(section()->preview()->view()->image().isNull());
+        QVERIFY(!pclEnable->isChecked());
+        QVERIFY(!pclMonday->hasPeriod());
+        QVERIFY(!pclMonday->isSwitchedOn());
+
+        // The second camera keeps the factory values: its own are shown, the first's are not.
+        auto* pclSecond = new ClVirtualCamera(1);
+        upRig->bus().plug(pclSecond);
+        QTRY_COMPARE_WITH_TIMEOUT(upRig->window().currentPage(), lScheduleMode, lWait);
+        QTRY_COMPARE_WITH_TIMEOUT(pclMonday->startTime(), QTime(9, 0), lWait);
+        QVERIFY(!pclEnable->isChecked());
+        click(upRig->window().modeBar()->button(lStreamMode));
+        QTRY_COMPARE_WITH_TIMEOUT(pclBitRate->text(), QStringLiteral("4000"), lWait);
+        QCOMPARE(find<QComboBox>("comboRecResolution")->currentIndex(), 1);
+        WindowRig::openRow(section(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(pclQuality->value(), 2, lWait);
         QVERIFY(upRig->lstBoxes.isEmpty());
     }
 

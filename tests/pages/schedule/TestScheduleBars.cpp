@@ -111,24 +111,34 @@ private Q_SLOTS:
 
     void stretchingEitherEnd_data()
     {
+        QTest::addColumn<QTime>("tmFrom");
+        QTest::addColumn<QTime>("tmTo");
         QTest::addColumn<bool>("bRightEnd");
         QTest::addColumn<int>("lDx");
         QTest::addColumn<QTime>("tmStart");
         QTest::addColumn<QTime>("tmEnd");
-        QTest::newRow("right later") << true << 93 << t(8) << t(11, 40);
-        QTest::newRow("right past the axis ends at midnight") << true << 3000 << t(8) << t(0);
-        QTest::newRow("right onto the start keeps a length") << true << -500 << t(8) << t(8, 10);
-        QTest::newRow("left earlier") << false << -125 << t(6) << t(10);
-        QTest::newRow("left past the axis starts at midnight") << false << -3000 << t(0) << t(10);
-        QTest::newRow("left onto the end keeps a length") << false << 500 << t(9, 50) << t(10);
+        QTest::newRow("right later") << t(8) << t(10) << true << 93 << t(8) << t(11, 40);
+        QTest::newRow("right past the axis ends at midnight") << t(8) << t(10) << true << 3000 << t(8) << t(0);
+        QTest::newRow("right onto the start keeps a length") << t(8) << t(10) << true << -500 << t(8) << t(8, 10);
+        QTest::newRow("left earlier") << t(8) << t(10) << false << -125 << t(6) << t(10);
+        QTest::newRow("left past the axis starts at midnight") << t(8) << t(10) << false << -3000 << t(0) << t(10);
+        QTest::newRow("left onto the end keeps a length") << t(8) << t(10) << false << 500 << t(9, 50) << t(10);
+        // A period past midnight ends on the next day: its start may come no earlier than that.
+        QTest::newRow("overnight left later") << t(22) << t(2) << false << 60 << t(23) << t(2);
+        QTest::newRow("overnight left onto its end is all day") << t(22) << t(2) << false << -1200 << t(2) << t(2);
+        QTest::newRow("overnight left past its end goes back") << t(22) << t(2) << false << -1260 << t(22) << t(2);
+        QTest::newRow("overnight left past the axis goes back") << t(22) << t(2) << false << -3000 << t(22) << t(2);
     }
 
     void stretchingEitherEnd()
     {
+        QFETCH(QTime, tmFrom);
+        QFETCH(QTime, tmTo);
         QFETCH(bool, bRightEnd);
         QFETCH(int, lDx);
         QFETCH(QTime, tmStart);
         QFETCH(QTime, tmEnd);
+        pclMonday->setPeriod(tmFrom, tmTo);
         ClWidgetScheduledBar* pclBar = axis(pclMonday)->primaryBar();
         const QPoint ptEnd(bRightEnd ? pclBar->width() - 2 : 1, 10);
         QTest::mousePress(pclBar, Qt::LeftButton, Qt::NoModifier, ptEnd);
@@ -223,32 +233,52 @@ private Q_SLOTS:
 
     void keysMoveTheFocusedBar_data()
     {
+        QTest::addColumn<QTime>("tmFrom");
+        QTest::addColumn<QTime>("tmTo");
         QTest::addColumn<int>("lKey");
         QTest::addColumn<int>("lModifiers");
         QTest::addColumn<int>("lTimes");
         QTest::addColumn<QTime>("tmStart");
         QTest::addColumn<QTime>("tmEnd");
-        QTest::newRow("right moves") << int(Qt::Key_Right) << 0 << 3 << t(8, 30) << t(10, 30);
-        QTest::newRow("left stops at midnight") << int(Qt::Key_Left) << 0 << 60 << t(0) << t(2);
+        const int lRight = Qt::Key_Right;
+        const int lLeft = Qt::Key_Left;
+        const int lShift = Qt::ShiftModifier;
+        const int lCtrl = Qt::ControlModifier;
+        QTest::newRow("right moves") << t(8) << t(10) << lRight << 0 << 3 << t(8, 30) << t(10, 30);
+        QTest::newRow("left stops at midnight") << t(8) << t(10) << lLeft << 0 << 60 << t(0) << t(2);
         QTest::newRow("shift right stretches past midnight")
-            << int(Qt::Key_Right) << int(Qt::ShiftModifier) << 15 * 6 << t(8) << t(1);
-        QTest::newRow("shift right caps at 24 hours")
-            << int(Qt::Key_Right) << int(Qt::ShiftModifier) << 200 << t(8) << t(8);
-        QTest::newRow("shift left keeps ten minutes")
-            << int(Qt::Key_Left) << int(Qt::ShiftModifier) << 30 << t(8) << t(8, 10);
-        QTest::newRow("ctrl left starts earlier")
-            << int(Qt::Key_Left) << int(Qt::ControlModifier) << 6 << t(7) << t(10);
-        QTest::newRow("ctrl right stops before the end")
-            << int(Qt::Key_Right) << int(Qt::ControlModifier) << 30 << t(9, 50) << t(10);
+            << t(8) << t(10) << lRight << lShift << 15 * 6 << t(8) << t(1);
+        QTest::newRow("shift right caps at 24 hours") << t(8) << t(10) << lRight << lShift << 200 << t(8) << t(8);
+        QTest::newRow("shift left keeps ten minutes") << t(8) << t(10) << lLeft << lShift << 30 << t(8) << t(8, 10);
+        QTest::newRow("shift left on a shorter period stays")
+            << t(8) << t(8, 5) << lLeft << lShift << 1 << t(8) << t(8, 5);
+        QTest::newRow("ctrl left starts earlier") << t(8) << t(10) << lLeft << lCtrl << 6 << t(7) << t(10);
+        QTest::newRow("ctrl right stops before the end") << t(8) << t(10) << lRight << lCtrl << 30 << t(9, 50) << t(10);
+        // Periods from 23:51 on: the start goes no further than 23:59, never back.
+        QTest::newRow("ctrl right from 23:55 into the night")
+            << t(23, 55) << t(2) << lRight << lCtrl << 1 << t(23, 59) << t(2);
+        QTest::newRow("ctrl right from 23:55 before midnight")
+            << t(23, 55) << t(0) << lRight << lCtrl << 1 << t(23, 55) << t(0);
+        QTest::newRow("ctrl right from 23:55 nearly all day")
+            << t(23, 55) << t(23, 54) << lRight << lCtrl << 1 << t(23, 59) << t(23, 54);
+        QTest::newRow("ctrl right on all day from 23:55")
+            << t(23, 55) << t(23, 55) << lRight << lCtrl << 1 << t(23, 59) << t(23, 55);
+        QTest::newRow("ctrl right at 23:59 all day")
+            << t(23, 59) << t(23, 59) << lRight << lCtrl << 1 << t(23, 59) << t(23, 59);
+        QTest::newRow("ctrl left from 23:55 nearly all day")
+            << t(23, 55) << t(23, 54) << lLeft << lCtrl << 1 << t(23, 54) << t(23, 54);
     }
 
     void keysMoveTheFocusedBar()
     {
+        QFETCH(QTime, tmFrom);
+        QFETCH(QTime, tmTo);
         QFETCH(int, lKey);
         QFETCH(int, lModifiers);
         QFETCH(int, lTimes);
         QFETCH(QTime, tmStart);
         QFETCH(QTime, tmEnd);
+        pclMonday->setPeriod(tmFrom, tmTo);
         ClWidgetScheduledBar* pclBar = axis(pclMonday)->primaryBar();
         QCOMPARE(pclBar->focusPolicy(), Qt::StrongFocus);
         for (int i = 0; i < lTimes; ++i)

@@ -65,6 +65,14 @@ class TestWidgetStream : public QObject
     }
     void showRow(int lRow) { pclSection->slotPageChange(pclSection->listView()->model()->index(lRow, 0)); }
     template <class Page> Page* page() const { return pclSection->findChild<Page*>(); }
+    static void typeInto(QLineEdit* pclEdit, const QString& strText)
+    {
+        pclEdit->setFocus();
+        pclEdit->selectAll();
+        QTest::keyClick(pclEdit, Qt::Key_Backspace);
+        QTest::keyClicks(pclEdit, strText);
+        QTest::keyClick(pclEdit, Qt::Key_Return);
+    }
     bool waitForPicture()
     {
         return QTest::qWaitFor([this] { return !pclSection->preview()->picture().isNull(); }, lWait);
@@ -305,16 +313,6 @@ private Q_SLOTS:
         QCOMPARE(upRig->lstSent.size(), 1);
         QTRY_COMPARE_WITH_TIMEOUT(upRig->camera().numbers(ClTovuCommandGetIntervalTimer::usCommandCode),
                                   params(2, 72 * 3600, 1), lWait);
-        // Out-of-range values from the camera show as the range's end and are not sent back.
-        upRig->camera().setNumbers(ClTovuCommandGetIntervalTimer::usCommandCode, params(1, 4000000000u, 0));
-        upRig->lstSent.clear();
-        showRow(0);
-        showRow(3);
-        QTRY_VERIFY_WITH_TIMEOUT(!pclGroup->isChecked() && spin("spinStartHour")->value() == 72, lWait);
-        QCOMPARE(spin("spinIntervalSecond")->value(), 1);
-        upRig->lstSent.clear();
-        page<ClWidgetInterval>()->slotApply();
-        QCOMPARE(upRig->lstSent.size(), 0);
     }
 
     void bitRateEdit_data()
@@ -361,7 +359,7 @@ private Q_SLOTS:
         pclRates->bitRateSlider()->setValue(5000000);
         // 640 x 480 at 5 fps (a Tovu-S's second position) allows 768000.
         pclSection->findChild<QComboBox*>("comboRecResolution")->setCurrentIndex(2);
-        pclRates->frameRateEdit()->setText(QStringLiteral("5"));
+        typeInto(pclRates->frameRateEdit(), QStringLiteral("5"));
         QCOMPARE(pclRates->frameRate(), 5);
         QCOMPARE(pclRec->maximumBitRate(), 768000);
         QCOMPARE(pclRates->bitRate(), 768000);
@@ -373,9 +371,18 @@ private Q_SLOTS:
         QCOMPARE(pclSection->findChild<QLabel*>("labelRecEstimate")->text(),
                  QStringLiteral("Recordable up to approx. 23.4 hour(s)"));
         // A frame rate the camera does not take is put back when the edit is left.
-        pclRates->frameRateEdit()->setText(QStringLiteral("6"));
-        pclRates->slotCorrectFps();
+        typeInto(pclRates->frameRateEdit(), QStringLiteral("6"));
         QCOMPARE(pclRates->frameRateEdit()->text(), QStringLiteral("5"));
+
+        // A frame rate takes effect once typed whole: "15" passing through "1" (1 fps, at
+        // most 1024 kbps in Full HD) leaves the bit rate typed before it alone.
+        pclSection->findChild<QComboBox*>("comboRecResolution")->setCurrentIndex(0);
+        typeInto(pclRates->frameRateEdit(), QStringLiteral("30"));
+        typeInto(pclRates->bitRateEdit(), QStringLiteral("8000"));
+        typeInto(pclRates->frameRateEdit(), QStringLiteral("15"));
+        QCOMPARE(pclRates->frameRate(), 15);
+        QCOMPARE(pclRates->bitRate(), 8000000);
+        QCOMPARE(pclRates->bitRateEdit()->text(), QStringLiteral("8000"));
     }
 
     void tovuIsNeverAskedWhatItCannotAnswer()
@@ -402,26 +409,54 @@ private Q_SLOTS:
         QVERIFY(upRig->lstBoxes.isEmpty());
     }
 
-    void oddCameraValuesAreNotWrittenBack()
+    // A value no control can show is shown as the nearest one that can, and that is what
+    // Apply writes: the camera is put right, once, by the user's Apply.
+    void oddCameraValuesAreWrittenAsShown_data()
     {
-        openSection(1);
-        upRig->camera().setNumbers(ClTovuCommandGetRecImagesize::usCommandCode, params(9));
-        upRig->camera().setNumbers(ClTovuCommandGetRecFramerate::usCommandCode, params(7));
-        upRig->camera().setNumbers(ClTovuCommandGetRecBitrate::usCommandCode, params(99999999));
-        showRow(1);
-        auto* pclRec = page<ClWidgetRecSetting>();
-        QTRY_VERIFY_WITH_TIMEOUT(upRig->worker().count(replyKind<ClTovuCommandGetRecBitrate>()) == 1, lWait);
-        // Shown as the first size, the nearest frame rate, and the highest bit rate allowed.
-        QCOMPARE(pclSection->findChild<QComboBox*>("comboRecResolution")->currentIndex(), 0);
-        QCOMPARE(pclRec->rateRows()->frameRate(), 5);
-        QCOMPARE(pclRec->rateRows()->bitRate(), pclRec->maximumBitRate());
-        upRig->lstSent.clear();
-        pclRec->slotApply();
-        QCOMPARE(upRig->lstSent.size(), 0);
-        QCOMPARE(upRig->camera().numbers(ClTovuCommandGetRecImagesize::usCommandCode)[0], 9u);
-        // The worker answers only the table's sizes or (-1, -1); any other size would show as
-        // the first item too.
-        QCOMPARE(ClWidgetRecSetting::indexOfSize(QSize(800, 600)), 0);
+        QTest::addColumn<int>("lModel");
+        QTest::addColumn<int>("lRow");
+        QTest::addColumn<int>("lGetCode");
+        QTest::addColumn<ClVirtualCamera::Params>("arrOdd");
+        QTest::addColumn<ClVirtualCamera::Params>("arrWritten");
+        const int lSize = ClTovuCommandGetRecImagesize::usCommandCode;
+        QTest::newRow("no size of the list is Full HD") << 1 << 1 << lSize << params(9) << params(1);
+        QTest::newRow("7 fps is the nearest, 5")
+            << 1 << 1 << int(ClTovuCommandGetRecFramerate::usCommandCode) << params(7) << params(5);
+        // 1280 x 720 at 30 fps allows 13824 kbps.
+        QTest::newRow("bit rate above the maximum")
+            << 1 << 1 << int(ClTovuCommandGetRecBitrate::usCommandCode) << params(99999999) << params(13824000);
+        QTest::newRow("live 7 fps is 6") << 0 << 2 << int(ClTovuCommandGetLiveFramerate::usCommandCode) << params(7)
+                                         << params(6);
+        QTest::newRow("quality 9 is the darkest")
+            << 1 << 0 << int(ClTovuCommandGetImageQuarity::usCommandCode) << params(9) << params(4);
+        QTest::newRow("rotation 3 is shown normal")
+            << 1 << 0 << int(ClTovuCommandGetRotate180::usCommandCode) << params(3) << params(1);
+        QTest::newRow("interval wait beyond 72 hours, interval 0")
+            << 0 << 3 << int(ClTovuCommandGetIntervalTimer::usCommandCode) << params(2, 4000000000u, 0)
+            << params(2, 72 * 3600, 1);
+    }
+
+    void oddCameraValuesAreWrittenAsShown()
+    {
+        QFETCH(int, lModel);
+        QFETCH(int, lRow);
+        QFETCH(int, lGetCode);
+        QFETCH(ClVirtualCamera::Params, arrOdd);
+        QFETCH(ClVirtualCamera::Params, arrWritten);
+        openSection(lModel);
+        upRig->camera().setNumbers(quint16(lGetCode), arrOdd);
+        showRow(lRow);
+        QVERIFY(upRig->settle());
+        auto* pclPage = qobject_cast<ClWidgetBase*>(pclSection->currentPage());
+        QVERIFY(pclPage);
+        QSignalSpy clApplied(pclPage, &ClWidgetBase::sigSetLog);
+        upRig->apply(pclPage);
+        QCOMPARE(upRig->camera().numbers(quint16(lGetCode)), arrWritten);
+        QCOMPARE(clApplied.size(), 1);
+        // Confirmed: nothing more to write.
+        upRig->apply(pclPage);
+        QCOMPARE(upRig->sentKinds().count(requestKind<ClTovuCommandReqJpeg>()), upRig->lstSent.size());
+        QVERIFY(upRig->lstBoxes.isEmpty());
     }
 
     void refusedWhileRecording()
