@@ -181,17 +181,19 @@ void ClWidgetBasicTime::writeFields(const QDateTime& dtTime)
 
 void ClWidgetBasicTime::showCameraTime(const QDateTime& dtTime)
 {
-    if (dtTime.isValid())
-        writeFields(dtTime);
+    // The camera's clock is its date and time fields, in no zone of the PC's: read as the
+    // PC's local time, an hour its daylight saving skips would be no time at all.
+    const QDateTime dtClock = dtTime.date().isValid() && dtTime.time().isValid()
+        ? QDateTime(dtTime.date(), dtTime.time(), Qt::UTC)
+        : QDateTime();
+    dtFieldsSent = QDateTime();
+    if (dtClock.isValid())
+        writeFields(dtClock);
     // A time the fields cannot hold (unreadable, or a year outside 2000 to 2100) is shown
     // as far as the fields go; what they show then counts as the camera's, so that an
     // Apply does not send a time the user never entered.
     const QDateTime dtFields = fieldsDateTime();
-    dtFieldsSent = QDateTime();
-    if (dtTime.isValid() && dtFields.isValid() && dtFields.date() == dtTime.date() && dtFields.time() == dtTime.time())
-        dtCamera = dtTime;
-    else
-        dtCamera = dtFields;
+    dtCamera = dtClock.isValid() && dtFields == dtClock ? dtClock : dtFields;
 }
 
 void ClWidgetBasicTime::receiveCommand(const PV_CMD& clCommand)
