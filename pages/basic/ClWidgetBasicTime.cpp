@@ -187,6 +187,12 @@ void ClWidgetBasicTime::showCameraTime(const QDateTime& dtTime)
         ? QDateTime(dtTime.date(), dtTime.time(), Qt::UTC)
         : QDateTime();
     dtFieldsSent = QDateTime();
+    // The fields follow the PC (the user pressed "Synchronize PC" while the camera was
+    // being asked): the answer only says what the camera holds.
+    if (bSync) {
+        dtCamera = dtClock;
+        return;
+    }
     if (dtClock.isValid())
         writeFields(dtClock);
     // A time the fields cannot hold (unreadable, or a year outside 2000 to 2100) is shown

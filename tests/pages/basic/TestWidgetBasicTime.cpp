@@ -172,9 +172,12 @@ private Q_SLOTS:
     void synchronisingTwice()
     {
         upRig->camera().setCameraTime(QDateTime(QDate(2001, 1, 1), QTime(1, 1, 1)));
-        upRig->attach(pclPage);
+        // Pressed before the camera's time has come: its answer does not overwrite the PC's.
+        pclPage->setCameraInfo(upRig->camera().model(), upRig->camera().firmwareVersion());
+        pclPage->activate(&upRig->host());
         auto* pclSync = pclPage->findChild<QPushButton*>("buttonSyncPc");
         pclSync->click();
+        QVERIFY(upRig->settle());
         QVERIFY(pclPage->isSynchronising());
         QVERIFY(!field("spinYear")->isEnabled());
         QVERIFY(qAbs(secondsFrom(pclPage->fieldsDateTime(), QDateTime::currentDateTime())) <= 2);
