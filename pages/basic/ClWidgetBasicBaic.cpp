@@ -289,10 +289,15 @@ void ClWidgetBasicBaic::showPowerOff(quint32 ulSeconds)
         pclMinutes->setValue(1);
     } else {
         pclPowerOff->setChecked(true);
-        // Beyond 72 hours there is nothing sensible to show but the limit.
+        // The fields' own limits hold for the camera's time as for a typed one: beyond 72
+        // hours there is nothing sensible to show but the limit, and under a minute the
+        // minute goes in, as when the user empties the hours and minutes (so that taking
+        // the seconds away then never leaves an auto power-off of 0, which is off).
         const quint32 ulShown = qMin(ulSeconds, ulMaxPowerOff);
-        pclHours->setValue(int(ulShown / 3600));
-        pclMinutes->setValue(int((ulShown % 3600) / 60));
+        const int lHours = int(ulShown / 3600);
+        const int lMinutes = int((ulShown % 3600) / 60);
+        pclHours->setValue(lHours);
+        pclMinutes->setValue(lHours == 0 && lMinutes == 0 ? 1 : lMinutes);
         pclSeconds->setValue(int(ulShown % 60));
     }
     slotChangeSetting(pclPowerOff->isChecked());
