@@ -28,6 +28,7 @@ protected:
 
 private:
     quint32 shownSeconds() const;
+    qint32 shownCountry() const;
 
     qint32 country = 0;
     qint32 countryPending = 0;
