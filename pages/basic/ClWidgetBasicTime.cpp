@@ -56,6 +56,7 @@ ClWidgetBasicTime::ClWidgetBasicTime(QWidget* parent) : ClWidgetBase(parent)
     buildControls();
     // Until a camera says it has one, there is no time stamp to switch.
     pclTimestampGroup->setVisible(false);
+    forgetCamera();
 }
 
 void ClWidgetBasicTime::buildControls()
@@ -135,8 +136,36 @@ void ClWidgetBasicTime::buildControls()
 
 void ClWidgetBasicTime::setCameraInfo(qint32 lModel, QString strVersion)
 {
+    if (lModel < 0)
+        forgetCamera();
     const QList<QUuid> lstSupported = supportedCommands(lModel, strVersion);
     pclTimestampGroup->setVisible(lstSupported.contains(requestKind<ClTovuCommandGetTimeStampOnOff>()));
+}
+
+void ClWidgetBasicTime::forgetCamera()
+{
+    pclSyncPc->setChecked(false);
+    pclZone->setCurrentIndex(-1);
+    for (QSpinBox* pclField : {pclYear, pclMonth, pclDay, pclHour, pclMinute, pclSecond})
+        pclField->setValue(pclField->minimum());
+    pclAdjustGps->setChecked(false);
+    BasicLook::uncheckAll(pclTimestampButtons);
+    // What the emptied fields show counts as the camera's, so that an Apply before the
+    // next camera has answered sends nothing the user did not enter.
+    tzCamera = 0;
+    tzPending = 0;
+    dtCamera = fieldsDateTime();
+    dtPending = QDateTime();
+    dtFieldsSent = QDateTime();
+    dtFieldsPending = QDateTime();
+    bGpsRead = false;
+    bGpsValid = false;
+    bGpsSaveLog = false;
+    ulGpsLogFormat = 1;
+    bGpsAdjustTime = false;
+    bGpsAdjustTimePending = false;
+    bTimestamp = false;
+    bTimestampPending = false;
 }
 
 void ClWidgetBasicTime::requestData(bool)

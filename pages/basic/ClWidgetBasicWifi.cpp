@@ -87,6 +87,21 @@ qint32 ClWidgetBasicWifi::shownCountry() const
     return lIndex >= 0 ? lIndex + 1 : lCountryAuto;
 }
 
+void ClWidgetBasicWifi::setCameraInfo(qint32 lModel, QString)
+{
+    if (lModel >= 0)
+        return;
+    pclCountry->setCurrentIndex(-1);
+    pclAutoOff->setChecked(false);
+    pclMinutes->setValue(pclMinutes->minimum());
+    // The values kept say what the emptied controls say, so that an Apply before the next
+    // camera has answered sends nothing the user did not choose.
+    country = shownCountry();
+    autoOffSec = shownSeconds();
+    bAutoOffUnreadable = false;
+    ulAutoOffShown = 0;
+}
+
 void ClWidgetBasicWifi::receiveCommand(const PV_CMD& clCommand)
 {
     const QUuid uuidCmd = ClEnvelope::kind(clCommand);

@@ -15,6 +15,8 @@ public:
     explicit ClWidgetBasicWifi(QWidget* parent = nullptr);
 
     void requestData(bool bIsPolling) override;
+    // A camera gone leaves nothing of its settings on the page.
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
 
     // The longest delay the page takes for a setting; a longer one is no value any
     // firmware offers and is shown, but not rewritten unless the user changes it.
