@@ -41,9 +41,9 @@ endfunction()
 
 # tovu_add_test(<name> LABEL unit|gui|e2e SOURCES <files>... LIBS <targets>... [TIMEOUT s]
 #               [WRAPPER <program>])
-# One Qt Test executable per area. GUI tests run offscreen; every test gets its own
-# XDG folders so that nothing touches the user's files. WRAPPER runs the test through a
-# program (for example umockdev-wrapper).
+# One Qt Test executable per area. GUI tests run offscreen, GUI and e2e tests in the
+# Europe/Berlin zone; every test gets its own XDG folders so that nothing touches the
+# user's files. WRAPPER runs the test through a program (for example umockdev-wrapper).
 function(tovu_add_test name)
   cmake_parse_arguments(ARG "" "LABEL;TIMEOUT;WRAPPER" "SOURCES;LIBS" ${ARGN})
   if(NOT ARG_LABEL)
@@ -61,10 +61,16 @@ function(tovu_add_test name)
     add_test(NAME ${name} COMMAND ${name})
   endif()
   set(home "${CMAKE_BINARY_DIR}/testhome/${name}")
+  set(environment "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_DATA_HOME=${home}/data;XDG_CONFIG_HOME=${home}/config;XDG_CACHE_HOME=${home}/cache;XDG_RUNTIME_DIR=${home}/run;LC_ALL=C.UTF-8;LANG=C.UTF-8;LANGUAGE=")
+  # Pages and windows run in a zone with daylight saving, where an hour a year does not
+  # exist and one exists twice: a camera's clock, which has no zone, must survive both.
+  if(ARG_LABEL STREQUAL "gui" OR ARG_LABEL STREQUAL "e2e")
+    string(APPEND environment ";TZ=Europe/Berlin")
+  endif()
   set_tests_properties(${name} PROPERTIES
     LABELS "${ARG_LABEL}"
     TIMEOUT ${ARG_TIMEOUT}
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;HOME=${home};XDG_DATA_HOME=${home}/data;XDG_CONFIG_HOME=${home}/config;XDG_CACHE_HOME=${home}/cache;XDG_RUNTIME_DIR=${home}/run;LC_ALL=C.UTF-8;LANG=C.UTF-8;LANGUAGE=")
+    ENVIRONMENT "${environment}")
   file(MAKE_DIRECTORY "${home}/run")
   file(CHMOD "${home}/run" PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE)
 endfunction()

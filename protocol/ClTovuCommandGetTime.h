@@ -1,6 +1,7 @@
 #pragma once
 // The camera's clock: param1 = year*10000 + month*100 + day, param2 = hour*10000 +
-// minute*100 + second. Reply "PARAM2" = the QDateTime.
+// minute*100 + second. Reply "PARAM2" = the QDateTime, in UTC: the camera's clock has no
+// zone, and read as the PC's local time an hour its daylight saving skips would be invalid.
 #include <QDateTime>
 
 #include "ClExchange.h"

@@ -62,6 +62,8 @@ public:
     void setText(quint16 usGetCode, const QByteArray& clText);
     QByteArray motionArea() const;
 
+    // The camera's own wall clock: its fields in a UTC date-time, set from the fields of
+    // any date-time (see ClVirtualCameraLive::now()).
     QDateTime cameraTime() const;
     void setCameraTime(const QDateTime& clTime);
     int batteryLevel() const;

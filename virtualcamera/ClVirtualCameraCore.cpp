@@ -356,7 +356,8 @@ QByteArray ClVirtualCameraCore::gpsSentence() const
 {
     if (m_clSettings.numbers(ClTovuCommandGetGpsSetting::usCommandCode)[0] != ulOn)
         return QByteArray();  // the receiver is off
-    const QString strTime = m_clLive.now().toUTC().toString(QStringLiteral("hhmmss"));
+    // The satellites' time, whatever the camera's own clock says.
+    const QString strTime = QDateTime::currentDateTimeUtc().toString(QStringLiteral("hhmmss"));
     const QByteArray clBody = "GPGGA," + strTime.toLatin1() + ",3539.4200,N,13945.1000,E,1,07,1.0,40.0,M,39.0,M,,";
     quint8 ucChecksum = 0;
     for (char c : clBody)

@@ -5,6 +5,7 @@
 ClVirtualCameraLive::ClVirtualCameraLive()
 {
     m_clUptime.start();
+    setNow(QDateTime::currentDateTime());
     m_lstAccessPoints = {
         {"HomeNetwork", "00:1A:2B:3C:4D:01", 6, 4, 1, 48, {}},
         {"Office-5F", "00:1A:2B:3C:4D:02", 1, 2, 1, 63, {}},
@@ -28,12 +29,13 @@ qint64 ClVirtualCameraLive::secondsSince(qint64 llMark) const
 
 QDateTime ClVirtualCameraLive::now() const
 {
-    return QDateTime::currentDateTime().addMSecs(m_llClockOffsetMs);
+    return m_clClockSet.addMSecs(m_clUptime.elapsed() - m_llClockMark);
 }
 
 void ClVirtualCameraLive::setNow(const QDateTime& clTime)
 {
-    m_llClockOffsetMs = QDateTime::currentDateTime().msecsTo(clTime);
+    m_clClockSet = QDateTime(clTime.date(), clTime.time(), Qt::UTC);
+    m_llClockMark = m_clUptime.elapsed();
 }
 
 int ClVirtualCameraLive::batteryLevel() const

@@ -1,8 +1,8 @@
 #pragma once
-// The emulated camera's changing state, as plausible as it is cheap: a clock running at an
-// offset from the computer's, a battery draining slowly (or charging once told so), an SD card that
-// fills while the camera records, and a Wi-Fi radio that sees access points whose signal
-// wanders a little. Not thread-safe; the camera guards it.
+// The emulated camera's changing state, as plausible as it is cheap: a wall clock of its
+// own, a battery draining slowly (or charging once told so), an SD card that fills while
+// the camera records, and a Wi-Fi radio that sees access points whose signal wanders a
+// little. Not thread-safe; the camera guards it.
 #include <QByteArray>
 #include <QDateTime>
 #include <QElapsedTimer>
@@ -37,6 +37,11 @@ public:
 
     ClVirtualCameraLive();
 
+    // The camera's clock is a plain date and time that runs on with the time elapsed, as
+    // a camera's does: it knows no zone and no daylight saving, so it never jumps an hour
+    // when the computer's zone does, and it can hold an hour the computer's zone skips.
+    // It is handed out as a UTC date-time whose fields are the clock's; setNow() takes the
+    // date and time fields of whatever it is given. It starts at the computer's local time.
     QDateTime now() const;
     void setNow(const QDateTime& clTime);
 
@@ -80,7 +85,8 @@ private:
     qint64 secondsSince(qint64 llMark) const;
 
     QElapsedTimer m_clUptime;
-    qint64 m_llClockOffsetMs = 0;
+    QDateTime m_clClockSet;  // the clock's fields when it was last set (UTC, see now())
+    qint64 m_llClockMark = 0;
     int m_lBatteryBase = 62;
     bool m_bCharging = false;
     qint64 m_llBatteryMark = 0;

@@ -2,6 +2,8 @@
 
 #include "resources/ClArtPalette.h"
 
+#include <QAbstractButton>
+#include <QButtonGroup>
 #include <QGroupBox>
 
 namespace BasicLook {
@@ -22,5 +24,14 @@ QGroupBox* groupBox(const QString& strTitle, const QString& strObjectName, bool 
     pclBox->setStyleSheet(groupBoxStyle());
     pclBox->setCheckable(bCheckable);
     return pclBox;
+}
+
+void uncheckAll(QButtonGroup* pclButtons)
+{
+    const bool bExclusive = pclButtons->exclusive();
+    pclButtons->setExclusive(false);
+    for (QAbstractButton* pclButton : pclButtons->buttons())
+        pclButton->setChecked(false);
+    pclButtons->setExclusive(bExclusive);
 }
 }  // namespace BasicLook

@@ -115,13 +115,13 @@ void ClWidgetBasicBaic::buildControls()
 
     pclSecurityMode = named(new QRadioButton(trBasic("Security mode"), this), "radioSecurityMode");
     pclMaintenanceMode = named(new QRadioButton(trBasic("Maintenance mode"), this), "radioMaintenanceMode");
-    auto* pclModes = new QButtonGroup(this);
+    pclModes = new QButtonGroup(this);
     pclModes->addButton(pclSecurityMode);
     pclModes->addButton(pclMaintenanceMode);
 
     pclLight = named(new QRadioButton(trBasic("Light"), this), "radioLedLight");
     pclNotLight = named(new QRadioButton(trBasic("Not light"), this), "radioLedNotLight");
-    auto* pclLeds = new QButtonGroup(this);
+    pclLeds = new QButtonGroup(this);
     pclLeds->addButton(pclLight);
     pclLeds->addButton(pclNotLight);
 
@@ -188,12 +188,36 @@ void ClWidgetBasicBaic::buildControls()
 
 void ClWidgetBasicBaic::setCameraInfo(qint32 lModel, QString strVersion)
 {
+    if (lModel < 0)
+        forgetCamera();
     const QList<QUuid> lstSupported = supportedCommands(lModel, strVersion);
     pclStartHeading->setText(trBasic("Start setting"));
     pclKeyLockSection->setVisible(lstSupported.contains(requestKind<ClTovuCommandGetSecureKeyLock>()));
     pclLedSection->setVisible(lstSupported.contains(requestKind<ClTovuCommandGetLedStart>()));
     pclStartSection->setVisible(lstSupported.contains(requestKind<ClTovuCommandGetStartMode>()));
     pclPowerOffSection->setVisible(lstSupported.contains(requestKind<ClTovuCommandGetAutoPoweroffSetting>()));
+}
+
+void ClWidgetBasicBaic::forgetCamera()
+{
+    pclName->clear();
+    pclKeyLock->setChecked(false);
+    pclLedOffSecure->setChecked(false);
+    BasicLook::uncheckAll(pclModes);
+    BasicLook::uncheckAll(pclLeds);
+    pclBatteryAlarm->setChecked(false);
+    // The values kept say what the emptied controls say, so that an Apply before the next
+    // camera has answered sends nothing the user did not change.
+    strName.clear();
+    strNameShown.clear();
+    bKeyLock = false;
+    bLedOffSecure = false;
+    ulStartMode = 0;
+    bLedStart = false;
+    bBatteryAlarm = false;
+    pclHours->setValue(0);
+    pclSeconds->setValue(0);
+    showPowerOff(0);
 }
 
 void ClWidgetBasicBaic::requestData(bool)
@@ -289,10 +313,15 @@ void ClWidgetBasicBaic::showPowerOff(quint32 ulSeconds)
         pclMinutes->setValue(1);
     } else {
         pclPowerOff->setChecked(true);
-        // Beyond 72 hours there is nothing sensible to show but the limit.
+        // The fields' own limits hold for the camera's time as for a typed one: beyond 72
+        // hours there is nothing sensible to show but the limit, and under a minute the
+        // minute goes in, as when the user empties the hours and minutes (so that taking
+        // the seconds away then never leaves an auto power-off of 0, which is off).
         const quint32 ulShown = qMin(ulSeconds, ulMaxPowerOff);
-        pclHours->setValue(int(ulShown / 3600));
-        pclMinutes->setValue(int((ulShown % 3600) / 60));
+        const int lHours = int(ulShown / 3600);
+        const int lMinutes = int((ulShown % 3600) / 60);
+        pclHours->setValue(lHours);
+        pclMinutes->setValue(lHours == 0 && lMinutes == 0 ? 1 : lMinutes);
         pclSeconds->setValue(int(ulShown % 60));
     }
     slotChangeSetting(pclPowerOff->isChecked());

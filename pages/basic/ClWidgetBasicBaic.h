@@ -4,6 +4,7 @@
 // whose commands the camera does not know are hidden and never asked for.
 #include "app/framework/ClWidgetBase.h"
 
+class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -35,6 +36,8 @@ protected:
 
 private:
     void buildControls();
+    // Shows no camera: nothing of the last one stays on screen or in the values kept.
+    void forgetCamera();
     QWidget* section(const char* pszName, const QString& strLabel, const QList<QWidget*>& lstControls);
     bool isShown(QWidget* pclSection) const { return !pclSection->isHidden(); }
     void answer(const QUuid& uuidCmd, const QVariant& clValue);
@@ -79,6 +82,8 @@ private:
     QRadioButton* pclMaintenanceMode = nullptr;
     QRadioButton* pclLight = nullptr;
     QRadioButton* pclNotLight = nullptr;
+    QButtonGroup* pclModes = nullptr;
+    QButtonGroup* pclLeds = nullptr;
     QCheckBox* pclBatteryAlarm = nullptr;
     QGroupBox* pclPowerOff = nullptr;
     QSpinBox* pclHours = nullptr;

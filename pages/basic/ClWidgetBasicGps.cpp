@@ -35,10 +35,10 @@ ClWidgetBasicGps::ClWidgetBasicGps(QWidget* parent) : ClWidgetBase(parent)
     pclNotSaveLogs = radio(trBasic("Not save logs"), "radioNotSaveLogs", pclGps);
     pclFormatShort = radio(trBasic("GGA+RMC"), "radioFormatShort", pclGps);
     pclFormatFull = radio(trBasic("GGA+GLL+GSA+GSV+RMC+VTG+ZDA"), "radioFormatFull", pclGps);
-    auto* pclLogButtons = new QButtonGroup(this);
+    pclLogButtons = new QButtonGroup(this);
     pclLogButtons->addButton(pclSaveLogs);
     pclLogButtons->addButton(pclNotSaveLogs);
-    auto* pclFormatButtons = new QButtonGroup(this);
+    pclFormatButtons = new QButtonGroup(this);
     pclFormatButtons->addButton(pclFormatShort);
     pclFormatButtons->addButton(pclFormatFull);
     for (QRadioButton* pclRadio : {pclSaveLogs, pclNotSaveLogs, pclFormatShort, pclFormatFull})
@@ -64,6 +64,22 @@ ClWidgetBasicGps::ClWidgetBasicGps(QWidget* parent) : ClWidgetBase(parent)
 void ClWidgetBasicGps::requestData(bool)
 {
     sendCommand(requestKind<ClTovuCommandGetGpsSetting>(), PV_CMD(), false, 0);
+}
+
+void ClWidgetBasicGps::setCameraInfo(qint32 lModel, QString)
+{
+    if (lModel >= 0)
+        return;
+    // Unread, the record is not written at all (see slotApply), so nothing the user did not
+    // choose goes out before the next camera has answered.
+    bRead = false;
+    bGpsValid = false;
+    bSaveLog = false;
+    bAdjustTime = false;
+    ulLogFormat = ulFormatShort;
+    pclGps->setChecked(false);
+    BasicLook::uncheckAll(pclLogButtons);
+    BasicLook::uncheckAll(pclFormatButtons);
 }
 
 void ClWidgetBasicGps::receiveCommand(const PV_CMD& clCommand)

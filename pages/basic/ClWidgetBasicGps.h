@@ -4,6 +4,7 @@
 // adjustment the time page edits goes back as this page read it.
 #include "app/framework/ClWidgetBase.h"
 
+class QButtonGroup;
 class QGroupBox;
 class QRadioButton;
 
@@ -15,6 +16,8 @@ public:
     explicit ClWidgetBasicGps(QWidget* parent = nullptr);
 
     void requestData(bool bIsPolling) override;
+    // A camera gone leaves nothing of its record on the page.
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
 
 public Q_SLOTS:
     void slotApply() override;
@@ -39,4 +42,6 @@ private:
     QRadioButton* pclNotSaveLogs = nullptr;
     QRadioButton* pclFormatShort = nullptr;
     QRadioButton* pclFormatFull = nullptr;
+    QButtonGroup* pclLogButtons = nullptr;
+    QButtonGroup* pclFormatButtons = nullptr;
 };

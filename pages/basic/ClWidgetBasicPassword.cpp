@@ -81,6 +81,20 @@ void ClWidgetBasicPassword::deactivate(QWidget* pclMain)
         pclEdit->clear();
 }
 
+void ClWidgetBasicPassword::setCameraInfo(qint32 lModel, QString)
+{
+    if (lModel >= 0)
+        return;
+    for (QLineEdit* pclEdit : {pclNow, pclNew, pclCheck})
+        pclEdit->clear();
+    pclUse->setChecked(false);
+    bUse = false;
+    bUsePending = false;
+    // No password matches an empty one: a change needs the next camera's read first.
+    strPassword.clear();
+    strPasswordPending.clear();
+}
+
 void ClWidgetBasicPassword::slotChangeShowText(bool bShow)
 {
     for (QLineEdit* pclEdit : {pclNow, pclNew, pclCheck})

@@ -18,6 +18,9 @@ public:
     void requestData(bool bIsPolling) override;
     // What was typed does not stay behind when the user leaves the page.
     void deactivate(QWidget* pclMain) override;
+    // Nor does anything of a camera that is gone: its password least of all, which would
+    // otherwise open the next camera's to whoever knows the old one.
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
 
     // The longest password the camera keeps.
     static constexpr int lMaxLength = 16;

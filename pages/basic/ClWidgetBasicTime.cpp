@@ -56,6 +56,7 @@ ClWidgetBasicTime::ClWidgetBasicTime(QWidget* parent) : ClWidgetBase(parent)
     buildControls();
     // Until a camera says it has one, there is no time stamp to switch.
     pclTimestampGroup->setVisible(false);
+    forgetCamera();
 }
 
 void ClWidgetBasicTime::buildControls()
@@ -135,8 +136,36 @@ void ClWidgetBasicTime::buildControls()
 
 void ClWidgetBasicTime::setCameraInfo(qint32 lModel, QString strVersion)
 {
+    if (lModel < 0)
+        forgetCamera();
     const QList<QUuid> lstSupported = supportedCommands(lModel, strVersion);
     pclTimestampGroup->setVisible(lstSupported.contains(requestKind<ClTovuCommandGetTimeStampOnOff>()));
+}
+
+void ClWidgetBasicTime::forgetCamera()
+{
+    pclSyncPc->setChecked(false);
+    pclZone->setCurrentIndex(-1);
+    for (QSpinBox* pclField : {pclYear, pclMonth, pclDay, pclHour, pclMinute, pclSecond})
+        pclField->setValue(pclField->minimum());
+    pclAdjustGps->setChecked(false);
+    BasicLook::uncheckAll(pclTimestampButtons);
+    // What the emptied fields show counts as the camera's, so that an Apply before the
+    // next camera has answered sends nothing the user did not enter.
+    tzCamera = 0;
+    tzPending = 0;
+    dtCamera = fieldsDateTime();
+    dtPending = QDateTime();
+    dtFieldsSent = QDateTime();
+    dtFieldsPending = QDateTime();
+    bGpsRead = false;
+    bGpsValid = false;
+    bGpsSaveLog = false;
+    ulGpsLogFormat = 1;
+    bGpsAdjustTime = false;
+    bGpsAdjustTimePending = false;
+    bTimestamp = false;
+    bTimestampPending = false;
 }
 
 void ClWidgetBasicTime::requestData(bool)
@@ -181,17 +210,25 @@ void ClWidgetBasicTime::writeFields(const QDateTime& dtTime)
 
 void ClWidgetBasicTime::showCameraTime(const QDateTime& dtTime)
 {
-    if (dtTime.isValid())
-        writeFields(dtTime);
+    // The camera's clock is its date and time fields, in no zone of the PC's: read as the
+    // PC's local time, an hour its daylight saving skips would be no time at all.
+    const QDateTime dtClock = dtTime.date().isValid() && dtTime.time().isValid()
+        ? QDateTime(dtTime.date(), dtTime.time(), Qt::UTC)
+        : QDateTime();
+    dtFieldsSent = QDateTime();
+    // The fields follow the PC (the user pressed "Synchronize PC" while the camera was
+    // being asked): the answer only says what the camera holds.
+    if (bSync) {
+        dtCamera = dtClock;
+        return;
+    }
+    if (dtClock.isValid())
+        writeFields(dtClock);
     // A time the fields cannot hold (unreadable, or a year outside 2000 to 2100) is shown
     // as far as the fields go; what they show then counts as the camera's, so that an
     // Apply does not send a time the user never entered.
     const QDateTime dtFields = fieldsDateTime();
-    dtFieldsSent = QDateTime();
-    if (dtTime.isValid() && dtFields.isValid() && dtFields.date() == dtTime.date() && dtFields.time() == dtTime.time())
-        dtCamera = dtTime;
-    else
-        dtCamera = dtFields;
+    dtCamera = dtClock.isValid() && dtFields == dtClock ? dtClock : dtFields;
 }
 
 void ClWidgetBasicTime::receiveCommand(const PV_CMD& clCommand)

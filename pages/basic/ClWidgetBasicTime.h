@@ -42,6 +42,8 @@ protected:
 
 private:
     void buildControls();
+    // Shows no camera: nothing of the last one stays on screen or in the values kept.
+    void forgetCamera();
     void showCameraTime(const QDateTime& dtTime);
     void writeFields(const QDateTime& dtTime);
     bool fieldsEqualCamera() const;

@@ -23,6 +23,7 @@ constexpr const char* aCountries[] = {
     QT_TRANSLATE_NOOP("ClWidgetBasicSetting", "Auto"),
 };
 constexpr int lCountryCount = int(sizeof(aCountries) / sizeof(aCountries[0]));
+constexpr qint32 lCountryAuto = 4;
 
 bool isOwn(const QUuid& uuidKind)
 {
@@ -78,6 +79,29 @@ quint32 ClWidgetBasicWifi::shownSeconds() const
     return pclAutoOff->isChecked() ? quint32(pclMinutes->value()) * 60 : 0;
 }
 
+qint32 ClWidgetBasicWifi::shownCountry() const
+{
+    // Nothing selected (the camera named a country the list lacks) means "Auto", which
+    // every camera takes.
+    const int lIndex = pclCountry->currentIndex();
+    return lIndex >= 0 ? lIndex + 1 : lCountryAuto;
+}
+
+void ClWidgetBasicWifi::setCameraInfo(qint32 lModel, QString)
+{
+    if (lModel >= 0)
+        return;
+    pclCountry->setCurrentIndex(-1);
+    pclAutoOff->setChecked(false);
+    pclMinutes->setValue(pclMinutes->minimum());
+    // The values kept say what the emptied controls say, so that an Apply before the next
+    // camera has answered sends nothing the user did not choose.
+    country = shownCountry();
+    autoOffSec = shownSeconds();
+    bAutoOffUnreadable = false;
+    ulAutoOffShown = 0;
+}
+
 void ClWidgetBasicWifi::receiveCommand(const PV_CMD& clCommand)
 {
     const QUuid uuidCmd = ClEnvelope::kind(clCommand);
@@ -117,11 +141,8 @@ void ClWidgetBasicWifi::receiveCommand(const PV_CMD& clCommand)
 
 void ClWidgetBasicWifi::slotApply()
 {
-    // No entry selected (the camera named a country the list lacks) is no choice of the
-    // user's; the camera keeps its own.
-    const int lIndex = pclCountry->currentIndex();
-    if (lIndex >= 0 && lIndex + 1 != country) {
-        countryPending = lIndex + 1;
+    if (shownCountry() != country) {
+        countryPending = shownCountry();
         PV_CMD clArgs;
         clArgs.insert(ClEnvelope::keyParam(2), countryPending);
         sendCommand(requestKind<ClTovuCommandSetWifiCountry>(), clArgs, true, 0);

@@ -15,6 +15,8 @@ public:
     explicit ClWidgetBasicWifi(QWidget* parent = nullptr);
 
     void requestData(bool bIsPolling) override;
+    // A camera gone leaves nothing of its settings on the page.
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
 
     // The longest delay the page takes for a setting; a longer one is no value any
     // firmware offers and is shown, but not rewritten unless the user changes it.
@@ -28,6 +30,7 @@ protected:
 
 private:
     quint32 shownSeconds() const;
+    qint32 shownCountry() const;
 
     qint32 country = 0;
     qint32 countryPending = 0;

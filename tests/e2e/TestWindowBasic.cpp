@@ -1,7 +1,7 @@
 // The basic settings through the real window, the USB worker and the emulated camera, as
 // a user goes about them: the zone and the clock set by hand, the stream password changed
-// with a wrong and then the right current password, and the camera's name, LEDs and
-// power-off time applied and read back with Reload.
+// with a wrong and then the right current password, the camera's name, LEDs and power-off
+// time applied and read back with Reload; and a second camera plugged in after the first.
 #include "WindowRig.h"
 #include "app/ClStartup.h"
 #include "protocol/ClTovuCommands.h"
@@ -63,9 +63,9 @@ private:
         QTest::keyClicks(pclField, strText);
     }
 
-    void openBasic()
+    void openBasic(ClVirtualCamera* pclNew = new ClVirtualCamera(0))
     {
-        pclCamera = new ClVirtualCamera(0);
+        pclCamera = pclNew;
         pclCamera->setCameraTime(QDateTime(QDate(2020, 5, 5), QTime(10, 0, 0)));
         pclCamera->setNumbers(usZone, {0});
         upRig->bus().plug(pclCamera);
@@ -74,6 +74,44 @@ private:
         WindowRig::click(upRig->window().modeBar()->button(3));
         QCOMPARE(upRig->window().currentPage(), 3);
         QTRY_COMPARE_WITH_TIMEOUT(find<QSpinBox>("spinYear")->value(), 2020, 5000);
+    }
+
+    // Every row opened in turn, each left once the last value of its chain is shown.
+    void readEveryRow()
+    {
+        for (const auto& [lRow, usLast] : {std::pair<int, quint16> {0, ClTovuCommandGetGpsSetting::usCommandCode},
+                                           {1, ClTovuCommandGetGpsSetting::usCommandCode},
+                                           {2, ClTovuCommandGetAutoWiFiOffSetting::usCommandCode},
+                                           {3, ClTovuCommandGetStreamAuthorizationPassword::usCommandCode},
+                                           {4, ClTovuCommandGetBatteryAlarm::usCommandCode}}) {
+            pclCamera->clearRequests();
+            openRow(lRow);
+            QTRY_VERIFY_WITH_TIMEOUT(asked(usLast), 5000);
+            QTest::qWait(100);
+        }
+    }
+
+    // What the first camera of secondCameraShowsNothingOfTheFirst() set apart from every
+    // default, wherever it is still shown.
+    QStringList firstCameraShown() const
+    {
+        QStringList lstShown;
+        const auto note = [&lstShown](bool bShown, const char* pszWhat) {
+            if (bShown)
+                lstShown.append(QLatin1String(pszWhat));
+        };
+        note(find<QComboBox>("comboTimeZone")->currentIndex() == 12, "zone");
+        note(find<QSpinBox>("spinYear")->value() == 2020, "year");
+        note(find<QRadioButton>("radioFormatFull")->isChecked(), "GPS log format");
+        note(find<QRadioButton>("radioSaveLogs")->isChecked(), "GPS log saved");
+        note(find<QComboBox>("comboWifiCountry")->currentIndex() == 2, "Wi-Fi country");
+        note(find<QSpinBox>("spinAutoOffMinutes")->value() == 7, "Wi-Fi off delay");
+        note(find<QGroupBox>("groupPasswordUse")->isChecked(), "password switch");
+        note(find<QLineEdit>("editCameraName")->text() == QLatin1String("FIRST"), "camera name");
+        note(find<QRadioButton>("radioLedNotLight")->isChecked(), "LED");
+        note(find<QSpinBox>("spinPowerOffHours")->value() == 1, "power-off hours");
+        note(find<QSpinBox>("spinPowerOffSeconds")->value() == 1, "power-off seconds");
+        return lstShown;
     }
 
 private Q_SLOTS:
@@ -153,6 +191,64 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(find<QSpinBox>("spinPowerOffHours")->value(), 1, 5000);
         QCOMPARE(find<QSpinBox>("spinPowerOffMinutes")->value(), 30);
         QCOMPARE(find<QSpinBox>("spinPowerOffSeconds")->value(), 5);
+        QCOMPARE(upRig->lstBoxes, QStringList());
+    }
+
+    // A camera pulled out leaves nothing of itself on the pages, and the next one, whose
+    // answers would not overwrite all of it (a log format without a button, settings
+    // switched off, a stream password it does not give), shows none of it either.
+    void secondCameraShowsNothingOfTheFirst()
+    {
+        upRig = std::make_unique<WindowRig>(50);
+        upRig->window().show();
+        auto* pclFirst = new ClVirtualCamera(0);
+        pclFirst->setNumbers(ClTovuCommandGetGpsSetting::usCommandCode, {2, 2, 2, 2});
+        pclFirst->setNumbers(ClTovuCommandGetWifiCountry::usCommandCode, {3});
+        pclFirst->setNumbers(ClTovuCommandGetAutoWiFiOffSetting::usCommandCode, {420});
+        pclFirst->setNumbers(ClTovuCommandGetStreamAuthorizationUse::usCommandCode, {2});
+        pclFirst->setText(ClTovuCommandGetStreamAuthorizationPassword::usCommandCode, "FirstSecret");
+        pclFirst->setText(ClTovuCommandGetCameraName::usCommandCode, "FIRST");
+        pclFirst->setNumbers(ClTovuCommandGetLedStart::usCommandCode, {1});
+        pclFirst->setNumbers(ClTovuCommandGetAutoPoweroffSetting::usCommandCode, {3661});
+        openBasic(pclFirst);
+        readEveryRow();
+        QCOMPARE(firstCameraShown().size(), 11);
+
+        upRig->bus().unplug(pclFirst);
+        QTRY_COMPARE_WITH_TIMEOUT(upRig->window().currentPage(), 0, 5000);
+        QCOMPARE(firstCameraShown(), QStringList());
+
+        auto* pclSecond = new ClVirtualCamera(0);
+        pclSecond->setNumbers(usZone, {9});
+        pclSecond->setNumbers(ClTovuCommandGetGpsSetting::usCommandCode, {1, 1, 1, 7});
+        pclSecond->setNumbers(ClTovuCommandGetWifiCountry::usCommandCode, {9});
+        pclSecond->setNumbers(ClTovuCommandGetAutoWiFiOffSetting::usCommandCode, {0});
+        pclSecond->setNumbers(ClTovuCommandGetAutoPoweroffSetting::usCommandCode, {0});
+        pclSecond->setText(ClTovuCommandGetCameraName::usCommandCode, "SECOND");
+        pclCamera = pclSecond;
+        upRig->bus().plug(pclSecond);
+        QTRY_COMPARE_WITH_TIMEOUT(upRig->window().currentPage(), 3, 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(asked(ClTovuCommandGetBatteryAlarm::usCommandCode), 5000);
+        QTest::qWait(100);
+
+        // The second camera does not give its password: the first one's opens nothing.
+        pclSecond->setFaultStatus(0xFFFB);
+        pclSecond->injectFault(ClVirtualCamera::Fault::Status);
+        openRow(3);
+        QTRY_COMPARE_WITH_TIMEOUT(upRig->lstBoxes.size(), 1, 5000);
+        find<QGroupBox>("groupPasswordUse")->setChecked(true);
+        type(find<QLineEdit>("editNowPassword"), QStringLiteral("FirstSecret"));
+        type(find<QLineEdit>("editNewPassword"), QStringLiteral("Taken0ver"));
+        type(find<QLineEdit>("editCheckPassword"), QStringLiteral("Taken0ver"));
+        upRig->apply();
+        QTest::qWait(200);
+        QCOMPARE(upRig->lstBoxes.value(1), QStringLiteral("Current password is not correct"));
+        QCOMPARE(pclSecond->text(ClTovuCommandGetStreamAuthorizationPassword::usCommandCode), QByteArray("tovu1234"));
+
+        upRig->lstBoxes.clear();
+        readEveryRow();
+        QCOMPARE(find<QLineEdit>("editCameraName")->text(), QStringLiteral("SECOND"));
+        QCOMPARE(firstCameraShown(), QStringList());
         QCOMPARE(upRig->lstBoxes, QStringList());
     }
 };

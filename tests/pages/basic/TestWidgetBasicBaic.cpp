@@ -64,13 +64,15 @@ private Q_SLOTS:
         QTest::addColumn<int>("lHours");
         QTest::addColumn<int>("lMinutes");
         QTest::addColumn<int>("lSeconds");
-        QTest::newRow("1:1:1") << 3661u << true << 1 << 1 << 1;
-        QTest::newRow("off") << 0u << false << 0 << 1 << 0;
-        QTest::newRow("72 hours") << 259200u << true << 72 << 0 << 0;
+        QTest::addColumn<quint32>("ulApplied");
+        QTest::newRow("1:1:1") << 3661u << true << 1 << 1 << 1 << 3661u;
+        QTest::newRow("off") << 0u << false << 0 << 1 << 0 << 0u;
+        QTest::newRow("72 hours") << 259200u << true << 72 << 0 << 0 << 259200u;
         // Beyond every range: the limit is shown, and Apply leaves the camera's value alone.
-        QTest::newRow("nonsense") << 0xFFFFFFFFu << true << 72 << 0 << 0;
-        // Below the shortest time: shown as it is, not pushed up by the fields' limits.
-        QTest::newRow("half a minute") << 30u << true << 0 << 0 << 30;
+        QTest::newRow("nonsense") << 0xFFFFFFFFu << true << 72 << 0 << 0 << 0xFFFFFFFFu;
+        // Below the shortest time: the fields' own rule puts the minute in, and Apply
+        // writes what they show, as for a time the user typed.
+        QTest::newRow("half a minute") << 30u << true << 0 << 1 << 30 << 90u;
     }
 
     void powerOffShown()
@@ -80,6 +82,7 @@ private Q_SLOTS:
         QFETCH(int, lHours);
         QFETCH(int, lMinutes);
         QFETCH(int, lSeconds);
+        QFETCH(quint32, ulApplied);
         open(0);
         upRig->camera().setNumbers(usPowerOff, {ulCamera});
         upRig->attach(pclPage);
@@ -89,8 +92,14 @@ private Q_SLOTS:
         QCOMPARE(spin("spinPowerOffSeconds")->value(), lSeconds);
         QCOMPARE(spin("spinPowerOffHours")->isEnabled(), bChecked);
         upRig->apply(pclPage);
-        QCOMPARE(upRig->sentKinds(), QList<QUuid>());
-        QCOMPARE(upRig->camera().numbers(usPowerOff)[0], ulCamera);
+        QCOMPARE(upRig->sentKinds().isEmpty(), ulApplied == ulCamera);
+        QCOMPARE(upRig->camera().numbers(usPowerOff)[0], ulApplied);
+        // The seconds taken away, a time that is on stays on.
+        if (bChecked && lSeconds != 0) {
+            spin("spinPowerOffSeconds")->setValue(0);
+            upRig->apply(pclPage);
+            QCOMPARE(upRig->camera().numbers(usPowerOff)[0], quint32((lHours * 60 + lMinutes) * 60));
+        }
     }
 
     void powerOffLimits()

@@ -131,8 +131,8 @@ private Q_SLOTS:
         QTest::addColumn<quint32>("ulAfter");
         QTest::newRow("Japan to EU") << 1u << 0 << 2 << 3u;
         QTest::newRow("Auto unchanged") << 4u << 3 << 3 << 4u;
-        // A code the list lacks selects nothing, and nothing is sent for it.
-        QTest::newRow("unknown, untouched") << 9u << -1 << -1 << 9u;
+        // A code the list lacks selects nothing; Apply then sets "Auto".
+        QTest::newRow("unknown, untouched") << 9u << -1 << -1 << 4u;
         QTest::newRow("unknown, then chosen") << 0xFFFFFFFFu << -1 << 1 << 2u;
     }
 

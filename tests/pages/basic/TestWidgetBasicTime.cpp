@@ -1,6 +1,7 @@
 // The time page: the zone codes both ways, the order of zone and time on Apply and the
-// second the time goes out ahead, a date that does not exist, synchronising with the PC,
-// the time stamp group by model, failures; and the composite page moving the attachment.
+// second the time goes out ahead, a date that does not exist, a camera time the PC's zone
+// skips, synchronising with the PC, the time stamp group by model, failures; and the
+// composite page moving the attachment.
 #include "app/framework/ClPageListView.h"
 #include "pages/basic/ClTimeZoneTable.h"
 #include "pages/basic/ClWidgetBasicSetting.h"
@@ -149,12 +150,34 @@ private Q_SLOTS:
         }
     }
 
+    // The camera's clock knows no daylight saving: an hour the PC's zone skips is shown as
+    // the camera has it, and an Apply sends what the fields show.
+    void timeTheZoneSkips()
+    {
+        const QDate clDate(2024, 3, 31);
+        QVERIFY2(!QDateTime(clDate, QTime(2, 30)).isValid(),
+                 "needs a zone that skips 02:00 to 03:00 that night, as TZ=Europe/Berlin (the tests' zone) does");
+        upRig->camera().setCameraTime(QDateTime(clDate, QTime(2, 30), Qt::UTC));
+        upRig->attach(pclPage);
+        QVERIFY2(qAbs(secondsFrom(QDateTime(clDate, QTime(2, 30)), pclPage->fieldsDateTime())) <= 2,
+                 qPrintable(pclPage->fieldsDateTime().toString()));
+        field("spinMinute")->setValue(45);
+        upRig->apply(pclPage);
+        QCOMPARE(upRig->sentKinds(), QList<QUuid>({uuidSetTime}));
+        const QDateTime dtCamera = upRig->camera().cameraTime();
+        QVERIFY2(qAbs(secondsFrom(dtCamera, QDateTime(clDate, QTime(2, 45), Qt::UTC))) <= 2,
+                 qPrintable(dtCamera.toString()));
+    }
+
     void synchronisingTwice()
     {
         upRig->camera().setCameraTime(QDateTime(QDate(2001, 1, 1), QTime(1, 1, 1)));
-        upRig->attach(pclPage);
+        // Pressed before the camera's time has come: its answer does not overwrite the PC's.
+        pclPage->setCameraInfo(upRig->camera().model(), upRig->camera().firmwareVersion());
+        pclPage->activate(&upRig->host());
         auto* pclSync = pclPage->findChild<QPushButton*>("buttonSyncPc");
         pclSync->click();
+        QVERIFY(upRig->settle());
         QVERIFY(pclPage->isSynchronising());
         QVERIFY(!field("spinYear")->isEnabled());
         QVERIFY(qAbs(secondsFrom(pclPage->fieldsDateTime(), QDateTime::currentDateTime())) <= 2);
