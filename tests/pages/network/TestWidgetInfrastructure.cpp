@@ -179,10 +179,12 @@ private Q_SLOTS:
         QTest::newRow("without a key") << QString()
                                        << QList<QUuid> {requestKind<ClTovuCommandSetInfraSsid>(),
                                                         requestKind<ClTovuCommandSetWifiMode>()};
-        QTest::newRow("with a key") << "hidden-key"
-                                    << QList<QUuid> {requestKind<ClTovuCommandSetInfraSsid>(),
-                                                     requestKind<ClTovuCommandSetInfraKey>(),
-                                                     requestKind<ClTovuCommandSetWifiMode>()};
+        const QList<QUuid> lstWithKey
+            = {requestKind<ClTovuCommandSetInfraSsid>(), requestKind<ClTovuCommandSetInfraKey>(),
+               requestKind<ClTovuCommandSetWifiMode>()};
+        QTest::newRow("with a key") << "hidden-key" << lstWithKey;
+        // A WPA passphrase may hold spaces anywhere.
+        QTest::newRow("key with spaces") << " my home key " << lstWithKey;
     }
 
     void manualEntry()
@@ -212,7 +214,10 @@ private Q_SLOTS:
         QWidget* pclManual = pclPage->findChild<QWidget*>("pageInfraManual");
         auto* pclKey = pclManual->findChild<QLineEdit*>("editKey");
         typeText(pclKey, QStringLiteral("two words"));
-        QCOMPARE(pclKey->text(), QStringLiteral("twowords"));
+        QCOMPARE(pclKey->text(), QStringLiteral("two words"));
+        QVERIFY(pclManual->findChild<QLabel*>("editKeyReason")->text().isEmpty());
+        typeText(pclKey, QStringLiteral("\u00e9\t"));
+        QCOMPARE(pclKey->text(), QStringLiteral("two words"));
         QVERIFY(!pclManual->findChild<QLabel*>("editKeyReason")->text().isEmpty());
         pclKey->clear();
         typeText(pclKey, QString(70, QLatin1Char('k')));
