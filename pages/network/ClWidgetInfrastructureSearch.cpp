@@ -55,9 +55,21 @@ ClWidgetInfrastructureSearch::ClWidgetInfrastructureSearch(QWidget* parent) : Cl
 
 void ClWidgetInfrastructureSearch::requestData(bool bIsPolling)
 {
-    if (!bIsPolling)
+    if (!bIsPolling) {
         startPolling();
+        // Reload or a new visit: only what the camera says from now on marks a network as
+        // joined; the rows change when its answer comes.
+        forgetJoined();
+    }
     sendCommand(requestKind<ClTovuCommandGetWifiInfo>(), PV_CMD(), false, 0);
+}
+
+void ClWidgetInfrastructureSearch::forgetJoined()
+{
+    strConnectedSsid.clear();
+    ulConnectedEncryption = 0;
+    ulConnectedSignal = 0;
+    bConnectedSendable = true;
 }
 
 void ClWidgetInfrastructureSearch::slotSetCamSsid(QString strSsid)
@@ -85,6 +97,7 @@ void ClWidgetInfrastructureSearch::rebuild()
     };
     // The camera's own name is what it reports while it runs its own (ad hoc) network.
     const bool bShowConnected = !strConnectedSsid.isEmpty() && strConnectedSsid != strCamSsid;
+    bShowsJoined = bShowConnected;
     if (bShowConnected) {
         connectRow(
             new ClWidgetApInfo(strConnectedSsid, ulConnectedEncryption, ulConnectedSignal, true, bConnectedSendable));
@@ -158,10 +171,14 @@ void ClWidgetInfrastructureSearch::slotApply()
 void ClWidgetInfrastructureSearch::receiveCommand(const PV_CMD& clCommand)
 {
     if (ClEnvelope::kind(clCommand) == replyKind<ClTovuCommandGetWifiInfo>()) {
-        // 0 and 1 ("Not link", as the camera state page reads it) are no link: the rows stay
-        // as they are, an earlier joined network included.
-        if (clCommand.value(ClEnvelope::keyParam(2)).toUInt() <= ulNotLinked)
+        // 0 and 1 ("Not link", as the camera state page reads it) are no link: the camera
+        // has left the network it was joined to (or failed to join the one it was given).
+        if (clCommand.value(ClEnvelope::keyParam(2)).toUInt() <= ulNotLinked) {
+            forgetJoined();
+            if (bShowsJoined)
+                rebuild();
             return;
+        }
         strConnectedSsid
             = ClSsidText::fromCamera(clCommand.value(ClEnvelope::keyParam(3)).toString(), &bConnectedSendable);
         ulConnectedEncryption = clCommand.value(ClEnvelope::keyParam(6)).toUInt();

@@ -109,18 +109,33 @@ private Q_SLOTS:
         QVERIFY(!row("HomeNetwork")->isConnected());
     }
 
-    void wifiInformationWithoutLinkKeepsTheRows()
+    void joinedOnlyWhileTheCameraSaysSo_data()
     {
+        QTest::addColumn<bool>("bReload");
+        QTest::newRow("next poll") << false;
+        QTest::newRow("Reload") << true;
+    }
+
+    void joinedOnlyWhileTheCameraSaysSo()
+    {
+        QFETCH(bool, bReload);
+        upRig->camera().setAccessPoints({point("Alpha", 0, 60), point("HomeNetwork", 4, 50, "correct-horse")});
         open();
         QVERIFY(row("HomeNetwork")->isConnected());
-        const QStringList lstBefore = rowNames();
-        // The link drops (a wrong key stored by another tool): the next poll leaves the rows.
+        // The camera leaves its network (a wrong key stored by another tool): no row is
+        // ticked any more, and none offers the IP settings.
         upRig->camera().setText(usInfraKey, "not-the-key");
-        search()->requestData(true);
+        if (bReload)
+            pclPage->slotReload();
+        else
+            search()->requestData(true);
         QVERIFY(upRig->settle());
         QCOMPARE(upRig->camera().wifiLink().ulState, 1u);
-        QCOMPARE(rowNames(), lstBefore);
-        QVERIFY(row("HomeNetwork")->isConnected());
+        QCOMPARE(rowNames(), QStringList({"Alpha", "HomeNetwork"}));
+        for (ClWidgetApInfo* pclRow : search()->apList()->rows()) {
+            QVERIFY(!pclRow->isConnected());
+            QVERIFY(pclRow->findChild<QPushButton*>("buttonIpSetting")->isHidden());
+        }
     }
 
     void openNetworkJoinedAtOnce_data()
