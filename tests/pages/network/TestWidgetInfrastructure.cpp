@@ -164,7 +164,8 @@ private Q_SLOTS:
 
     void encryptedNetworkWithItsKey()
     {
-        upRig->camera().setAccessPoints({point("Secure", 4, 60, "right-key-1")});
+        upRig->camera().setAccessPoints(
+            {point("HomeNetwork", 4, 50, "correct-horse"), point("Secure", 4, 60, "right-key-1")});
         open();
         choose(QStringLiteral("Secure"));
         QCOMPARE(pclPage->infrastructurePage()->currentPage(), 2);
@@ -177,14 +178,31 @@ private Q_SLOTS:
         QVERIFY(upRig->settle());
         QCOMPARE(int(upRig->lstSent.size()), lSent);
 
-        // A key the network refuses: the camera says so, the page stays and nothing is switched.
+        // A wrong key: the camera stores it, switches to infrastructure mode and fails to
+        // join, so no network is shown as joined.
         typeText(pclKey, QStringLiteral("wrong-key"));
         pclPage->slotApply();
         QVERIFY(upRig->settle());
-        QCOMPARE(upRig->lstBoxes, QStringList({ClWidgetBase::commandErrorText(0xFFFB)}));
-        QCOMPARE(pclPage->infrastructurePage()->currentPage(), 2);
-        QVERIFY(!upRig->sentKinds().contains(requestKind<ClTovuCommandWifiChange>()));
-        // The right key joins: the window's test picks a WPA network and types it.
+        QCOMPARE(upRig->camera().text(usInfraKey), QByteArray("wrong-key"));
+        QCOMPARE(upRig->camera().wifiLink().ulState, 1u);
+        QCOMPARE(upRig->lstLogs.constLast(), QStringLiteral("Infrastructure communication mode is applied"));
+        QCOMPARE(pclPage->infrastructurePage()->currentPage(), 0);
+        search()->requestData(true);
+        QVERIFY(upRig->settle());
+        QCOMPARE(rowNames(), QStringList({"HomeNetwork", "Secure"}));
+        for (ClWidgetApInfo* pclRow : search()->apList()->rows())
+            QVERIFY(!pclRow->isConnected());
+
+        // The right key joins, and the network is shown joined.
+        choose(QStringLiteral("Secure"));
+        typeText(pclKey, QStringLiteral("right-key-1"));
+        pclPage->slotApply();
+        QVERIFY(upRig->settle());
+        search()->requestData(true);
+        QVERIFY(upRig->settle());
+        QCOMPARE(rowNames(), QStringList({"Secure", "HomeNetwork"}));
+        QVERIFY(row("Secure")->isConnected());
+        QCOMPARE(upRig->lstBoxes, QStringList());
     }
 
     void manualEntry_data()
