@@ -50,7 +50,11 @@ ClWidgetInfrastructureSearch::ClWidgetInfrastructureSearch(QWidget* parent) : Cl
     pclAgain->setObjectName(QStringLiteral("buttonSearchAgain"));
     pclAgain->adjustSize();
     pclAgain->move(445 - pclAgain->width(), 302);
-    connect(pclAgain, &QPushButton::clicked, this, &ClWidgetInfrastructureSearch::sigSearchAgain);
+    connect(pclAgain, &QPushButton::clicked, this, [this] {
+        // A search the user asked for is reported when it fails, whatever polling showed.
+        resetError();
+        Q_EMIT sigSearchAgain();
+    });
 }
 
 void ClWidgetInfrastructureSearch::requestData(bool bIsPolling)
@@ -147,6 +151,9 @@ void ClWidgetInfrastructureSearch::slotSelect(QString strSsid, bool bEncrypted)
         Q_EMIT sigChangePage(2);
         return;
     }
+    // Each choice is an action of its own: its failure (or its mode switch's) is reported
+    // once, whatever an earlier choice showed.
+    ClNetworkReport::arm();
     PV_CMD clArgs;
     clArgs.insert(ClEnvelope::keyParam(2), strSsid);
     sendCommand(requestKind<ClTovuCommandSetInfraSsid>(), clArgs, false, 0);

@@ -162,6 +162,20 @@ private Q_SLOTS:
         QCOMPARE(pclPage->infrastructurePage()->currentPage(), 0);
     }
 
+    void eachFailingChoiceIsReported()
+    {
+        upRig->camera().setAccessPoints({point("HomeNetwork", 4, 50, "correct-horse"), point("Open", 0, 60)});
+        open();
+        upRig->camera().setFaultStatus(0xFFFB);
+        for (int i = 1; i <= 2; ++i) {
+            upRig->camera().injectFault(ClVirtualCamera::Fault::Status, 1);
+            choose(QStringLiteral("Open"));
+            QVERIFY(upRig->settle());
+            QCOMPARE(upRig->lstBoxes, QStringList(i, ClWidgetBase::commandErrorText(0xFFFB)));
+        }
+        QVERIFY(!upRig->sentKinds().contains(requestKind<ClTovuCommandWifiChange>()));
+    }
+
     void encryptedNetworkWithItsKey()
     {
         upRig->camera().setAccessPoints(
@@ -265,16 +279,20 @@ private Q_SLOTS:
     {
         open();
         const QStringList lstBefore = rowNames();
-        upRig->camera().injectFault(ClVirtualCamera::Fault::Silent, 3);
-        pclPage->findChild<QPushButton*>("buttonSearchAgain")->click();
-        QVERIFY(upRig->settle(20000));
-        QCOMPARE(upRig->lstBoxes, QStringList({ClWidgetBase::commandErrorText(0xEF05)}));
-        QCOMPARE(rowNames(), lstBefore);
-        // Still usable: the next search finds the list.
+        // Each search the camera leaves unanswered is reported, the second one too.
+        for (int i = 1; i <= 2; ++i) {
+            upRig->camera().injectFault(ClVirtualCamera::Fault::Silent, 1);
+            pclPage->findChild<QPushButton*>("buttonSearchAgain")->click();
+            QVERIFY(upRig->settle(20000));
+            QCOMPARE(upRig->lstBoxes, QStringList(i, ClWidgetBase::commandErrorText(0xEF05)));
+            QCOMPARE(rowNames(), lstBefore);
+        }
+        // Still usable: the next search finds what the camera sees now.
+        upRig->camera().setAccessPoints({point("HomeNetwork", 4, 50, "correct-horse"), point("Found-Later", 0, 60)});
         pclPage->findChild<QPushButton*>("buttonSearchAgain")->click();
         QVERIFY(upRig->settle());
-        QCOMPARE(rowNames(), lstBefore);
-        QCOMPARE(upRig->lstBoxes.size(), 1);
+        QCOMPARE(rowNames(), QStringList({"HomeNetwork", "Found-Later"}));
+        QCOMPARE(upRig->lstBoxes.size(), 2);
     }
 
 private:
