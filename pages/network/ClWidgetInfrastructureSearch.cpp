@@ -5,6 +5,7 @@
 #include "ClWidgetApInfo.h"
 #include "ClWidgetApList.h"
 #include "NetworkLook.h"
+#include "protocol/ClCameraModel.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
 #include "protocol/TypedKinds.h"
@@ -66,6 +67,17 @@ void ClWidgetInfrastructureSearch::requestData(bool bIsPolling)
         forgetJoined();
     }
     sendCommand(requestKind<ClTovuCommandGetWifiInfo>(), PV_CMD(), false, 0);
+}
+
+void ClWidgetInfrastructureSearch::setCameraInfo(qint32 lModel, QString)
+{
+    if (lModel != ClCameraModel::None)
+        return;
+    // The camera is gone: none of its networks stay on screen for the next one.
+    lstAccessPoints.clear();
+    strCamSsid.clear();
+    forgetJoined();
+    rebuild();
 }
 
 void ClWidgetInfrastructureSearch::forgetJoined()

@@ -17,6 +17,7 @@ public:
     explicit ClWidgetInfrastructureSearch(QWidget* parent = nullptr);
 
     void requestData(bool bIsPolling) override;
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
     ClWidgetApList* apList() const { return pclList; }
 
     // The most rows the list holds; the camera sends no more than this many.

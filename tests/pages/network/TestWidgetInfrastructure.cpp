@@ -1,7 +1,9 @@
 // The infrastructure tab: the rows the access-point list shows (the joined network once
-// and first, hidden names, unknown encryption, duplicates, bytes that are no text, too
-// many entries, signals out of range), choosing an open or an encrypted network, manual
-// entry with and without a key, keys the field refuses, and a camera that never answers.
+// and first, and only while the camera is joined to it; hidden names, unknown encryption,
+// duplicates, bytes that are no text, too many entries, signals out of range), choosing an
+// open or an encrypted network (a wrong key as a camera takes it), each failing choice
+// reported, manual entry with and without a key, keys the field refuses, and a camera that
+// never answers.
 #include "pages/network/ClWidgetApInfo.h"
 #include "pages/network/ClWidgetApList.h"
 #include "pages/network/ClWidgetInfrastructure.h"
