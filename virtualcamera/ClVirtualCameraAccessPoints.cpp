@@ -1,5 +1,6 @@
-// The emulated radio's networks beyond the first screen, and how the camera checks a key
-// against the network it is to join.
+// The emulated radio's networks beyond the first screen, and whether the camera joins the
+// network it was given. As a camera does, it stores any key it is told and only then
+// tries it: a wrong one shows as no link, never as a refused command.
 #include "ClVirtualCameraCore.h"
 #include "ClVirtualCameraLive.h"
 #include "protocol/ClTovuCommands.h"
@@ -31,17 +32,6 @@ const ClVirtualCameraLive::AccessPoint* ClVirtualCameraLive::find(const QList<Ac
             return &stPoint;
     }
     return nullptr;
-}
-
-bool ClVirtualCameraCore::infraKeyFits(const Packet& stPacket) const
-{
-    // Only the network just named, when it is in range, can refuse a key; one out of reach
-    // is stored as told.
-    bool bValid = false;
-    const QByteArray clKey = ClVirtualCameraWire::textOf(stPacket, &bValid);
-    const QList<ClVirtualCameraLive::AccessPoint> lstPoints = m_clLive.accessPoints();
-    const ClVirtualCameraLive::AccessPoint* pstPoint = ClVirtualCameraLive::find(lstPoints, m_clJoiningSsid);
-    return !bValid || !pstPoint || ClVirtualCameraLive::keyFits(*pstPoint, clKey);
 }
 
 ClVirtualCameraLive::Link ClVirtualCameraCore::currentLink() const

@@ -281,12 +281,6 @@ ClVirtualCameraReply ClVirtualCameraCore::handleSetting(const Packet& stPacket, 
     }
     if (usCode == ClTovuCommandSetScheSetting::usCommandCode && m_clSchedule.statusFor(stPacket.arrParams[0]) != 0)
         return plain(stPacket, m_clSchedule.statusFor(stPacket.arrParams[0]));
-    if (usCode == ClTovuCommandSetInfraKey::usCommandCode) {
-        const bool bFits = infraKeyFits(stPacket);
-        m_clJoiningSsid.clear();
-        if (!bFits)
-            return plain(stPacket, usParameterRejected);
-    }
     const quint16 usGet = m_clSettings.getCodeOf(usCode);
     if (usGet != 0 && m_clSettings.hasText(usGet)) {
         bool bValid = false;
@@ -299,8 +293,6 @@ ClVirtualCameraReply ClVirtualCameraCore::handleSetting(const Packet& stPacket, 
     }
     switch (eOutcome) {
     case ClVirtualCameraSettings::Outcome::Stored:
-        if (usCode == ClTovuCommandSetInfraSsid::usCommandCode)
-            m_clJoiningSsid = m_clSettings.text(ClTovuCommandGetInfraSsid::usCommandCode);
         return plain(stPacket, usSuccess);
     case ClVirtualCameraSettings::Outcome::OutOfRange:
         return plain(stPacket, usParameterRejected);

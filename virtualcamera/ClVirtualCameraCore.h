@@ -116,8 +116,6 @@ private:
     Reply accessPointList(const Packet& stPacket) const;
     Reply scheduleList(const Packet& stPacket) const;
 
-    // A key for the stored network that the network in range refuses (ClVirtualCameraAccessPoints.cpp).
-    bool infraKeyFits(const Packet& stPacket) const;
     bool refusedInSecurityMode(quint16 usCode) const;
     static bool refusedWhileRecording(quint16 usCode);
     static bool refusedWhileStreaming(quint16 usCode);
@@ -151,9 +149,6 @@ private:
         quint32 ulLength = 0;
     };
     PendingBlock m_stPending;
-    // The network a Set of the infrastructure SSID named last: the key that follows is
-    // tried on it (a key set on its own is stored as told).
-    QByteArray m_clJoiningSsid;
     // The firmware update being received: the head of its image, if one came.
     QByteArray m_clFirmwareHead;
     quint64 m_ullFirmwareBytes = 0;

@@ -1,7 +1,7 @@
 #pragma once
 // The network pages' shared report-once flag: the mode switch and the choice of an open
-// network each report at most one failure per Apply (or reload), however many of their
-// commands fail.
+// network report at most one failure per user action (an Apply, a reload, the choice of a
+// network), however many of its commands fail.
 class ClNetworkReport
 {
 public:

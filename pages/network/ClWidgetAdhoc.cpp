@@ -3,6 +3,7 @@
 #include "ClIpv4Validator.h"
 #include "NetworkLook.h"
 #include "app/framework/ClMessageBox.h"
+#include "protocol/ClCameraModel.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
 #include "protocol/TypedKinds.h"
@@ -80,10 +81,21 @@ ClWidgetAdhoc::ClWidgetAdhoc(QWidget* parent) : ClWidgetBase(parent)
 
 void ClWidgetAdhoc::requestData(bool)
 {
-    if (pclSsid->text().isEmpty())
-        sendCommand(requestKind<ClTovuCommandGetSsid>(), PV_CMD(), false, 0);
-    else
-        sendCommand(requestKind<ClTovuCommandGetAdhocAddress>(), PV_CMD(), false, 0);
+    // Name and key are read on every visit: the camera may have been reset, or be another
+    // one, since they were shown.
+    sendCommand(requestKind<ClTovuCommandGetSsid>(), PV_CMD(), false, 0);
+}
+
+void ClWidgetAdhoc::setCameraInfo(qint32 lModel, QString)
+{
+    if (lModel != ClCameraModel::None)
+        return;
+    pclSsid->clear();
+    pclKey->clear();
+    pclAddress->clear();
+    pclMask->clear();
+    strAddress.clear();
+    strMask.clear();
 }
 
 void ClWidgetAdhoc::slotApply()

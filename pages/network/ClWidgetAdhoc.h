@@ -14,6 +14,8 @@ public:
     explicit ClWidgetAdhoc(QWidget* parent = nullptr);
 
     void requestData(bool bIsPolling) override;
+    // A camera gone takes its network's name, key and addresses off the screen.
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
 
 Q_SIGNALS:
     void sigEndSetting();

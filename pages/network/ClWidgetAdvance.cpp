@@ -2,6 +2,7 @@
 
 #include "ClNetworkPortValidator.h"
 #include "NetworkLook.h"
+#include "protocol/ClCameraModel.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
 #include "protocol/SupportedCommands.h"
@@ -62,6 +63,13 @@ ClWidgetAdvance::ClWidgetAdvance(QWidget* parent) : ClWidgetBase(parent)
 void ClWidgetAdvance::setCameraInfo(qint32 lModel, QString strVersion)
 {
     pclHttpBox->setVisible(supportedCommands(lModel, strVersion).contains(requestKind<ClTovuCommandGetHttpPort>()));
+    if (lModel != ClCameraModel::None)
+        return;
+    // The camera is gone: its ports are not left for the next one.
+    strRtsp.clear();
+    strHttp.clear();
+    pclRtsp->clear();
+    pclHttp->clear();
 }
 
 void ClWidgetAdvance::requestData(bool)

@@ -94,6 +94,12 @@ void ClWidgetInfrastructure::requestData(bool bIsPolling)
         pclWired->requestData(bIsPolling);
 }
 
+void ClWidgetInfrastructure::setCameraInfo(qint32 lModel, QString strVersion)
+{
+    for (int lPage = 0; lPage < pclStack->count(); ++lPage)
+        pageAt(lPage)->setCameraInfo(lModel, strVersion);
+}
+
 void ClWidgetInfrastructure::stopPolling()
 {
     ClWidgetBase::stopPolling();

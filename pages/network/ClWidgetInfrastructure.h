@@ -19,6 +19,8 @@ public:
     explicit ClWidgetInfrastructure(QWidget* parent = nullptr);
 
     void requestData(bool bIsPolling) override;
+    // Passed on to every sub-page.
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
     void stopPolling() override;
     int currentPage() const;
     ClWidgetInfrastructureSearch* searchPage() const { return pclSearch; }

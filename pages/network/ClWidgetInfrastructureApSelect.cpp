@@ -4,6 +4,7 @@
 #include "ClSsidText.h"
 #include "InfraFormLook.h"
 #include "NetworkLook.h"
+#include "protocol/ClCameraModel.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
 #include "protocol/TypedKinds.h"
@@ -42,6 +43,12 @@ void ClWidgetInfrastructureApSelect::slotSetSsid(QString strSsid_)
     strSsid = strSsid_;
     pclSsid->setText(ClSsidText::display(strSsid));
     pclKey->clear();
+}
+
+void ClWidgetInfrastructureApSelect::setCameraInfo(qint32 lModel, QString)
+{
+    if (lModel == ClCameraModel::None)
+        slotSetSsid(QString());
 }
 
 void ClWidgetInfrastructureApSelect::slotChangeShowPw(int lState)

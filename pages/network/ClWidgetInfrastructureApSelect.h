@@ -13,6 +13,9 @@ class ClWidgetInfrastructureApSelect : public ClWidgetBase
 public:
     explicit ClWidgetInfrastructureApSelect(QWidget* parent = nullptr);
 
+    // A camera gone takes the network chosen from its list, and the key typed for it, along.
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
+
 Q_SIGNALS:
     void sigChangePage(int lPage);
     void sigEndSetting();

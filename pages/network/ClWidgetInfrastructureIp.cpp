@@ -3,6 +3,7 @@
 #include "ClIpv4Validator.h"
 #include "NetworkLook.h"
 #include "app/framework/ClMessageBox.h"
+#include "protocol/ClCameraModel.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
 #include "protocol/TypedKinds.h"
@@ -105,6 +106,19 @@ void ClWidgetInfrastructureIp::requestData(bool)
     strMask.clear();
     strGateway.clear();
     sendCommand(requestKind<ClTovuCommandGetInfraUseDhcp>(), PV_CMD(), false, 0);
+}
+
+void ClWidgetInfrastructureIp::setCameraInfo(qint32 lModel, QString)
+{
+    if (lModel != ClCameraModel::None)
+        return;
+    bDhcp = false;
+    strAddress.clear();
+    strMask.clear();
+    strGateway.clear();
+    pclAddress->clear();
+    pclMask->clear();
+    pclGateway->clear();
 }
 
 void ClWidgetInfrastructureIp::slotReturn()

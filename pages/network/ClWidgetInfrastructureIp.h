@@ -17,6 +17,7 @@ public:
     explicit ClWidgetInfrastructureIp(QWidget* parent = nullptr);
 
     void requestData(bool bIsPolling) override;
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
 
 Q_SIGNALS:
     void sigChangePage(int lPage);

@@ -3,6 +3,7 @@
 #include "ClKeyField.h"
 #include "InfraFormLook.h"
 #include "NetworkLook.h"
+#include "protocol/ClCameraModel.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
 #include "protocol/TypedKinds.h"
@@ -37,6 +38,14 @@ ClWidgetInfrastructureManual::ClWidgetInfrastructureManual(QWidget* parent) : Cl
 void ClWidgetInfrastructureManual::requestData(bool bIsPolling)
 {
     if (bIsPolling)
+        return;
+    pclSsid->clear();
+    pclKey->clear();
+}
+
+void ClWidgetInfrastructureManual::setCameraInfo(qint32 lModel, QString)
+{
+    if (lModel != ClCameraModel::None)
         return;
     pclSsid->clear();
     pclKey->clear();

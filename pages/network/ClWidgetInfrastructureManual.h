@@ -15,6 +15,8 @@ public:
     explicit ClWidgetInfrastructureManual(QWidget* parent = nullptr);
 
     void requestData(bool bIsPolling) override;
+    // A key typed for a camera gone is not left for the next one.
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
 
 Q_SIGNALS:
     void sigChangePage(int lPage);

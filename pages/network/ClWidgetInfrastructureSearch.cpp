@@ -5,6 +5,7 @@
 #include "ClWidgetApInfo.h"
 #include "ClWidgetApList.h"
 #include "NetworkLook.h"
+#include "protocol/ClCameraModel.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
 #include "protocol/TypedKinds.h"
@@ -50,14 +51,41 @@ ClWidgetInfrastructureSearch::ClWidgetInfrastructureSearch(QWidget* parent) : Cl
     pclAgain->setObjectName(QStringLiteral("buttonSearchAgain"));
     pclAgain->adjustSize();
     pclAgain->move(445 - pclAgain->width(), 302);
-    connect(pclAgain, &QPushButton::clicked, this, &ClWidgetInfrastructureSearch::sigSearchAgain);
+    connect(pclAgain, &QPushButton::clicked, this, [this] {
+        // A search the user asked for is reported when it fails, whatever polling showed.
+        resetError();
+        Q_EMIT sigSearchAgain();
+    });
 }
 
 void ClWidgetInfrastructureSearch::requestData(bool bIsPolling)
 {
-    if (!bIsPolling)
+    if (!bIsPolling) {
         startPolling();
+        // Reload or a new visit: only what the camera says from now on marks a network as
+        // joined; the rows change when its answer comes.
+        forgetJoined();
+    }
     sendCommand(requestKind<ClTovuCommandGetWifiInfo>(), PV_CMD(), false, 0);
+}
+
+void ClWidgetInfrastructureSearch::setCameraInfo(qint32 lModel, QString)
+{
+    if (lModel != ClCameraModel::None)
+        return;
+    // The camera is gone: none of its networks stay on screen for the next one.
+    lstAccessPoints.clear();
+    strCamSsid.clear();
+    forgetJoined();
+    rebuild();
+}
+
+void ClWidgetInfrastructureSearch::forgetJoined()
+{
+    strConnectedSsid.clear();
+    ulConnectedEncryption = 0;
+    ulConnectedSignal = 0;
+    bConnectedSendable = true;
 }
 
 void ClWidgetInfrastructureSearch::slotSetCamSsid(QString strSsid)
@@ -85,6 +113,7 @@ void ClWidgetInfrastructureSearch::rebuild()
     };
     // The camera's own name is what it reports while it runs its own (ad hoc) network.
     const bool bShowConnected = !strConnectedSsid.isEmpty() && strConnectedSsid != strCamSsid;
+    bShowsJoined = bShowConnected;
     if (bShowConnected) {
         connectRow(
             new ClWidgetApInfo(strConnectedSsid, ulConnectedEncryption, ulConnectedSignal, true, bConnectedSendable));
@@ -134,6 +163,9 @@ void ClWidgetInfrastructureSearch::slotSelect(QString strSsid, bool bEncrypted)
         Q_EMIT sigChangePage(2);
         return;
     }
+    // Each choice is an action of its own: its failure (or its mode switch's) is reported
+    // once, whatever an earlier choice showed.
+    ClNetworkReport::arm();
     PV_CMD clArgs;
     clArgs.insert(ClEnvelope::keyParam(2), strSsid);
     sendCommand(requestKind<ClTovuCommandSetInfraSsid>(), clArgs, false, 0);
@@ -158,10 +190,14 @@ void ClWidgetInfrastructureSearch::slotApply()
 void ClWidgetInfrastructureSearch::receiveCommand(const PV_CMD& clCommand)
 {
     if (ClEnvelope::kind(clCommand) == replyKind<ClTovuCommandGetWifiInfo>()) {
-        // 0 and 1 ("Not link", as the camera state page reads it) are no link: the rows stay
-        // as they are, an earlier joined network included.
-        if (clCommand.value(ClEnvelope::keyParam(2)).toUInt() <= ulNotLinked)
+        // 0 and 1 ("Not link", as the camera state page reads it) are no link: the camera
+        // has left the network it was joined to (or failed to join the one it was given).
+        if (clCommand.value(ClEnvelope::keyParam(2)).toUInt() <= ulNotLinked) {
+            forgetJoined();
+            if (bShowsJoined)
+                rebuild();
             return;
+        }
         strConnectedSsid
             = ClSsidText::fromCamera(clCommand.value(ClEnvelope::keyParam(3)).toString(), &bConnectedSendable);
         ulConnectedEncryption = clCommand.value(ClEnvelope::keyParam(6)).toUInt();

@@ -17,6 +17,7 @@ public:
     explicit ClWidgetInfrastructureSearch(QWidget* parent = nullptr);
 
     void requestData(bool bIsPolling) override;
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
     ClWidgetApList* apList() const { return pclList; }
 
     // The most rows the list holds; the camera sends no more than this many.
@@ -42,14 +43,18 @@ protected:
 
 private:
     void rebuild();
+    void forgetJoined();
 
     AccesspointList lstAccessPoints;
     QString strCamSsid;
-    // The network the camera is joined to, as the last Wi-Fi information that had one said.
+    // The network the camera is joined to, as the last Wi-Fi information since the last
+    // reload said; empty while it is joined to none.
     QString strConnectedSsid;
     quint32 ulConnectedEncryption = 0;
     quint32 ulConnectedSignal = 0;
     bool bConnectedSendable = true;
+    // The rows show a joined network (with its check mark and IP-settings button).
+    bool bShowsJoined = false;
     QScrollArea* pclScroll = nullptr;
     ClWidgetApList* pclList = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "ClWidgetInfrastructure.h"
 #include "ClWidgetWifiOff.h"
 #include "NetworkLook.h"
+#include "protocol/ClCameraModel.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
 #include "protocol/TypedKinds.h"
@@ -137,6 +138,16 @@ void ClWidgetNetwork::requestData(bool bIsPolling)
         return;
     ClNetworkReport::arm();
     sendCommand(requestKind<ClTovuCommandGetWiFiOnOff>(), PV_CMD(), false, 0);
+}
+
+void ClWidgetNetwork::setCameraInfo(qint32 lModel, QString strVersion)
+{
+    if (lModel == ClCameraModel::None) {
+        bWifiOn = true;
+        ulWifiMode = 0;
+    }
+    for (int lIndex = 0; lIndex < pclStack->count(); ++lIndex)
+        pageAt(lIndex)->setCameraInfo(lModel, strVersion);
 }
 
 void ClWidgetNetwork::deactivate(QWidget* pclMain)

@@ -22,6 +22,8 @@ public:
     explicit ClWidgetNetwork(QWidget* parent = nullptr);
 
     void requestData(bool bIsPolling) override;
+    // Passed on to every tab.
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
     void deactivate(QWidget* pclMain) override;
     int currentTab() const;
     ClWidgetInfrastructure* infrastructurePage() const { return pclInfra; }

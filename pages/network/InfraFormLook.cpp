@@ -15,8 +15,9 @@ using NetworkLook::trNet;
 namespace InfraFormLook {
 ClKeyField* keyField(QWidget* pclParent)
 {
-    return new ClKeyField(QStringLiteral("editKey"), QStringLiteral("[!-~]{1,63}"),
-                          trNet("The key is 1 to 63 letters, digits or symbols, without spaces"), pclParent);
+    // A WPA passphrase is any printable ASCII, spaces included.
+    return new ClKeyField(QStringLiteral("editKey"), QStringLiteral("[ -~]{1,63}"),
+                          trNet("The key is 1 to 63 letters, digits, symbols or spaces"), pclParent);
 }
 
 ClKeyField* ssidField(QWidget* pclParent)

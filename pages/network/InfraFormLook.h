@@ -10,7 +10,7 @@ class QPushButton;
 class QWidget;
 
 namespace InfraFormLook {
-// The key field: 1 to 63 printable ASCII characters.
+// The key field: 1 to 63 printable ASCII characters, spaces allowed.
 ClKeyField* keyField(QWidget* pclParent);
 // The name field: 1 to 32 printable ASCII characters, spaces allowed.
 ClKeyField* ssidField(QWidget* pclParent);

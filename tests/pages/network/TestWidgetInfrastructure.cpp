@@ -1,7 +1,9 @@
 // The infrastructure tab: the rows the access-point list shows (the joined network once
-// and first, hidden names, unknown encryption, duplicates, bytes that are no text, too
-// many entries, signals out of range), choosing an open or an encrypted network, manual
-// entry with and without a key, keys the field refuses, and a camera that never answers.
+// and first, and only while the camera is joined to it; hidden names, unknown encryption,
+// duplicates, bytes that are no text, too many entries, signals out of range), choosing an
+// open or an encrypted network (a wrong key as a camera takes it), each failing choice
+// reported, manual entry with and without a key, keys the field refuses, and a camera that
+// never answers.
 #include "pages/network/ClWidgetApInfo.h"
 #include "pages/network/ClWidgetApList.h"
 #include "pages/network/ClWidgetInfrastructure.h"
@@ -109,18 +111,33 @@ private Q_SLOTS:
         QVERIFY(!row("HomeNetwork")->isConnected());
     }
 
-    void wifiInformationWithoutLinkKeepsTheRows()
+    void joinedOnlyWhileTheCameraSaysSo_data()
     {
+        QTest::addColumn<bool>("bReload");
+        QTest::newRow("next poll") << false;
+        QTest::newRow("Reload") << true;
+    }
+
+    void joinedOnlyWhileTheCameraSaysSo()
+    {
+        QFETCH(bool, bReload);
+        upRig->camera().setAccessPoints({point("Alpha", 0, 60), point("HomeNetwork", 4, 50, "correct-horse")});
         open();
         QVERIFY(row("HomeNetwork")->isConnected());
-        const QStringList lstBefore = rowNames();
-        // The link drops (a wrong key stored by another tool): the next poll leaves the rows.
+        // The camera leaves its network (a wrong key stored by another tool): no row is
+        // ticked any more, and none offers the IP settings.
         upRig->camera().setText(usInfraKey, "not-the-key");
-        search()->requestData(true);
+        if (bReload)
+            pclPage->slotReload();
+        else
+            search()->requestData(true);
         QVERIFY(upRig->settle());
         QCOMPARE(upRig->camera().wifiLink().ulState, 1u);
-        QCOMPARE(rowNames(), lstBefore);
-        QVERIFY(row("HomeNetwork")->isConnected());
+        QCOMPARE(rowNames(), QStringList({"Alpha", "HomeNetwork"}));
+        for (ClWidgetApInfo* pclRow : search()->apList()->rows()) {
+            QVERIFY(!pclRow->isConnected());
+            QVERIFY(pclRow->findChild<QPushButton*>("buttonIpSetting")->isHidden());
+        }
     }
 
     void openNetworkJoinedAtOnce_data()
@@ -147,9 +164,24 @@ private Q_SLOTS:
         QCOMPARE(pclPage->infrastructurePage()->currentPage(), 0);
     }
 
+    void eachFailingChoiceIsReported()
+    {
+        upRig->camera().setAccessPoints({point("HomeNetwork", 4, 50, "correct-horse"), point("Open", 0, 60)});
+        open();
+        upRig->camera().setFaultStatus(0xFFFB);
+        for (int i = 1; i <= 2; ++i) {
+            upRig->camera().injectFault(ClVirtualCamera::Fault::Status, 1);
+            choose(QStringLiteral("Open"));
+            QVERIFY(upRig->settle());
+            QCOMPARE(upRig->lstBoxes, QStringList(i, ClWidgetBase::commandErrorText(0xFFFB)));
+        }
+        QVERIFY(!upRig->sentKinds().contains(requestKind<ClTovuCommandWifiChange>()));
+    }
+
     void encryptedNetworkWithItsKey()
     {
-        upRig->camera().setAccessPoints({point("Secure", 4, 60, "right-key-1")});
+        upRig->camera().setAccessPoints(
+            {point("HomeNetwork", 4, 50, "correct-horse"), point("Secure", 4, 60, "right-key-1")});
         open();
         choose(QStringLiteral("Secure"));
         QCOMPARE(pclPage->infrastructurePage()->currentPage(), 2);
@@ -162,14 +194,31 @@ private Q_SLOTS:
         QVERIFY(upRig->settle());
         QCOMPARE(int(upRig->lstSent.size()), lSent);
 
-        // A key the network refuses: the camera says so, the page stays and nothing is switched.
+        // A wrong key: the camera stores it, switches to infrastructure mode and fails to
+        // join, so no network is shown as joined.
         typeText(pclKey, QStringLiteral("wrong-key"));
         pclPage->slotApply();
         QVERIFY(upRig->settle());
-        QCOMPARE(upRig->lstBoxes, QStringList({ClWidgetBase::commandErrorText(0xFFFB)}));
-        QCOMPARE(pclPage->infrastructurePage()->currentPage(), 2);
-        QVERIFY(!upRig->sentKinds().contains(requestKind<ClTovuCommandWifiChange>()));
-        // The right key joins: the window's test picks a WPA network and types it.
+        QCOMPARE(upRig->camera().text(usInfraKey), QByteArray("wrong-key"));
+        QCOMPARE(upRig->camera().wifiLink().ulState, 1u);
+        QCOMPARE(upRig->lstLogs.constLast(), QStringLiteral("Infrastructure communication mode is applied"));
+        QCOMPARE(pclPage->infrastructurePage()->currentPage(), 0);
+        search()->requestData(true);
+        QVERIFY(upRig->settle());
+        QCOMPARE(rowNames(), QStringList({"HomeNetwork", "Secure"}));
+        for (ClWidgetApInfo* pclRow : search()->apList()->rows())
+            QVERIFY(!pclRow->isConnected());
+
+        // The right key joins, and the network is shown joined.
+        choose(QStringLiteral("Secure"));
+        typeText(pclKey, QStringLiteral("right-key-1"));
+        pclPage->slotApply();
+        QVERIFY(upRig->settle());
+        search()->requestData(true);
+        QVERIFY(upRig->settle());
+        QCOMPARE(rowNames(), QStringList({"Secure", "HomeNetwork"}));
+        QVERIFY(row("Secure")->isConnected());
+        QCOMPARE(upRig->lstBoxes, QStringList());
     }
 
     void manualEntry_data()
@@ -179,10 +228,12 @@ private Q_SLOTS:
         QTest::newRow("without a key") << QString()
                                        << QList<QUuid> {requestKind<ClTovuCommandSetInfraSsid>(),
                                                         requestKind<ClTovuCommandSetWifiMode>()};
-        QTest::newRow("with a key") << "hidden-key"
-                                    << QList<QUuid> {requestKind<ClTovuCommandSetInfraSsid>(),
-                                                     requestKind<ClTovuCommandSetInfraKey>(),
-                                                     requestKind<ClTovuCommandSetWifiMode>()};
+        const QList<QUuid> lstWithKey
+            = {requestKind<ClTovuCommandSetInfraSsid>(), requestKind<ClTovuCommandSetInfraKey>(),
+               requestKind<ClTovuCommandSetWifiMode>()};
+        QTest::newRow("with a key") << "hidden-key" << lstWithKey;
+        // A WPA passphrase may hold spaces anywhere.
+        QTest::newRow("key with spaces") << " my home key " << lstWithKey;
     }
 
     void manualEntry()
@@ -212,7 +263,10 @@ private Q_SLOTS:
         QWidget* pclManual = pclPage->findChild<QWidget*>("pageInfraManual");
         auto* pclKey = pclManual->findChild<QLineEdit*>("editKey");
         typeText(pclKey, QStringLiteral("two words"));
-        QCOMPARE(pclKey->text(), QStringLiteral("twowords"));
+        QCOMPARE(pclKey->text(), QStringLiteral("two words"));
+        QVERIFY(pclManual->findChild<QLabel*>("editKeyReason")->text().isEmpty());
+        typeText(pclKey, QStringLiteral("\u00e9\t"));
+        QCOMPARE(pclKey->text(), QStringLiteral("two words"));
         QVERIFY(!pclManual->findChild<QLabel*>("editKeyReason")->text().isEmpty());
         pclKey->clear();
         typeText(pclKey, QString(70, QLatin1Char('k')));
@@ -227,16 +281,20 @@ private Q_SLOTS:
     {
         open();
         const QStringList lstBefore = rowNames();
-        upRig->camera().injectFault(ClVirtualCamera::Fault::Silent, 3);
-        pclPage->findChild<QPushButton*>("buttonSearchAgain")->click();
-        QVERIFY(upRig->settle(20000));
-        QCOMPARE(upRig->lstBoxes, QStringList({ClWidgetBase::commandErrorText(0xEF05)}));
-        QCOMPARE(rowNames(), lstBefore);
-        // Still usable: the next search finds the list.
+        // Each search the camera leaves unanswered is reported, the second one too.
+        for (int i = 1; i <= 2; ++i) {
+            upRig->camera().injectFault(ClVirtualCamera::Fault::Silent, 1);
+            pclPage->findChild<QPushButton*>("buttonSearchAgain")->click();
+            QVERIFY(upRig->settle(20000));
+            QCOMPARE(upRig->lstBoxes, QStringList(i, ClWidgetBase::commandErrorText(0xEF05)));
+            QCOMPARE(rowNames(), lstBefore);
+        }
+        // Still usable: the next search finds what the camera sees now.
+        upRig->camera().setAccessPoints({point("HomeNetwork", 4, 50, "correct-horse"), point("Found-Later", 0, 60)});
         pclPage->findChild<QPushButton*>("buttonSearchAgain")->click();
         QVERIFY(upRig->settle());
-        QCOMPARE(rowNames(), lstBefore);
-        QCOMPARE(upRig->lstBoxes.size(), 1);
+        QCOMPARE(rowNames(), QStringList({"HomeNetwork", "Found-Later"}));
+        QCOMPARE(upRig->lstBoxes.size(), 2);
     }
 
 private:

@@ -1,8 +1,12 @@
 // The connection-mode page: the tab a reload opens on (Wi-Fi off, mode 1 or 2, a mode it
 // does not know), the commands of the mode switch and their message, one error box for
-// an Apply whose mode commands fail, and answers that arrive after a tab switch.
+// an Apply whose mode commands fail, answers that arrive after a tab switch, and no value
+// of a camera left on any tab or row once another camera is plugged in.
+#include "app/framework/ClPageListView.h"
 #include "pages/network/ClWidgetAdhoc.h"
+#include "pages/network/ClWidgetInfrastructure.h"
 #include "pages/network/ClWidgetNetwork.h"
+#include "pages/network/ClWidgetNetworkSetting.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/TypedKinds.h"
 #include "tests/pages/PageRig.h"
@@ -10,6 +14,9 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStandardItemModel>
 #include <QtTest>
 
 namespace {
@@ -17,6 +24,45 @@ constexpr quint16 usWifiOn = ClTovuCommandGetWiFiOnOff::usCommandCode;
 constexpr quint16 usWifiMode = ClTovuCommandGetWifiMode::usCommandCode;
 constexpr quint32 ulOn = 2;
 constexpr quint32 ulOff = 1;
+constexpr quint32 ipv4(quint32 a, quint32 b, quint32 c, quint32 d)
+{
+    return (a << 24) | (b << 16) | (c << 8) | d;
+}
+
+// What a camera keeps about its networks, each value its own so that a test can tell whose
+// it sees: joined to an access point, or running its own network.
+void giveValues(ClVirtualCamera& clCamera, const QByteArray& clName, quint32 ulMode, quint32 ulHost)
+{
+    ClVirtualCamera::AccessPoint stPoint;
+    stPoint.clSsid = clName + "-AP";
+    stPoint.clBssid = "00:11:22:33:44:55";
+    stPoint.ulEncryption = 4;
+    stPoint.ulSignal = 50;
+    stPoint.clKey = clName + "-ap-key";
+    clCamera.setAccessPoints({stPoint});
+    clCamera.setText(ClTovuCommandGetInfraSsid::usCommandCode, stPoint.clSsid);
+    clCamera.setText(ClTovuCommandGetInfraKey::usCommandCode, stPoint.clKey);
+    clCamera.setText(ClTovuCommandGetSsid::usCommandCode, "Tovu-" + clName);
+    clCamera.setText(ClTovuCommandGetAdhocKey::usCommandCode, clName + "-adhoc-key");
+    clCamera.setNumbers(ClTovuCommandGetAdhocAddress::usCommandCode, {ipv4(10, 1, 1, ulHost)});
+    clCamera.setNumbers(ClTovuCommandGetInfraAddress::usCommandCode, {ipv4(10, 2, 2, ulHost)});
+    clCamera.setNumbers(ClTovuCommandGetRtstPort::usCommandCode, {2000 + ulHost});
+    clCamera.setNumbers(usWifiMode, {ulMode});
+}
+
+// Every text the section holds, shown now or when its tab or row is opened.
+QString textsOf(QWidget* pclRoot)
+{
+    QStringList lstTexts;
+    for (QLabel* pclLabel : pclRoot->findChildren<QLabel*>())
+        lstTexts.append(pclLabel->text());
+    for (QLineEdit* pclEdit : pclRoot->findChildren<QLineEdit*>())
+        lstTexts.append(pclEdit->text());
+    return lstTexts.join(QLatin1Char('\n'));
+}
+
+// The first camera's values: none may be left for the next camera's user to see.
+const QStringList lstFirstValues = {"First-AP", "Tovu-First", "First-adhoc-key", "10.1.1.11", "10.2.2.11", "2011"};
 }  // namespace
 
 class TestWidgetNetwork : public QObject
@@ -137,6 +183,52 @@ private Q_SLOTS:
         QVERIFY(lstSent.contains(requestKind<ClTovuCommandGetAdhocSubnetmask>()));
         QCOMPARE(pclAdhoc->findChild<QLabel*>("labelAdhocSsid")->text(),
                  QString::fromLatin1(upRig->camera().text(ClTovuCommandGetSsid::usCommandCode)));
+        QCOMPARE(upRig->lstBoxes, QStringList());
+    }
+
+    void anotherCameraShowsOnlyItsOwnValues()
+    {
+        // The first camera, joined to its access point: the user looks at every tab and row.
+        giveValues(upRig->camera(), "First", 1, 11);
+        auto upSection = std::make_unique<ClWidgetNetworkSetting>();
+        auto* pclPage = upSection->findChild<ClWidgetNetwork*>();
+        upRig->attach(upSection.get());
+        pclPage->infrastructurePage()->findChild<QPushButton*>("buttonIpSetting")->click();
+        QVERIFY(upRig->settle());
+        pclPage->slotChangeTab(1);
+        QVERIFY(upRig->settle());
+        upSection->slotPageChange(upSection->listView()->model()->index(1, 0));
+        QVERIFY(upRig->settle());
+        for (const QString& strValue : lstFirstValues)
+            QVERIFY2(textsOf(upSection.get()).contains(strValue), qPrintable(strValue));
+
+        // It is pulled out, as the window tells its pages.
+        upSection->deactivate(&upRig->host());
+        upSection->setCameraInfo(-1, QString());
+        for (const QString& strValue : lstFirstValues)
+            QVERIFY2(!textsOf(upSection.get()).contains(strValue), qPrintable(strValue));
+
+        // Another camera, running its own network: only its values are shown.
+        upRig.reset();
+        upRig = std::make_unique<PageRig>(0);
+        giveValues(upRig->camera(), "Second", 2, 22);
+        upRig->attach(upSection.get());
+        upSection->slotPageChange(upSection->listView()->model()->index(0, 0));
+        QVERIFY(upRig->settle());
+        QCOMPARE(pclPage->currentTab(), 1);
+        QCOMPARE(upSection->findChild<QLabel*>("labelAdhocSsid")->text(), QStringLiteral("Tovu-Second"));
+        QCOMPARE(upSection->findChild<QLabel*>("labelAdhocKey")->text(), QStringLiteral("Second-adhoc-key"));
+        for (const QString& strValue : lstFirstValues)
+            QVERIFY2(!textsOf(upSection.get()).contains(strValue), qPrintable(strValue));
+
+        // "Initialize all settings" gives the camera new ones: the next visit reads them.
+        upRig->camera().setText(ClTovuCommandGetSsid::usCommandCode, "Tovu-Reset");
+        upRig->camera().setText(ClTovuCommandGetAdhocKey::usCommandCode, "reset-key");
+        upSection->deactivate(&upRig->host());
+        upSection->activate(&upRig->host());
+        QVERIFY(upRig->settle());
+        QCOMPARE(upSection->findChild<QLabel*>("labelAdhocSsid")->text(), QStringLiteral("Tovu-Reset"));
+        QCOMPARE(upSection->findChild<QLabel*>("labelAdhocKey")->text(), QStringLiteral("reset-key"));
         QCOMPARE(upRig->lstBoxes, QStringList());
     }
 

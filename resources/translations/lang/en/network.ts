@@ -72,8 +72,8 @@
         <translation>Back</translation>
     </message>
     <message>
-        <source>The key is 1 to 63 letters, digits or symbols, without spaces</source>
-        <translation>The key is 1 to 63 letters, digits or symbols, without spaces.</translation>
+        <source>The key is 1 to 63 letters, digits, symbols or spaces</source>
+        <translation>The key is 1 to 63 letters, digits, symbols or spaces.</translation>
     </message>
     <message>
         <source>The SSID is 1 to 32 letters, digits, symbols or spaces</source>

@@ -72,8 +72,8 @@
         <translation>戻る</translation>
     </message>
     <message>
-        <source>The key is 1 to 63 letters, digits or symbols, without spaces</source>
-        <translation>キーは1～63文字の英数字・記号です（空白不可）</translation>
+        <source>The key is 1 to 63 letters, digits, symbols or spaces</source>
+        <translation>キーは1～63文字の英数字・記号・空白です</translation>
     </message>
     <message>
         <source>The SSID is 1 to 32 letters, digits, symbols or spaces</source>
