@@ -20,6 +20,15 @@ qint32 ClCreateXmlNetwork::proxyTypeNumber(const QString& strType)
     return -1;
 }
 
+QString ClCreateXmlNetwork::proxyTypeName(qint32 lType)
+{
+    for (const char* pszName : {"Socks5", "Http", "HttpCaching", "FtpCaching"}) {
+        if (proxyTypeNumber(QLatin1String(pszName)) == lType)
+            return QLatin1String(pszName);
+    }
+    return QString();
+}
+
 void ClCreateXmlNetwork::addBool(QDomNode clParent, const QString& strName, bool bValue)
 {
     addText(element(clParent, strName), bValue ? QStringLiteral("true") : QStringLiteral("false"));

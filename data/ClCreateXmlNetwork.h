@@ -15,6 +15,8 @@ public:
 
     // The number the file stores for a type name (ClProxyType); -1 for an unknown name.
     static qint32 proxyTypeNumber(const QString& strType);
+    // The name build() takes for a stored number; empty for a number it does not know.
+    static QString proxyTypeName(qint32 lType);
 
 private:
     void addBool(QDomNode clParent, const QString& strName, bool bValue);

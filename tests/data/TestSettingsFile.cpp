@@ -46,6 +46,13 @@ QByteArray defaults(bool bAutoUpdate)
         + "</autoupdate></settings>";
 }
 
+// The same with the proxy setting's inside given.
+QByteArray withProxy(const QByteArray& clProxy, bool bAutoUpdate)
+{
+    return "<settings><proxysetting>" + clProxy + "</proxysetting><sourceurl>" + ClUpdateServer::builtInUrl().toUtf8()
+        + "</sourceurl><autoupdate>" + (bAutoUpdate ? "true" : "false") + "</autoupdate></settings>";
+}
+
 ClParseXmlNetwork parsed(const QByteArray& clData)
 {
     ClParseXmlNetwork clRecord;
@@ -63,7 +70,8 @@ private Q_SLOTS:
     void init();
     void firstStartWritesDefaultsForOwnerOnly();
     void rewrittenAtomicallyAndOnlyOnChange();
-    void otherServerIsReplacedKeepingAutoUpdate();
+    void otherServerIsReplacedKeepingAutoUpdateAndProxy();
+    void proxySetAndClearedKeepsTheRest();
     void autoUpdateOffOnlyForLowerCaseFalse();
     void writerKnowsProxyTypeNames();
 
@@ -114,18 +122,55 @@ void TestSettingsFile::rewrittenAtomicallyAndOnlyOnChange()
     QCOMPARE(::link(QFile::encodeName(strPath).constData(), QFile::encodeName(strOldLink).constData()), 0);
     clSettings.setAutoUpdate(true);
     QCOMPARE(readFile(strOldLink), clHandMade);
-    QCOMPARE(written(strPath), defaults(true));  // a rewrite puts the defaults back
+    // The user's proxy stays through the rewrite.
+    QCOMPARE(written(strPath), withProxy("<use>true</use><ip>proxy.lan</ip><port>3128</port><type>3</type>"
+                                         "<authorization><use>false</use></authorization>",
+                                         true));
 }
 
-void TestSettingsFile::otherServerIsReplacedKeepingAutoUpdate()
+void TestSettingsFile::otherServerIsReplacedKeepingAutoUpdateAndProxy()
 {
-    writeFile(strPath,
-              "<settings><proxysetting><use>true</use><ip>10.1.2.3</ip><port>8080</port></proxysetting>"
-              "<sourceurl>http://example.invalid/</sourceurl><autoupdate>true</autoupdate></settings>");
+    // A proxy with credentials entered by hand, the password stored plain and as Base64.
+    for (const QByteArray& clPassword :
+         {QByteArray("<password>s3cret pw</password>"),
+          "<password type=\"base64\">" + QByteArray("s3cret pw").toBase64() + "</password>"}) {
+        writeFile(strPath, "<settings><proxysetting><use>true</use><ip>10.1.2.3</ip><port>8080</port><type>1</type>"
+                           "<authorization><use>true</use><user>carol</user>"
+                               + clPassword
+                               + "</authorization></proxysetting>"
+                                 "<sourceurl>http://example.invalid/</sourceurl><autoupdate>true</autoupdate></settings>");
+        ClNetworkSettings clSettings(strPath);
+        clSettings.keepCurrent();
+        QVERIFY(clSettings.isAutoUpdate());
+        QCOMPARE(written(strPath),
+                 withProxy("<use>true</use><ip>10.1.2.3</ip><port>8080</port><type>1</type><authorization><use>true</use>"
+                           "<user>carol</user><password type=\"base64\">"
+                               + QByteArray("s3cret pw").toBase64() + "</password></authorization>",
+                           true));
+        QCOMPARE(parsed(readFile(strPath)).password(), QStringLiteral("s3cret pw"));
+    }
+}
+
+void TestSettingsFile::proxySetAndClearedKeepsTheRest()
+{
     ClNetworkSettings clSettings(strPath);
     clSettings.keepCurrent();
+    clSettings.setAutoUpdate(true);
+    stProxySettings stProxy;
+    stProxy.bUse = true;
+    stProxy.lType = qint32(ClProxyType::Http);
+    stProxy.strHost = QStringLiteral("proxy.lan");
+    stProxy.usPort = 8000;
+    QVERIFY(clSettings.setProxy(stProxy));
+    QVERIFY(clSettings.proxy() == stProxy);
     QVERIFY(clSettings.isAutoUpdate());
-    QCOMPARE(written(strPath), defaults(true));
+    // Switched off, the host stays for the next time; the choice of automatic checks too.
+    stProxy.bUse = false;
+    QVERIFY(clSettings.setProxy(stProxy));
+    ClNetworkSettings clAgain(strPath);
+    clAgain.keepCurrent();
+    QVERIFY(clAgain.proxy() == stProxy);
+    QVERIFY(clAgain.isAutoUpdate());
 }
 
 void TestSettingsFile::autoUpdateOffOnlyForLowerCaseFalse()
