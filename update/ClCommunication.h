@@ -64,6 +64,8 @@ private:
     bool appendAvailable();
 
     QNetworkAccessManager clManager;
+    // Whether each request takes the desktop's proxy (the settings file names none).
+    bool bDesktopProxy = true;
     QNetworkReply* pclReply = nullptr;
     QByteArray clBuffer;
     QTimer clTimer;
