@@ -1,5 +1,8 @@
 #include "ClWidgetHelp.h"
 
+#include "ClDialogConnection.h"
+#include "data/ClDataFolder.h"
+
 #include "data/ClUpdateServer.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
@@ -111,7 +114,13 @@ ClWidgetHelp::ClWidgetHelp(QWidget* parent) : ClWidgetBase(parent)
     pclLayout->addSpacing(8);
     pclLayout->addLayout(pclGrid);
     pclLayout->addStretch();
-    pclLayout->addWidget(pclAutoUpdate);
+    auto* pclConnection = makeButton(tr("Connection settings..."), QStringLiteral("buttonConnection"), this);
+    auto* pclBottom = new QHBoxLayout;
+    pclBottom->addWidget(pclAutoUpdate);
+    pclBottom->addStretch();
+    pclBottom->addWidget(pclConnection);
+    pclLayout->addLayout(pclBottom);
+    connect(pclConnection, &QPushButton::clicked, this, &ClWidgetHelp::slotConnectionSettings);
 
     connect(pclUpdateOwn, &QPushButton::clicked, this, &ClWidgetHelp::slotUpdateOwn);
     connect(pclUpdateTovu, &QPushButton::clicked, this, &ClWidgetHelp::slotUpdateTovu);
@@ -225,4 +234,11 @@ QUrl ClWidgetHelp::licenseUrl(QLocale::Language eLanguage)
 void ClWidgetHelp::slotShowLicense()
 {
     QDesktopServices::openUrl(licenseUrl(QLocale::system().language()));
+}
+
+void ClWidgetHelp::slotConnectionSettings()
+{
+    ClDialogConnection clDialog(ClDataFolder::networkFile(), pclAutoUpdate->isChecked(), this);
+    if (clDialog.exec() == QDialog::Accepted)
+        pclAutoUpdate->setChecked(clDialog.isAutoUpdate());
 }

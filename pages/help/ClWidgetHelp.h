@@ -38,6 +38,8 @@ public Q_SLOTS:
     void slotUpdateOwn();
     void slotUpdateTovu();
     void slotShowLicense();
+    // The update server, the proxy and the check at start, in a dialog of their own.
+    void slotConnectionSettings();
 
 protected:
     void receiveCommand(const PV_CMD& clCommand) override;

@@ -2,13 +2,18 @@
 // chain, the country names, which failures it shows, and the licence page by language.
 #include "app/framework/ClMessageBox.h"
 #include "app/framework/ClPageHost.h"
+#include "data/ClDataFolder.h"
+#include "data/ClNetworkSettings.h"
 #include "data/ClUpdateServer.h"
+#include "pages/help/ClDialogConnection.h"
 #include "pages/help/ClWidgetHelp.h"
 #include "protocol/ClCommandCatalogue.h"
 #include "tests/support/ReplyTestSupport.h"
 
+#include <QCheckBox>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QtTest>
@@ -37,6 +42,7 @@ private Q_SLOTS:
     void countryNames();
     void showsOwnQueriesFailures();
     void licenceByLanguage();
+    void connectionDialogKeepsWhatItDoesNotShow();
 
 private:
     QString text(const char* pszName) const { return pclPage->findChild<QLabel*>(pszName)->text(); }
@@ -177,3 +183,47 @@ void TestWidgetHelp::licenceByLanguage()
 
 QTEST_MAIN(TestWidgetHelp)
 #include "TestWidgetHelp.moc"
+
+void TestWidgetHelp::connectionDialogKeepsWhatItDoesNotShow()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    const QString strPath = ClDataFolder::networkFile();
+    QFile::remove(strPath);
+    ClNetworkSettings clSettings(strPath);
+    clSettings.keepCurrent();
+    stProxySettings stProxy;
+    stProxy.bUse = true;
+    stProxy.strHost = QStringLiteral("proxy.lan");
+    stProxy.bAuthUse = true;
+    stProxy.strUser = QStringLiteral("alice");
+    stProxy.strPassword = QStringLiteral("s3cr3t");
+    QVERIFY(clSettings.setProxy(stProxy));
+
+    // The user opens the dialog from the help page, sees no password, changes the host,
+    // first types a server that is no address (refused, the dialog stays), then saves.
+    QString strShownPassword = QStringLiteral("unread");
+    bool bRefusedFirst = false;
+    QTimer::singleShot(0, this, [&] {
+        auto* pclDialog = qobject_cast<ClDialogConnection*>(QApplication::activeModalWidget());
+        QVERIFY(pclDialog);
+        strShownPassword = pclDialog->findChild<QLineEdit*>("editProxyPassword")->text();
+        pclDialog->findChild<QLineEdit*>("editProxyHost")->setText(QStringLiteral("proxy2.lan"));
+        pclDialog->findChild<QCheckBox*>("checkDialogAutoUpdate")->setChecked(true);
+        auto* pclServer = pclDialog->findChild<QLineEdit*>("editServer");
+        pclServer->setText(QStringLiteral("ftp://x/"));
+        pclDialog->findChild<QPushButton*>("buttonSave")->click();
+        bRefusedFirst = pclDialog->isVisible() && pclDialog->findChild<QLabel*>("labelReason")->isVisible();
+        pclServer->setText(strServer);
+        pclDialog->findChild<QPushButton*>("buttonSave")->click();
+    });
+    QSignalSpy clAuto(pclPage, &ClWidgetHelp::sigAutoUpdateChanged);
+    button("buttonConnection")->click();
+    QCOMPARE(strShownPassword, QString());
+    QVERIFY(bRefusedFirst);
+    clSettings.reload();
+    stProxy.strHost = QStringLiteral("proxy2.lan");
+    QVERIFY(clSettings.proxy() == stProxy);
+    QCOMPARE(clAuto.count(), 1);
+    QVERIFY(pclPage->findChild<QCheckBox*>("checkAutoUpdate")->isChecked());
+    QFile::remove(strPath);
+}

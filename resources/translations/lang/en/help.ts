@@ -71,5 +71,100 @@
         <source>Software</source>
         <translation>Software</translation>
     </message>
+    <message>
+        <source>Connection settings...</source>
+        <translation>Connection settings...</translation>
+    </message>
+</context>
+<context>
+    <name>ClDialogConnection</name>
+    <message>
+        <source>Connection settings</source>
+        <translation>Connection settings</translation>
+    </message>
+    <message>
+        <source>Until the tool is closed. At the next start the tool&apos;s own server is used again (or the one given with --update-server).</source>
+        <translation>Until the tool is closed. At the next start the tool&apos;s own server is used again (or the one given with --update-server).</translation>
+    </message>
+    <message>
+        <source>Use a proxy server of the tool&apos;s own</source>
+        <translation>Use a proxy server of the tool&apos;s own</translation>
+    </message>
+    <message>
+        <source>Without one, updates go through the desktop&apos;s proxy, if it has one.</source>
+        <translation>Without one, updates go through the desktop&apos;s proxy, if it has one.</translation>
+    </message>
+    <message>
+        <source>HTTP</source>
+        <translation>HTTP</translation>
+    </message>
+    <message>
+        <source>SOCKS 5</source>
+        <translation>SOCKS 5</translation>
+    </message>
+    <message>
+        <source>HTTP (caching)</source>
+        <translation>HTTP (caching)</translation>
+    </message>
+    <message>
+        <source>FTP (caching)</source>
+        <translation>FTP (caching)</translation>
+    </message>
+    <message>
+        <source>Stored; type a new one to change it</source>
+        <translation>Stored; type a new one to change it</translation>
+    </message>
+    <message>
+        <source>Post when there is a new software</source>
+        <translation>Post when there is a new software</translation>
+    </message>
+    <message>
+        <source>Update server</source>
+        <translation>Update server</translation>
+    </message>
+    <message>
+        <source>Type</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>The proxy asks for a user name and password</source>
+        <translation>The proxy asks for a user name and password</translation>
+    </message>
+    <message>
+        <source>User name</source>
+        <translation>User name</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>The update server must be an http:// or https:// address.</source>
+        <translation>The update server must be an http:// or https:// address.</translation>
+    </message>
+    <message>
+        <source>Enter the proxy server&apos;s host name or address.</source>
+        <translation>Enter the proxy server&apos;s host name or address.</translation>
+    </message>
+    <message>
+        <source>Enter the user name the proxy asks for.</source>
+        <translation>Enter the user name the proxy asks for.</translation>
+    </message>
+    <message>
+        <source>The settings could not be written to %1.</source>
+        <translation>The settings could not be written to %1.</translation>
+    </message>
 </context>
 </TS>
