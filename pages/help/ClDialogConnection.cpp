@@ -1,6 +1,5 @@
 #include "ClDialogConnection.h"
 
-#include "app/framework/ClMessageBox.h"
 #include "data/ClNetworkSettings.h"
 #include "data/ClUpdateServer.h"
 
@@ -26,8 +25,8 @@ ClDialogConnection::ClDialogConnection(const QString& strSettingsPath, bool bAut
 
     pclServer = new QLineEdit(ClUpdateServer::url(), this);
     pclServer->setObjectName(QStringLiteral("editServer"));
-    auto* pclServerNote = new QLabel(tr("Until the tool is closed. At the next start the tool's own server is used "
-                                        "again (or the one given with --update-server)."),
+    auto* pclServerNote = new QLabel(tr("Used until the tool is closed; at the next start the tool's own update "
+                                        "server is used again."),
                                      this);
     pclServerNote->setWordWrap(true);
     pclUseProxy = new QCheckBox(tr("Use a proxy server of the tool's own"), this);
@@ -82,7 +81,7 @@ ClDialogConnection::ClDialogConnection(const QString& strSettingsPath, bool bAut
     auto* pclSave = new QPushButton(tr("Save"), this);
     pclSave->setObjectName(QStringLiteral("buttonSave"));
     pclSave->setDefault(true);
-    auto* pclCancel = new QPushButton(ClMessageBox::tr("Cancel"), this);
+    auto* pclCancel = new QPushButton(QObject::tr("Cancel"), this);
     pclCancel->setObjectName(QStringLiteral("buttonCancel"));
     auto* pclButtons = new QHBoxLayout;
     pclButtons->addStretch();

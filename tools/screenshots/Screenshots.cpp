@@ -4,6 +4,8 @@
 // first argument.
 #include "app/ClButtonMode.h"
 #include "app/ClMainWidget.h"
+#include "data/ClDataFolder.h"
+#include "pages/help/ClDialogConnection.h"
 #include "app/ClStartup.h"
 #include "app/ClWidgetNotConnect.h"
 #include "app/ClWidgetSelectMode.h"
@@ -178,6 +180,12 @@ int main(int argc, char** argv)
         clShooter.shoot(clWindow, QStringLiteral("01-no-camera"));
         clWindow.modeBar()->button(7)->click();
         clShooter.shoot(clWindow, QStringLiteral("02-no-camera-help"));
+        {
+            // The connection dialog of the help page, shown on its own.
+            ClDialogConnection clDialog(ClDataFolder::networkFile(), false, &clWindow);
+            clDialog.show();
+            clShooter.shoot(clDialog, QStringLiteral("02b-connection-settings"));
+        }
 
         // Help was the last page chosen, so the connected camera opens on it.
         auto* pclTovu = new ClVirtualCamera(0);

@@ -83,8 +83,8 @@
         <translation>Connection settings</translation>
     </message>
     <message>
-        <source>Until the tool is closed. At the next start the tool&apos;s own server is used again (or the one given with --update-server).</source>
-        <translation>Until the tool is closed. At the next start the tool&apos;s own server is used again (or the one given with --update-server).</translation>
+        <source>Used until the tool is closed; at the next start the tool&apos;s own update server is used again.</source>
+        <translation>Used until the tool is closed; at the next start the tool&apos;s own update server is used again.</translation>
     </message>
     <message>
         <source>Use a proxy server of the tool&apos;s own</source>

@@ -83,8 +83,8 @@
         <translation>接続の設定</translation>
     </message>
     <message>
-        <source>Until the tool is closed. At the next start the tool&apos;s own server is used again (or the one given with --update-server).</source>
-        <translation>ツールを閉じるまで有効です。次の起動からはツール標準のサーバー (または --update-server で指定したサーバー) に戻ります。</translation>
+        <source>Used until the tool is closed; at the next start the tool&apos;s own update server is used again.</source>
+        <translation>ツールを閉じるまで有効です。次の起動からはツール標準のアップデートサーバーに戻ります。</translation>
     </message>
     <message>
         <source>Use a proxy server of the tool&apos;s own</source>
