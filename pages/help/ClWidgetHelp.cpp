@@ -167,6 +167,11 @@ void ClWidgetHelp::setCameraInfo(qint32 lModel, QString strVersion)
     const bool bCamera = lModel != -1;
     setValue(pclFirmware, bCamera ? strVersion : QStringLiteral("--"));
     pclUpdateTovu->setEnabled(bCamera);
+    // The page may stay shown without a camera: nothing of the one gone stays on it.
+    if (!bCamera) {
+        for (QLabel* pclLabel : {pclSerialNo, pclMacAddress, pclCountry})
+            setValue(pclLabel, QStringLiteral("--"));
+    }
 }
 
 void ClWidgetHelp::requestData(bool)

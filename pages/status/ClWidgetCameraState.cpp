@@ -166,6 +166,19 @@ void ClWidgetCameraState::requestData(bool bIsPolling)
     sendCommand(requestKind<ClTovuCommandGetBatteryState>(), PV_CMD(), false, 0);
 }
 
+void ClWidgetCameraState::setCameraInfo(qint32 lModel, QString)
+{
+    if (lModel != -1)
+        return;
+    pclBattery->setLevel(-1);
+    pclWifiState->setState(1);
+    pclSignalPanel->hide();
+    pclFileSystem->setText(QStringLiteral("--"));
+    pclFileSystem->adjustSize();
+    clPie.clear();
+    update();
+}
+
 double ClWidgetCameraState::usedPercent(quint64 ullTotal, quint64 ullUsed)
 {
     // A card of size 0 has no share to show; a camera that says it used more than the

@@ -20,6 +20,8 @@ public:
     ~ClWidgetCameraState() override;
 
     void requestData(bool bIsPolling) override;
+    // A camera gone leaves nothing of itself on the page.
+    void setCameraInfo(qint32 lModel, QString strVersion) override;
     const ClPiechart& pieChart() const { return clPie; }
     // The share of the card the camera's data uses, in per cent, as the chart shows it:
     // 0 for a card of size 0, at most 100.

@@ -128,6 +128,14 @@ void TestWidgetHelp::identityAskedOneAfterAnother()
     for (const char* pszLabel : {"labelSerialNo", "labelMacAddress", "labelCountry"})
         QCOMPARE(text(pszLabel), QStringLiteral("--"));
     QCOMPARE(sentKinds().last(), uuidSerial);
+
+    // The camera gone while the page stays shown (Help needs no camera): none of its
+    // identity stays on it.
+    Q_EMIT pclHost->sigReceiveCommand(answer("ClTovuCommandGetSerialNo", "TV0001234"));
+    QCOMPARE(text("labelSerialNo"), QStringLiteral("TV0001234"));
+    pclPage->setCameraInfo(-1, QString());
+    for (const char* pszLabel : {"labelSerialNo", "labelMacAddress", "labelCountry"})
+        QCOMPARE(text(pszLabel), QStringLiteral("--"));
 }
 
 void TestWidgetHelp::countryNames()

@@ -274,6 +274,14 @@ private Q_SLOTS:
         QTest::qWait(100);
         QCOMPARE(upRig->lstBoxes, QStringList());
         QVERIFY(pclPage->isPolling());
+        // The window tells the page the camera is gone: nothing of it stays for the next.
+        QVERIFY(text("labelBattery") != QStringLiteral("--") && !pclPage->pieChart().pieces().isEmpty());
+        pclPage->setCameraInfo(-1, QString());
+        QCOMPARE(text("labelBattery"), QStringLiteral("--"));
+        QCOMPARE(link()->state(), 1);
+        QVERIFY(!panelShown());
+        QCOMPARE(text("labelFileSystem"), QStringLiteral("--"));
+        QVERIFY(pclPage->pieChart().pieces().isEmpty());
     }
 };
 
