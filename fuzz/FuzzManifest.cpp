@@ -15,6 +15,8 @@ public:
     {
         reset();
         bAuto = bAutomatic;
+        // As if its signature had verified: an unsigned plan ends before anything is planned.
+        bManifestSigned = true;
         readManifest(clManifest);
         return clDownloadList;
     }

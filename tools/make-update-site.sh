@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Builds an update site for the Tovu Setting Tool from a folder of files: the three
 # manifests with versions and MD5 hashes, the files they list, and the licence pages.
+# With --key each manifest also lists every file's SHA-256 and gets a detached Ed25519
+# signature beside it (NAME.sig); the tool installs only what the release key signed.
 # Serve the site with any web server and start the tool with --update-server URL.
 set -euo pipefail
 
 usage() {
   cat <<'USAGE'
-Usage: tools/make-update-site.sh [--virtual-firmware VERSION] [SOURCE] SITE
+Usage: tools/make-update-site.sh [--key KEY] [--virtual-firmware VERSION] [SOURCE] SITE
+       tools/make-update-site.sh --make-key KEY
 
 SOURCE (optional) holds what the site offers, one folder per version:
   SOURCE/firmware/VERSION/...      firmware files for the Tovu     -> tovuupdate/update_firm.xml
@@ -21,6 +24,15 @@ A kind without files gets a manifest listing nothing ("latest version").
 
 --virtual-firmware VERSION  also publishes firmware images for the virtual camera
                             (VERSION like 01.03.026) for both models.
+--key KEY                   signs the site with the Ed25519 private key in KEY (PEM):
+                            each manifest lists the files' SHA-256 too and gets
+                            MANIFEST.sig, the Base64 signature of the manifest's file
+                            name, a line feed and the manifest. Without it the site is
+                            unsigned: the tool checks against it but installs nothing.
+--make-key KEY              makes a key pair: the private key in KEY (keep it off the
+                            site and out of the repository), the public key in KEY.pub,
+                            and prints the raw public key as C bytes for the tool and as
+                            TOVU_UPDATE_TEST_KEY=HEX for trying a site signed with it.
 
 SITE is created or refreshed (its tovuupdate/ and license/ folders are rebuilt).
 Example:
@@ -32,10 +44,25 @@ USAGE
 
 die() { echo "make-update-site: $*" >&2; exit 2; }
 
+make_key() {
+  local key=$1
+  [[ ! -e "$key" ]] || die "$key exists; not overwritten"
+  (umask 077 && openssl genpkey -algorithm ed25519 -out "$key") || die "openssl could not make a key"
+  openssl pkey -in "$key" -pubout -out "$key.pub"
+  echo "Private key: $key (keep it secret); public key: $key.pub"
+  echo "Raw public key for the tool (update/ClReleaseKey.cpp):"
+  openssl pkey -in "$key" -pubout -outform DER | tail -c 32 | od -An -v -tx1 | sed 's/ \([0-9a-f][0-9a-f]\)/0x\1, /g'
+  echo "To try a site signed with it, start the tool with:"
+  echo "  TOVU_UPDATE_TEST_KEY=$(openssl pkey -in "$key" -pubout -outform DER | tail -c 32 | od -An -v -tx1 | tr -d ' \n')"
+}
+
 virtual=""
+key=""
 while [[ $# -gt 0 ]]; do
   case "$1" in
     --virtual-firmware) [[ $# -ge 2 ]] || die "--virtual-firmware needs a version"; virtual="$2"; shift 2 ;;
+    --key) [[ $# -ge 2 ]] || die "--key needs a file"; key="$2"; shift 2 ;;
+    --make-key) [[ $# -eq 2 ]] || die "--make-key needs a file and nothing else"; make_key "$2"; exit 0 ;;
     -h|--help) usage; exit 0 ;;
     --) shift; break ;;
     -*) die "unknown option $1 (see --help)" ;;
@@ -48,6 +75,10 @@ case $# in
   *) usage >&2; exit 2 ;;
 esac
 [[ -z "$source" || -d "$source" ]] || die "no such folder: $source"
+if [[ -n "$key" ]]; then
+  [[ -r "$key" ]] || die "cannot read the key $key"
+  openssl pkey -in "$key" -noout 2>/dev/null || die "$key is not a private key openssl can read"
+fi
 if [[ -n "$virtual" ]]; then
   [[ "$virtual" =~ ^[0-9]{2}\.[0-9]{2}\.[0-9]{3}$ ]] || die "virtual firmware version must look like 01.03.026"
   for kind in firmware firmware_s; do
@@ -79,13 +110,25 @@ manifest() {
   shift 3
   {
     printf '<?xml version="1.0" encoding="utf-8"?>\n<update>\n <%s>\n' "$group"
-    local path hash
+    local path hash sha
     for path in "$@"; do
       hash=$(md5sum < "$updates/$path" | cut -d' ' -f1)
-      printf '  <file version="%s" hash="%s">%s</file>\n' "$version" "$hash" "$(xml_escape "$path")"
+      sha=""
+      [[ -z "$key" ]] || sha=" sha256=\"$(sha256sum < "$updates/$path" | cut -d' ' -f1)\""
+      printf '  <file version="%s" hash="%s"%s>%s</file>\n' "$version" "$hash" "$sha" "$(xml_escape "$path")"
     done
     printf ' </%s>\n</update>\n' "$group"
   } > "$updates/$file"
+  if [[ -n "$key" ]]; then
+    # The name is signed with the bytes, so that no signed manifest passes for another.
+    # (openssl signs Ed25519 in one go and wants a file it can size, not a pipe.)
+    local message
+    message=$(mktemp)
+    { printf '%s\n' "$file"; cat "$updates/$file"; } > "$message"
+    openssl pkeyutl -sign -rawin -inkey "$key" -in "$message" -out "$message.sig" || die "signing $file failed"
+    { base64 -w0 < "$message.sig"; echo; } > "$updates/$file.sig"
+    rm -f "$message" "$message.sig"
+  fi
 }
 
 # publish_firmware KIND FOLDER MANIFEST MODEL
@@ -158,4 +201,4 @@ publish_firmware firmware firm update_firm.xml Tovu
 publish_firmware firmware_s firm_s update_firm_s.xml Tovu-S
 publish_tool
 publish_licenses
-echo "Update site ready in $site"
+echo "Update site ready in $site${key:+ (signed)}"

@@ -2,6 +2,7 @@
 
 #include "ClCommunication.h"
 #include "ClParseXmlUpdate.h"
+#include "ClReleaseKey.h"
 #include "TovuUpdateLog.h"
 #include "data/ClParseXmlNetwork.h"
 
@@ -42,7 +43,14 @@ ClDownload::ClDownload(QObject* parent)
       pclManifest(std::make_unique<ClParseXmlUpdate>())
 {
     connect(pclCommunication, &ClCommunication::sigFinished, this, &ClDownload::slotEndCommunication);
-    connect(pclCommunication, &ClCommunication::sigError, this, &ClDownload::slotError);
+    connect(pclCommunication, &ClCommunication::sigError, this, &ClDownload::onTransferError);
+}
+
+QString ClDownload::alteredFileText()
+{
+    return text("Faield to update.") + QLatin1Char('\n')
+        + text("A downloaded file was damaged or altered on the way, so nothing was installed.\n"
+               "Try again later or on another network; if this keeps happening, consult your dealer.");
 }
 
 ClDownload::~ClDownload() = default;
@@ -54,6 +62,7 @@ bool ClDownload::start(const QStringList& lstArgs)
     reset();
     bFinished = false;
     bAuto = false;
+    bManifestSigned = false;
 
     for (int i = 0; i < lstArgs.size(); ++i) {
         const QString& strArg = lstArgs.at(i);
@@ -105,8 +114,45 @@ void ClDownload::requestFile(const QString& strPath)
 bool ClDownload::planDownloads()
 {
     for (const stFileEntry& stEntry : pclManifest->entries())
-        clDownloadList.append({QString(), stEntry.strPath, stEntry.strHash, false});
+        clDownloadList.append({QString(), stEntry.strPath, stEntry.strHash, false, stEntry.strSha256});
     return true;
+}
+
+void ClDownload::requestSignature()
+{
+    eAt = eStage::Signature;
+    // A signature is a few dozen bytes: anything large is not one.
+    pclCommunication->get(QUrl(strBaseUrl + strManifestName + QLatin1String(".sig")), 4096);
+}
+
+void ClDownload::onTransferError(QString strError)
+{
+    if (eAt == eStage::Signature && !bFinished) {
+        // A site that publishes no signatures still answers the check; what it offers is
+        // then refused by the subclass, not fetched.
+        qCInfo(lcTovuUpdate) << "no signature for" << strManifestName << strError;
+        planSigned(QByteArray());
+        return;
+    }
+    slotError(strError);
+}
+
+void ClDownload::planSigned(const QByteArray& clSignature)
+{
+    const QByteArray clSigned = strManifestName.toUtf8() + '\n' + clManifestData;
+    bManifestSigned = !clSignature.isEmpty()
+        && ClReleaseKey::verify(clSigned, QByteArray::fromBase64(clSignature.trimmed()));
+    if (!clSignature.isEmpty() && !bManifestSigned)
+        qCWarning(lcTovuUpdate) << "signature of" << strManifestName << "does not verify";
+    eAt = eStage::Files;
+    if (readManifest(clManifestData))
+        fetchPlanned();
+}
+
+void ClDownload::failAltered()
+{
+    bFinished = true;
+    Q_EMIT sigError(alteredFileText());
 }
 
 bool ClDownload::readManifest(const QByteArray& clData)
@@ -144,22 +190,35 @@ void ClDownload::slotEndCommunication()
 {
     const QByteArray clData = pclCommunication->takeData();
 
-    if (strCurrentName == strManifestName) {
-        if (readManifest(clData))
-            fetchPlanned();
+    if (eAt == eStage::Manifest) {
+        clManifestData = clData;
+        requestSignature();
+        return;
+    }
+    if (eAt == eStage::Signature) {
+        planSigned(clData);
         return;
     }
 
+    const stDownloadItem& stItem = clDownloadList.at(lIndex);
     const QString strHash = QString::fromLatin1(QCryptographicHash::hash(clData, QCryptographicHash::Md5).toHex());
-    if (strHash != clDownloadList.at(lIndex).strHash) {
+    if (strHash != stItem.strHash) {
         ++lRetry;
         qCInfo(lcTovuUpdate) << "MD5 mismatch" << strCurrentName << "retry" << lRetry;
         if (lRetry > lMaxRetries) {
-            bFinished = true;
-            Q_EMIT sigError(text("Faield to update."));
+            failAltered();
             return;
         }
         requestFile(strCurrentName);
+        return;
+    }
+    // MD5 can be matched by whoever made the file; the signed SHA-256 cannot. A mismatch
+    // is no accident of the line, so it is not fetched again.
+    if (bManifestSigned
+        && QString::fromLatin1(QCryptographicHash::hash(clData, QCryptographicHash::Sha256).toHex())
+            != stItem.strSha256) {
+        qCWarning(lcTovuUpdate) << "SHA-256 of" << strCurrentName << "is not the signed one";
+        failAltered();
         return;
     }
 
@@ -224,5 +283,6 @@ void ClDownload::reset()
     strManifestPath.clear();
     lRetry = 0;
     lIndex = 0;
+    eAt = eStage::Manifest;
     disconnect(pclCommunication, &ClCommunication::sigProgress, this, &ClDownload::sigPartProgress);
 }

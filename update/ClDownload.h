@@ -1,7 +1,13 @@
 #pragma once
-// Controller of one update run: reads the connection settings, fetches the manifest,
-// lets the subclass plan the files, fetches them in order, verifies each by MD5 and
+// Controller of one update run: reads the connection settings, fetches the manifest and
+// its detached signature ("NAME.sig" beside it), lets the subclass plan the files, fetches
+// them in order, verifies each by MD5 (and by SHA-256 when the manifest is signed) and
 // hands them over in memory. Its progress is told by signals, for whatever shows it.
+//
+// The signature is the release key's Ed25519 signature, in Base64, of the manifest's
+// file name, a line feed and the manifest's bytes: the name is signed too, so a signed
+// firmware manifest cannot pass for the tool's. A signed manifest gives each file a
+// "sha256" attribute beside its "hash"; readers that know only "hash" pass over it.
 #include "stDataInfo.h"
 #include "stDownloadItem.h"
 
@@ -33,6 +39,8 @@ public:
     virtual bool start(const QStringList& lstArgs);
 
     ClCommunication* communication() const { return pclCommunication; }
+    // The fetched manifest's signature verified against the release key.
+    bool isManifestSigned() const { return bManifestSigned; }
 
 Q_SIGNALS:
     void sigSuccess(QList<stDataInfo> clDataList);
@@ -67,13 +75,26 @@ protected:
 
     const ClParseXmlUpdate& manifest() const { return *pclManifest; }
 
+    // The text a run fails with when a file's bytes are not those the manifest lists.
+    static QString alteredFileText();
+
     bool bFinished = false;
     bool bAuto = false;
+    bool bManifestSigned = false;
     qint32 lIndex = 0;
     QString strAppName = QStringLiteral("Application");
     QList<stDownloadItem> clDownloadList;
 
 private:
+    enum class eStage { Manifest, Signature, Files };
+
+    // A transfer failed: a missing signature only makes the manifest unsigned.
+    void onTransferError(QString strError);
+    void requestSignature();
+    // Checks the signature (empty: none) and plans the fetched manifest.
+    void planSigned(const QByteArray& clSignature);
+    void failAltered();
+
     ClCommunication* pclCommunication = nullptr;
     std::unique_ptr<ClParseXmlUpdate> pclLocalManifest;
     std::unique_ptr<ClParseXmlUpdate> pclManifest;
@@ -84,6 +105,7 @@ private:
     QByteArray clManifestData;
     QList<stDataInfo> clReceivedList;
     qint32 lRetry = 0;
+    eStage eAt = eStage::Manifest;
     QString strManifestPath;
     QString strNetworkFile = QStringLiteral("network.xml");
 };

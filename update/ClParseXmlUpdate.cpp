@@ -46,6 +46,8 @@ void ClParseXmlUpdate::readFileGroup(const QDomElement& clGroup)
         stEntry.strPath = clFirst.nodeValue();
         stEntry.strVersion = clFile.attribute(QStringLiteral("version"));
         stEntry.strHash = clFile.attribute(QStringLiteral("hash"));
+        // Added by signed sites; readers that know only "hash" pass over it.
+        stEntry.strSha256 = clFile.attribute(QStringLiteral("sha256"));
         if (stEntry.strPath.isEmpty() || stEntry.strVersion.isEmpty() || stEntry.strHash.isEmpty())
             continue;
         lstEntries.append(stEntry);

@@ -101,6 +101,19 @@ void ClTovuDownload::stop()
     endRun();
 }
 
+QString ClTovuDownload::unverifiedText() const
+{
+    if (lUpdateKind == 1)
+        return tr("A new firmware is offered, but it cannot be verified as a genuine release of the Tovu,\n"
+                  "so nothing was downloaded or written into the camera.\n"
+                  "The update server or the network may have been tampered with. Try again later or on "
+                  "another network; if this keeps happening, consult your dealer.");
+    return tr("A new version of this tool is offered, but it cannot be verified as a genuine release,\n"
+              "so nothing was downloaded or installed.\n"
+              "The update server or the network may have been tampered with. Get the new version from "
+              "your dealer, or try again later on another network.");
+}
+
 QString ClTovuDownload::kindWord() const
 {
     return lUpdateKind == 1 ? QCoreApplication::translate("ClWidgetHelp", "Firmware")
@@ -134,7 +147,17 @@ bool ClTovuDownload::planDownloads()
             && !ClSystemInstaller::fitsThisSystem(stEntry.strPath))
             continue;
         if (isNewer(stEntry.strVersion, strInstalled))
-            clDownloadList.append({QString(), stEntry.strPath, stEntry.strHash, false});
+            clDownloadList.append({QString(), stEntry.strPath, stEntry.strHash, false, stEntry.strSha256});
+    }
+    // Only a release signed with the release key is fetched: what an unsigned manifest
+    // offers may be anyone's. (An older signed release offers nothing newer, so a replayed
+    // one is never fetched either.)
+    if (!clDownloadList.isEmpty() && !bManifestSigned) {
+        const QString strTitle = strAppName;
+        const QString strText = unverifiedText();
+        endRun();
+        Q_EMIT sigMessage(strTitle, strText);
+        return false;
     }
     if (clDownloadList.isEmpty() || !bAuto)
         return true;
@@ -170,11 +193,18 @@ void ClTovuDownload::slotSuccess(QList<stDataInfo> clDataList)
     // the tool check), which changes the kind.
     const QString strKind = kindWord();
     const bool bFirmwareRun = lUpdateKind == 1;
+    const bool bSigned = bManifestSigned;
     endRun();
 
     if (clDataList.isEmpty()) {
         if (!bAutoRun)
             Q_EMIT sigMessage(strTitle, tr("Your %1 is the latest version.").arg(strKind));
+        return;
+    }
+    if (!bSigned) {
+        // Planning refuses an unsigned release already; nothing unsigned goes further.
+        qCWarning(lcTovuUpdate) << "unsigned files not used";
+        Q_EMIT sigError(QCoreApplication::translate("QObject", "Faield to update."));
         return;
     }
     // The kind of check decides where the files go, not their names: a firmware manifest

@@ -58,6 +58,8 @@ protected:
 private:
     // "Firmware" or "Software", as the help page names them.
     QString kindWord() const;
+    // Why a newer release that is not signed is not taken, and what to do.
+    QString unverifiedText() const;
     void endRun();
     void installTool(const stDataInfo& stInstaller);
     void sendFirmware(const QList<stDataInfo>& lstFiles);

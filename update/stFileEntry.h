@@ -8,5 +8,6 @@ struct stFileEntry
     QString strPath;
     QString strVersion;
     QString strHash;
+    QString strSha256;  // of a signed manifest; empty in an unsigned one
     bool bFlag = false;
 };

@@ -63,6 +63,7 @@ private:
 void TestUpdateView::initTestCase()
 {
     QStandardPaths::setTestModeEnabled(true);
+    QVERIFY(!testKeyFile().isEmpty());
     PvCmd::registerMetaTypes();
     ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons clButtons) {
         lstBoxes << strText;
@@ -110,10 +111,10 @@ void TestUpdateView::dialogFollowsFiles()
     QList<QStringList> lstFiles;
     for (const QString strName : {"f1.bin", "f2.bin", "f3.bin"}) {
         const QByteArray clBody = strName.toLatin1().repeated(lstFiles.size() + 1);
-        lstFiles.append({strName, "01.03.026", md5(clBody)});
+        lstFiles.append(listed(strName, "01.03.026", clBody));
         pclServer->setFile(site(strName), clBody);
     }
-    pclServer->setFile(strFirm, manifest(lstFiles));
+    serveSigned(*pclServer, strFirm, manifest(lstFiles));
     QStringList lstSeen;  // files done, and whether the dialog showed it
     connect(bar("progressFiles"), &QProgressBar::valueChanged, this, [&](int lValue) {
         if (lValue > 0)
@@ -147,7 +148,7 @@ void TestUpdateView::dialogFollowsFiles()
     QCOMPARE(lstSent.size(), 1);
 
     // The next run's dialog starts afresh, in the downloading view.
-    pclServer->setFile(strFirm, manifest(lstFiles.mid(0, 2)));
+    serveSigned(*pclServer, strFirm, manifest(lstFiles.mid(0, 2)));
     startCheck();
     QTRY_VERIFY(!pclDownload->isBusy());
     QCOMPARE(lstPlanned, QStringList({"now Downloading bytes 0/3", "now Downloading bytes 0/2"}));
@@ -175,7 +176,7 @@ void TestUpdateView::automaticQuestion()
 {
     QFETCH(int, lAnswer);
     QFETCH(bool, bUpdated);
-    pclServer->setFile(strFirm, manifest({{"fw.bin", "01.03.026", md5("fw")}}));
+    serveSigned(*pclServer, strFirm, manifest({listed("fw.bin", "01.03.026", "fw")}));
     pclServer->setFile(site("fw.bin"), "fw");
     eAnswer = QMessageBox::StandardButton(lAnswer);
     QSignalSpy clEnd(pclDownload, &ClTovuDownload::sigEndUpdate);
@@ -206,7 +207,7 @@ void TestUpdateView::cancelAskedFirst()
     QFETCH(int, lAnswer);
     QFETCH(bool, bCancelled);
     // A file that stops after its first bytes keeps the run going.
-    pclServer->setFile(strFirm, manifest({{"fw.bin", "01.03.026", md5("fw")}}));
+    serveSigned(*pclServer, strFirm, manifest({listed("fw.bin", "01.03.026", "fw")}));
     pclServer->setStall(site("fw.bin"), 100, "fw");
     startCheck();
     QTRY_COMPARE(pclServer->requestCount(site("fw.bin")), 1);

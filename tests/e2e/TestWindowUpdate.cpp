@@ -1,6 +1,7 @@
 // Updating a camera as a person does it: the real window and USB worker, the emulated
-// camera on the virtual bus, and an update site built by tools/make-update-site.sh and
-// served on 127.0.0.1. The texts checked are the English catalogue's.
+// camera on the virtual bus, and an update site built and signed by
+// tools/make-update-site.sh and served on 127.0.0.1. The texts checked are the English
+// catalogue's.
 #include "app/ClButtonMode.h"
 #include "app/ClMainWidget.h"
 #include "app/ClWidgetSelectMode.h"
@@ -10,6 +11,7 @@
 #include "protocol/ClTovuCommands.h"
 #include "session/ClCameraSession.h"
 #include "tests/support/ClTestHttpServer.h"
+#include "tests/support/UpdateTestSupport.h"
 #include "usb/ClUsbService.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
@@ -29,6 +31,7 @@ class TestWindowUpdate : public QObject
 private Q_SLOTS:
     void initTestCase();
     void userUpdatesTheTovu();
+    void forgedFirmwareNeverReachesTheCamera();
     void brokenTransferEndsTheUpdate();
 
 private:
@@ -52,9 +55,13 @@ void TestWindowUpdate::initTestCase()
         return QMessageBox::Ok;
     });
 
-    // Firmware 01.03.026 for both models, as a person trying updates would publish it.
+    // Firmware 01.03.026 for both models, published and signed as a release is (with a
+    // key pair of the test's own, the tool pointed at its public half).
+    QVERIFY(!UpdateTestSupport::testKeyFile().isEmpty());
     const QString strSite = clDir.filePath("site");
-    QCOMPARE(QProcess::execute("bash", {TOVU_SITE_SCRIPT, "--virtual-firmware", "01.03.026", strSite}), 0);
+    QCOMPARE(QProcess::execute("bash", {TOVU_SITE_SCRIPT, "--key", UpdateTestSupport::testKeyFile(),
+                                        "--virtual-firmware", "01.03.026", strSite}),
+             0);
     QVERIFY(clServer.listen());
     clServer.setDocumentRoot(strSite);
     ClUpdateServer::setUrl(clServer.baseUrl());
@@ -95,6 +102,55 @@ void TestWindowUpdate::userUpdatesTheTovu()
     QCOMPARE(pclCamera->firmwareVersion(), QStringLiteral("01.03.026"));
     QCOMPARE(clWindow.currentPage(), 7);
     QCOMPARE(lstBoxes.size(), 1);
+}
+
+void TestWindowUpdate::forgedFirmwareNeverReachesTheCamera()
+{
+    // The tool's requests pass a proxy that answers them itself: a firmware image of its
+    // own, a manifest listing it with matching MD5, and the genuine site's signature.
+    using namespace UpdateTestSupport;
+    lstBoxes.clear();
+    const QString strSite = clDir.filePath("site/tovuupdate/");
+    const QByteArray clForgedImage = "TOVU-FIRMWARE 09.99.999\nMODEL Tovu\n" + QByteArray(4096, 'X');
+    ClTestHttpServer clProxy;
+    QVERIFY(clProxy.listen());
+    clProxy.setFile("/tovuupdate/update_firm.xml",
+                    manifest({{"firm/tovu-01.03.026.bin", "09.99.999", md5(clForgedImage)}}, "firmware"));
+    clProxy.setFile("/tovuupdate/update_firm.xml.sig", readFile(strSite + "update_firm.xml.sig"));
+    clProxy.setFile("/tovuupdate/firm/tovu-01.03.026.bin", clForgedImage);
+
+    ClVirtualUsbBus clBus;
+    clBus.setImmediateTimeouts(true);
+    ClMainWidget clWindow(&clBus);
+    clWindow.usbService()->setSettleDelay(200);
+    clWindow.show();
+    const QByteArray clProxyPort = QByteArray::number(QUrl(clProxy.baseUrl()).port());
+    QVERIFY(writeFile(ClDataFolder::networkFile(),
+                      "<settings><proxysetting><use>true</use><ip>127.0.0.1</ip><port>" + clProxyPort
+                          + "</port><type>3</type></proxysetting><sourceurl>" + clServer.baseUrl().toUtf8()
+                          + "</sourceurl><autoupdate>false</autoupdate></settings>"));
+    auto* pclCamera = new ClVirtualCamera(0, "01.03.025");
+    clBus.plug(pclCamera);
+    QTRY_VERIFY_WITH_TIMEOUT(clWindow.session()->isConnected(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(clWindow.currentPage(), 1, 5000);
+    const int lServedBefore = clServer.requests().size();
+
+    QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
+    QTest::mouseClick(clWindow.page(7)->findChild<QPushButton*>("buttonUpdateTovu"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(lstBoxes.size(), 1, 10000);
+    QVERIFY2(lstBoxes.first().startsWith("A new firmware is offered, but it cannot be verified"),
+             qPrintable(lstBoxes.first()));
+    QTest::qWait(300);
+    QCOMPARE(lstBoxes.size(), 1);
+    QCOMPARE(clProxy.requestCount("/tovuupdate/update_firm.xml"), 1);
+    QCOMPARE(clProxy.requestCount("/tovuupdate/firm/tovu-01.03.026.bin"), 0);
+    QCOMPARE(clServer.requests().size(), lServedBefore);
+    // Not one block reached the camera, which still runs its own firmware.
+    for (const ClVirtualCamera::Request& stRequest : pclCamera->requests())
+        QVERIFY(stRequest.stPacket.usCode != ClTovuCommandExecFwUpdateData::usCommandCode);
+    QCOMPARE(pclCamera->firmwareVersion(), QStringLiteral("01.03.025"));
+    QVERIFY(clWindow.session()->isConnected());
+    QFile::remove(ClDataFolder::networkFile());  // the next window starts without the proxy
 }
 
 void TestWindowUpdate::brokenTransferEndsTheUpdate()

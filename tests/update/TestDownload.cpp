@@ -24,6 +24,11 @@ const QString strManifest = QStringLiteral("/site/tovuupdate/update_firm.xml");
 const QString strNetFailure
     = QStringLiteral("Failed to obtain update files. Check the network settings on your computer.\n\n");
 
+// The old message stays first; the reason and what to do follow it.
+const QString strAltered = QStringLiteral(
+    "Faield to update.\nA downloaded file was damaged or altered on the way, so nothing was installed.\n"
+    "Try again later or on another network; if this keeps happening, consult your dealer.");
+
 QString site(const QString& strFile)
 {
     return "/site/tovuupdate/" + strFile;
@@ -118,7 +123,10 @@ void TestDownload::manifestAndFilesComeFromBaseUrl()
     QStringList lstPaths;
     for (const ClTestHttpServer::stRequest& stRequest : pclServer->requests())
         lstPaths << stRequest.strPath;
-    QCOMPARE(lstPaths, QStringList({strManifest, strManifest, site("a/f1.bin"), site("f2.bin"), site("f3.bin")}));
+    // Each manifest is followed by a look for its signature (this site publishes none).
+    const QString strSignature = strManifest + ".sig";
+    QCOMPARE(lstPaths, QStringList({strManifest, strSignature, strManifest, strSignature, site("a/f1.bin"),
+                                    site("f2.bin"), site("f3.bin")}));
     QCOMPARE(received(1).size(), 3);
     QCOMPARE(received(1).at(0).strName, QStringLiteral("a/f1.bin"));
     QCOMPARE(received(1).at(0).clData, QByteArray("a/f1.bin"));
@@ -149,7 +157,7 @@ void TestDownload::hashNeverMatchingIsFetchedFourTimes()
     pclServer->setFile(site("fw.bin"), "payload");
     startRun();
     QVERIFY(pclError->wait(5000));
-    QCOMPARE(error(), QStringLiteral("Faield to update."));
+    QCOMPARE(error(), strAltered);
     QCOMPARE(pclServer->requestCount(site("fw.bin")), 4);
 }
 
@@ -160,7 +168,7 @@ void TestDownload::mismatchesCountOverTheWholeRun()
     pclServer->setFiles(site("two.bin"), {"damaged", "damaged", "two"});
     startRun();
     QVERIFY(pclError->wait(5000));
-    QCOMPARE(error(), QStringLiteral("Faield to update."));
+    QCOMPARE(error(), strAltered);
     // The fourth mismatch of the run is the second one of the second file.
     QCOMPARE(pclServer->requestCount(site("one.bin")), 3);
     QCOMPARE(pclServer->requestCount(site("two.bin")), 2);
@@ -295,7 +303,7 @@ void TestDownload::selfSignedCertificateEndsRun()
     const bool bSucceeded = pclSuccess->wait(10000);
     QSslConfiguration::setDefaultConfiguration(clBefore);
     QVERIFY2(bSucceeded, qPrintable(error(1)));
-    QCOMPARE(clTrusted.requests().size(), 1);
+    QCOMPARE(clTrusted.requests().size(), 2);  // the manifest and the look for its signature
 }
 
 void TestDownload::proxyFromSettingsFile()
@@ -365,9 +373,10 @@ void TestDownload::proxyFromSettingsFile()
         startRun({}, stCase.clProxy);
         QTRY_VERIFY_WITH_TIMEOUT(pclSuccess->count() + pclError->count() > 0, 10000);
         QVERIFY2(pclSuccess->count() == (stCase.bPasses ? 1 : 0), stCase.pszCase);
-        // Refused by the proxy: nothing reached the server. Otherwise both requests did,
-        // each marked by the proxy exactly when it was used.
-        QVERIFY2(pclServer->requests().size() - lFirst == (stCase.bPasses ? 2 : 0), stCase.pszCase);
+        // Refused by the proxy: nothing reached the server. Otherwise the manifest, the
+        // look for its signature and the file did, each marked by the proxy exactly when
+        // it was used.
+        QVERIFY2(pclServer->requests().size() - lFirst == (stCase.bPasses ? 3 : 0), stCase.pszCase);
         for (qsizetype i = lFirst; i < pclServer->requests().size(); ++i)
             QVERIFY2(pclServer->requests().at(i).clHeaders.contains("tinyproxy") == stCase.bViaProxy, stCase.pszCase);
     }

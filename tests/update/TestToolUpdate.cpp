@@ -22,6 +22,14 @@ using namespace ReplyTestSupport;
 using namespace UpdateTestSupport;
 
 namespace {
+// The controller, able to take files as if the manifest they came with had verified.
+class ClVerifiedRun : public ClTovuDownload
+{
+public:
+    using ClTovuDownload::ClTovuDownload;
+    void markSigned() { bManifestSigned = true; }
+};
+
 const QString strTool = QStringLiteral("/tovuupdate/update_tool.xml");
 const QString strFirm = QStringLiteral("/tovuupdate/update_firm.xml");
 }  // namespace
@@ -36,6 +44,8 @@ private Q_SLOTS:
     void cleanup();
     void toolCheck_data();
     void toolCheck();
+    void forgedToolReleaseIsRefused_data();
+    void forgedToolReleaseIsRefused();
     void automaticRunWaitsForAnswer();
     void firmwareFilesBecomeEnvelopesAndOneResult();
     void installerListedForFirmwareGoesToCamera();
@@ -65,7 +75,7 @@ private:
     QTemporaryDir clDir;
     std::unique_ptr<ClTestHttpServer> pclServer;
     std::unique_ptr<QObject> pclOwner;
-    ClTovuDownload* pclDownload = nullptr;  // the owner's
+    ClVerifiedRun* pclDownload = nullptr;  // the owner's
     // What the user was told and asked, in order.
     QStringList lstTold;
     // The answer given to a question, a moment after it was asked; none while unset.
@@ -81,6 +91,7 @@ void TestToolUpdate::initTestCase()
 {
     // Never the user's own data folder, even when run outside the test runner.
     QStandardPaths::setTestModeEnabled(true);
+    QVERIFY2(!testKeyFile().isEmpty(), "openssl could not make a key pair");
     qRegisterMetaType<QList<stDataInfo>>();
     PvCmd::registerMetaTypes();
 }
@@ -91,7 +102,7 @@ void TestToolUpdate::init()
     QVERIFY(pclServer->listen());
     ClUpdateServer::setUrl(pclServer->baseUrl());
     pclOwner = std::make_unique<QObject>();
-    pclDownload = new ClTovuDownload(pclOwner.get());
+    pclDownload = new ClVerifiedRun(pclOwner.get());
     connect(pclDownload, &ClTovuDownload::sigSendCommand, this, [this](PV_CMD clCommand) { lstSent << clCommand; });
     connect(pclDownload, &ClTovuDownload::sigMessage, this, [this](QString, QString strText) { lstTold << strText; });
     connect(pclDownload, &ClTovuDownload::sigQuestion, this, [this](QString, QString strText) {
@@ -129,7 +140,10 @@ int TestToolUpdate::handOverInstaller(const QString& strName)
 {
     QEventLoop clLoop;
     connect(pclDownload, &ClDownload::sigError, &clLoop, [&] { clLoop.exit(7); });
-    QTimer::singleShot(0, pclDownload, [&] { pclDownload->slotSuccess({{strName, "payload"}}); });
+    QTimer::singleShot(0, pclDownload, [&] {
+        pclDownload->markSigned();
+        pclDownload->slotSuccess({{strName, "payload"}});
+    });
     QTimer::singleShot(2000, &clLoop, [&] { clLoop.exit(8); });
     const int lExit = clLoop.exec();
     // exit() outside the application's own loop leaves every later loop quitting at
@@ -142,23 +156,41 @@ int TestToolUpdate::handOverInstaller(const QString& strName)
 void TestToolUpdate::toolCheck_data()
 {
     QTest::addColumn<QString>("strOffered");
+    QTest::addColumn<bool>("bSigned");
     QTest::addColumn<bool>("bAuto");
     QTest::addColumn<QStringList>("lstExpected");
-    // The tool is 01.00.037.
-    QTest::newRow("latest, asked by the user")
-        << "01.00.037" << false << QStringList({"Your Software is the latest version."});
-    QTest::newRow("latest, automatic: nothing said") << "01.00.037" << true << QStringList();
-    QTest::newRow("newer, automatic: asked, answered No")
-        << "01.00.038" << true << QStringList({"There are new Software.\nVersion up?"});
+    const QString strUnverified = QStringLiteral(
+        "A new version of this tool is offered, but it cannot be verified as a genuine release,\n"
+        "so nothing was downloaded or installed.\n"
+        "The update server or the network may have been tampered with. Get the new version from your dealer, "
+        "or try again later on another network.");
+    // The tool is 01.00.037. A site that publishes no signatures still answers the check.
+    QTest::newRow("latest, unsigned, asked by the user")
+        << "01.00.037" << false << false << QStringList({"Your Software is the latest version."});
+    QTest::newRow("latest, automatic: nothing said") << "01.00.037" << false << true << QStringList();
+    QTest::newRow("newer, signed, automatic: asked, answered No")
+        << "01.00.038" << true << true << QStringList({"There are new Software.\nVersion up?"});
+    // What an unsigned site offers may be anyone's: refused before it is fetched.
+    QTest::newRow("newer, unsigned, asked by the user") << "01.00.038" << false << false << QStringList({strUnverified});
+    QTest::newRow("newer, unsigned, automatic: not asked") << "01.00.038" << false << true << QStringList({strUnverified});
+    // A genuine older release replayed to the tool is no update.
+    QTest::newRow("older signed release replayed")
+        << "01.00.036" << true << false << QStringList({"Your Software is the latest version."});
 }
 
 void TestToolUpdate::toolCheck()
 {
     QFETCH(QString, strOffered);
+    QFETCH(bool, bSigned);
     QFETCH(bool, bAuto);
     QFETCH(QStringList, lstExpected);
-    pclServer->setFile(strTool, manifest({{"setup.msi", strOffered, md5("msi")}}, "tool"));
+    const QByteArray clManifest = manifest({listed("setup.msi", strOffered, "msi")}, "tool");
+    if (bSigned)
+        serveSigned(*pclServer, strTool, clManifest);
+    else
+        pclServer->setFile(strTool, clManifest);
     pclServer->setFile("/tovuupdate/setup.msi", "msi");
+    const QString strCalled = standInInstaller();
     optAnswer = false;
     // The end of the run may start the firmware check that waited for it (the session
     // does so from this signal): the message still names the check that ended.
@@ -171,11 +203,76 @@ void TestToolUpdate::toolCheck()
     QCOMPARE(pclProgressStart->count(), 0);
     QCOMPARE(pclProgressEnd->count(), 1);
     QCOMPARE(pclServer->requestCount("/tovuupdate/setup.msi"), 0);
+    QVERIFY(!QFile::exists(strCalled));
+}
+
+void TestToolUpdate::forgedToolReleaseIsRefused_data()
+{
+    QTest::addColumn<QString>("strForgery");
+    QTest::addColumn<QString>("strTold");
+    const QString strUnverified = QStringLiteral("A new version of this tool is offered, but it cannot be verified");
+    QTest::newRow("manifest and package swapped, MD5s matching, genuine signature kept")
+        << "swapped" << strUnverified;
+    QTest::newRow("manifest and package swapped, signed with a key of their own") << "own key" << strUnverified;
+    // As if MD5 had been made to collide: only the signed SHA-256 tells the packages apart.
+    QTest::newRow("package swapped for one with the genuine MD5")
+        << "same MD5" << QStringLiteral("Faield to update.\nA downloaded file was damaged or altered on the way");
+}
+
+void TestToolUpdate::forgedToolReleaseIsRefused()
+{
+    QFETCH(QString, strForgery);
+    QFETCH(QString, strTold);
+    // The genuine site, signed with the release key, on one server; the tool's requests
+    // pass a proxy that answers them itself (a café's Wi-Fi, a proxy of someone else).
+    const QString strDeb = QStringLiteral("tovu-setting-tool_1.0.38_all.deb");
+    const QByteArray clGenuine = "genuine package";
+    const QByteArray clEvil = "package of someone else";
+    const QByteArray clManifest = manifest({listed(strDeb, "01.00.038", clGenuine)}, "tool");
+    ClTestHttpServer clGenuineSite;
+    QVERIFY(clGenuineSite.listen());
+    serveSigned(clGenuineSite, strTool, clManifest);
+    clGenuineSite.setFile("/tovuupdate/" + strDeb, clGenuine);
+
+    QByteArray clForged = manifest({listed(strDeb, "01.00.038", clEvil)}, "tool");
+    QByteArray clSignature = signature(testKeyFile(), "update_tool.xml", clManifest);
+    if (strForgery == "own key") {
+        const QString strOwnKey = clDir.filePath("own.pem");
+        QVERIFY(!makeKeyPair(strOwnKey).isEmpty());
+        clSignature = signature(strOwnKey, "update_tool.xml", clForged);
+    } else if (strForgery == "same MD5") {
+        clForged = manifest({{strDeb, "01.00.038", md5(clEvil), sha256(clGenuine)}}, "tool");
+        clSignature = signature(testKeyFile(), "update_tool.xml", clForged);
+    }
+    ClTestHttpServer& clProxy = *pclServer;
+    clProxy.setFile(strTool, clForged);
+    clProxy.setFile(strTool + ".sig", clSignature);
+    clProxy.setFile("/tovuupdate/" + strDeb, clEvil);
+    QVERIFY(writeSettings(ClDataFolder::networkFile(), clGenuineSite.baseUrl(),
+                          "<use>true</use><ip>127.0.0.1</ip><port>" + clProxy.baseUrl().section(':', 2).chopped(1).toUtf8()
+                              + "</port><type>3</type>"));
+    const QString strCalled = standInInstaller();
+    const QString strPackage = ClDataFolder::path() + strDeb;
+    QFile::remove(strPackage);
+
+    pclDownload->setUpdateKind(0);
+    QVERIFY(pclDownload->start({"-u", strTool.mid(1)}));
+    // A failed run is stopped by whoever shows its error (the window).
+    QTRY_COMPARE_WITH_TIMEOUT(lstTold.size() + pclError->count(), 1, 10000);
+    pclDownload->stop();
+    const QString strShown = lstTold.isEmpty() ? pclError->at(0).at(0).toString() : lstTold.first();
+    QVERIFY2(strShown.startsWith(strTold), qPrintable(strShown));
+    QTest::qWait(200);
+    QVERIFY(!QFile::exists(strCalled));
+    QVERIFY(!QFile::exists(strPackage));
+    QVERIFY(lstSent.isEmpty());
+    // All of it came through the proxy.
+    QVERIFY(clProxy.requestCount(strTool) == 1 && clGenuineSite.requests().isEmpty());
 }
 
 void TestToolUpdate::automaticRunWaitsForAnswer()
 {
-    pclServer->setFile(strFirm, manifest({{"fw/main.bin", "01.03.026", md5("main")}}));
+    serveSigned(*pclServer, strFirm, manifest({listed("fw/main.bin", "01.03.026", "main")}));
     pclServer->setFile("/tovuupdate/fw/main.bin", "main");
     pclDownload->setCameraVersion("01.03.025");
     pclDownload->setUpdateKind(1);
@@ -217,12 +314,12 @@ void TestToolUpdate::firmwareFilesBecomeEnvelopesAndOneResult()
     // installer would remove.
     const QByteArray clRemove = "<remove><file version=\"09.00.000\" hash=\"" + md5("gone").toLatin1()
         + "\">fw/gone.bin</file></remove></update>";
-    pclServer->setFile(strFirm,
-                       manifest({{"fw/old.bin", "01.03.025", md5("old")},
-                                 {"fw/main.bin", "01.03.026", md5("main")},
-                                 {"fw/nohash.bin", "09.00.000", ""},
-                                 {"fw/boot.bin", "01.04.000", md5("boot")}})
-                           .replace("</update>", clRemove));
+    serveSigned(*pclServer, strFirm,
+                manifest({listed("fw/old.bin", "01.03.025", "old"),
+                          listed("fw/main.bin", "01.03.026", "main"),
+                          {"fw/nohash.bin", "09.00.000", ""},
+                          listed("fw/boot.bin", "01.04.000", "boot")})
+                    .replace("</update>", clRemove));
     pclServer->setFile("/tovuupdate/fw/main.bin", "main");
     pclServer->setFile("/tovuupdate/fw/boot.bin", "boot");
     // Without a camera there is nothing to compare with: the check ends quietly. The
@@ -231,12 +328,12 @@ void TestToolUpdate::firmwareFilesBecomeEnvelopesAndOneResult()
     camera("ClTovuCommandExecFwUpdat", 0);
     runCheck(1);
     QCOMPARE(pclEnd->count(), 1);
-    QCOMPARE(pclServer->requests().size(), 1);
+    QCOMPARE(pclServer->requests().size(), 2);  // the manifest and its signature
     QVERIFY(lstTold.isEmpty() && lstSent.isEmpty());
 
     pclDownload->setCameraVersion("01.03.025");
     runCheck(1);
-    QCOMPARE(pclServer->requests().size(), 4);
+    QCOMPARE(pclServer->requests().size(), 6);
 
     // Each file in a data envelope, the next when the camera has taken the last, then the
     // start of the update.
@@ -276,7 +373,7 @@ void TestToolUpdate::installerListedForFirmwareGoesToCamera()
 {
     // What a firmware manifest lists is for the camera, whatever its name: never an
     // installer started on the computer.
-    pclServer->setFile(strFirm, manifest({{"setup.msi", "01.03.026", md5("msi")}}));
+    serveSigned(*pclServer, strFirm, manifest({listed("setup.msi", "01.03.026", "msi")}));
     pclServer->setFile("/tovuupdate/setup.msi", "msi");
     const QString strCalled = standInInstaller();
     QVERIFY(!strCalled.isEmpty());
@@ -411,11 +508,16 @@ void TestToolUpdate::debianPackageFromSiteIsHandedToInstaller()
     QFETCH(QByteArray, clServed);
     QFETCH(bool, bInstalled);
     const QString strDeb = QStringLiteral("tovu-setting-tool_1.0.38_all.deb");
-    // The site offers the tool for both systems, the Windows installer listed first.
-    pclServer->setFile(
-        strTool, manifest({{"setup.msi", "01.00.038", md5("msi")}, {strDeb, "01.00.038", md5("deb package")}}, "tool"));
-    pclServer->setFile("/tovuupdate/setup.msi", "msi");
-    pclServer->setFile("/tovuupdate/" + strDeb, clServed);
+    // The site offers the tool for both systems (the Windows installer listed first),
+    // made and signed as a release is.
+    const QString strSource = clDir.filePath("source/tool/01.00.038/");
+    const QString strSite = clDir.filePath("signed-site");
+    QVERIFY(QDir().mkpath(strSource));
+    QVERIFY(writeFile(strSource + "setup.msi", "msi") && writeFile(strSource + strDeb, "deb package"));
+    QCOMPARE(QProcess::execute("bash", {TOVU_SITE_SCRIPT, "--key", testKeyFile(), clDir.filePath("source"), strSite}),
+             0);
+    QVERIFY(writeFile(strSite + "/tovuupdate/" + strDeb, clServed));
+    pclServer->setDocumentRoot(strSite);
     const QString strCalled = standInInstaller();
     QVERIFY(!strCalled.isEmpty());
     const QString strPackage = ClDataFolder::path() + strDeb;
@@ -435,7 +537,11 @@ void TestToolUpdate::debianPackageFromSiteIsHandedToInstaller()
         return;
     }
     QCOMPARE(lExit, 7);
-    QCOMPARE(pclError->value(0).value(0).toString(), QStringLiteral("Faield to update."));
+    // What went wrong, and that nothing was installed.
+    QCOMPARE(pclError->value(0).value(0).toString(),
+             QStringLiteral("Faield to update.\nA downloaded file was damaged or altered on the way, so nothing was "
+                            "installed.\nTry again later or on another network; if this keeps happening, consult "
+                            "your dealer."));
     QTest::qWait(100);
     QVERIFY(!QFile::exists(strCalled));
     QVERIFY(!QFile::exists(strPackage));

@@ -22,6 +22,12 @@ If this error continues to occur, consult your dealer.</translation>
         <source>The file is larger than %1 MiB.</source>
         <translation>The file is larger than %1 MiB.</translation>
     </message>
+    <message>
+        <source>A downloaded file was damaged or altered on the way, so nothing was installed.
+Try again later or on another network; if this keeps happening, consult your dealer.</source>
+        <translation>A downloaded file was damaged or altered on the way, so nothing was installed.
+Try again later or on another network; if this keeps happening, consult your dealer.</translation>
+    </message>
 </context>
 <context>
     <name>ClProgressDialog</name>
@@ -82,6 +88,22 @@ The new version was saved as:
         <translation>The installer could not be started.
 The new version was saved as:
 %1</translation>
+    </message>
+    <message>
+        <source>A new firmware is offered, but it cannot be verified as a genuine release of the Tovu,
+so nothing was downloaded or written into the camera.
+The update server or the network may have been tampered with. Try again later or on another network; if this keeps happening, consult your dealer.</source>
+        <translation>A new firmware is offered, but it cannot be verified as a genuine release of the Tovu,
+so nothing was downloaded or written into the camera.
+The update server or the network may have been tampered with. Try again later or on another network; if this keeps happening, consult your dealer.</translation>
+    </message>
+    <message>
+        <source>A new version of this tool is offered, but it cannot be verified as a genuine release,
+so nothing was downloaded or installed.
+The update server or the network may have been tampered with. Get the new version from your dealer, or try again later on another network.</source>
+        <translation>A new version of this tool is offered, but it cannot be verified as a genuine release,
+so nothing was downloaded or installed.
+The update server or the network may have been tampered with. Get the new version from your dealer, or try again later on another network.</translation>
     </message>
 </context>
 </TS>

@@ -23,6 +23,12 @@
         <source>The file is larger than %1 MiB.</source>
         <translation>ファイルが %1 MiB を超えています。</translation>
     </message>
+    <message>
+        <source>A downloaded file was damaged or altered on the way, so nothing was installed.
+Try again later or on another network; if this keeps happening, consult your dealer.</source>
+        <translation>ダウンロードしたファイルが途中で壊れたか書き換えられたため、何もインストールしていません。
+時間をおいて、または別のネットワークでもう一度お試しください。繰り返し起こる場合は、販売店にお問い合わせください。</translation>
+    </message>
 </context>
 <context>
     <name>ClProgressDialog</name>
@@ -83,6 +89,22 @@ The new version was saved as:
         <translation>インストーラーを起動できませんでした。
 新しいバージョンは次の場所に保存されています:
 %1</translation>
+    </message>
+    <message>
+        <source>A new firmware is offered, but it cannot be verified as a genuine release of the Tovu,
+so nothing was downloaded or written into the camera.
+The update server or the network may have been tampered with. Try again later or on another network; if this keeps happening, consult your dealer.</source>
+        <translation>新しいファームウェアがありますが、Tovu の正規のリリースであることを確認できないため、
+ダウンロードもカメラへの書き込みもしていません。
+アップデートサーバーまたはネットワークが改ざんされている可能性があります。時間をおいて、または別のネットワークでもう一度お試しください。繰り返し起こる場合は、販売店にお問い合わせください。</translation>
+    </message>
+    <message>
+        <source>A new version of this tool is offered, but it cannot be verified as a genuine release,
+so nothing was downloaded or installed.
+The update server or the network may have been tampered with. Get the new version from your dealer, or try again later on another network.</source>
+        <translation>このツールの新しいバージョンがありますが、正規のリリースであることを確認できないため、
+ダウンロードもインストールもしていません。
+アップデートサーバーまたはネットワークが改ざんされている可能性があります。新しいバージョンは販売店から入手するか、時間をおいて別のネットワークでもう一度お試しください。</translation>
     </message>
 </context>
 </TS>
