@@ -10,10 +10,14 @@
 #include <QNetworkRequest>
 #include <QSslConfiguration>
 
+#include <limits>
+
 ClCommunication::ClCommunication(QObject* parent) : QObject(parent)
 {
     clTimer.setSingleShot(true);
     connect(&clTimer, &QTimer::timeout, this, &ClCommunication::slotTimeout);
+    clDeadline.setSingleShot(true);
+    connect(&clDeadline, &QTimer::timeout, this, &ClCommunication::slotDeadline);
     connect(&clManager, &QNetworkAccessManager::authenticationRequired, this, &ClCommunication::slotAuthentication);
     connect(&clManager, &QNetworkAccessManager::proxyAuthenticationRequired, this,
             &ClCommunication::slotProxyAuthentication);
@@ -50,6 +54,16 @@ void ClCommunication::get(const QUrl& clUrl, qint64 llMax)
     connect(pclReply, &QNetworkReply::sslErrors, this, &ClCommunication::requestSslError);
     connect(pclReply, &QNetworkReply::metaDataChanged, this, &ClCommunication::slotMetaDataChanged);
     clTimer.start(lTimeoutMs);
+    clSince.start();
+    bSizeAnnounced = false;
+    followSize(0);
+}
+
+void ClCommunication::followSize(qint64 llBytes)
+{
+    const qint64 llTotalMs = lDeadlineAllowanceMs + llBytes * 1000 / qMax<qint64>(llFloorRate, 1);
+    const qint64 llLeftMs = qBound(qint64(0), llTotalMs - clSince.elapsed(), qint64(std::numeric_limits<int>::max()));
+    clDeadline.start(int(llLeftMs));
 }
 
 void ClCommunication::setProxy(const QNetworkProxy& clProxy)
@@ -75,6 +89,7 @@ QByteArray ClCommunication::takeData()
 void ClCommunication::dropReply()
 {
     clTimer.stop();
+    clDeadline.stop();
     if (!pclReply)
         return;
     QNetworkReply* pclOld = std::exchange(pclReply, nullptr);
@@ -124,8 +139,8 @@ void ClCommunication::slotReadyRead()
     if (!pclReply)
         return;
     clTimer.start(lTimeoutMs);
-    if (pclReply->error() == QNetworkReply::NoError)
-        appendAvailable();
+    if (pclReply->error() == QNetworkReply::NoError && appendAvailable() && !bSizeAnnounced)
+        followSize(clBuffer.size());
 }
 
 bool ClCommunication::appendAvailable()
@@ -143,8 +158,14 @@ void ClCommunication::slotMetaDataChanged()
     // A declared size over the bound fails before the body arrives.
     bool bKnown = false;
     const qint64 llDeclared = pclReply->header(QNetworkRequest::ContentLengthHeader).toLongLong(&bKnown);
-    if (bKnown && llDeclared > llMaxBytes)
+    if (bKnown && llDeclared > llMaxBytes) {
         failTooLarge();
+        return;
+    }
+    if (bKnown && llDeclared >= 0) {
+        bSizeAnnounced = true;
+        followSize(llDeclared);
+    }
 }
 
 void ClCommunication::slotDownloadProgress(qint64 llReceived, qint64 llTotal)
@@ -161,6 +182,7 @@ void ClCommunication::slotFinished()
     if (!pclReply)
         return;
     clTimer.stop();
+    clDeadline.stop();
     if (pclReply->error() == QNetworkReply::NoError && pclReply->bytesAvailable() > 0 && !appendAvailable())
         return;
     QNetworkReply* pclDone = std::exchange(pclReply, nullptr);
@@ -180,6 +202,19 @@ void ClCommunication::slotTimeout()
     // The reply is abandoned here so that nothing of it can reach a later transfer.
     dropReply();
     Q_EMIT sigError(QString());
+}
+
+void ClCommunication::slotDeadline()
+{
+    const qint64 llSeconds = clSince.elapsed() / 1000;
+    qCInfo(lcTovuUpdate) << "transfer still going after" << clSince.elapsed() << "ms;" << clBuffer.size() << "bytes";
+    dropReply();
+    clBuffer.clear();
+    Q_EMIT sigError(QCoreApplication::translate("QObject",
+                                                "The download did not finish in time: after %1 seconds it was still "
+                                                "arriving. The connection is too slow, or the server stopped sending "
+                                                "properly. Nothing was installed.")
+                        .arg(llSeconds));
 }
 
 void ClCommunication::requestSslError(const QList<QSslError>& sslErrorList)

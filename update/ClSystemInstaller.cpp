@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QSysInfo>
 
 namespace {
@@ -37,6 +38,18 @@ QString debianArchitecture()
         return QStringLiteral("armhf");
     return strCpu;  // arm64, i386, riscv64, ppc64el, s390x are spelled alike
 }
+
+// pkcon, PackageKit's own client, where it is installed.
+QString packageKit()
+{
+    return QStandardPaths::findExecutable(QStringLiteral("pkcon"));
+}
+
+// A stand-in set by a test takes pkexec's place.
+bool usesPackageKit(const QString& strPackagePath)
+{
+    return isDeb(strPackagePath) && programOverride().isEmpty() && !packageKit().isEmpty();
+}
 }  // namespace
 
 bool ClSystemInstaller::isPackage(const QString& strName)
@@ -61,22 +74,28 @@ bool ClSystemInstaller::fitsThisSystem(const QString& strName)
 #endif
 }
 
+
 QString ClSystemInstaller::programFor(const QString& strPackagePath)
 {
     if (!programOverride().isEmpty())
         return programOverride();
-    return isDeb(strPackagePath) ? QStringLiteral("pkexec") : QStringLiteral("msiexec");
+    if (usesPackageKit(strPackagePath))
+        return packageKit();
+    return QStandardPaths::findExecutable(isDeb(strPackagePath) ? QStringLiteral("pkexec") : QStringLiteral("msiexec"));
 }
 
 QStringList ClSystemInstaller::argumentsFor(const QString& strPackagePath)
 {
     const QString strNative = QDir::toNativeSeparators(strPackagePath);
-    if (isDeb(strPackagePath)) {
-        // An absolute path, so that apt takes it for a file and not for a package name;
-        // -y because there is no terminal to answer on.
-        return {QStringLiteral("apt-get"), QStringLiteral("install"), QStringLiteral("-y"),
-                QFileInfo(strPackagePath).absoluteFilePath()};
+    // An absolute path, so that the installer takes it for a file and not for a package
+    // name; no questions, because there is no terminal to answer on.
+    const QString strAbsolute = QFileInfo(strPackagePath).absoluteFilePath();
+    if (usesPackageKit(strPackagePath)) {
+        return {QStringLiteral("--noninteractive"), QStringLiteral("--allow-untrusted"), QStringLiteral("install-local"),
+                strAbsolute};
     }
+    if (isDeb(strPackagePath))
+        return {QStringLiteral("apt-get"), QStringLiteral("install"), QStringLiteral("-y"), strAbsolute};
     return {QStringLiteral("/i"), strNative};
 }
 
@@ -89,7 +108,11 @@ bool ClSystemInstaller::start(const QString& strPackagePath)
 {
     QString strProgram = programFor(strPackagePath);
     QStringList lstArgs = argumentsFor(strPackagePath);
-    if (isDeb(strPackagePath)) {
+    if (strProgram.isEmpty()) {
+        qCWarning(lcTovuUpdate) << "no installer for" << strPackagePath << "(neither pkcon nor pkexec is installed)";
+        return false;
+    }
+    if (isDeb(strPackagePath) && !usesPackageKit(strPackagePath)) {
         // A detached process is handed to init at once, and pkexec refuses a caller whose
         // parent is gone ("Refusing to render service to dead parents"). A shell waits
         // for it instead; "exit" after it keeps the shell from replacing itself with it.

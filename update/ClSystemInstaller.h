@@ -1,14 +1,17 @@
 #pragma once
 // Hands a downloaded package of the tool to the system's package installer, started
 // detached so that it can replace the running tool: "msiexec /i PACKAGE" for a Windows
-// installer, "pkexec apt-get install -y PACKAGE" for a Debian package.
+// installer; for a Debian package PackageKit ("pkcon install-local PACKAGE") where it is
+// installed, else "pkexec apt-get install -y PACKAGE".
 //
-// For a .deb, apt-get through pkexec rather than the desktop's software installer
-// (xdg-open): pkexec asks for the administrator's password in the desktop session, apt
-// fetches the libraries the new version depends on, and it runs the package's scripts
-// that reload the udev rule. What xdg-open starts for a .deb differs from desktop to
-// desktop (often an archive viewer) and may install nothing. Without pkexec the start
-// fails and the tool says where the package was saved.
+// PackageKit first: pkcon installs through PackageKit's InstallFiles over D-Bus, and
+// PolicyKit asks for the password in the desktop's own dialog; like apt it fetches the
+// libraries the new version depends on and runs the package's scripts that reload the
+// udev rule. The package is not in a signed repository, so it is allowed as "untrusted":
+// the tool has checked its signature itself. What xdg-open starts for a .deb differs
+// from desktop to desktop (often an archive viewer) and may install nothing, so it is
+// not used. A program that is not installed is never started: then the start fails, the
+// tool keeps running and says where the package was saved.
 #include <QString>
 #include <QStringList>
 
@@ -24,7 +27,8 @@ public:
 
     // True when the installer process was started.
     static bool start(const QString& strPackagePath);
-    // The program and arguments start() runs for a package.
+    // The program (its full path; empty when none is installed) and the arguments start()
+    // runs for a package.
     static QString programFor(const QString& strPackagePath);
     static QStringList argumentsFor(const QString& strPackagePath);
 

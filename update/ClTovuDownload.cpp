@@ -266,8 +266,13 @@ void ClTovuDownload::installTool(const stDataInfo& stInstaller)
         return;
     }
     if (!ClSystemInstaller::start(strPath)) {
-        Q_EMIT sigError(tr("The installer could not be started.\nThe new version was saved as:\n%1")
-                            .arg(QDir::toNativeSeparators(strPath)));
+        QString strText = tr("The installer could not be started.\nThe new version was saved as:\n%1")
+                              .arg(QDir::toNativeSeparators(strPath));
+        if (QFileInfo(strPath).suffix() == QLatin1String("deb"))
+            strText += QLatin1String("\n\n")
+                + tr("Install it with your desktop's software installer, or in a terminal with:\nsudo apt install %1")
+                      .arg(strPath);
+        Q_EMIT sigError(strText);
         return;
     }
     // The installer replaces the tool's files, so the tool makes way for it.

@@ -4,6 +4,7 @@
 #include <QSslConfiguration>
 #include <QSslServer>
 #include <QSslSocket>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -70,6 +71,10 @@ void ClTestHttpServer::onReadyRead(QTcpSocket* pclSocket)
                          + itRoute->lstBodies.value(0));
         return;
     }
+    if (itRoute != hashRoutes.end() && itRoute->eKind == eMode::Trickle) {
+        trickle(pclSocket, itRoute->lstBodies.value(0), int(itRoute->llDeclared));
+        return;
+    }
     pclSocket->write(response(strPath));
     connect(pclSocket, &QTcpSocket::bytesWritten, pclSocket, [pclSocket] {
         if (pclSocket->bytesToWrite() == 0)
@@ -78,6 +83,18 @@ void ClTestHttpServer::onReadyRead(QTcpSocket* pclSocket)
     // For an encrypted socket bytesToWrite counts the plain bytes still to go.
     if (pclSocket->bytesToWrite() == 0)
         pclSocket->disconnectFromHost();
+}
+
+void ClTestHttpServer::trickle(QTcpSocket* pclSocket, const QByteArray& clBody, int lIntervalMs)
+{
+    pclSocket->write("HTTP/1.1 200 OK\r\nContent-Length: " + QByteArray::number(clBody.size()) + "\r\n\r\n");
+    auto* pclTimer = new QTimer(pclSocket);  // goes with the connection
+    connect(pclTimer, &QTimer::timeout, pclSocket, [pclSocket, pclTimer, clBody, lSent = qsizetype(0)]() mutable {
+        pclSocket->write(clBody.mid(lSent++, 1));
+        if (lSent >= clBody.size())
+            pclTimer->stop();
+    });
+    pclTimer->start(lIntervalMs);
 }
 
 QByteArray ClTestHttpServer::response(const QString& strPath)

@@ -43,6 +43,11 @@ public:
     {
         hashRoutes.insert(strPath, {eMode::Stall, {clPartial}, 200, llDeclaredLength});
     }
+    // Sends the headers with the body's length, then the body one byte every lIntervalMs.
+    void setTrickle(const QString& strPath, const QByteArray& clBody, int lIntervalMs)
+    {
+        hashRoutes.insert(strPath, {eMode::Trickle, {clBody}, 200, lIntervalMs});
+    }
     // Sends the body without a length (chunked): only the stream's end tells its size.
     void setChunked(const QString& strPath, const QByteArray& clBody)
     {
@@ -55,17 +60,18 @@ public:
     const QList<stRequest>& requests() const { return lstRequests; }
 
 private:
-    enum class eMode { File, Status, Stall, Chunked };
+    enum class eMode { File, Status, Stall, Chunked, Trickle };
     struct stRoute
     {
         eMode eKind = eMode::File;
         QList<QByteArray> lstBodies;  // the reason phrase for a status
         int lCode = 200;
-        qint64 llDeclared = 0;
+        qint64 llDeclared = 0;  // the interval of a trickle
     };
 
     void onConnection();
     void onReadyRead(QTcpSocket* pclSocket);
+    static void trickle(QTcpSocket* pclSocket, const QByteArray& clBody, int lIntervalMs);
     QByteArray response(const QString& strPath);
 
     bool bTls = false;

@@ -55,6 +55,7 @@ private Q_SLOTS:
     void httpErrorShowsReplyText();
     void stallEndsWithOneMessage();
     void timeOutAfterNetworkErrorNotShown();
+    void tricklingFileEndsAtItsDeadline();
     void manifestAndFileSizeAndDepthBounded();
     void runsRestartAfterCancelAndSuccess();
     void selfSignedCertificateEndsRun();
@@ -215,6 +216,26 @@ void TestDownload::timeOutAfterNetworkErrorNotShown()
     QTest::qWait(1300);
     QCOMPARE(clTransferErrors.count(), 1);
     QCOMPARE(pclError->count(), 1);
+}
+
+void TestDownload::tricklingFileEndsAtItsDeadline()
+{
+    // Scaled down: a byte every 100 ms keeps the 1 s inactivity time-out from firing; the
+    // 4096 bytes announced at 4096 bytes a second, plus 300 ms, give the file 1.3 s.
+    pclDownload->communication()->setTimeout(1000);
+    pclDownload->communication()->setDeadline(300, 4096);
+    pclServer->setFile(strManifest, manifest({{"fw.bin", "1", md5(QByteArray(4096, 'F'))}}));
+    pclServer->setTrickle(site("fw.bin"), QByteArray(4096, 'F'), 100);
+    QElapsedTimer clTimer;
+    clTimer.start();
+    startRun();
+    QVERIFY(pclError->wait(10000));
+    QVERIFY2(clTimer.elapsed() >= 1200 && clTimer.elapsed() < 5000, qPrintable(QString::number(clTimer.elapsed())));
+    QVERIFY2(error().startsWith(strNetFailure + "The download did not finish in time: after 1 seconds"),
+             qPrintable(error()));
+    QTest::qWait(300);
+    QCOMPARE(pclError->count(), 1);
+    QCOMPARE(pclSuccess->count(), 0);
 }
 
 void TestDownload::manifestAndFileSizeAndDepthBounded()

@@ -51,7 +51,8 @@ private Q_SLOTS:
     void installerListedForFirmwareGoesToCamera();
     void installerNameCannotLeaveToolFolder_data();
     void installerNameCannotLeaveToolFolder();
-    void installerThatCannotStartKeepsToolRunning();
+    void debianHandOverFollowsWhatIsInstalled_data();
+    void debianHandOverFollowsWhatIsInstalled();
     void packageForThisSystem_data();
     void packageForThisSystem();
     void debianPackageFromSiteIsHandedToInstaller_data();
@@ -432,15 +433,50 @@ void TestToolUpdate::installerNameCannotLeaveToolFolder()
     QVERIFY(!QDir(ClDataFolder::path() + "sub").exists());
 }
 
-void TestToolUpdate::installerThatCannotStartKeepsToolRunning()
+void TestToolUpdate::debianHandOverFollowsWhatIsInstalled_data()
 {
-    ClSystemInstaller::setProgram(clDir.filePath("no-such-installer"));
-    QCOMPARE(handOverInstaller("setup.msi"), 7);
+    QTest::addColumn<QString>("strInstalled");
+    QTest::addColumn<QString>("strArguments");
+    QTest::newRow("PackageKit") << "pkcon" << "--noninteractive\n--allow-untrusted\ninstall-local\n";
+    QTest::newRow("pkexec only") << "pkexec" << "apt-get\ninstall\n-y\n";
+    // Debian 12 as a new user has it: neither. The tool keeps running and says where the
+    // package is.
+    QTest::newRow("neither") << "" << "";
+}
+
+void TestToolUpdate::debianHandOverFollowsWhatIsInstalled()
+{
+    QFETCH(QString, strInstalled);
+    QFETCH(QString, strArguments);
+    // The programs found are those of a PATH holding only the stand-in (if any).
+    const QString strBin = clDir.filePath("bin-" + strInstalled);
+    QVERIFY(QDir().mkpath(strBin));
+    const QString strCalled = clDir.filePath("called.txt");
+    QFile::remove(strCalled);
+    if (!strInstalled.isEmpty()) {
+        const QString strScript = strBin + "/" + strInstalled;
+        QVERIFY(writeFile(strScript, "#!/bin/sh\nprintf '%s\\n' \"$@\" > \"" + strCalled.toUtf8() + "\"\n"));
+        QFile::setPermissions(strScript, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    const QByteArray clPath = qgetenv("PATH");
+    qputenv("PATH", QFile::encodeName(strBin));
+    const QString strDeb = QStringLiteral("tovu-setting-tool_1.0.38_all.deb");
+    const QString strPackage = ClDataFolder::path() + strDeb;
+    const int lExit = handOverInstaller(strDeb);
+    qputenv("PATH", clPath);
+
+    QCOMPARE(readFile(strPackage), QByteArray("payload"));
+    if (!strInstalled.isEmpty()) {
+        QCOMPARE(lExit, 0);  // the tool quit for the installer
+        QTRY_COMPARE(readFile(strCalled), strArguments.toUtf8() + QFile::encodeName(strPackage) + "\n");
+        return;
+    }
+    QCOMPARE(lExit, 7);
     QCOMPARE(pclError->count(), 1);
-    const QString strText = pclError->at(0).at(0).toString();
-    QVERIFY2(strText.startsWith("The installer could not be started."), qPrintable(strText));
-    QVERIFY(strText.contains(QDir::toNativeSeparators(ClDataFolder::path() + "setup.msi")));
-    QVERIFY(QFile::exists(ClDataFolder::path() + "setup.msi"));
+    QCOMPARE(pclError->at(0).at(0).toString(),
+             "The installer could not be started.\nThe new version was saved as:\n" + strPackage
+                 + "\n\nInstall it with your desktop's software installer, or in a terminal with:\nsudo apt install "
+                 + strPackage);
 }
 
 QString TestToolUpdate::standInInstaller()

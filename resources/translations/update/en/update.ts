@@ -28,6 +28,10 @@ Try again later or on another network; if this keeps happening, consult your dea
         <translation>A downloaded file was damaged or altered on the way, so nothing was installed.
 Try again later or on another network; if this keeps happening, consult your dealer.</translation>
     </message>
+    <message>
+        <source>The download did not finish in time: after %1 seconds it was still arriving. The connection is too slow, or the server stopped sending properly. Nothing was installed.</source>
+        <translation>The download did not finish in time: after %1 seconds it was still arriving. The connection is too slow, or the server stopped sending properly. Nothing was installed.</translation>
+    </message>
 </context>
 <context>
     <name>ClProgressDialog</name>
@@ -104,6 +108,12 @@ The update server or the network may have been tampered with. Get the new versio
         <translation>A new version of this tool is offered, but it cannot be verified as a genuine release,
 so nothing was downloaded or installed.
 The update server or the network may have been tampered with. Get the new version from your dealer, or try again later on another network.</translation>
+    </message>
+    <message>
+        <source>Install it with your desktop&apos;s software installer, or in a terminal with:
+sudo apt install %1</source>
+        <translation>Install it with your desktop&apos;s software installer, or in a terminal with:
+sudo apt install %1</translation>
     </message>
 </context>
 </TS>

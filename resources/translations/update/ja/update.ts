@@ -29,6 +29,10 @@ Try again later or on another network; if this keeps happening, consult your dea
         <translation>ダウンロードしたファイルが途中で壊れたか書き換えられたため、何もインストールしていません。
 時間をおいて、または別のネットワークでもう一度お試しください。繰り返し起こる場合は、販売店にお問い合わせください。</translation>
     </message>
+    <message>
+        <source>The download did not finish in time: after %1 seconds it was still arriving. The connection is too slow, or the server stopped sending properly. Nothing was installed.</source>
+        <translation>ダウンロードが時間内に終わりませんでした。%1 秒たってもまだ受信中でした。接続が遅すぎるか、サーバーが正しく送信していません。何もインストールしていません。</translation>
+    </message>
 </context>
 <context>
     <name>ClProgressDialog</name>
@@ -105,6 +109,12 @@ The update server or the network may have been tampered with. Get the new versio
         <translation>このツールの新しいバージョンがありますが、正規のリリースであることを確認できないため、
 ダウンロードもインストールもしていません。
 アップデートサーバーまたはネットワークが改ざんされている可能性があります。新しいバージョンは販売店から入手するか、時間をおいて別のネットワークでもう一度お試しください。</translation>
+    </message>
+    <message>
+        <source>Install it with your desktop&apos;s software installer, or in a terminal with:
+sudo apt install %1</source>
+        <translation>デスクトップのソフトウェアインストーラーで開くか、端末で次のコマンドを実行してインストールしてください:
+sudo apt install %1</translation>
     </message>
 </context>
 </TS>
