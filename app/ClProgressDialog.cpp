@@ -52,11 +52,19 @@ ClProgressDialog::ClProgressDialog(QWidget* parent)
     pclCancel->setText(tr("Cancel"));
     connect(pclCancel, &QPushButton::clicked, this, &ClProgressDialog::slotCloseEvent);
 
+    pclNoCancel = new QLabel(tr("The firmware is being written into the camera. This cannot be cancelled:\n"
+                                "do not unplug the camera or switch it off until it turns itself off."),
+                             this);
+    pclNoCancel->setObjectName(QStringLiteral("labelNoCancel"));
+    pclNoCancel->setWordWrap(true);
+    pclNoCancel->hide();
+
     auto* pclLayout = new QVBoxLayout(this);
     pclLayout->addWidget(pclLogo, 0, Qt::AlignHCenter);
     pclLayout->addLayout(pclStatusRow);
     pclLayout->addWidget(pclFileBar);
     pclLayout->addWidget(pclByteBar);
+    pclLayout->addWidget(pclNoCancel);
     pclLayout->addWidget(pclButtons);
 
     clMovieTimer.setInterval(1000);
@@ -81,6 +89,35 @@ void ClProgressDialog::reset()
     pclByteBar->show();
     pclFileBar->setValue(0);
     pclByteBar->setValue(0);
+    bWriting = false;
+    pclNoCancel->hide();
+    pclButtons->show();
+}
+
+void ClProgressDialog::showWriting(qint32 lBlocks)
+{
+    reset();
+    bWriting = true;
+    // A confirmation of Cancel still open from the download has nothing left to cancel.
+    if (pclConfirm)
+        pclConfirm->reject();
+    pclStatus->setText(tr("now Writing"));
+    pclByteBar->hide();
+    pclButtons->hide();
+    pclNoCancel->show();
+    pclFileBar->setMaximum(lBlocks);
+}
+
+void ClProgressDialog::slotWriteEnd()
+{
+    bWriting = false;
+    close();
+}
+
+void ClProgressDialog::reject()
+{
+    if (!bWriting)
+        QDialog::reject();
 }
 
 void ClProgressDialog::slotTotalFiles(qint32 lFileCount)
@@ -135,7 +172,7 @@ void ClProgressDialog::slotEndMove()
 
 void ClProgressDialog::slotCloseEvent()
 {
-    if (pclConfirm)
+    if (pclConfirm || bWriting)
         return;
     auto* pclBox = new QMessageBox(QMessageBox::Warning, windowTitle(), tr("Do you want to quit will not be updated?"),
                                    QMessageBox::Ok | QMessageBox::Cancel, this);

@@ -18,8 +18,13 @@ public:
     explicit ClProgressDialog(QWidget* parent = nullptr);
     ~ClProgressDialog() override;
 
-    // Ready for a new run: downloading view, no dots, both bars at 0.
+    // Ready for a new run: downloading view, no dots, both bars at 0, Cancel offered.
     void reset();
+    // Firmware is being written into the camera, lBlocks in all: a half-written camera is
+    // worse than a wait, so Cancel is gone and the dialog says so; it stays until the
+    // write ends (slotWriteEnd).
+    void showWriting(qint32 lBlocks);
+    bool isWriting() const { return bWriting; }
 
     // The confirmation box while it is shown (for tests); null otherwise.
     QMessageBox* confirmation() const { return pclConfirm; }
@@ -37,6 +42,11 @@ public Q_SLOTS:
     void slotTherdDotMove();
     void slotEndMove();
     void slotCloseEvent();
+    void slotWriteEnd();
+
+public:
+    // Escape and the window's close button do nothing while the camera is written.
+    void reject() override;
 
 protected:
     void closeEvent(QCloseEvent* pclEvent) override;
@@ -50,6 +60,8 @@ private:
     QProgressBar* pclFileBar = nullptr;
     QProgressBar* pclByteBar = nullptr;
     QDialogButtonBox* pclButtons = nullptr;
+    QLabel* pclNoCancel = nullptr;
+    bool bWriting = false;
     QTimer clMovieTimer;
     QPointer<QMessageBox> pclConfirm;
 };

@@ -17,6 +17,13 @@ ClUpdateView::ClUpdateView(ClTovuDownload* pclDownload, QWidget* pclWindow)
     connect(pclDownload, &ClDownload::sigPartProgress, pclDialog, &ClProgressDialog::slotPartProgress);
     connect(pclDownload, &ClDownload::sigProgressInstalling, pclDialog, &ClProgressDialog::slotChangeView);
     connect(pclDownload, &ClTovuDownload::sigProgressEnd, pclDialog, &ClProgressDialog::close);
+    // Writing into the camera: the same dialog, without Cancel.
+    connect(pclDownload, &ClTovuDownload::sigWriteStart, this, [this](qint32 lBlocks) {
+        pclDialog->showWriting(lBlocks);
+        pclDialog->show();
+    });
+    connect(pclDownload, &ClTovuDownload::sigWriteProgress, pclDialog, &ClProgressDialog::slotTotalProgress);
+    connect(pclDownload, &ClTovuDownload::sigWriteEnd, pclDialog, &ClProgressDialog::slotWriteEnd);
     // Cancel confirmed in the dialog abandons the run.
     connect(pclDialog, &ClProgressDialog::sigCancel, pclDownload, &ClDownload::slotCancel);
 }

@@ -73,6 +73,14 @@ void ClTovuDownload::clearCameraVersion()
 {
     bVersionKnown = false;
     strCameraVersion.clear();
+    // Pulled out before or during the write: one message, and nothing more of this update
+    // (the error notice of the block the camera did not take may come before or after).
+    if (eFlashAt != eFlash::Idle && !bReported)
+        endWrite(eFlashAt == eFlash::Writing ? tr("The camera was disconnected while the firmware was being written.\n"
+                                                  "Connect it again and start the update again from the help page; if "
+                                                  "the camera does not start, consult your dealer.")
+                                             : tr("The camera was disconnected before the firmware was written. "
+                                                  "Nothing was written into it."));
 }
 
 bool ClTovuDownload::start(const QStringList& lstArgs)
@@ -81,6 +89,7 @@ bool ClTovuDownload::start(const QStringList& lstArgs)
         return false;
     bReported = false;
     lstFirmwareBlocks.clear();
+    eFlashAt = eFlash::Idle;
     bAuto = false;
     const QStringList lstAll
         = lstArgs + QStringList {QStringLiteral("-app"), applicationTitle(), QStringLiteral("-nf"), clSettings.path()};
@@ -224,9 +233,69 @@ void ClTovuDownload::slotSuccess(QList<stDataInfo> clDataList)
 void ClTovuDownload::sendFirmware(const QList<stDataInfo>& lstFiles)
 {
     lstFirmwareBlocks.clear();
+    lBlocksWritten = 0;
     for (const stDataInfo& stFile : lstFiles)
         lstFirmwareBlocks.append(stFile.clData);
-    sendNextFirmwareStep();
+    // The battery first, then recording: nothing is written into a camera that may die
+    // half-way, or that is busy recording.
+    eFlashAt = eFlash::AskBattery;
+    askCamera(requestKind<ClTovuCommandGetBatteryState>());
+}
+
+void ClTovuDownload::askCamera(const QUuid& uuidKind)
+{
+    PV_CMD clCommand;
+    clCommand.insert(ClEnvelope::keyCmd(), uuidKind);
+    // Stamped, so that the answers to the camera-state page's own polling are not taken
+    // for these.
+    clCommand.insert(ClEnvelope::keySender(), QVariant::fromValue<QObject*>(this));
+    Q_EMIT sigSendCommand(clCommand);
+}
+
+void ClTovuDownload::checkBeforeWrite(const PV_CMD& clCommand)
+{
+    const QUuid uuidKind = ClEnvelope::kind(clCommand);
+    if (ClEnvelope::isOutcome(clCommand)) {
+        // Asked, but not answered: without the camera's state nothing is written.
+        endWrite(tr("The camera's battery and recording state could not be read, so the firmware was not "
+                    "written.\nCheck the cable and start the update again."));
+        return;
+    }
+    if (eFlashAt == eFlash::AskBattery && uuidKind == replyKind<ClTovuCommandGetBatteryState>()) {
+        // 1 on battery, 2 charging, 3 full; the level is a signed percentage on the wire.
+        const quint32 ulState = clCommand.value(ClEnvelope::keyParam(2)).toUInt();
+        const qint32 lLevel = qint32(clCommand.value(ClEnvelope::keyParam(3)).toUInt());
+        if (ulState != 2 && ulState != 3 && lLevel < lMinBatteryPercent) {
+            endWrite(tr("The camera's battery is at %1%, too low to write the firmware safely. Nothing was "
+                        "written.\nCharge the camera to at least %2%, or keep it charging, and start the update "
+                        "again.")
+                         .arg(lLevel)
+                         .arg(lMinBatteryPercent));
+            return;
+        }
+        eFlashAt = eFlash::AskRecording;
+        askCamera(requestKind<ClTovuCommandGetRecState>());
+        return;
+    }
+    if (eFlashAt == eFlash::AskRecording && uuidKind == replyKind<ClTovuCommandGetRecState>()) {
+        if (clCommand.value(ClEnvelope::keyParam(2)).toUInt() == 2) {
+            endWrite(tr("The camera is recording, so the firmware was not written. Nothing was written.\n"
+                        "Stop the recording and start the update again."));
+            return;
+        }
+        eFlashAt = eFlash::Writing;
+        Q_EMIT sigWriteStart(qint32(lstFirmwareBlocks.size()));
+        sendNextFirmwareStep();
+    }
+}
+
+void ClTovuDownload::endWrite(const QString& strText)
+{
+    bReported = true;
+    lstFirmwareBlocks.clear();
+    eFlashAt = eFlash::Idle;
+    Q_EMIT sigWriteEnd();
+    Q_EMIT sigMessage(applicationTitle(), strText);
 }
 
 void ClTovuDownload::sendNextFirmwareStep()
@@ -281,27 +350,42 @@ void ClTovuDownload::installTool(const stDataInfo& stInstaller)
 
 void ClTovuDownload::slotReceiveCommand(PV_CMD clCommand)
 {
-    if (!bVersionKnown)
+    if (!bVersionKnown || bReported)
         return;
+    if ((eFlashAt == eFlash::AskBattery || eFlashAt == eFlash::AskRecording) && ClEnvelope::sender(clCommand) == this) {
+        checkBeforeWrite(clCommand);
+        return;
+    }
     // A transfer that failed on the PC side comes as an error notice, the camera's refusal
     // as a completion: either is the end of the update.
-    if (!ClEnvelope::isOutcome(clCommand) || bReported)
+    if (!ClEnvelope::isOutcome(clCommand))
         return;
     const QUuid uuidKind = ClEnvelope::executedKind(clCommand);
     const quint16 usCode = ClEnvelope::resultCode(clCommand);
 
+    // Once a block is written the camera holds part of a new firmware: what to do next is
+    // part of the message.
+    const QString strFailed = tr("Firmware update failed") + QLatin1Char('\n')
+        + tr("Keep the camera connected, switch it off and on, and start the update again from the help page. "
+             "If the camera does not start, consult your dealer.");
     if (uuidKind == firmwareDataKind()) {
         if (usCode == ClResultCode::usSuccess) {
+            Q_EMIT sigWriteProgress(++lBlocksWritten);
             sendNextFirmwareStep();
             return;
         }
-        bReported = true;
-        lstFirmwareBlocks.clear();
-        Q_EMIT sigMessage(applicationTitle(), tr("Firmware update failed"));
+        // 0xEF00: the camera is gone; its removal notice tells the user, once.
+        if (usCode == ClResultCode::usNoCamera) {
+            clearCameraVersion();
+            return;
+        }
+        endWrite(strFailed);
     } else if (uuidKind == firmwareStartKind()) {
-        bReported = true;
-        Q_EMIT sigMessage(applicationTitle(),
-                          usCode == 0 ? tr("Firmware update success") : tr("Firmware update failed"));
+        if (usCode == ClResultCode::usSuccess) {
+            endWrite(tr("Firmware update success"));
+        } else {
+            endWrite(strFailed);
+        }
     }
 }
 

@@ -15,6 +15,11 @@ class ClTovuDownload : public ClDownload
 public:
     // The tool's own version: shown on the help page and compared in tool checks.
     static QString toolVersion();
+    // Below this battery level (percent), unless it is charging, the camera is not written:
+    // a camera that dies half-way through a write may not start again. Writing and the
+    // camera's own installing take a few minutes; a camera's battery alarm sits lower
+    // (at 10 to 20 percent), so 30 leaves a margin for a worn battery that drops fast.
+    static constexpr qint32 lMinBatteryPercent = 30;
 
     explicit ClTovuDownload(QObject* parent = nullptr);
     ~ClTovuDownload() override;
@@ -42,6 +47,11 @@ Q_SIGNALS:
     void sigQuestion(QString strTitle, QString strText);
     // The run is over: whatever showed its progress can close.
     void sigProgressEnd();
+    // Firmware is being written into the camera, lBlocks in all: from now on nothing can
+    // be cancelled. Then each block the camera has taken, and the end of the write.
+    void sigWriteStart(qint32 lBlocks);
+    void sigWriteProgress(qint32 lWritten);
+    void sigWriteEnd();
 
 public Q_SLOTS:
     // The answer to the last sigQuestion; ignored when the run it asked for has ended.
@@ -64,6 +74,12 @@ private:
     void installTool(const stDataInfo& stInstaller);
     void sendFirmware(const QList<stDataInfo>& lstFiles);
     void sendNextFirmwareStep();
+    // Asks the camera, for this controller alone, what it must tell before a write.
+    void askCamera(const QUuid& uuidKind);
+    // The camera's answer before a write: the next question, the write, or a refusal.
+    void checkBeforeWrite(const PV_CMD& clCommand);
+    // The write ends (or never starts) with this message and nothing more.
+    void endWrite(const QString& strText);
 
     qint32 lUpdateKind = 0;
     bool bVersionKnown = false;
@@ -73,6 +89,10 @@ private:
     bool bReported = false;
     // Firmware blocks still to send, one after the other.
     QList<QByteArray> lstFirmwareBlocks;
+    qint32 lBlocksWritten = 0;
+    // Where the way from fetched firmware to a written camera stands.
+    enum class eFlash { Idle, AskBattery, AskRecording, Writing };
+    eFlash eFlashAt = eFlash::Idle;
     // The run waits for the answer to its question.
     bool bAsking = false;
 };

@@ -4,12 +4,14 @@
 // catalogue's.
 #include "app/ClButtonMode.h"
 #include "app/ClMainWidget.h"
+#include "app/ClProgressDialog.h"
 #include "app/ClWidgetSelectMode.h"
 #include "app/framework/ClMessageBox.h"
 #include "data/ClDataFolder.h"
 #include "data/ClUpdateServer.h"
 #include "protocol/ClTovuCommands.h"
 #include "session/ClCameraSession.h"
+#include "update/ClTovuDownload.h"
 #include "tests/support/ClTestHttpServer.h"
 #include "tests/support/UpdateTestSupport.h"
 #include "usb/ClUsbService.h"
@@ -32,7 +34,10 @@ private Q_SLOTS:
     void initTestCase();
     void userUpdatesTheTovu();
     void forgedFirmwareNeverReachesTheCamera();
+    void unfitCameraIsNotWritten_data();
+    void unfitCameraIsNotWritten();
     void brokenTransferEndsTheUpdate();
+    void cameraPulledOutDuringTheWrite();
 
 private:
     QTemporaryDir clDir;
@@ -87,12 +92,22 @@ void TestWindowUpdate::userUpdatesTheTovu()
     auto* pclUpgrade = clWindow.page(7)->findChild<QPushButton*>("buttonUpdateTovu");
     QCOMPARE(pclUpgrade->text(), QStringLiteral("Upgrade the Tovu"));
     QVERIFY(pclUpgrade->isEnabled());
+    // Once the first block is in the camera, the dialog offers no Cancel and says why.
+    QStringList lstWhileWriting;
+    connect(clWindow.downloader(), &ClTovuDownload::sigWriteProgress, this, [&] {
+        auto* pclDialog = clWindow.findChild<ClProgressDialog*>();
+        lstWhileWriting << QStringLiteral("shown %1, Cancel %2, note %3")
+                               .arg(pclDialog->isVisible())
+                               .arg(pclDialog->findChild<QPushButton*>("buttonCancel")->isVisible())
+                               .arg(pclDialog->findChild<QLabel*>("labelNoCancel")->isVisible());
+    });
     QTest::mouseClick(pclUpgrade, Qt::LeftButton);
 
     // Fetched, sent to the camera, started: the camera says so and goes away.
     QTRY_COMPARE_WITH_TIMEOUT(
         lstBoxes, QStringList({QString::fromUtf8("Now upgrading\u2026\nPlease wait until Tovu turns off.")}), 10000);
     QCOMPARE(clServer.requestCount("/tovuupdate/firm/tovu-01.03.026.bin"), 1);
+    QCOMPARE(lstWhileWriting, QStringList({"shown 1, Cancel 0, note 1"}));
     QTRY_VERIFY_WITH_TIMEOUT(!clWindow.session()->isConnected(), 5000);
     QCOMPARE(firmwareShown(), QStringLiteral("--"));
 
@@ -171,7 +186,12 @@ void TestWindowUpdate::brokenTransferEndsTheUpdate()
 
     QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
     QTest::mouseClick(clWindow.page(7)->findChild<QPushButton*>("buttonUpdateTovu"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(lstBoxes, QStringList({QStringLiteral("Firmware upgrade failed")}), 10000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        lstBoxes,
+        QStringList({QStringLiteral("Firmware upgrade failed\nKeep the camera connected, switch it off and on, and "
+                                    "start the update again from the help page. If the camera does not start, "
+                                    "consult your dealer.")}),
+        10000);
     QTest::qWait(300);
     QCOMPARE(lstBoxes.size(), 1);
     bool bStartSent = false;
@@ -181,6 +201,89 @@ void TestWindowUpdate::brokenTransferEndsTheUpdate()
     QVERIFY(clWindow.session()->isConnected());
     QCOMPARE(pclCamera->firmwareVersion(), QStringLiteral("01.03.025"));
     QVERIFY(pclCamera->pendingFirmwareVersion().isEmpty() || pclCamera->pendingFirmwareVersion() == "01.03.025");
+}
+
+void TestWindowUpdate::unfitCameraIsNotWritten_data()
+{
+    QTest::addColumn<int>("lBattery");
+    QTest::addColumn<bool>("bRecording");
+    QTest::addColumn<QString>("strTold");
+    QTest::newRow("battery low") << 12 << false
+                                 << "The camera's battery is at 12%, too low to write the firmware safely. Nothing "
+                                    "was written.\nCharge the camera to at least 30%, or keep it charging, and start "
+                                    "the update again.";
+    QTest::newRow("recording") << 80 << true
+                               << "The camera is recording, so the firmware was not written. Nothing was written.\n"
+                                  "Stop the recording and start the update again.";
+}
+
+void TestWindowUpdate::unfitCameraIsNotWritten()
+{
+    QFETCH(int, lBattery);
+    QFETCH(bool, bRecording);
+    QFETCH(QString, strTold);
+    lstBoxes.clear();
+    ClVirtualUsbBus clBus;
+    clBus.setImmediateTimeouts(true);
+    ClMainWidget clWindow(&clBus);
+    clWindow.usbService()->setSettleDelay(200);
+    clWindow.show();
+    auto* pclCamera = new ClVirtualCamera(0, "01.03.025");
+    pclCamera->setBattery(lBattery, false);
+    pclCamera->setRecording(bRecording);
+    clBus.plug(pclCamera);
+    QTRY_VERIFY_WITH_TIMEOUT(clWindow.session()->isConnected(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(clWindow.currentPage(), 1, 5000);
+
+    QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
+    QTest::mouseClick(clWindow.page(7)->findChild<QPushButton*>("buttonUpdateTovu"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(lstBoxes, QStringList({strTold}), 10000);
+    QTest::qWait(300);
+    QCOMPARE(lstBoxes.size(), 1);
+    // The camera received not one block, and runs on as it was.
+    int lBlocks = 0;
+    for (const ClVirtualCamera::Request& stRequest : pclCamera->requests())
+        lBlocks += stRequest.stPacket.usCode == ClTovuCommandExecFwUpdateData::usCommandCode ? 1 : 0;
+    QCOMPARE(lBlocks, 0);
+    QCOMPARE(pclCamera->firmwareVersion(), QStringLiteral("01.03.025"));
+    QVERIFY(clWindow.session()->isConnected());
+    QVERIFY(!clWindow.findChild<ClProgressDialog*>()->isVisible());
+}
+
+void TestWindowUpdate::cameraPulledOutDuringTheWrite()
+{
+    lstBoxes.clear();
+    ClVirtualUsbBus clBus;
+    clBus.setImmediateTimeouts(true);
+    ClMainWidget clWindow(&clBus);
+    clWindow.usbService()->setSettleDelay(200);
+    clWindow.show();
+    auto* pclCamera = new ClVirtualCamera(0, "01.03.025");
+    clBus.plug(pclCamera);
+    QTRY_VERIFY_WITH_TIMEOUT(clWindow.session()->isConnected(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(clWindow.currentPage(), 1, 5000);
+    // The cable goes with the block's data, after its command.
+    connect(clWindow.downloader(), &ClTovuDownload::sigWriteStart, this,
+            [pclCamera] { pclCamera->unplugAtTransfer(ClVirtualUsbDevice::Direction::Write, 2); });
+
+    QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
+    QTest::mouseClick(clWindow.page(7)->findChild<QPushButton*>("buttonUpdateTovu"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(lstBoxes.size(), 1, 10000);
+    QVERIFY2(lstBoxes.first().startsWith("The camera was disconnected while the firmware was being written."),
+             qPrintable(lstBoxes.first()));
+    QTRY_VERIFY_WITH_TIMEOUT(!clWindow.session()->isConnected(), 5000);
+    QTest::qWait(500);
+    QCOMPARE(lstBoxes.size(), 1);
+    QVERIFY(!clWindow.findChild<ClProgressDialog*>()->isVisible());
+    // Usable afterwards: the camera plugged in again is found and can be updated.
+    clBus.unplug(pclCamera);
+    auto* pclAgain = new ClVirtualCamera(0, "01.03.025");
+    clBus.plug(pclAgain);
+    QTRY_VERIFY_WITH_TIMEOUT(clWindow.session()->isConnected(), 5000);
+    QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
+    QTest::mouseClick(clWindow.page(7)->findChild<QPushButton*>("buttonUpdateTovu"), Qt::LeftButton);
+    QTRY_COMPARE_WITH_TIMEOUT(lstBoxes.size(), 2, 10000);
+    QCOMPARE(lstBoxes.at(1), QString::fromUtf8("Now upgrading\u2026\nPlease wait until Tovu turns off."));
 }
 
 QTEST_MAIN(TestWindowUpdate)

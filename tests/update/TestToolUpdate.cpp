@@ -48,6 +48,8 @@ private Q_SLOTS:
     void forgedToolReleaseIsRefused();
     void automaticRunWaitsForAnswer();
     void firmwareFilesBecomeEnvelopesAndOneResult();
+    void cameraCheckedBeforeWrite_data();
+    void cameraCheckedBeforeWrite();
     void installerListedForFirmwareGoesToCamera();
     void installerNameCannotLeaveToolFolder_data();
     void installerNameCannotLeaveToolFolder();
@@ -82,6 +84,12 @@ private:
     // The answer given to a question, a moment after it was asked; none while unset.
     std::optional<bool> optAnswer;
     QList<PV_CMD> lstSent;
+    // The camera's state as it answers before a write.
+    qint32 lBattery = 80;
+    quint32 ulBatteryState = 1;  // on battery
+    bool bRecording = false;
+    bool bStateUnreadable = false;
+    QList<QUuid> lstAsked;
     std::unique_ptr<QSignalSpy> pclEnd;
     std::unique_ptr<QSignalSpy> pclError;
     std::unique_ptr<QSignalSpy> pclProgressStart;
@@ -104,7 +112,28 @@ void TestToolUpdate::init()
     ClUpdateServer::setUrl(pclServer->baseUrl());
     pclOwner = std::make_unique<QObject>();
     pclDownload = new ClVerifiedRun(pclOwner.get());
-    connect(pclDownload, &ClTovuDownload::sigSendCommand, this, [this](PV_CMD clCommand) { lstSent << clCommand; });
+    // The camera's part: its battery and recording state answered at once (to the
+    // controller that asked), everything else kept.
+    connect(pclDownload, &ClTovuDownload::sigSendCommand, this, [this](PV_CMD clCommand) {
+        const QUuid uuidKind = ClEnvelope::kind(clCommand);
+        const bool bBattery = uuidKind == requestKind<ClTovuCommandGetBatteryState>();
+        if (!bBattery && uuidKind != requestKind<ClTovuCommandGetRecState>()) {
+            lstSent << clCommand;
+            return;
+        }
+        lstAsked << uuidKind;
+        PV_CMD clAnswer;
+        if (bStateUnreadable) {
+            clAnswer = ClEnvelope::outcome(uuidKind, nullptr, 0xEF05);
+        } else if (bBattery) {
+            clAnswer = answer("ClTovuCommandGetBatteryState", ulBatteryState);
+            clAnswer.insert("PARAM3", quint32(lBattery));
+        } else {
+            clAnswer = answer("ClTovuCommandGetRecState", bRecording ? 2u : 1u);
+        }
+        clAnswer.insert("Sender", clCommand.value("Sender"));
+        pclDownload->slotReceiveCommand(clAnswer);
+    });
     connect(pclDownload, &ClTovuDownload::sigMessage, this, [this](QString, QString strText) { lstTold << strText; });
     connect(pclDownload, &ClTovuDownload::sigQuestion, this, [this](QString, QString strText) {
         lstTold << strText;
@@ -117,6 +146,11 @@ void TestToolUpdate::init()
     pclProgressEnd = std::make_unique<QSignalSpy>(pclDownload, &ClTovuDownload::sigProgressEnd);
     lstTold.clear();
     lstSent.clear();
+    lstAsked.clear();
+    lBattery = 80;
+    ulBatteryState = 1;
+    bRecording = false;
+    bStateUnreadable = false;
     optAnswer.reset();
 }
 
@@ -366,8 +400,63 @@ void TestToolUpdate::firmwareFilesBecomeEnvelopesAndOneResult()
     QCOMPARE(lstSent.size(), 1);
     camera("ClTovuCommandExecFwUpdateData", 0xFFFB);
     camera("ClTovuCommandExecFwUpdat", 0);
-    QCOMPARE(lstTold, QStringList({"Firmware update failed"}));
+    // The camera holds part of a new firmware: the message says what to do.
+    QCOMPARE(lstTold, QStringList({"Firmware update failed\nKeep the camera connected, switch it off and on, and start "
+                                   "the update again from the help page. If the camera does not start, consult your "
+                                   "dealer."}));
     QCOMPARE(lstSent.size(), 1);
+}
+
+void TestToolUpdate::cameraCheckedBeforeWrite_data()
+{
+    QTest::addColumn<qint32>("lLevel");
+    QTest::addColumn<quint32>("ulState");
+    QTest::addColumn<bool>("bRecordingNow");
+    QTest::addColumn<bool>("bUnreadable");
+    QTest::addColumn<QString>("strTold");  // empty: written
+    const QString strLow = QStringLiteral("The camera's battery is at 29%, too low to write the firmware safely.");
+    QTest::newRow("at the floor") << 30 << 1u << false << false << "";
+    QTest::newRow("below it, on battery") << 29 << 1u << false << false << strLow;
+    QTest::newRow("below it, charging") << 29 << 2u << false << false << "";
+    QTest::newRow("recording") << 80 << 1u << true << false
+                               << "The camera is recording, so the firmware was not written.";
+    QTest::newRow("state not answered") << 80 << 1u << false << true
+                                        << "The camera's battery and recording state could not be read";
+}
+
+void TestToolUpdate::cameraCheckedBeforeWrite()
+{
+    QFETCH(qint32, lLevel);
+    QFETCH(quint32, ulState);
+    QFETCH(bool, bRecordingNow);
+    QFETCH(bool, bUnreadable);
+    QFETCH(QString, strTold);
+    lBattery = lLevel;
+    ulBatteryState = ulState;
+    bRecording = bRecordingNow;
+    bStateUnreadable = bUnreadable;
+    QSignalSpy clWriting(pclDownload, &ClTovuDownload::sigWriteStart);
+    serveSigned(*pclServer, strFirm, manifest({listed("fw/main.bin", "01.03.026", "main")}));
+    pclServer->setFile("/tovuupdate/fw/main.bin", "main");
+    pclDownload->setCameraVersion("01.03.025");
+    runCheck(1);
+    QCOMPARE(lstAsked.first(), requestKind<ClTovuCommandGetBatteryState>());
+    if (strTold.isEmpty()) {
+        QCOMPARE(lstAsked.size(), 2);
+        QCOMPARE(clWriting.count(), 1);
+        QCOMPARE(lstSent.size(), 1);
+        QCOMPARE(lstSent.at(0).value("PARAM2").toByteArray(), QByteArray("main"));
+        QVERIFY(lstTold.isEmpty());
+        return;
+    }
+    QCOMPARE(lstTold.size(), 1);
+    QVERIFY2(lstTold.first().startsWith(strTold), qPrintable(lstTold.first()));
+    QVERIFY(lstSent.isEmpty());
+    QCOMPARE(clWriting.count(), 0);
+    // Late answers of the camera change nothing.
+    camera("ClTovuCommandExecFwUpdateData", 0);
+    QVERIFY(lstSent.isEmpty());
+    QCOMPARE(lstTold.size(), 1);
 }
 
 void TestToolUpdate::installerListedForFirmwareGoesToCamera()

@@ -63,6 +63,16 @@ Try again later or on another network; if this keeps happening, consult your dea
         <source>Do you want to quit will not be updated?</source>
         <translation>Do you want to cancel? Nothing will be updated.</translation>
     </message>
+    <message>
+        <source>The firmware is being written into the camera. This cannot be cancelled:
+do not unplug the camera or switch it off until it turns itself off.</source>
+        <translation>The firmware is being written into the camera. This cannot be cancelled:
+do not unplug the camera or switch it off until it turns itself off.</translation>
+    </message>
+    <message>
+        <source>now Writing</source>
+        <translation>Writing</translation>
+    </message>
 </context>
 <context>
     <name>ClTovuDownload</name>
@@ -114,6 +124,38 @@ The update server or the network may have been tampered with. Get the new versio
 sudo apt install %1</source>
         <translation>Install it with your desktop&apos;s software installer, or in a terminal with:
 sudo apt install %1</translation>
+    </message>
+    <message>
+        <source>The camera was disconnected while the firmware was being written.
+Connect it again and start the update again from the help page; if the camera does not start, consult your dealer.</source>
+        <translation>The camera was disconnected while the firmware was being written.
+Connect it again and start the update again from the help page; if the camera does not start, consult your dealer.</translation>
+    </message>
+    <message>
+        <source>The camera was disconnected before the firmware was written. Nothing was written into it.</source>
+        <translation>The camera was disconnected before the firmware was written. Nothing was written into it.</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s battery and recording state could not be read, so the firmware was not written.
+Check the cable and start the update again.</source>
+        <translation>The camera&apos;s battery and recording state could not be read, so the firmware was not written.
+Check the cable and start the update again.</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s battery is at %1%, too low to write the firmware safely. Nothing was written.
+Charge the camera to at least %2%, or keep it charging, and start the update again.</source>
+        <translation>The camera&apos;s battery is at %1%, too low to write the firmware safely. Nothing was written.
+Charge the camera to at least %2%, or keep it charging, and start the update again.</translation>
+    </message>
+    <message>
+        <source>The camera is recording, so the firmware was not written. Nothing was written.
+Stop the recording and start the update again.</source>
+        <translation>The camera is recording, so the firmware was not written. Nothing was written.
+Stop the recording and start the update again.</translation>
+    </message>
+    <message>
+        <source>Keep the camera connected, switch it off and on, and start the update again from the help page. If the camera does not start, consult your dealer.</source>
+        <translation>Keep the camera connected, switch it off and on, and start the update again from the help page. If the camera does not start, consult your dealer.</translation>
     </message>
 </context>
 </TS>

@@ -64,6 +64,16 @@ Try again later or on another network; if this keeps happening, consult your dea
         <source>Do you want to quit will not be updated?</source>
         <translation>中止しますか？アップデートは行われません。</translation>
     </message>
+    <message>
+        <source>The firmware is being written into the camera. This cannot be cancelled:
+do not unplug the camera or switch it off until it turns itself off.</source>
+        <translation>カメラにファームウェアを書き込んでいます。この操作は取り消せません。
+カメラの電源が自動で切れるまで、ケーブルを抜いたり電源を切ったりしないでください。</translation>
+    </message>
+    <message>
+        <source>now Writing</source>
+        <translation>書き込み中</translation>
+    </message>
 </context>
 <context>
     <name>ClTovuDownload</name>
@@ -115,6 +125,38 @@ The update server or the network may have been tampered with. Get the new versio
 sudo apt install %1</source>
         <translation>デスクトップのソフトウェアインストーラーで開くか、端末で次のコマンドを実行してインストールしてください:
 sudo apt install %1</translation>
+    </message>
+    <message>
+        <source>The camera was disconnected while the firmware was being written.
+Connect it again and start the update again from the help page; if the camera does not start, consult your dealer.</source>
+        <translation>ファームウェアの書き込み中にカメラが取り外されました。
+もう一度接続し、ヘルプページからアップデートをやり直してください。カメラが起動しない場合は、販売店にお問い合わせください。</translation>
+    </message>
+    <message>
+        <source>The camera was disconnected before the firmware was written. Nothing was written into it.</source>
+        <translation>ファームウェアを書き込む前にカメラが取り外されました。カメラには何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s battery and recording state could not be read, so the firmware was not written.
+Check the cable and start the update again.</source>
+        <translation>カメラのバッテリーと録画の状態を読み取れなかったため、ファームウェアを書き込んでいません。
+ケーブルを確認し、アップデートをやり直してください。</translation>
+    </message>
+    <message>
+        <source>The camera&apos;s battery is at %1%, too low to write the firmware safely. Nothing was written.
+Charge the camera to at least %2%, or keep it charging, and start the update again.</source>
+        <translation>カメラのバッテリー残量が %1% で、ファームウェアを安全に書き込むには足りません。何も書き込んでいません。
+%2% 以上まで充電するか、充電しながら、アップデートをやり直してください。</translation>
+    </message>
+    <message>
+        <source>The camera is recording, so the firmware was not written. Nothing was written.
+Stop the recording and start the update again.</source>
+        <translation>カメラが録画中のため、ファームウェアを書き込んでいません。何も書き込んでいません。
+録画を止めてから、アップデートをやり直してください。</translation>
+    </message>
+    <message>
+        <source>Keep the camera connected, switch it off and on, and start the update again from the help page. If the camera does not start, consult your dealer.</source>
+        <translation>カメラを接続したまま電源を入れ直し、ヘルプページからアップデートをやり直してください。カメラが起動しない場合は、販売店にお問い合わせください。</translation>
     </message>
 </context>
 </TS>
