@@ -83,7 +83,9 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
     pclUsbService = new ClUsbService(pclUsbApi, this);
     pclUsbService->setResponseTimeout(5000);
     pclDownload = new ClTovuDownload(this);
-    new ClUpdateView(pclDownload, this);  // the window's child: the runs' dialog and boxes
+    // The window's child: the runs' dialog and boxes, and the firmware file the user picks.
+    auto* pclUpdateView = new ClUpdateView(pclDownload, this);
+    connect(pclHelp, &ClWidgetHelp::sigInstallFirmwareFile, pclUpdateView, &ClUpdateView::slotInstallFromFile);
     pclSession = new ClCameraSession(pclDownload, this);
     connectSession();
 

@@ -2,7 +2,27 @@
 
 #include "ClProgressDialog.h"
 #include "app/framework/ClMessageBox.h"
+#include "update/ClDownload.h"
 #include "update/ClTovuDownload.h"
+
+#include <QCryptographicHash>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLocale>
+
+namespace {
+std::function<QString()>& fileChooser()
+{
+    static std::function<QString()> fnChooser;
+    return fnChooser;
+}
+}  // namespace
+
+void ClUpdateView::setFileChooserForTests(std::function<QString()> fnChooser)
+{
+    fileChooser() = std::move(fnChooser);
+}
 
 ClUpdateView::ClUpdateView(ClTovuDownload* pclDownload, QWidget* pclWindow)
     : QObject(pclWindow), pclDownload(pclDownload), pclWindow(pclWindow), pclDialog(new ClProgressDialog(pclWindow))
@@ -58,4 +78,37 @@ void ClUpdateView::slotProgressStart(qint32 lFileCount)
     pclDialog->reset();
     pclDialog->slotTotalFiles(lFileCount);
     pclDialog->show();
+}
+
+void ClUpdateView::slotInstallFromFile()
+{
+    if (!pclDownload)
+        return;
+    const QString strPath = fileChooser() ? fileChooser()()
+                                          : QFileDialog::getOpenFileName(pclWindow, tr("Install firmware from a file"),
+                                                                         QString(), tr("Firmware (*.bin);;All files (*)"));
+    if (strPath.isEmpty())
+        return;
+    const QString strName = QFileInfo(strPath).fileName();
+    QFile clFile(strPath);
+    if (!clFile.open(QIODevice::ReadOnly) || clFile.size() == 0 || clFile.size() > ClDownload::llMaxFileBytes) {
+        slotMessage(ClMessageBox::applicationTitle(),
+                    tr("%1 cannot be read as firmware (it is empty, too large or not readable). Nothing was written.")
+                        .arg(strName));
+        return;
+    }
+    const QByteArray clData = clFile.readAll();
+    const QString strQuestion
+        = tr("Write this firmware into the camera?\n\nFile: %1\nSize: %2 bytes\nSHA-256: %3\nFirmware in the camera "
+             "now: %4\n\nA file you pick is not checked for a signature: use only firmware from your dealer.")
+              .arg(strName, QLocale().toString(clData.size()),
+                   QString::fromLatin1(QCryptographicHash::hash(clData, QCryptographicHash::Sha256).toHex()),
+                   pclDownload->cameraVersion());
+    ClMessageBox clAsk(pclWindow, strQuestion, ClMessageBox::applicationTitle(), QMessageBox::Yes | QMessageBox::No);
+    if (clAsk.exec() != 1 || !pclDownload)
+        return;
+    if (!pclDownload->writeFirmwareFile(strName, clData))
+        slotMessage(ClMessageBox::applicationTitle(),
+                    tr("The firmware cannot be written now: connect the camera, wait until any update has ended, "
+                       "and try again."));
 }

@@ -242,6 +242,16 @@ void ClTovuDownload::sendFirmware(const QList<stDataInfo>& lstFiles)
     askCamera(requestKind<ClTovuCommandGetBatteryState>());
 }
 
+bool ClTovuDownload::writeFirmwareFile(const QString& strName, const QByteArray& clData)
+{
+    if (bBusy || !bVersionKnown || eFlashAt != eFlash::Idle || clData.isEmpty())
+        return false;
+    qCInfo(lcTovuUpdate) << "firmware from a file:" << strName << clData.size() << "bytes";
+    bReported = false;
+    sendFirmware({{strName, clData}});
+    return true;
+}
+
 void ClTovuDownload::askCamera(const QUuid& uuidKind)
 {
     PV_CMD clCommand;

@@ -37,6 +37,12 @@ public:
     bool start(const QStringList& lstArgs) override;
 
     QString settingsPath() const { return clSettings.path(); }
+    QString cameraVersion() const { return strCameraVersion; }
+    // Writes firmware the user picked into the connected camera, with the same checks of
+    // the camera, progress and result as a downloaded update; no signature (the user
+    // chose it) and no network. Refused (false) with no camera, or while a run or a
+    // write is under way.
+    bool writeFirmwareFile(const QString& strName, const QByteArray& clData);
 
 Q_SIGNALS:
     void sigSendCommand(PV_CMD clCommand);

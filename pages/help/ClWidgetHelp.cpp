@@ -77,6 +77,8 @@ ClWidgetHelp::ClWidgetHelp(QWidget* parent) : ClWidgetBase(parent)
     pclFirmware = valueLabel(QStringLiteral("labelFirmwareVersion"), QStringLiteral("--"));
     pclUpdateTovu = makeButton(tr("Version up this Tovu"), QStringLiteral("buttonUpdateTovu"), this);
     pclUpdateTovu->setEnabled(false);
+    pclFirmwareFile = makeButton(tr("Install firmware from a file..."), QStringLiteral("buttonFirmwareFile"), this);
+    pclFirmwareFile->setEnabled(false);
     pclShowLicense = makeButton(tr("Show license"), QStringLiteral("buttonShowLicense"), this);
     auto* pclConfirm = new QLabel(tr("Confirm license"), this);
     pclConfirm->setObjectName(QStringLiteral("labelConfirmLicense"));
@@ -98,6 +100,7 @@ ClWidgetHelp::ClWidgetHelp(QWidget* parent) : ClWidgetBase(parent)
     pclGrid->addWidget(captionLabel(tr("Tovu firmware version")), ++lRow, 0);
     pclGrid->addWidget(pclFirmware, lRow, 1);
     pclGrid->addWidget(pclUpdateTovu, ++lRow, 1);
+    pclGrid->addWidget(pclFirmwareFile, lRow, 2, Qt::AlignLeft);
     pclGrid->addWidget(pclShowLicense, ++lRow, 1);
     pclGrid->addWidget(pclConfirm, ++lRow, 1);
     pclGrid->addWidget(captionLabel(tr("Serial number")), ++lRow, 0);
@@ -124,6 +127,7 @@ ClWidgetHelp::ClWidgetHelp(QWidget* parent) : ClWidgetBase(parent)
 
     connect(pclUpdateOwn, &QPushButton::clicked, this, &ClWidgetHelp::slotUpdateOwn);
     connect(pclUpdateTovu, &QPushButton::clicked, this, &ClWidgetHelp::slotUpdateTovu);
+    connect(pclFirmwareFile, &QPushButton::clicked, this, &ClWidgetHelp::sigInstallFirmwareFile);
     connect(pclShowLicense, &QPushButton::clicked, this, &ClWidgetHelp::slotShowLicense);
 }
 
@@ -167,6 +171,7 @@ void ClWidgetHelp::setCameraInfo(qint32 lModel, QString strVersion)
     const bool bCamera = lModel != -1;
     setValue(pclFirmware, bCamera ? strVersion : QStringLiteral("--"));
     pclUpdateTovu->setEnabled(bCamera);
+    pclFirmwareFile->setEnabled(bCamera);
     // The page may stay shown without a camera: nothing of the one gone stays on it.
     if (!bCamera) {
         for (QLabel* pclLabel : {pclSerialNo, pclMacAddress, pclCountry})

@@ -1,6 +1,7 @@
 #pragma once
 // The help page: the tool's and the camera's versions, serial number, MAC address and
-// country, the two update buttons, the licence page and the automatic-update choice.
+// country, the two update buttons and the one that writes firmware from a file, the
+// licence page and the automatic-update choice.
 #include "app/framework/ClWidgetBase.h"
 
 #include <QLocale>
@@ -31,6 +32,8 @@ public:
 
 Q_SIGNALS:
     void sigUpdate(int iKind);
+    // The user wants to write firmware from a file of their own into the camera.
+    void sigInstallFirmwareFile();
     // The user changed the automatic-update choice.
     void sigAutoUpdateChanged(bool bAuto);
 
@@ -55,6 +58,7 @@ private:
     QLabel* pclCountry = nullptr;
     QPushButton* pclUpdateOwn = nullptr;
     QPushButton* pclUpdateTovu = nullptr;
+    QPushButton* pclFirmwareFile = nullptr;
     QPushButton* pclShowLicense = nullptr;
     QCheckBox* pclAutoUpdate = nullptr;
 };

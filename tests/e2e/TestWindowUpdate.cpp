@@ -5,6 +5,7 @@
 #include "app/ClButtonMode.h"
 #include "app/ClMainWidget.h"
 #include "app/ClProgressDialog.h"
+#include "app/ClUpdateView.h"
 #include "app/ClWidgetSelectMode.h"
 #include "app/framework/ClMessageBox.h"
 #include "data/ClDataFolder.h"
@@ -38,6 +39,8 @@ private Q_SLOTS:
     void unfitCameraIsNotWritten();
     void brokenTransferEndsTheUpdate();
     void cameraPulledOutDuringTheWrite();
+    void firmwareFromAFileWithNoServer_data();
+    void firmwareFromAFileWithNoServer();
 
 private:
     QTemporaryDir clDir;
@@ -55,9 +58,9 @@ void TestWindowUpdate::initTestCase()
     QCoreApplication::installTranslator(&clUpdate);
     // No automatic-update choice from an earlier window.
     QFile::remove(ClDataFolder::networkFile());
-    ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons) {
+    ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons clButtons) {
         lstBoxes.append(strText);
-        return QMessageBox::Ok;
+        return clButtons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
     });
 
     // Firmware 01.03.026 for both models, published and signed as a release is (with a
@@ -284,6 +287,73 @@ void TestWindowUpdate::cameraPulledOutDuringTheWrite()
     QTest::mouseClick(clWindow.page(7)->findChild<QPushButton*>("buttonUpdateTovu"), Qt::LeftButton);
     QTRY_COMPARE_WITH_TIMEOUT(lstBoxes.size(), 2, 10000);
     QCOMPARE(lstBoxes.at(1), QString::fromUtf8("Now upgrading\u2026\nPlease wait until Tovu turns off."));
+}
+
+void TestWindowUpdate::firmwareFromAFileWithNoServer_data()
+{
+    QTest::addColumn<QString>("strFile");
+    QTest::addColumn<QString>("strResult");
+    QTest::addColumn<QString>("strVersionAfter");
+    // An image as tools/make-update-site.sh --virtual-firmware makes them, and a file
+    // that is no firmware, which the camera refuses.
+    QTest::newRow("firmware image") << "firmware/firm/tovu-01.03.027.bin"
+                                    << QString::fromUtf8("Now upgrading\u2026\nPlease wait until Tovu turns off.")
+                                    << "01.03.027";
+    QTest::newRow("not firmware") << "notes.txt"
+                                  << "Firmware upgrade failed\nKeep the camera connected, switch it off and on, and "
+                                     "start the update again from the help page. If the camera does not start, "
+                                     "consult your dealer."
+                                  << "01.03.025";
+}
+
+void TestWindowUpdate::firmwareFromAFileWithNoServer()
+{
+    QFETCH(QString, strFile);
+    QFETCH(QString, strResult);
+    QFETCH(QString, strVersionAfter);
+    const QString strFirmware = clDir.filePath("firmware");
+    QCOMPARE(QProcess::execute("bash", {TOVU_SITE_SCRIPT, "--virtual-firmware", "01.03.027", strFirmware}), 0);
+    QVERIFY(UpdateTestSupport::writeFile(clDir.filePath("notes.txt"), "not a firmware image"));
+    const QString strPath = clDir.filePath(strFile.replace("firmware/", "firmware/tovuupdate/"));
+    const QByteArray clData = UpdateTestSupport::readFile(strPath);
+    QVERIFY(!clData.isEmpty());
+    // No update server answers: nothing of this needs one.
+    const int lServed = clServer.requests().size();
+    ClUpdateServer::setUrl("http://127.0.0.1:9/");
+    ClUpdateView::setFileChooserForTests([strPath] { return strPath; });
+    lstBoxes.clear();
+
+    ClVirtualUsbBus clBus;
+    clBus.setImmediateTimeouts(true);
+    ClMainWidget clWindow(&clBus);
+    clWindow.usbService()->setSettleDelay(200);
+    clWindow.show();
+    auto* pclCamera = new ClVirtualCamera(0, "01.03.025");
+    pclCamera->setRestartDelay(300);
+    clBus.plug(pclCamera);
+    QTRY_VERIFY_WITH_TIMEOUT(clWindow.session()->isConnected(), 5000);
+    QTRY_COMPARE_WITH_TIMEOUT(clWindow.currentPage(), 1, 5000);
+    QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
+    auto* pclButton = clWindow.page(7)->findChild<QPushButton*>("buttonFirmwareFile");
+    QVERIFY(pclButton->isEnabled());
+    QTest::mouseClick(pclButton, Qt::LeftButton);
+
+    // Asked first, with what the file is and what the camera has now.
+    QTRY_COMPARE_WITH_TIMEOUT(lstBoxes.size(), 2, 10000);
+    const QString strAsked = lstBoxes.first();
+    for (const QString& strShown :
+         {QFileInfo(strPath).fileName(), "Size: " + QLocale().toString(clData.size()) + " bytes",
+          "SHA-256: " + UpdateTestSupport::sha256(clData), QStringLiteral("Firmware in the camera now: 01.03.025")})
+        QVERIFY2(strAsked.contains(strShown), qPrintable(strAsked + " lacks " + strShown));
+    QCOMPARE(lstBoxes.at(1), strResult);
+    if (strVersionAfter != "01.03.025") {
+        QTRY_VERIFY_WITH_TIMEOUT(!clWindow.session()->isConnected(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(clWindow.session()->isConnected(), 10000);
+    }
+    QCOMPARE(pclCamera->firmwareVersion(), strVersionAfter);
+    QCOMPARE(clServer.requests().size(), lServed);
+    ClUpdateView::setFileChooserForTests({});
+    ClUpdateServer::setUrl(clServer.baseUrl());
 }
 
 QTEST_MAIN(TestWindowUpdate)

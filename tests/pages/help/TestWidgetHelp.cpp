@@ -96,15 +96,16 @@ void TestWidgetHelp::versionsAndFirmwareButton()
 {
     QCOMPARE(text("labelToolVersion"), QStringLiteral("01.00.037"));
     QCOMPARE(text("labelFirmwareVersion"), QStringLiteral("--"));
-    QVERIFY(!button("buttonUpdateTovu")->isEnabled());
+    // Firmware from a file needs a camera just as the update does.
+    QVERIFY(!button("buttonUpdateTovu")->isEnabled() && !button("buttonFirmwareFile")->isEnabled());
 
     pclPage->setCameraInfo(0, "01.03.025");
     QCOMPARE(text("labelFirmwareVersion"), QStringLiteral("01.03.025"));
-    QVERIFY(button("buttonUpdateTovu")->isEnabled());
+    QVERIFY(button("buttonUpdateTovu")->isEnabled() && button("buttonFirmwareFile")->isEnabled());
 
     pclPage->setCameraInfo(-1, QString());
     QCOMPARE(text("labelFirmwareVersion"), QStringLiteral("--"));
-    QVERIFY(!button("buttonUpdateTovu")->isEnabled());
+    QVERIFY(!button("buttonUpdateTovu")->isEnabled() && !button("buttonFirmwareFile")->isEnabled());
 }
 
 void TestWidgetHelp::identityAskedOneAfterAnother()

@@ -75,6 +75,10 @@
         <source>Connection settings...</source>
         <translation>Connection settings...</translation>
     </message>
+    <message>
+        <source>Install firmware from a file...</source>
+        <translation>Install firmware from a file...</translation>
+    </message>
 </context>
 <context>
     <name>ClDialogConnection</name>
@@ -165,6 +169,43 @@
     <message>
         <source>The settings could not be written to %1.</source>
         <translation>The settings could not be written to %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ClUpdateView</name>
+    <message>
+        <source>Install firmware from a file</source>
+        <translation>Install firmware from a file</translation>
+    </message>
+    <message>
+        <source>Firmware (*.bin);;All files (*)</source>
+        <translation>Firmware (*.bin);;All files (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as firmware (it is empty, too large or not readable). Nothing was written.</source>
+        <translation>%1 cannot be read as firmware (it is empty, too large or not readable). Nothing was written.</translation>
+    </message>
+    <message>
+        <source>Write this firmware into the camera?
+
+File: %1
+Size: %2 bytes
+SHA-256: %3
+Firmware in the camera now: %4
+
+A file you pick is not checked for a signature: use only firmware from your dealer.</source>
+        <translation>Write this firmware into the camera?
+
+File: %1
+Size: %2 bytes
+SHA-256: %3
+Firmware in the camera now: %4
+
+A file you pick is not checked for a signature: use only firmware from your dealer.</translation>
+    </message>
+    <message>
+        <source>The firmware cannot be written now: connect the camera, wait until any update has ended, and try again.</source>
+        <translation>The firmware cannot be written now: connect the camera, wait until any update has ended, and try again.</translation>
     </message>
 </context>
 </TS>

@@ -75,6 +75,10 @@
         <source>Connection settings...</source>
         <translation>接続の設定...</translation>
     </message>
+    <message>
+        <source>Install firmware from a file...</source>
+        <translation>ファイルからファームウェアをインストール...</translation>
+    </message>
 </context>
 <context>
     <name>ClDialogConnection</name>
@@ -165,6 +169,43 @@
     <message>
         <source>The settings could not be written to %1.</source>
         <translation>設定を %1 に書き込めませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>ClUpdateView</name>
+    <message>
+        <source>Install firmware from a file</source>
+        <translation>ファイルからファームウェアをインストール</translation>
+    </message>
+    <message>
+        <source>Firmware (*.bin);;All files (*)</source>
+        <translation>ファームウェア (*.bin);;すべてのファイル (*)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read as firmware (it is empty, too large or not readable). Nothing was written.</source>
+        <translation>%1 はファームウェアとして読み込めません (空、大きすぎる、または読み取れません)。何も書き込んでいません。</translation>
+    </message>
+    <message>
+        <source>Write this firmware into the camera?
+
+File: %1
+Size: %2 bytes
+SHA-256: %3
+Firmware in the camera now: %4
+
+A file you pick is not checked for a signature: use only firmware from your dealer.</source>
+        <translation>このファームウェアをカメラに書き込みますか?
+
+ファイル: %1
+サイズ: %2 バイト
+SHA-256: %3
+カメラの現在のファームウェア: %4
+
+選んだファイルの署名は確認されません。販売店から入手したファームウェアだけを使ってください。</translation>
+    </message>
+    <message>
+        <source>The firmware cannot be written now: connect the camera, wait until any update has ended, and try again.</source>
+        <translation>今はファームウェアを書き込めません。カメラを接続し、実行中のアップデートが終わるのを待ってから、もう一度お試しください。</translation>
     </message>
 </context>
 </TS>
