@@ -110,6 +110,8 @@ void TestToolUpdate::init()
     pclServer = std::make_unique<ClTestHttpServer>();
     QVERIFY(pclServer->listen());
     ClUpdateServer::setUrl(pclServer->baseUrl());
+    // Settings are kept across rewrites: a proxy an earlier test set would stay.
+    QFile::remove(ClDataFolder::networkFile());
     pclOwner = std::make_unique<QObject>();
     pclDownload = new ClVerifiedRun(pclOwner.get());
     // The camera's part: its battery and recording state answered at once (to the
@@ -440,6 +442,7 @@ void TestToolUpdate::cameraCheckedBeforeWrite()
     pclServer->setFile("/tovuupdate/fw/main.bin", "main");
     pclDownload->setCameraVersion("01.03.025");
     runCheck(1);
+    QVERIFY2(!lstAsked.isEmpty(), qPrintable(lstTold.join("|") + pclError->value(0).value(0).toString()));
     QCOMPARE(lstAsked.first(), requestKind<ClTovuCommandGetBatteryState>());
     if (strTold.isEmpty()) {
         QCOMPARE(lstAsked.size(), 2);
