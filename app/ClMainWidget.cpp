@@ -2,6 +2,7 @@
 
 #include "AppLog.h"
 #include "ClCaptionBar.h"
+#include "ClRunOptions.h"
 #include "ClUpdateView.h"
 #include "ClWidgetNotConnect.h"
 #include "ClWidgetSelectMode.h"
@@ -27,6 +28,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QStackedLayout>
+#include <QTimer>
 #include <QWindow>
 
 namespace {
@@ -84,7 +86,8 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
     pclUsbService->setResponseTimeout(5000);
     pclDownload = new ClTovuDownload(this);
     // The window's child: the runs' dialog and boxes, and the firmware file the user picks.
-    auto* pclUpdateView = new ClUpdateView(pclDownload, this);
+    pclUpdateView = new ClUpdateView(pclDownload, this);
+    strFirmwareFileToWrite = ClRunOptions::current().firmwareFile();
     connect(pclHelp, &ClWidgetHelp::sigInstallFirmwareFile, pclUpdateView, &ClUpdateView::slotInstallFromFile);
     pclSession = new ClCameraSession(pclDownload, this);
     connectSession();
@@ -188,6 +191,12 @@ void ClMainWidget::giveCameraInfo(qint32 lCameraModel, const QString& strVersion
     for (ClPage* pclPage : apclPages)
         pclPage->setCameraInfo(lCameraModel, strVersion);
     pclSelectMode->setCameraInfo(lCameraModel, QString());
+    // Once the update controller knows the camera's version too (right after this).
+    if (lCameraModel >= 0 && !strFirmwareFileToWrite.isEmpty()) {
+        QTimer::singleShot(0, pclUpdateView, [this, strPath = std::exchange(strFirmwareFileToWrite, QString())] {
+            pclUpdateView->installFromFile(strPath);
+        });
+    }
 }
 
 void ClMainWidget::showMessage(const QString& strText)

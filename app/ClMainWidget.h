@@ -13,6 +13,7 @@ class ClCaptionBar;
 class ClLogWidget;
 class ClPage;
 class ClTovuDownload;
+class ClUpdateView;
 class ClUsbApi;
 class ClUsbService;
 class ClWidgetHelp;
@@ -61,6 +62,9 @@ private:
     ClUsbService* pclUsbService = nullptr;
     ClTovuDownload* pclDownload = nullptr;
     ClCameraSession* pclSession = nullptr;
+    ClUpdateView* pclUpdateView = nullptr;
+    // The firmware file --firmware-file named, written when a camera is first known.
+    QString strFirmwareFileToWrite;
     // Where the left-button drag under way started, in the window's coordinates.
     QPoint ptPress;
     bool bDragging = false;

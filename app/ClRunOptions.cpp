@@ -1,11 +1,13 @@
 #include "ClRunOptions.h"
 
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 namespace {
 
 const char* const pVirtualCamera = "virtual-camera";
 const char* const pUpdateServer = "update-server";
+const char* const pFirmwareFile = "firmware-file";
 
 ClRunOptions& currentOptions()
 {
@@ -61,8 +63,14 @@ ClRunOptions::ParseResult ClRunOptions::parse(const QStringList& lstArguments)
         QString::fromLatin1(pUpdateServer),
         tr("Fetch updates and the licence page from <url> instead of the built-in update server."),
         QStringLiteral("url"));
+    const QCommandLineOption clFirmware(
+        QString::fromLatin1(pFirmwareFile),
+        tr("Once the camera is connected, write the firmware in <file> into it, after the same confirmation and "
+           "checks as Help, \"Install firmware from a file...\"."),
+        QStringLiteral("file"));
     clParser.addOption(clVirtual);
     clParser.addOption(clServer);
+    clParser.addOption(clFirmware);
     strHelp = clParser.helpText();
 
     if (!clParser.parse(withVirtualCameraValue(lstArguments))) {
@@ -101,6 +109,15 @@ ClRunOptions::ParseResult ClRunOptions::parse(const QStringList& lstArguments)
         if (!clUrl.path().endsWith(QLatin1Char('/')))
             clUrl.setPath(clUrl.path() + QLatin1Char('/'));
         clUpdateServer = clUrl;
+    }
+
+    if (clParser.isSet(clFirmware)) {
+        const QFileInfo clFile(clParser.value(clFirmware));
+        if (!clFile.isFile() || !clFile.isReadable()) {
+            strError = tr("No firmware file to read at \"%1\" (--firmware-file).").arg(clParser.value(clFirmware));
+            return ParseResult::Error;
+        }
+        strFirmwareFile = clFile.absoluteFilePath();
     }
     return ParseResult::Run;
 }

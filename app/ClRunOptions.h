@@ -1,6 +1,6 @@
 #pragma once
 // The tool's command-line options: whether to run against a virtual camera (and which
-// model) and which update server to use. main parses them once; the window and the
+// model), which update server to use and which firmware file to write into the camera. main parses them once; the window and the
 // update services read them through current().
 #include <QCoreApplication>
 #include <QString>
@@ -31,6 +31,8 @@ public:
     // Empty unless --update-server was given; otherwise an http(s) URL whose path ends in "/",
     // so that relative manifest paths resolve below it.
     QUrl updateServer() const { return clUpdateServer; }
+    // Empty unless --firmware-file was given; otherwise the file's absolute path.
+    QString firmwareFile() const { return strFirmwareFile; }
 
     QString errorText() const { return strError; }
     QString helpText() const { return strHelp; }
@@ -43,6 +45,7 @@ private:
     bool bVirtualCamera = false;
     qint32 lVirtualModel = 0;
     QUrl clUpdateServer;
+    QString strFirmwareFile;
     QString strError;
     QString strHelp;
 };

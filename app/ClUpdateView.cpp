@@ -87,7 +87,13 @@ void ClUpdateView::slotInstallFromFile()
     const QString strPath = fileChooser() ? fileChooser()()
                                           : QFileDialog::getOpenFileName(pclWindow, tr("Install firmware from a file"),
                                                                          QString(), tr("Firmware (*.bin);;All files (*)"));
-    if (strPath.isEmpty())
+    if (!strPath.isEmpty())
+        installFromFile(strPath);
+}
+
+void ClUpdateView::installFromFile(const QString& strPath)
+{
+    if (!pclDownload)
         return;
     const QString strName = QFileInfo(strPath).fileName();
     QFile clFile(strPath);

@@ -25,6 +25,9 @@ public:
     // For tests only: answers the file dialog with the path it returns (empty: none
     // chosen) instead of showing it; an empty function shows the dialog again.
     static void setFileChooserForTests(std::function<QString()> fnChooser);
+    // Shows what strPath holds and the camera's version, and on Yes has the controller
+    // write it into the camera.
+    void installFromFile(const QString& strPath);
 
 public Q_SLOTS:
     void slotMessage(QString strTitle, QString strText);
@@ -32,8 +35,7 @@ public Q_SLOTS:
     void slotQuestion(QString strTitle, QString strText);
     // A new run's files are on their way: the dialog starts afresh and shows them.
     void slotProgressStart(qint32 lFileCount);
-    // Lets the user pick a firmware file, shows its name, size and SHA-256 and the
-    // camera's version, and on Yes has the controller write it into the camera.
+    // Lets the user pick a firmware file, then as installFromFile.
     void slotInstallFromFile();
 
 private:

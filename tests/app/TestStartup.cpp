@@ -88,6 +88,8 @@ private Q_SLOTS:
                                              << Result::Run << -1 << "http://127.0.0.1:8080/base/";
         QTest::newRow("server not http") << QStringList {"--update-server=ftp://host/x"} << Result::Error << -1
                                          << "Invalid --update-server";
+        QTest::newRow("firmware file missing") << QStringList {"--firmware-file", "/nonexistent/fw.bin"}
+                                               << Result::Error << -1 << "No firmware file to read at";
         QTest::newRow("help") << QStringList {"--help"} << Result::ShowHelp << -1 << "--virtual-camera <tovu|tovu-s>";
     }
 
