@@ -2,8 +2,8 @@
 # Plants the faults listed in tests/faults/faults.tsv one at a time in a copy of the tree,
 # rebuilds, runs the test suite and reports each fault as caught, missed or not building,
 # then a table per folder. The checkout itself is never touched: the copy lives in
-# $TOVU_MUTATE_DIR (default /tmp/tovu-mutate) with its own build folder, kept between runs
-# so that each run only rebuilds what changed.
+# $TOVU_MUTATE_DIR (default /tmp/tovu-mutate) with its own build folder (src/build), kept
+# between runs so that each run only rebuilds what changed.
 #
 #   scripts/mutate.sh [options] [SELECTION...]
 #
@@ -135,6 +135,8 @@ def sync(checkout, tree, manifest):
     files = sources(checkout)
     wanted = set(files)
     for root, dirs, names in os.walk(tree):
+        if root == tree and "build" in dirs:
+            dirs.remove("build")  # the copy's own build folder
         for name in names:
             relative = os.path.relpath(os.path.join(root, name), tree)
             if relative not in wanted:
@@ -166,8 +168,16 @@ def plant(tree, f):
         out.write(text.replace(f["original"], f["replacement"]))
 
 def main():
-    command, listing, args = sys.argv[1], sys.argv[2], sys.argv[3:]
-    faults, problems = read_list(listing)
+    command, args = sys.argv[1], sys.argv[2:]
+    if command == "sync":
+        sync(*args)
+        return
+    if command == "verify":
+        wrong = verify(*args)
+        if wrong:
+            sys.exit("mutate.sh: the copy differs from the checkout in " + ", ".join(wrong[:5]))
+        return
+    faults, problems = read_list(args.pop(0))
     if command == "check":
         for problem in problems:
             print(problem)
@@ -187,12 +197,6 @@ def main():
                   f"     - {f['original']!r}\n     + {f['replacement']!r}")
     elif command == "plant":
         plant(args[0], select(faults, [args[1]])[0])
-    elif command == "sync":
-        sync(args[0], args[1], args[2])
-    elif command == "verify":
-        wrong = verify(args[0], args[1])
-        if wrong:
-            sys.exit("mutate.sh: the copy differs from the checkout in " + ", ".join(wrong[:5]))
 
 main()
 PYTHON
@@ -209,7 +213,9 @@ py check "$faults" "$checkout" "${selection[@]}" >/dev/null || {
   echo "mutate.sh: the fault list does not apply; see scripts/mutate.sh --check" >&2; exit 2; }
 
 tree="$work/src"
-build="$work/build"
+# Inside the copy, as ./build is in a checkout: the same relative paths let ccache (with a
+# base_dir above both) reuse what the checkout's own build compiled.
+build="$tree/build"
 manifest="$work/manifest.tsv"
 mkdir -p "$tree" "$work/results" "$work/logs"
 [[ -n "$out" ]] || out="$work/results/$(date +%Y%m%d-%H%M%S).tsv"
@@ -268,7 +274,7 @@ for entry in "${chosen[@]}"; do
   started=$SECONDS
   cp "$tree/$file" "$work/saved"
   planted_file="$file"
-  py plant "$tree" "$faults" "$number"
+  py plant "$faults" "$tree" "$number"
   failed=""
   if ! build_tree "$log"; then
     result="not building"
