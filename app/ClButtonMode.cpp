@@ -1,5 +1,7 @@
 #include "ClButtonMode.h"
 
+#include "app/framework/ClFocusFrame.h"
+
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
@@ -16,7 +18,10 @@ ClButtonMode::ClButtonMode(const QString& strText, const QString& strIcon, QWidg
 {
     setText(strText);
     setCheckable(true);
-    setFocusPolicy(Qt::NoFocus);
+    // In the Tab chain without taking the focus from a page on a click; the arrows move
+    // between the buttons of the bar.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(QString(strText).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified());
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     QIcon clRollOver;
     const QPixmap clActive(QStringLiteral(":/img/button1"));
@@ -55,6 +60,13 @@ QColor ClButtonMode::textColour() const
     return (isDown() || isChecked()) ? QColor(Qt::white) : QColor(Qt::black);
 }
 
+void ClButtonMode::nextCheckState()
+{
+    bClicking = true;
+    ClRollOverToolBtn::nextCheckState();
+    bClicking = false;
+}
+
 void ClButtonMode::paintEvent(QPaintEvent* pclEvent)
 {
     // The roll-over picture is the selected mode's background, and the hover feedback.
@@ -69,4 +81,6 @@ void ClButtonMode::paintEvent(QPaintEvent* pclEvent)
     clPainter.setFont(textFont());
     clPainter.setPen(textColour());
     clPainter.drawText(textRect(), lTextFlags, text());
+    if (hasFocus())
+        ClFocusFrame::paint(clPainter, rect());
 }

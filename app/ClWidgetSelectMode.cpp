@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 
 namespace {
@@ -43,6 +44,12 @@ ClWidgetSelectMode::ClWidgetSelectMode(QWidget* parent) : ClWidgetBase(parent)
     for (const stModeButton& stButton : aButtons) {
         auto* pclButton = new ClButtonMode(tr(stButton.pszText), QString::fromLatin1(stButton.pszIcon), this);
         pclButton->setObjectName(QString::fromLatin1(stButton.pszObjectName));
+        // Ctrl and the page's number: the same key for a page on every model and in every
+        // language, where a mnemonic letter would differ and Japanese names have none.
+        const QKeySequence clShortcut(Qt::CTRL | Qt::Key(Qt::Key_0 + stButton.lMode));
+        pclButton->setShortcut(clShortcut);
+        pclButton->setToolTip(
+            tr("%1 (%2)").arg(pclButton->accessibleName(), clShortcut.toString(QKeySequence::NativeText)));
         connect(pclButton, &QAbstractButton::clicked, this, qOverload<>(&ClWidgetSelectMode::slotSelect));
         hashModes.insert(pclButton, stButton.lMode);
         hashButtons.insert(stButton.lMode, pclButton);
@@ -59,6 +66,12 @@ ClWidgetSelectMode::ClWidgetSelectMode(QWidget* parent) : ClWidgetBase(parent)
     pclGroup->setExclusive(true);
     for (qint32 lMode : aGroupOrder)
         pclGroup->addButton(hashButtons.value(lMode));
+    // A screen reader checks a button without clicking it: the check alone chooses the page.
+    connect(pclGroup, &QButtonGroup::buttonToggled, this, [this](QAbstractButton* pclButton, bool bChecked) {
+        const auto* pclMode = qobject_cast<ClButtonMode*>(pclButton);
+        if (bChecked && !bSelecting && pclMode != nullptr && !pclMode->isClicking())
+            Q_EMIT sigChangeMode(hashModes.value(pclButton, 0));
+    });
 
     setButtonsState(2);
     setCameraInfo(-1, QString());
@@ -77,12 +90,14 @@ void ClWidgetSelectMode::selectMode(qint32 lMode)
 {
     if (lMode < 0 || lMode >= 8)
         return;
+    bSelecting = true;
     if (lMode > 0) {
         hashButtons.value(lMode)->setChecked(true);
     } else if (hashButtons.value(lModeHelp)->isChecked()) {
         // Help stays reachable without a camera; any other check marks the page to come back to.
         hashButtons.value(lModeCameraState)->setChecked(true);
     }
+    bSelecting = false;
     Q_EMIT sigChangeMode(lMode);
 }
 

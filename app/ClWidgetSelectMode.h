@@ -43,4 +43,5 @@ private:
     QHash<qint32, ClButtonMode*> hashButtons;
     QLabel* pclSeparatorMode = nullptr;
     QLabel* pclSeparatorSchedule = nullptr;
+    bool bSelecting = false;
 };

@@ -1,0 +1,12 @@
+#pragma once
+// Where the keyboard is, drawn the same way on every widget the tool paints itself: a
+// rounded frame in the selection colour, inside the widget's own rectangle.
+#include <QRect>
+
+class QPainter;
+
+class ClFocusFrame
+{
+public:
+    static void paint(QPainter& clPainter, const QRect& clArea);
+};
