@@ -1,5 +1,6 @@
 #include "ClButtonMode.h"
 
+#include "app/framework/ClAccessible.h"
 #include "app/framework/ClFocusFrame.h"
 
 #include <QFontInfo>
@@ -22,6 +23,8 @@ ClButtonMode::ClButtonMode(const QString& strText, const QString& strIcon, QWidg
     // between the buttons of the bar.
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(QString(strText).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified());
+    // A tab of the window's pages to a screen reader, pressed (not merely checked) to open one.
+    ClAccessible::setRole(this, QAccessible::PageTab);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     QIcon clRollOver;
     const QPixmap clActive(QStringLiteral(":/img/button1"));
@@ -58,13 +61,6 @@ QColor ClButtonMode::textColour() const
     if (!isEnabled())
         return QColor(0, 0, 0, 127);
     return (isDown() || isChecked()) ? QColor(Qt::white) : QColor(Qt::black);
-}
-
-void ClButtonMode::nextCheckState()
-{
-    bClicking = true;
-    ClRollOverToolBtn::nextCheckState();
-    bClicking = false;
 }
 
 void ClButtonMode::paintEvent(QPaintEvent* pclEvent)

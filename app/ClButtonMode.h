@@ -21,15 +21,9 @@ public:
     QRect textRect() const;
     QColor textColour() const;
 
-    // A change of the check by a click, which reports itself as clicked(), and not by a
-    // screen reader's toggle or the program.
-    bool isClicking() const { return bClicking; }
-
 protected:
-    void nextCheckState() override;
     void paintEvent(QPaintEvent* pclEvent) override;
 
 private:
     QPixmap clModeIcon;
-    bool bClicking = false;
 };

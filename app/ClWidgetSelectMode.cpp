@@ -66,12 +66,6 @@ ClWidgetSelectMode::ClWidgetSelectMode(QWidget* parent) : ClWidgetBase(parent)
     pclGroup->setExclusive(true);
     for (qint32 lMode : aGroupOrder)
         pclGroup->addButton(hashButtons.value(lMode));
-    // A screen reader checks a button without clicking it: the check alone chooses the page.
-    connect(pclGroup, &QButtonGroup::buttonToggled, this, [this](QAbstractButton* pclButton, bool bChecked) {
-        const auto* pclMode = qobject_cast<ClButtonMode*>(pclButton);
-        if (bChecked && !bSelecting && pclMode != nullptr && !pclMode->isClicking())
-            Q_EMIT sigChangeMode(hashModes.value(pclButton, 0));
-    });
 
     setButtonsState(2);
     setCameraInfo(-1, QString());
@@ -90,14 +84,12 @@ void ClWidgetSelectMode::selectMode(qint32 lMode)
 {
     if (lMode < 0 || lMode >= 8)
         return;
-    bSelecting = true;
     if (lMode > 0) {
         hashButtons.value(lMode)->setChecked(true);
     } else if (hashButtons.value(lModeHelp)->isChecked()) {
         // Help stays reachable without a camera; any other check marks the page to come back to.
         hashButtons.value(lModeCameraState)->setChecked(true);
     }
-    bSelecting = false;
     Q_EMIT sigChangeMode(lMode);
 }
 

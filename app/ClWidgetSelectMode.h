@@ -43,5 +43,4 @@ private:
     QHash<qint32, ClButtonMode*> hashButtons;
     QLabel* pclSeparatorMode = nullptr;
     QLabel* pclSeparatorSchedule = nullptr;
-    bool bSelecting = false;
 };

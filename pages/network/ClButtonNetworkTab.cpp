@@ -1,5 +1,6 @@
 #include "ClButtonNetworkTab.h"
 
+#include "app/framework/ClAccessible.h"
 #include "app/framework/ClFocusFrame.h"
 #include "resources/ClArtPalette.h"
 
@@ -9,6 +10,7 @@ ClButtonNetworkTab::ClButtonNetworkTab(const QString& strText, QWidget* parent) 
 {
     setText(strText);
     setCheckable(true);
+    ClAccessible::setRole(this, QAccessible::PageTab);
     // Reached with Tab, the arrows move between the tabs of the group.
     setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);

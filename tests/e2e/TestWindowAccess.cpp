@@ -293,6 +293,13 @@ private Q_SLOTS:
                 walkStacks(pclPage, pclWindow, hashFaults);
             }
         }
+        // A mode button's first action, as a screen reader offers it, opens its page.
+        QAccessibleActionInterface* pclActions
+            = QAccessible::queryAccessibleInterface(upRig->window().modeBar()->button(4))->actionInterface();
+        QVERIFY(pclActions != nullptr);
+        pclActions->doAction(pclActions->actionNames().value(0));
+        QTRY_COMPARE_WITH_TIMEOUT(upRig->window().currentPage(), 4, 2000);
+
         // Gauges and bars say their values, rows what they stand for.
         upRig->window().modeBar()->selectMode(1);
         QTRY_COMPARE_WITH_TIMEOUT(spoken("barBattery"), QStringLiteral("Battery 62 %"), 5000);
