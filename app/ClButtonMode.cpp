@@ -78,5 +78,5 @@ void ClButtonMode::paintEvent(QPaintEvent* pclEvent)
     clPainter.setPen(textColour());
     clPainter.drawText(textRect(), lTextFlags, text());
     if (hasFocus())
-        ClFocusFrame::paint(clPainter, rect());
+        ClFocusFrame::paint(clPainter, rect().adjusted(2, 2, -2, -2), isEnabled() && (isDown() || isChecked()));
 }

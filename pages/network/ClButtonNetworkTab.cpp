@@ -38,5 +38,5 @@ void ClButtonNetworkTab::paintEvent(QPaintEvent*)
     clPainter.setPen(bChosen ? QColor(Qt::white) : ClArtPalette::ink());
     clPainter.drawText(rect(), Qt::AlignCenter, text());
     if (hasFocus())
-        ClFocusFrame::paint(clPainter, rect());
+        ClFocusFrame::paint(clPainter, rect(), bChosen);
 }
