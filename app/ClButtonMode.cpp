@@ -1,5 +1,8 @@
 #include "ClButtonMode.h"
 
+#include "app/framework/ClAccessible.h"
+#include "app/framework/ClFocusFrame.h"
+
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
@@ -16,7 +19,12 @@ ClButtonMode::ClButtonMode(const QString& strText, const QString& strIcon, QWidg
 {
     setText(strText);
     setCheckable(true);
-    setFocusPolicy(Qt::NoFocus);
+    // In the Tab chain without taking the focus from a page on a click; the arrows move
+    // between the buttons of the bar.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleName(QString(strText).replace(QLatin1Char('\n'), QLatin1Char(' ')).simplified());
+    // A tab of the window's pages to a screen reader, pressed (not merely checked) to open one.
+    ClAccessible::setRole(this, QAccessible::PageTab);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     QIcon clRollOver;
     const QPixmap clActive(QStringLiteral(":/img/button1"));
@@ -69,4 +77,6 @@ void ClButtonMode::paintEvent(QPaintEvent* pclEvent)
     clPainter.setFont(textFont());
     clPainter.setPen(textColour());
     clPainter.drawText(textRect(), lTextFlags, text());
+    if (hasFocus())
+        ClFocusFrame::paint(clPainter, rect().adjusted(2, 2, -2, -2), isEnabled() && (isDown() || isChecked()));
 }

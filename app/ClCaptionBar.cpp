@@ -19,6 +19,7 @@ ClCaptionBar::ClCaptionBar(const QString& strTitle, QWidget* parent) : QWidget(p
 
     pclClose = new ClRollOverToolBtn(this);
     pclClose->setObjectName(QStringLiteral("buttonClose"));
+    pclClose->setAccessibleName(tr("Close"));
     pclClose->setFocusPolicy(Qt::NoFocus);
     pclClose->setFixedSize(74, 20);
     pclClose->move(526, 0);

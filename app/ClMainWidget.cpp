@@ -6,6 +6,7 @@
 #include "ClUpdateView.h"
 #include "ClWidgetNotConnect.h"
 #include "ClWidgetSelectMode.h"
+#include "app/framework/ClAccessible.h"
 #include "app/framework/ClLogWidget.h"
 #include "app/framework/ClMessageBox.h"
 #include "app/framework/ClPage.h"
@@ -43,6 +44,8 @@ constexpr quint32 ulTovuIdentity = (quint32(0x0201) << 16) | 0x09A1;
 ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
 {
     setObjectName(QStringLiteral("mainWidget"));
+    // Frameless, so nothing tells a screen reader it is a window but the window itself.
+    ClAccessible::setRole(this, QAccessible::Window);
     resize(lWidth, lHeight);
 
     // Only the opaque part of the picture belongs to the window. Wayland has no window

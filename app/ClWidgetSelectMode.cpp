@@ -4,6 +4,7 @@
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
+#include <QKeySequence>
 #include <QLabel>
 
 namespace {
@@ -43,6 +44,12 @@ ClWidgetSelectMode::ClWidgetSelectMode(QWidget* parent) : ClWidgetBase(parent)
     for (const stModeButton& stButton : aButtons) {
         auto* pclButton = new ClButtonMode(tr(stButton.pszText), QString::fromLatin1(stButton.pszIcon), this);
         pclButton->setObjectName(QString::fromLatin1(stButton.pszObjectName));
+        // Ctrl and the page's number: the same key for a page on every model and in every
+        // language, where a mnemonic letter would differ and Japanese names have none.
+        const QKeySequence clShortcut(Qt::CTRL | Qt::Key(Qt::Key_0 + stButton.lMode));
+        pclButton->setShortcut(clShortcut);
+        pclButton->setToolTip(
+            tr("%1 (%2)").arg(pclButton->accessibleName(), clShortcut.toString(QKeySequence::NativeText)));
         connect(pclButton, &QAbstractButton::clicked, this, qOverload<>(&ClWidgetSelectMode::slotSelect));
         hashModes.insert(pclButton, stButton.lMode);
         hashButtons.insert(stButton.lMode, pclButton);

@@ -27,6 +27,7 @@ ClListWidgetBase::ClListWidgetBase(QWidget* parent) : QWidget(parent)
     pclList->setModel(pclModel);
     pclList->setFixedWidth(lListWidth);
     connect(pclList, &QAbstractItemView::pressed, this, &ClListWidgetBase::slotPageChange);
+    connect(pclList, &ClPageListView::sigRowChosen, this, &ClListWidgetBase::slotPageChange);
     pclLayout->addWidget(pclList);
 
     auto* pclLine = new QFrame(this);

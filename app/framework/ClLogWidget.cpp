@@ -1,5 +1,9 @@
 #include "ClLogWidget.h"
 
+#include "resources/ClArtPalette.h"
+
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPainter>
 #include <QPauseAnimation>
@@ -45,6 +49,17 @@ ClLogWidget::ClLogWidget(QWidget* parent) : QWidget(parent), clBackground(QStrin
     pclApply->move(495, 0);
     connect(pclApply, &QPushButton::clicked, this, &ClLogWidget::sigApply);
 
+    // The buttons draw where the keyboard is in the tool's colours.
+    const QString strFocus = QStringLiteral("QPushButton:focus{border: 2px solid %1; border-radius: 4px;}")
+                                 .arg(ClArtPalette::css(ClArtPalette::accentLight()));
+    for (QPushButton* pclButton : {pclReload, pclApply})
+        pclButton->setStyleSheet(pclButton->styleSheet() + strFocus);
+    pclApply->setToolTip(tr("Apply (%1)").arg(QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText)));
+    // Return applies wherever Apply is shown: what the field with the focus does with it
+    // (a port or a rate put right) comes first, then the Return reaches the window.
+    if (parent != nullptr)
+        parent->installEventFilter(this);
+
     pclAnimation = new QSequentialAnimationGroup(this);
     pclAnimation->setObjectName(QStringLiteral("logAnimation"));
     auto* pclIn = new QPropertyAnimation(pclMessage, "pos", pclAnimation);
@@ -78,6 +93,19 @@ void ClLogWidget::slotSetButtonEnable(bool bValidReload, bool bValidApply)
 {
     pclReload->setVisible(bValidReload);
     pclApply->setVisible(bValidApply);
+}
+
+bool ClLogWidget::eventFilter(QObject* pclWatched, QEvent* pclEvent)
+{
+    if (pclEvent->type() == QEvent::KeyPress && pclWatched == parent()) {
+        const auto* pclKey = static_cast<QKeyEvent*>(pclEvent);
+        const bool bReturn = pclKey->key() == Qt::Key_Return || pclKey->key() == Qt::Key_Enter;
+        if (bReturn && (pclKey->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier && pclApply->isVisible()) {
+            pclApply->click();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(pclWatched, pclEvent);
 }
 
 void ClLogWidget::paintEvent(QPaintEvent*)

@@ -27,6 +27,7 @@ public Q_SLOTS:
     void slotSetButtonEnable(bool bValidReload, bool bValidApply);
 
 protected:
+    bool eventFilter(QObject* pclWatched, QEvent* pclEvent) override;
     void paintEvent(QPaintEvent* pclEvent) override;
 
 private:

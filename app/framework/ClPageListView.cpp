@@ -1,8 +1,10 @@
 #include "ClPageListView.h"
+#include "ClFocusFrame.h"
 #include "resources/ClArtPalette.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QStandardItemModel>
@@ -33,12 +35,22 @@ ClPageListView::ClPageListView(QWidget* parent) : QListView(parent)
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
     setSpacing(0);
     setIconSize(QSize(lIconSize, lIconSize));
+}
+
+void ClPageListView::keyPressEvent(QKeyEvent* pclEvent)
+{
+    // The arrows, Home and End move the current row; the page follows at once, as it
+    // does a click.
+    const int lBefore = currentIndex().row();
+    QListView::keyPressEvent(pclEvent);
+    if (currentIndex().isValid() && currentIndex().row() != lBefore)
+        Q_EMIT sigRowChosen(currentIndex());
 }
 
 void ClPageListView::paintEvent(QPaintEvent*)
@@ -88,5 +100,7 @@ void ClPageListView::paintEvent(QPaintEvent*)
         clPainter.setFont(clFont);
         clPainter.setPen(bCurrent ? ClArtPalette::listCurrentText() : QColor(Qt::black));
         clPainter.drawText(clText, lFlags, strTitle);
+        if (bCurrent && hasFocus())
+            ClFocusFrame::paint(clPainter, clRow);
     }
 }

@@ -12,6 +12,11 @@ public:
 
     static constexpr int lRowHeight = 40;
 
+Q_SIGNALS:
+    // The user moved to another row with the keyboard.
+    void sigRowChosen(QModelIndex clIndex);
+
 protected:
+    void keyPressEvent(QKeyEvent* pclEvent) override;
     void paintEvent(QPaintEvent* pclEvent) override;
 };

@@ -88,6 +88,9 @@ QWidget* ClWidgetBasicBaic::section(const char* pszName, const QString& strLabel
     auto* pclLayout = new QHBoxLayout(pclSection);
     pclLayout->setContentsMargins(0, 0, 0, 0);
     auto* pclLabel = new QLabel(strLabel, pclSection);
+    // A single field is named by the section's caption.
+    if (lstControls.size() == 1)
+        pclLabel->setBuddy(lstControls.constFirst());
     pclLabel->setMinimumWidth(130);
     pclLabel->setWordWrap(true);
     pclLayout->addWidget(pclLabel, 0, Qt::AlignTop);
@@ -157,6 +160,13 @@ void ClWidgetBasicBaic::buildControls()
     pclHours = durationField(72, "spinPowerOffHours", pclPowerOff);
     pclMinutes = durationField(59, "spinPowerOffMinutes", pclPowerOff);
     pclSeconds = durationField(59, "spinPowerOffSeconds", pclPowerOff);
+    for (const auto& [pclField, pszName] :
+         {std::pair<QSpinBox*, const char*> {pclHours, QT_TRANSLATE_NOOP("ClWidgetBasicSetting", "Hours")},
+          {pclMinutes, QT_TRANSLATE_NOOP("ClWidgetBasicSetting", "Minutes")},
+          {pclSeconds, QT_TRANSLATE_NOOP("ClWidgetBasicSetting", "Seconds")}}) {
+        pclField->setAccessibleName(trBasic(pszName));
+        pclField->setAccessibleDescription(trBasic("Time of auto power off"));
+    }
     auto* pclFields = new QHBoxLayout;
     pclFields->setSpacing(4);
     pclFields->addWidget(pclHours);

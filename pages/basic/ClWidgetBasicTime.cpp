@@ -75,6 +75,19 @@ void ClWidgetBasicTime::buildControls()
     pclMinute = timeField(0, 59, "spinMinute", this);
     pclSecond = timeField(0, 59, "spinSecond", this);
     pclYear->setMinimumWidth(70);
+    // Six fields under one caption: each says which part of the date or time it holds.
+    const std::pair<QSpinBox*, const char*> aFieldNames[] = {
+        {pclYear, QT_TRANSLATE_NOOP("ClWidgetBasicSetting", "Year")},
+        {pclMonth, QT_TRANSLATE_NOOP("ClWidgetBasicSetting", "Month")},
+        {pclDay, QT_TRANSLATE_NOOP("ClWidgetBasicSetting", "Day")},
+        {pclHour, QT_TRANSLATE_NOOP("ClWidgetBasicSetting", "Hour")},
+        {pclMinute, QT_TRANSLATE_NOOP("ClWidgetBasicSetting", "Minute")},
+        {pclSecond, QT_TRANSLATE_NOOP("ClWidgetBasicSetting", "Second")},
+    };
+    for (const auto& [pclField, pszName] : aFieldNames) {
+        pclField->setAccessibleName(trBasic(pszName));
+        pclField->setAccessibleDescription(trBasic("Date time"));
+    }
 
     pclSyncPc = new QPushButton(trBasic("Synchronize PC"), this);
     pclSyncPc->setObjectName(QStringLiteral("buttonSyncPc"));
@@ -104,7 +117,9 @@ void ClWidgetBasicTime::buildControls()
     auto* pclClock = new QGridLayout(pclClockGroup);
     pclClock->setContentsMargins(16, 8, 16, 0);
     pclClock->setVerticalSpacing(10);
-    pclClock->addWidget(new QLabel(trBasic("Time zone"), pclClockGroup), 0, 0);
+    auto* pclZoneCaption = new QLabel(trBasic("Time zone"), pclClockGroup);
+    pclZoneCaption->setBuddy(pclZone);
+    pclClock->addWidget(pclZoneCaption, 0, 0);
     pclClock->addWidget(pclZone, 1, 0);
     pclClock->addWidget(new QLabel(trBasic("Date time"), pclClockGroup), 2, 0);
     pclClock->addLayout(pclDate, 3, 0);

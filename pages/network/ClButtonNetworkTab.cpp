@@ -1,5 +1,7 @@
 #include "ClButtonNetworkTab.h"
 
+#include "app/framework/ClAccessible.h"
+#include "app/framework/ClFocusFrame.h"
 #include "resources/ClArtPalette.h"
 
 #include <QPainter>
@@ -8,7 +10,9 @@ ClButtonNetworkTab::ClButtonNetworkTab(const QString& strText, QWidget* parent) 
 {
     setText(strText);
     setCheckable(true);
-    setFocusPolicy(Qt::NoFocus);
+    ClAccessible::setRole(this, QAccessible::PageTab);
+    // Reached with Tab, the arrows move between the tabs of the group.
+    setFocusPolicy(Qt::TabFocus);
     setCursor(Qt::PointingHandCursor);
     QIcon clFaces;
     clFaces.addPixmap(QPixmap(QStringLiteral(":/network/net_tab_h")), QIcon::Active, QIcon::Off);
@@ -33,4 +37,6 @@ void ClButtonNetworkTab::paintEvent(QPaintEvent*)
     clPainter.setFont(clFont);
     clPainter.setPen(bChosen ? QColor(Qt::white) : ClArtPalette::ink());
     clPainter.drawText(rect(), Qt::AlignCenter, text());
+    if (hasFocus())
+        ClFocusFrame::paint(clPainter, rect(), bChosen);
 }

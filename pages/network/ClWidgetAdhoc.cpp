@@ -66,9 +66,13 @@ ClWidgetAdhoc::ClWidgetAdhoc(QWidget* parent) : ClWidgetBase(parent)
     pclMask = new QLineEdit(pclAddressBox);
     pclMask->setObjectName(QStringLiteral("editAdhocMask"));
     pclMask->setValidator(new ClIpv4Validator(pclMask));
-    pclGrid->addWidget(new QLabel(trNet("IP Address"), pclAddressBox), 1, 0);
+    auto* pclAddressCaption = new QLabel(trNet("IP Address"), pclAddressBox);
+    pclAddressCaption->setBuddy(pclAddress);
+    pclGrid->addWidget(pclAddressCaption, 1, 0);
     pclGrid->addWidget(pclAddress, 1, 1);
-    pclGrid->addWidget(new QLabel(trNet("Subnetmask"), pclAddressBox), 2, 0);
+    auto* pclMaskCaption = new QLabel(trNet("Subnetmask"), pclAddressBox);
+    pclMaskCaption->setBuddy(pclMask);
+    pclGrid->addWidget(pclMaskCaption, 2, 0);
     pclGrid->addWidget(pclMask, 2, 1);
 
     auto* pclLayout = new QVBoxLayout(this);

@@ -4,7 +4,10 @@
 #include "ClWidgetEncryption.h"
 #include "ClWidgetRssi.h"
 #include "NetworkLook.h"
+#include "app/framework/ClAccessible.h"
+#include "app/framework/ClFocusFrame.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -48,12 +51,51 @@ ClWidgetApInfo::ClWidgetApInfo(const QString& strSsid_, quint32 ulEncryption, qu
     pclButton->setFixedSize(36, 22);
     pclButton->setCursor(Qt::PointingHandCursor);
     pclButton->setToolTip(NetworkLook::trNet("IP setting"));
+    pclButton->setAccessibleName(NetworkLook::trNet("IP setting"));
     pclButton->setStyleSheet(QStringLiteral("QPushButton{border: none; background-image: url(:/network/net_btn_page_n);}"
                                             "QPushButton:hover{background-image: url(:/network/net_btn_page_h);}"
                                             "QPushButton:pressed{background-image: url(:/network/net_btn_page_p);}"));
     pclButton->move(380, 14);
     pclButton->setVisible(bConnected);
     connect(pclButton, &QPushButton::clicked, this, &ClWidgetApInfo::sigClickBtn);
+
+    // A row is chosen with Space or Return as with the mouse, and read as one item.
+    setFocusPolicy(bSendable ? Qt::StrongFocus : Qt::NoFocus);
+    ClAccessible::setRole(this, QAccessible::ListItem);
+    static const char* const apszSignal[] = {
+        QT_TRANSLATE_NOOP("ClWidgetNetworkSetting", "no signal"), QT_TRANSLATE_NOOP("ClWidgetNetworkSetting", "weak"),
+        QT_TRANSLATE_NOOP("ClWidgetNetworkSetting", "medium"), QT_TRANSLATE_NOOP("ClWidgetNetworkSetting", "strong")};
+    const QString strSecurity = isEncrypted() ? pclEncryption->text() : NetworkLook::trNet("open");
+    setAccessibleName(NetworkLook::trNet("%1, %2, signal %3")
+                          .arg(ClSsidText::display(strSsid), strSecurity,
+                               NetworkLook::trNet(apszSignal[qBound(0, pclRssi->level(), 3)])));
+    if (bConnected)
+        setAccessibleDescription(NetworkLook::trNet("The camera is joined to this network"));
+    else if (!bSendable)
+        setAccessibleDescription(toolTip());
+}
+
+void ClWidgetApInfo::keyPressEvent(QKeyEvent* pclEvent)
+{
+    const int lKey = pclEvent->key();
+    if ((lKey == Qt::Key_Return || lKey == Qt::Key_Enter || lKey == Qt::Key_Space) && bSendable) {
+        // Taken here: a Return that chose a row applies nothing.
+        Q_EMIT sigSelect(strSsid, isEncrypted());
+        return;
+    }
+    QWidget::keyPressEvent(pclEvent);
+}
+
+void ClWidgetApInfo::focusInEvent(QFocusEvent* pclEvent)
+{
+    update();
+    QWidget::focusInEvent(pclEvent);
+}
+
+void ClWidgetApInfo::focusOutEvent(QFocusEvent* pclEvent)
+{
+    update();
+    QWidget::focusOutEvent(pclEvent);
 }
 
 bool ClWidgetApInfo::isEncrypted() const
@@ -70,6 +112,8 @@ void ClWidgetApInfo::paintEvent(QPaintEvent*)
 {
     QPainter clPainter(this);
     clPainter.fillRect(rect(), bHover && bSendable ? QColor(206, 212, 218) : QColor(185, 193, 202));
+    if (hasFocus())
+        ClFocusFrame::paint(clPainter, rect());
 }
 
 void ClWidgetApInfo::mouseReleaseEvent(QMouseEvent* pclEvent)

@@ -29,6 +29,9 @@ Q_SIGNALS:
     void sigClickBtn();
 
 protected:
+    void keyPressEvent(QKeyEvent* pclEvent) override;
+    void focusInEvent(QFocusEvent* pclEvent) override;
+    void focusOutEvent(QFocusEvent* pclEvent) override;
     void paintEvent(QPaintEvent* pclEvent) override;
     void mouseReleaseEvent(QMouseEvent* pclEvent) override;
     void enterEvent(QEnterEvent* pclEvent) override;

@@ -1,6 +1,8 @@
 #include "ClWidgetApList.h"
 
 #include "ClWidgetApInfo.h"
+#include "NetworkLook.h"
+#include "app/framework/ClAccessible.h"
 
 #include <QFrame>
 #include <QVBoxLayout>
@@ -8,6 +10,8 @@
 ClWidgetApList::ClWidgetApList(QWidget* parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("listAp"));
+    ClAccessible::setRole(this, QAccessible::List);
+    setAccessibleName(NetworkLook::trNet("Access points found"));
     pclLayout = new QVBoxLayout(this);
     pclLayout->setContentsMargins(0, 0, 0, 0);
     pclLayout->setSpacing(0);

@@ -30,6 +30,7 @@ ClWidgetInfrastructureApSelect::ClWidgetInfrastructureApSelect(QWidget* parent) 
     pclSsid->setTextFormat(Qt::PlainText);
     pclKey = InfraFormLook::keyField(pclBox);
     pclKey->edit()->setEchoMode(QLineEdit::Password);
+    pclKey->edit()->setAccessibleName(trNet("Encryption key"));
     pclGrid->addWidget(new QLabel(trNet("SSID"), pclBox), 0, 0);
     pclGrid->addWidget(pclSsid, 0, 1);
     pclGrid->addWidget(new QLabel(trNet("Encryption key"), pclBox), 1, 0, Qt::AlignTop);

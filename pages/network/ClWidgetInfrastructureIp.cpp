@@ -81,6 +81,7 @@ ClWidgetInfrastructureIp::ClWidgetInfrastructureIp(QWidget* parent) : ClWidgetBa
     int lRow = 1;
     for (const auto& clRow : lstRows) {
         auto* pclLabel = new QLabel(clRow.first, pclAddressBox);
+        pclLabel->setBuddy(clRow.second);
         pclGrid->addWidget(pclLabel, lRow, 0);
         pclGrid->addWidget(clRow.second, lRow, 1);
         pclLabel->setEnabled(false);

@@ -27,6 +27,9 @@ ClWidgetInfrastructureManual::ClWidgetInfrastructureManual(QWidget* parent) : Cl
     pclSsid = InfraFormLook::ssidField(pclBox);
     pclKey = InfraFormLook::keyField(pclBox);
     pclKey->edit()->setEchoMode(QLineEdit::Password);
+    // The captions sit beside the fields, not in them: a screen reader gets them as names.
+    pclSsid->edit()->setAccessibleName(trNet("SSID"));
+    pclKey->edit()->setAccessibleName(trNet("Encryption key"));
     pclGrid->addWidget(new QLabel(trNet("SSID"), pclBox), 0, 0, Qt::AlignTop);
     pclGrid->addWidget(pclSsid, 0, 1);
     pclGrid->addWidget(new QLabel(trNet("Encryption key"), pclBox), 1, 0, Qt::AlignTop);

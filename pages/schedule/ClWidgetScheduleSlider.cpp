@@ -2,6 +2,7 @@
 
 #include "ClWidgetScheduledBar.h"
 #include "ClWidgetScheduledBarEve.h"
+#include "app/framework/ClAccessible.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -54,8 +55,37 @@ ClWidgetScheduleSlider::ClWidgetScheduleSlider(ClWidgetScheduledBar* pclPrimaryB
     // The day's own period is above the continuation where they meet.
     pclPrimary->raise();
     pclPrimary->setToolTip(periodText(tmStart, tmEnd));
+    for (ClWidgetScheduledBar* pclBar : {pclEve, pclPrimary})
+        ClAccessible::setRole(pclBar, QAccessible::Slider);
     updatePrimaryGeometry();
     placeEve();
+}
+
+void ClWidgetScheduleSlider::setDayNames(const QString& strDay, const QString& strDayBefore)
+{
+    strDayName = strDay;
+    strDayBeforeName = strDayBefore;
+    announce();
+}
+
+void ClWidgetScheduleSlider::announce()
+{
+    const auto translate
+        = [](const char* pszText) { return QCoreApplication::translate("ClWidgetScheduleSetting", pszText); };
+    const QString strFrom = tmStart.toString(QStringLiteral("hh:mm"));
+    const QString strTo = tmEnd.toString(QStringLiteral("hh:mm"));
+    if (tmStart == tmEnd)
+        pclPrimary->setAccessibleName(translate("%1, all day from %2").arg(strDayName, strFrom));
+    else if (tmEnd < tmStart)
+        pclPrimary->setAccessibleName(translate("%1, %2 to %3 the next day").arg(strDayName, strFrom, strTo));
+    else
+        pclPrimary->setAccessibleName(translate("%1, %2 to %3").arg(strDayName, strFrom, strTo));
+    // The continuation is there to be dragged even when nothing continues; it says which.
+    if (tmEve == tmMidnight)
+        pclEve->setAccessibleName(translate("%1, nothing continued from %2").arg(strDayName, strDayBeforeName));
+    else
+        pclEve->setAccessibleName(translate("%1, continued from %2 until %3")
+                                      .arg(strDayName, strDayBeforeName, tmEve.toString(QStringLiteral("hh:mm"))));
 }
 
 QTime ClWidgetScheduleSlider::timeAt(int x) const
@@ -110,6 +140,7 @@ void ClWidgetScheduleSlider::setRange(QTime tmNewStart, QTime tmNewEnd)
     updatePrimaryGeometry();
     bSaved = false;
     pclPrimary->setToolTip(periodText(tmStart, tmEnd));
+    announce();
     Q_EMIT sigPrimaryBarMoved(tmEnd > tmStart ? tmMidnight : tmEnd);
     Q_EMIT sigPrimaryRangeChanged();
 }
@@ -136,6 +167,7 @@ void ClWidgetScheduleSlider::setEveTime(QTime tmTime)
     tmEve = tmTime.isValid() ? tmTime : tmMidnight;
     pclEve->setToolTip(QCoreApplication::translate("ClWidgetScheduleSetting", "Continued from the day before until %1")
                            .arg(tmEve.toString(QStringLiteral("hh:mm"))));
+    announce();
     placeEve();
 }
 

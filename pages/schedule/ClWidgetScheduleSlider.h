@@ -23,6 +23,8 @@ public:
     void setRange(QTime tmNewStart, QTime tmNewEnd);
     void toggleAllOfDay();
     void setEveTime(QTime tmTime);
+    // The row's day and the day before, in what a screen reader says of the bars.
+    void setDayNames(const QString& strDay, const QString& strDayBefore);
 
     QTime startTime() const { return tmStart; }
     QTime endTime() const { return tmEnd; }
@@ -76,6 +78,7 @@ private:
     bool filterPrimary(QEvent* pclEvent);
     bool filterEve(QEvent* pclEvent);
     QTime eveEndAt() const;
+    void announce();
 
     QTime tmStart {0, 0};
     QTime tmEnd {0, 0};
@@ -88,4 +91,6 @@ private:
     ClWidgetScheduledBar* pclPrimary = nullptr;
     ClWidgetScheduledBar* pclEve = nullptr;
     QPixmap clAxis;
+    QString strDayName;
+    QString strDayBeforeName;
 };

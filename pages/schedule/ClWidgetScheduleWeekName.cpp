@@ -1,5 +1,6 @@
 #include "ClWidgetScheduleWeekName.h"
 
+#include "app/framework/ClAccessible.h"
 #include "resources/ClArtPalette.h"
 
 #include <QCheckBox>
@@ -15,6 +16,8 @@ ClWidgetScheduleWeekName::ClWidgetScheduleWeekName(QWidget* parent) : ClRollOver
     clIcon.addPixmap(QPixmap(QStringLiteral(":/img/sch_day_name_back")), QIcon::Disabled);
     setImgShow(clIcon);
     setFocusPolicy(Qt::NoFocus);
+    // Only a frame around the day's switch: the switch is what a screen reader acts on.
+    ClAccessible::setRole(this, QAccessible::Grouping);
     pclCheck = new QCheckBox(this);
     pclCheck->setObjectName(QStringLiteral("checkDay"));
     pclCheck->setStyleSheet(

@@ -72,6 +72,9 @@ void ClWidgetWeekday::setDay(int lNumber)
 {
     lDay = lNumber;
     pclName->setDayText(dayName(lNumber));
+    pclName->setAccessibleName(dayName(lNumber));
+    // Monday's day before is Sunday; every day's is every day.
+    pclSlider->setDayNames(dayName(lNumber), dayName(lNumber == 1 ? 7 : (lNumber == 8 ? 8 : lNumber - 1)));
     setObjectName(QStringLiteral("rowDay%1").arg(lNumber));
 }
 

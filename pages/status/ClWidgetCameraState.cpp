@@ -4,6 +4,7 @@
 #include "ClLabelWifiState.h"
 #include "ClPushButton.h"
 #include "ClWidgetProgress.h"
+#include "app/framework/ClAccessible.h"
 #include "app/framework/ClMessageBox.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
@@ -12,6 +13,7 @@
 
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QPixmap>
@@ -98,6 +100,13 @@ ClWidgetCameraState::ClWidgetCameraState(QWidget* parent) : ClWidgetBase(parent)
     clPie.setWidth(200);
     clPie.setHeight(150);
     clPie.setAlpha(80);
+    // The chart is painted by the page; this stand-in over it tells a screen reader what it shows.
+    pclSdGauge = new QWidget(this);
+    pclSdGauge->setObjectName(QStringLiteral("gaugeSdCard"));
+    pclSdGauge->setAttribute(Qt::WA_TransparentForMouseEvents);
+    pclSdGauge->setGeometry(clPie.boundingRect(true).toAlignedRect());
+    ClAccessible::setRole(pclSdGauge, QAccessible::Chart);
+    announceSd(QStringLiteral("--"), QStringLiteral("--"));
     legendSquare(clFreeColour, 410, 214, this);
     caption(tr("Free Space"), 428, 211);
     legendSquare(clUsedColour, 410, 240, this);
@@ -161,6 +170,7 @@ void ClWidgetCameraState::requestData(bool bIsPolling)
         pclSignalPanel->hide();
         pclFileSystem->setText(QStringLiteral("--"));
         pclFileSystem->adjustSize();
+        announceSd(QStringLiteral("--"), QStringLiteral("--"));
         startPolling();
     }
     sendCommand(requestKind<ClTovuCommandGetBatteryState>(), PV_CMD(), false, 0);
@@ -175,8 +185,14 @@ void ClWidgetCameraState::setCameraInfo(qint32 lModel, QString)
     pclSignalPanel->hide();
     pclFileSystem->setText(QStringLiteral("--"));
     pclFileSystem->adjustSize();
+    announceSd(QStringLiteral("--"), QStringLiteral("--"));
     clPie.clear();
     update();
+}
+
+void ClWidgetCameraState::announceSd(const QString& strFree, const QString& strTotal)
+{
+    pclSdGauge->setAccessibleName(tr("SD card: %1 GB free of %2 GB").arg(strFree, strTotal));
 }
 
 double ClWidgetCameraState::usedPercent(quint64 ullTotal, quint64 ullUsed)
@@ -240,6 +256,9 @@ void ClWidgetCameraState::showSd(const PV_CMD& clCommand)
     clPie.addPiece(QStringLiteral("Space"), clFreeColour, 100 - dUsed);
     clPie.addPiece(QStringLiteral("Used"), clUsedColour, dUsed);
     update(clPie.boundingRect(true).adjusted(-3, -3, 5, 5).toAlignedRect());
+    // In decimal gigabytes, as cards are labelled.
+    const quint64 ullFree = ullTotal - qMin(ullUsed, ullTotal);
+    announceSd(QLocale().toString(double(ullFree) / 1e9, 'f', 1), QLocale().toString(double(ullTotal) / 1e9, 'f', 1));
     pclFileSystem->adjustSize();
 }
 

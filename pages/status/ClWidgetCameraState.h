@@ -37,6 +37,7 @@ protected:
     void paintEvent(QPaintEvent* pclEvent) override;
 
 private:
+    void announceSd(const QString& strFree, const QString& strTotal);
     QLabel* caption(const QString& strText, int lX, int lY, const char* pszName = nullptr);
     QLabel* icon(const char* pszPath, int lX, int lY);
     void showBattery(const PV_CMD& clCommand);
@@ -50,6 +51,7 @@ private:
     QLabel* pclRssi = nullptr;
     QLabel* pclChannel = nullptr;
     QLabel* pclFileSystem = nullptr;
+    QWidget* pclSdGauge = nullptr;
     ClPushButton* pclFormat = nullptr;
     ClPushButton* pclInit = nullptr;
     ClPushButton* pclReset = nullptr;

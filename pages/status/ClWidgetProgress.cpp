@@ -2,6 +2,7 @@
 
 #include "resources/ClArtPalette.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QVBoxLayout>
@@ -28,6 +29,12 @@ ClWidgetProgress::ClWidgetProgress(QWidget* parent) : QWidget(parent)
     pclLayout->setSpacing(9);
     pclLayout->addWidget(pclBar);
     pclLayout->addWidget(pclLabel);
+    announce(QStringLiteral("--"));
+}
+
+void ClWidgetProgress::announce(const QString& strLevel)
+{
+    pclBar->setAccessibleName(QCoreApplication::translate("ClWidgetCameraState", "Battery %1").arg(strLevel));
 }
 
 void ClWidgetProgress::setLevel(qint64 lLevel)
@@ -38,11 +45,13 @@ void ClWidgetProgress::setLevel(qint64 lLevel)
         pclLabel->setText(QStringLiteral("--"));
         clPalette.setColor(QPalette::WindowText, ClArtPalette::ink());
         pclLabel->setPalette(clPalette);
+        announce(QStringLiteral("--"));
         return;
     }
     const int lShown = int(qMin<qint64>(lLevel, 100));
     pclBar->setValue(lShown);
     pclLabel->setText(QString::number(lShown) + QLatin1Char('%'));
+    announce(QStringLiteral("%1 %").arg(lShown));
     QColor clColour = ClArtPalette::good();
     if (lShown <= 9)
         clColour = ClArtPalette::bad();

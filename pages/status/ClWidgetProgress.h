@@ -21,6 +21,8 @@ public:
     int barValue() const;
 
 private:
+    void announce(const QString& strLevel);
+
     QProgressBar* pclBar = nullptr;
     QLabel* pclLabel = nullptr;
 };

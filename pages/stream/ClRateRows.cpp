@@ -38,6 +38,11 @@ ClRateRows::ClRateRows(const QString& strPrefix, QWidget* parent) : QWidget(pare
     pclBitRate->setObjectName(QStringLiteral("slider%1BitRate").arg(strPrefix));
     pclBitRateEdit = makeEdit(QStringLiteral("[0-9]*"), QStringLiteral("edit%1BitRate").arg(strPrefix), this);
     auto* pclKbps = new QLabel(QStringLiteral("kbps"), this);
+    // Slider and field share a caption; the field says what is typed into it.
+    pclFrameRate->setAccessibleName(streamTr("FrameRate(fps)"));
+    pclFrameRateEdit->setAccessibleName(streamTr("Frame rate in fps"));
+    pclBitRate->setAccessibleName(streamTr("BitRate(kbps)"));
+    pclBitRateEdit->setAccessibleName(streamTr("Bit rate in kbps"));
 
     auto* pclGrid = new QGridLayout(this);
     pclGrid->setContentsMargins(0, 0, 0, 0);

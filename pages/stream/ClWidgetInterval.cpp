@@ -22,6 +22,13 @@ const QString strGroupStyle = QStringLiteral(
 const char* const apszUnits[3]
     = {QT_TRANSLATE_NOOP("ClWidgetStreamSetting", "h"), QT_TRANSLATE_NOOP("ClWidgetStreamSetting", "min"),
        QT_TRANSLATE_NOOP("ClWidgetStreamSetting", "s")};
+// Six fields in one box: each names its row and its unit.
+const char* const apszFieldNames[2][3] = {{QT_TRANSLATE_NOOP("ClWidgetStreamSetting", "Hours before start"),
+                                           QT_TRANSLATE_NOOP("ClWidgetStreamSetting", "Minutes before start"),
+                                           QT_TRANSLATE_NOOP("ClWidgetStreamSetting", "Seconds before start")},
+                                          {QT_TRANSLATE_NOOP("ClWidgetStreamSetting", "Interval hours"),
+                                           QT_TRANSLATE_NOOP("ClWidgetStreamSetting", "Interval minutes"),
+                                           QT_TRANSLATE_NOOP("ClWidgetStreamSetting", "Interval seconds")}};
 const char* const apszSpinNames[2][3] = {{"spinStartHour", "spinStartMinute", "spinStartSecond"},
                                          {"spinIntervalHour", "spinIntervalMinute", "spinIntervalSecond"}};
 }  // namespace
@@ -55,6 +62,8 @@ ClWidgetInterval::ClWidgetInterval(QWidget* parent) : ClWidgetBase(parent)
             pclSpin->setObjectName(QLatin1String(apszSpinNames[lRow][lField]));
             pclSpin->setRange(0, lField == 0 ? lMaxHours : 59);
             pclSpin->setMinimumWidth(52);
+            pclSpin->setAccessibleName(streamTr(apszFieldNames[lRow][lField]));
+            pclSpin->setAccessibleDescription(oneLine(streamTr(apszRows[lRow])));
             apclSpins[lRow][lField] = pclSpin;
             pclGrid->addWidget(pclSpin, lGridRow, 1 + lField * 2);
             pclGrid->addWidget(new QLabel(streamTr(apszUnits[lField]), pclGroup), lGridRow, 2 + lField * 2);

@@ -2,6 +2,7 @@
 
 #include "ClImageView2.h"
 #include "StreamText.h"
+#include "app/framework/ClAccessible.h"
 #include "app/framework/ClMessageBox.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
@@ -28,6 +29,8 @@ ClWidgetStreamBase::ClWidgetStreamBase(QWidget* parent) : ClWidgetBase(parent)
     setObjectName(QStringLiteral("streamPreview"));
     pclView = new ClImageView2(this);
     pclView->setObjectName(QStringLiteral("imageView"));
+    ClAccessible::setRole(pclView, QAccessible::Graphic);
+    pclView->setAccessibleName(streamTr("Camera image"));
     auto* pclLayout = new QVBoxLayout(this);
     pclLayout->setContentsMargins(0, 0, 0, 0);
     pclLayout->addWidget(pclView);

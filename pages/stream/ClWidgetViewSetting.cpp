@@ -33,6 +33,9 @@ ClWidgetViewSetting::ClWidgetViewSetting(QWidget* parent) : ClWidgetBase(parent)
     pclQuality->setRange(0, 4);
     pclQuality->setPageStep(1);
     pclQuality->setMinimumWidth(300);
+    // One slider for both: light and low contrast at one end, dark and high at the other.
+    pclQuality->setAccessibleName(streamTr("Brightness setting"));
+    pclQuality->setAccessibleDescription(streamTr("Contrast setting"));
     auto* pclSliderRow = new QHBoxLayout;
     pclSliderRow->addWidget(pclLight);
     pclSliderRow->addWidget(pclQuality, 1);

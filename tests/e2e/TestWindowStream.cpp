@@ -58,7 +58,8 @@ private:
         pclEdit->selectAll();
         QTest::keyClick(pclEdit, Qt::Key_Backspace);
         QTest::keyClicks(pclEdit, strText);
-        QTest::keyClick(pclEdit, Qt::Key_Return);
+        // Leaving the field finishes the edit; Return would apply it as well.
+        QTest::keyClick(pclEdit, Qt::Key_Tab);
     }
     ClVirtualCamera* plugAndOpenStream(int lModel)
     {

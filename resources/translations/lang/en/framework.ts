@@ -57,5 +57,9 @@ If this error repeatedly occurs, please contact your dealer or Parvik.</translat
         <source>Apply</source>
         <translation>Apply</translation>
     </message>
+    <message>
+        <source>Apply (%1)</source>
+        <translation>Apply (%1)</translation>
+    </message>
 </context>
 </TS>

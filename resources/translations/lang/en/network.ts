@@ -175,6 +175,38 @@
         <source>WiFi connection settings have been applied</source>
         <translation>The WiFi connection setting has been changed.</translation>
     </message>
+    <message>
+        <source>no signal</source>
+        <translation>no signal</translation>
+    </message>
+    <message>
+        <source>weak</source>
+        <translation>weak</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation>medium</translation>
+    </message>
+    <message>
+        <source>strong</source>
+        <translation>strong</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>open</translation>
+    </message>
+    <message>
+        <source>%1, %2, signal %3</source>
+        <translation>%1, %2, signal %3</translation>
+    </message>
+    <message>
+        <source>The camera is joined to this network</source>
+        <translation>The camera is joined to this network</translation>
+    </message>
+    <message>
+        <source>Access points found</source>
+        <translation>Access points found</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

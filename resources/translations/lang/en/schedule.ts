@@ -59,5 +59,25 @@
         <source>Continued from the day before until %1</source>
         <translation>Continued from the day before until %1</translation>
     </message>
+    <message>
+        <source>%1, all day from %2</source>
+        <translation>%1, all day from %2</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3 the next day</source>
+        <translation>%1, %2 to %3 the next day</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3</source>
+        <translation>%1, %2 to %3</translation>
+    </message>
+    <message>
+        <source>%1, nothing continued from %2</source>
+        <translation>%1, nothing continued from %2</translation>
+    </message>
+    <message>
+        <source>%1, continued from %2 until %3</source>
+        <translation>%1, continued from %2 until %3</translation>
+    </message>
 </context>
 </TS>

@@ -41,6 +41,10 @@ streaming</translation>
         <source>Help</source>
         <translation>Help</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>ClWidgetNotConnect</name>
@@ -71,6 +75,13 @@ streaming</translation>
     <message>
         <source>Close %1, which uses the camera (%2). The tool connects to the camera as soon as it is free.</source>
         <translation>Close %1, which uses the camera (%2). The tool connects to the camera as soon as it is free.</translation>
+    </message>
+</context>
+<context>
+    <name>ClCaptionBar</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
     </message>
 </context>
 </TS>

@@ -85,6 +85,14 @@ battery life</translation>
         <source>Completed %1</source>
         <translation>%1 Completed</translation>
     </message>
+    <message>
+        <source>Battery %1</source>
+        <translation>Battery %1</translation>
+    </message>
+    <message>
+        <source>SD card: %1 GB free of %2 GB</source>
+        <translation>SD card: %1 GB free of %2 GB</translation>
+    </message>
 </context>
 <context>
     <name>ClWidgetSecureMode</name>

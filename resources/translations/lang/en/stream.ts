@@ -162,5 +162,41 @@ interval timer</source>
         <source>s</source>
         <translation>s</translation>
     </message>
+    <message>
+        <source>Camera image</source>
+        <translation>Camera image</translation>
+    </message>
+    <message>
+        <source>Frame rate in fps</source>
+        <translation>Frame rate in fps</translation>
+    </message>
+    <message>
+        <source>Bit rate in kbps</source>
+        <translation>Bit rate in kbps</translation>
+    </message>
+    <message>
+        <source>Hours before start</source>
+        <translation>Hours before start</translation>
+    </message>
+    <message>
+        <source>Minutes before start</source>
+        <translation>Minutes before start</translation>
+    </message>
+    <message>
+        <source>Seconds before start</source>
+        <translation>Seconds before start</translation>
+    </message>
+    <message>
+        <source>Interval hours</source>
+        <translation>Interval hours</translation>
+    </message>
+    <message>
+        <source>Interval minutes</source>
+        <translation>Interval minutes</translation>
+    </message>
+    <message>
+        <source>Interval seconds</source>
+        <translation>Interval seconds</translation>
+    </message>
 </context>
 </TS>

@@ -58,5 +58,9 @@
         <source>Apply</source>
         <translation>適用</translation>
     </message>
+    <message>
+        <source>Apply (%1)</source>
+        <translation>適用 (%1)</translation>
+    </message>
 </context>
 </TS>

@@ -175,6 +175,38 @@
         <source>WiFi connection settings have been applied</source>
         <translation>WiFi接続設定を変更しました。</translation>
     </message>
+    <message>
+        <source>no signal</source>
+        <translation>電波なし</translation>
+    </message>
+    <message>
+        <source>weak</source>
+        <translation>弱</translation>
+    </message>
+    <message>
+        <source>medium</source>
+        <translation>中</translation>
+    </message>
+    <message>
+        <source>strong</source>
+        <translation>強</translation>
+    </message>
+    <message>
+        <source>open</source>
+        <translation>暗号化なし</translation>
+    </message>
+    <message>
+        <source>%1, %2, signal %3</source>
+        <translation>%1、%2、電波 %3</translation>
+    </message>
+    <message>
+        <source>The camera is joined to this network</source>
+        <translation>カメラはこのネットワークに接続しています</translation>
+    </message>
+    <message>
+        <source>Access points found</source>
+        <translation>見つかったアクセスポイント</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

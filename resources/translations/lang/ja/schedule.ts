@@ -59,5 +59,25 @@
         <source>Continued from the day before until %1</source>
         <translation>前日から%1まで継続</translation>
     </message>
+    <message>
+        <source>%1, all day from %2</source>
+        <translation>%1、%2 から終日</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3 the next day</source>
+        <translation>%1、%2 から翌日 %3 まで</translation>
+    </message>
+    <message>
+        <source>%1, %2 to %3</source>
+        <translation>%1、%2 から %3 まで</translation>
+    </message>
+    <message>
+        <source>%1, nothing continued from %2</source>
+        <translation>%1、%2 からの続きなし</translation>
+    </message>
+    <message>
+        <source>%1, continued from %2 until %3</source>
+        <translation>%1、%2 から続いて %3 まで</translation>
+    </message>
 </context>
 </TS>

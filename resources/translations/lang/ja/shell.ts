@@ -40,6 +40,10 @@ Make up a version of the tool than help.</source>
         <source>Help</source>
         <translation>ヘルプ</translation>
     </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
 </context>
 <context>
     <name>ClWidgetNotConnect</name>
@@ -70,6 +74,13 @@ Make up a version of the tool than help.</source>
     <message>
         <source>Close %1, which uses the camera (%2). The tool connects to the camera as soon as it is free.</source>
         <translation>カメラ (%2) を使用している %1 を終了してください。カメラが空くと、ツールは自動的に接続します。</translation>
+    </message>
+</context>
+<context>
+    <name>ClCaptionBar</name>
+    <message>
+        <source>Close</source>
+        <translation>閉じる</translation>
     </message>
 </context>
 </TS>

@@ -85,6 +85,14 @@ battery life</source>
         <source>Completed %1</source>
         <translation>%1が完了しました</translation>
     </message>
+    <message>
+        <source>Battery %1</source>
+        <translation>バッテリー %1</translation>
+    </message>
+    <message>
+        <source>SD card: %1 GB free of %2 GB</source>
+        <translation>SDカード: %2 GB 中 %1 GB 空き</translation>
+    </message>
 </context>
 <context>
     <name>ClWidgetSecureMode</name>

@@ -168,5 +168,41 @@ interval timer</source>
         <source>s</source>
         <translation>秒</translation>
     </message>
+    <message>
+        <source>Camera image</source>
+        <translation>カメラ映像</translation>
+    </message>
+    <message>
+        <source>Frame rate in fps</source>
+        <translation>フレームレート (fps)</translation>
+    </message>
+    <message>
+        <source>Bit rate in kbps</source>
+        <translation>ビットレート (kbps)</translation>
+    </message>
+    <message>
+        <source>Hours before start</source>
+        <translation>開始までの時間 (時)</translation>
+    </message>
+    <message>
+        <source>Minutes before start</source>
+        <translation>開始までの時間 (分)</translation>
+    </message>
+    <message>
+        <source>Seconds before start</source>
+        <translation>開始までの時間 (秒)</translation>
+    </message>
+    <message>
+        <source>Interval hours</source>
+        <translation>撮影間隔 (時)</translation>
+    </message>
+    <message>
+        <source>Interval minutes</source>
+        <translation>撮影間隔 (分)</translation>
+    </message>
+    <message>
+        <source>Interval seconds</source>
+        <translation>撮影間隔 (秒)</translation>
+    </message>
 </context>
 </TS>
