@@ -28,7 +28,8 @@ for _ in $(seq 100); do [[ -S "$XDG_RUNTIME_DIR/tovu-test" ]] && break; sleep 0.
 env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=tovu-test WAYLAND_DEBUG=client \
   "$tool" --virtual-camera >"$work/tool.log" 2>&1 &
 tool_pid=$!
-for _ in $(seq 150); do
+# Up to 45 s: a loaded machine or a sanitizer build starts slowly.
+for _ in $(seq 450); do
   grep -q 'camera connected, model 0' "$work/tool.log" && break
   kill -0 "$tool_pid" 2>/dev/null || fail "the tool ended before it connected"
   sleep 0.1
