@@ -21,6 +21,8 @@ cmake --build "$build_dir" --parallel "$(nproc)"
 # preloaded library comes before the sanitizer's runtime; that order is harmless here.
 export ASAN_OPTIONS="halt_on_error=1:abort_on_error=1:detect_leaks=1:check_initialization_order=1:strict_init_order=1:detect_stack_use_after_return=1:verify_asan_link_order=0"
 export UBSAN_OPTIONS="halt_on_error=1:print_stacktrace=1"
+# Leaks in other projects' libraries are not the tool's (see the file).
+export LSAN_OPTIONS="suppressions=$PWD/scripts/lsan-suppressions.txt:print_suppressions=0"
 cd "$build_dir"
 # The package tests check the .deb built from the ordinary build, not code: not here.
 ctest --output-on-failure --parallel 2 --label-exclude package "$@"

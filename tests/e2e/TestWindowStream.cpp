@@ -136,8 +136,11 @@ private Q_SLOTS:
         QTRY_VERIFY_WITH_TIMEOUT(upRig->log().contains(QStringLiteral("Recording setting")), lWait);
 
         // Changed on screen but not applied: Reload shows the camera's values again.
+        // (Every field changed, so that each wait below is for the camera's answer: an
+        // answer still on its way would overwrite what is typed next.)
         pclSize->setCurrentIndex(0);
         typeInto(pclFps, QStringLiteral("30"));
+        typeInto(pclBitRate, QStringLiteral("1000"));
         upRig->reload();
         QTRY_COMPARE_WITH_TIMEOUT(pclSize->currentIndex(), 2, lWait);
         QTRY_COMPARE_WITH_TIMEOUT(pclFps->text(), QStringLiteral("10"), lWait);
