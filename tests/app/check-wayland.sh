@@ -25,7 +25,9 @@ for _ in $(seq 100); do [[ -S "$XDG_RUNTIME_DIR/tovu-test" ]] && break; sleep 0.
 [[ -S "$XDG_RUNTIME_DIR/tovu-test" ]] || { cat "$work/weston.log" >&2; fail "weston did not start"; }
 
 # No X display to fall back to: the window can only come up on Wayland.
-env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=tovu-test WAYLAND_DEBUG=client \
+# A start-up error (another copy of the tool holds the machine-wide instance lock) is
+# printed, not shown in a box that would wait for a click.
+env -u DISPLAY QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=tovu-test WAYLAND_DEBUG=client TOVU_TEST_MESSAGES_TO_STDERR=1 \
   "$tool" --virtual-camera >"$work/tool.log" 2>&1 &
 tool_pid=$!
 # Up to 45 s: a loaded machine or a sanitizer build starts slowly.
