@@ -13,6 +13,7 @@
 #include "app/framework/ClWidgetBase.h"
 #include "protocol/ClCommandKinds.h"
 #include "protocol/ClEnvelope.h"
+#include "session/ClPageMode.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -62,6 +63,10 @@ public:
                                  ++stFigures.lRemovals;
                          });
         clRig.window().session()->setPollingInterval(lPollMs);
+        // The window makes a page when it is first shown: all of them now, so that every
+        // page polls at the run's pace.
+        for (qint32 lMode = 0; lMode < ClPageMode::lCount; ++lMode)
+            clRig.window().page(lMode);
         for (ClWidgetBase* pclPage : clRig.window().findChildren<ClWidgetBase*>())
             pclPage->setPollingInterval(lPollMs);
         clRig.window().show();
