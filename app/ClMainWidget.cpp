@@ -25,6 +25,7 @@
 #include "update/ClTovuDownload.h"
 #include "usb/ClUsbService.h"
 
+#include <QBitmap>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -53,12 +54,14 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
     // behind it; clicks on them are still not the window's.
     const QPixmap clShape = QPixmap(QStringLiteral(":/img/window"))
                                 .scaled(lWidth, lHeight, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    if (!clShape.isNull() && !clShape.mask().isNull()) {
+    // The mask is read from the picture's pixels at every call: once here.
+    const QBitmap clMask = clShape.mask();
+    if (!clShape.isNull() && !clMask.isNull()) {
         if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
             setAttribute(Qt::WA_TranslucentBackground);
-            rgnShape = QRegion(clShape.mask());
+            rgnShape = QRegion(clMask);
         } else {
-            setMask(clShape.mask());
+            setMask(clMask);
         }
     }
 
