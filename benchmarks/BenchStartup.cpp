@@ -6,7 +6,7 @@
 //   xvfb-run -a -s "-screen 0 1024x768x24" build/benchmarks/bench_startup [RUNS [SETTLE_MS [TOOL...]]]
 // (9 runs of each, 5000 ms before the RSS is read, the tool built beside it). Several
 // tools (an older build kept aside, say) are started in the same turns, each against the
-// same bare window. The machine's load is printed beside the figures: on a busy machine
+// same bare window; each turn starts with the next program, half a second apart. The machine's load is printed beside the figures: on a busy machine
 // compare ratios from one run, not times across runs.
 #include "data/ClDataFolder.h"
 #include "data/ClNetworkSettings.h"
@@ -127,6 +127,9 @@ Sample runOnce(MapWatch& clWatch, const QString& strProgram, const QStringList& 
         clProcess.kill();
         clProcess.waitForFinished(5000);
     }
+    // The X server tidies up after a client that has gone; the next start should not
+    // pay for it.
+    QThread::msleep(500);
     return stSample;
 }
 
@@ -179,14 +182,22 @@ int main(int argc, char** argv)
 
     QList<QList<Sample>> lstTool(lstTools.size());
     QList<Sample> lstBare;
+    // Each run starts with the next program in turn, so that none is always the one
+    // started after a given other.
+    const qsizetype lPrograms = lstTools.size() + 1;
     for (int lRun = 0; lRun < lRuns; ++lRun) {
+        for (qsizetype lTurn = 0; lTurn < lPrograms; ++lTurn) {
+            const qsizetype i = (lRun + lTurn) % lPrograms;
+            if (i < lstTools.size())
+                lstTool[i].append(
+                    runOnce(clWatch, lstTools.at(i), {QStringLiteral("--virtual-camera")}, clEnv, lSettleMs));
+            else
+                lstBare.append(runOnce(clWatch, strBare, {}, clEnv, lSettleMs));
+        }
         std::printf("  run %d:", lRun + 1);
-        for (qsizetype i = 0; i < lstTools.size(); ++i) {
-            lstTool[i].append(runOnce(clWatch, lstTools.at(i), {QStringLiteral("--virtual-camera")}, clEnv, lSettleMs));
+        for (qsizetype i = 0; i < lstTools.size(); ++i)
             std::printf(" tool %lld %.1f ms, peak %lld KiB;", static_cast<long long>(i + 1),
                         lstTool[i].last().dMapMs, static_cast<long long>(lstTool[i].last().llPeakKiB));
-        }
-        lstBare.append(runOnce(clWatch, strBare, {}, clEnv, lSettleMs));
         std::printf(" bare %.1f ms, peak %lld KiB\n", lstBare.last().dMapMs,
                     static_cast<long long>(lstBare.last().llPeakKiB));
         std::fflush(stdout);
