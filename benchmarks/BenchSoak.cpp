@@ -34,8 +34,11 @@ int main(int argc, char** argv)
     std::printf("crashes: none (every cycle ran in this process)\n");
     std::printf("hangs: none (longest GUI thread stall %lld ms; the watchdog aborts after %d ms)\n",
                 static_cast<long long>(stFigures.llLongestStallMs), SoakRun::lHangMs);
-    std::printf("longest GUI thread event: %.1f ms, %s\n", double(stFigures.llLongestEventUs) / 1000.0,
+    std::printf("longest GUI thread event: %.1f ms (%.1f ms of it on the CPU), %s\n",
+                double(stFigures.llLongestEventUs) / 1000.0, double(stFigures.llLongestEventCpuUs) / 1000.0,
                 qPrintable(stFigures.strLongestEvent));
+    std::printf("most CPU in one GUI thread event: %.1f ms, %s\n", double(stFigures.llMostCpuEventUs) / 1000.0,
+                qPrintable(stFigures.strMostCpuEvent));
     std::printf("removal notices: %d for %d unplugs (%d of them in the middle of an exchange)\n", stFigures.lRemovals,
                 stFigures.lCycles, stFigures.lPulledInExchange);
     std::printf("boxes: at most %d for one unplug; %d while in use, for %d faults injected\n",

@@ -46,10 +46,13 @@ public:
         // The longest gap between two heartbeats: the GUI thread away, whoever had it
         // (the run's own waits sleep in steps of 10 ms on it too).
         qint64 llLongestStallMs = 0;
-        // The longest single event on the GUI thread, and where it was; 0 when the
-        // application does not time its events.
+        // The longest single event on the GUI thread by the clock and by the thread's
+        // CPU time, and where each was; 0 when the application does not time its events.
         qint64 llLongestEventUs = 0;
+        qint64 llLongestEventCpuUs = 0;
         QString strLongestEvent;
+        qint64 llMostCpuEventUs = 0;
+        QString strMostCpuEvent;
     };
 
     static constexpr int lHangMs = 15000;
@@ -106,7 +109,10 @@ public:
         stFigures.llRssEndKiB = rssKiB();
         if (StallTimingApplication* pclTiming = StallTimingApplication::timing()) {
             stFigures.llLongestEventUs = pclTiming->longest().llNs / 1000;
+            stFigures.llLongestEventCpuUs = pclTiming->longest().llCpuNs / 1000;
             stFigures.strLongestEvent = pclTiming->longest().strWhere;
+            stFigures.llMostCpuEventUs = pclTiming->longestCpu().llCpuNs / 1000;
+            stFigures.strMostCpuEvent = pclTiming->longestCpu().strWhere;
         }
         if (lWarmup >= lCycles)
             stFigures.llRssWarmKiB = stFigures.llRssEndKiB;
@@ -119,7 +125,8 @@ public:
         const Figures& st = stFigures;
         return QStringLiteral("cycles %1 (%2 pulled in an exchange), removal notices %3, faults injected %4, "
                               "boxes in use %5, most boxes for one unplug %6, longest GUI stall %7 ms, "
-                              "RSS start %8 KiB, after warm-up %9 KiB, end %10 KiB; longest event %11 ms: %12")
+                              "RSS start %8 KiB, after warm-up %9 KiB, end %10 KiB; longest event %11 ms: %12; "
+                              "most CPU in one event %13 ms: %14")
             .arg(st.lCycles)
             .arg(st.lPulledInExchange)
             .arg(st.lRemovals)
@@ -131,7 +138,9 @@ public:
             .arg(st.llRssWarmKiB)
             .arg(st.llRssEndKiB)
             .arg(double(st.llLongestEventUs) / 1000.0, 0, 'f', 1)
-            .arg(st.strLongestEvent);
+            .arg(st.strLongestEvent)
+            .arg(double(st.llMostCpuEventUs) / 1000.0, 0, 'f', 1)
+            .arg(st.strMostCpuEvent);
     }
     const QString& error() const { return strError; }
     // Every box's text, and those an unplug brought up.
