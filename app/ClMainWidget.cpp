@@ -117,9 +117,9 @@ ClMainWidget::~ClMainWidget()
 
 void ClMainWidget::createPages()
 {
-    // The pages the window itself talks to are made now; the camera's pages when first
-    // shown (most runs see few of them), so that the window shows sooner and a page never
-    // opened costs no memory.
+    // The pages the window itself talks to are made now; the camera state and schedule
+    // pages when first shown (most runs see few pages), so that the window shows sooner
+    // and a page never opened costs no memory.
     pclSecureMode = new ClWidgetSecureMode;
     pclHelp = new ClWidgetHelp;
     pclNotConnect = new ClWidgetNotConnect;
@@ -127,6 +127,10 @@ void ClMainWidget::createPages()
     apclPages[ClPageMode::NotConnected] = pclNotConnect;
     apclPages[ClPageMode::Secure] = pclSecureMode;
     apclPages[ClPageMode::Help] = pclHelp;
+    // The sections with a list of sub-pages are made with the window too: one made later
+    // leaves the window without a keyboard focus, and Tab then reaches nothing.
+    for (qint32 lMode : {ClPageMode::Network, ClPageMode::Basic, ClPageMode::Stream})
+        apclPages[size_t(lMode)] = makePage(lMode);
 
     auto* pclPageArea = new QWidget(this);
     pclPageArea->setObjectName(QStringLiteral("pageArea"));
