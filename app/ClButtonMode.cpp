@@ -43,6 +43,8 @@ QRect ClButtonMode::textRect() const
 
 QFont ClButtonMode::textFont() const
 {
+    if (stFit.lWidth == width() && stFit.strText == text() && stFit.clBase == font())
+        return stFit.clFitted;
     QFont clFont = font();
     int lPixelSize = QFontInfo(clFont).pixelSize();
     clFont.setPixelSize(lPixelSize);
@@ -53,6 +55,7 @@ QFont ClButtonMode::textFont() const
             break;
         clFont.setPixelSize(--lPixelSize);
     }
+    stFit = Fit {text(), font(), width(), clFont};
     return clFont;
 }
 

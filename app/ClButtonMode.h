@@ -26,4 +26,14 @@ protected:
 
 private:
     QPixmap clModeIcon;
+    // The last fit: each size tried takes a text layout, and every repaint (a hover, a
+    // press) asked again. Kept until the text, the font or the width change.
+    struct Fit
+    {
+        QString strText;
+        QFont clBase;
+        int lWidth = -1;
+        QFont clFitted;
+    };
+    mutable Fit stFit;
 };

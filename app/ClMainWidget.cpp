@@ -25,6 +25,7 @@
 #include "update/ClTovuDownload.h"
 #include "usb/ClUsbService.h"
 
+#include <QBitmap>
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -53,12 +54,14 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
     // behind it; clicks on them are still not the window's.
     const QPixmap clShape = QPixmap(QStringLiteral(":/img/window"))
                                 .scaled(lWidth, lHeight, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    if (!clShape.isNull() && !clShape.mask().isNull()) {
+    // The mask is read from the picture's pixels at every call: once here.
+    const QBitmap clMask = clShape.mask();
+    if (!clShape.isNull() && !clMask.isNull()) {
         if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
             setAttribute(Qt::WA_TranslucentBackground);
-            rgnShape = QRegion(clShape.mask());
+            rgnShape = QRegion(clMask);
         } else {
-            setMask(clShape.mask());
+            setMask(clMask);
         }
     }
 
@@ -114,33 +117,49 @@ ClMainWidget::~ClMainWidget()
 
 void ClMainWidget::createPages()
 {
+    // The pages the window itself talks to are made now; the camera state and schedule
+    // pages when first shown (most runs see few pages), so that the window shows sooner
+    // and a page never opened costs no memory.
     pclSecureMode = new ClWidgetSecureMode;
     pclHelp = new ClWidgetHelp;
     pclNotConnect = new ClWidgetNotConnect;
     connect(pclHelp, &ClWidgetHelp::sigUpdate, this, &ClMainWidget::slotUpdate);
-    // Which page sits at which mode number, stated once.
-    const std::array<std::pair<qint32, ClPage*>, ClPageMode::lCount> aTable = {{
-        {ClPageMode::NotConnected, pclNotConnect},
-        {ClPageMode::CameraState, new ClWidgetCameraState},
-        {ClPageMode::Network, new ClWidgetNetworkSetting},
-        {ClPageMode::Basic, new ClWidgetBasicSetting},
-        {ClPageMode::Stream, new ClWidgetStreamSetting},
-        {ClPageMode::Schedule, new ClWidgetScheduleSetting},
-        {ClPageMode::Secure, pclSecureMode},
-        {ClPageMode::Help, pclHelp},
-    }};
+    apclPages[ClPageMode::NotConnected] = pclNotConnect;
+    apclPages[ClPageMode::Secure] = pclSecureMode;
+    apclPages[ClPageMode::Help] = pclHelp;
+    // The sections with a list of sub-pages are made with the window too: one made later
+    // leaves the window without a keyboard focus, and Tab then reaches nothing.
+    for (qint32 lMode : {ClPageMode::Network, ClPageMode::Basic, ClPageMode::Stream})
+        apclPages[size_t(lMode)] = makePage(lMode);
 
     auto* pclPageArea = new QWidget(this);
     pclPageArea->setObjectName(QStringLiteral("pageArea"));
     pclPageArea->setGeometry(0, lPageTop, lWidth, (lHeight - lPageTop) - pclLog->height());
     pclStack = new QStackedLayout(pclPageArea);
     pclStack->setContentsMargins(0, 0, 0, 0);
-    for (const auto& [lMode, pclPage] : aTable) {
-        apclPages[size_t(lMode)] = pclPage;
-        pclStack->insertWidget(lMode, pclPage->pageWidget());
+    for (qint32 lMode = 0; lMode < ClPageMode::lCount; ++lMode) {
+        ClPage* pclPage = apclPages[size_t(lMode)];
+        pclStack->insertWidget(lMode, pclPage != nullptr ? pclPage->pageWidget() : new QWidget);
     }
-    for (qint32 lMode = 0; lMode < ClPageMode::lCount; ++lMode)
-        Q_ASSERT(pclStack->widget(lMode) == apclPages[size_t(lMode)]->pageWidget());
+}
+
+ClPage* ClMainWidget::makePage(qint32 lMode) const
+{
+    // Which page sits at which mode number, stated once.
+    switch (lMode) {
+    case ClPageMode::CameraState:
+        return new ClWidgetCameraState;
+    case ClPageMode::Network:
+        return new ClWidgetNetworkSetting;
+    case ClPageMode::Basic:
+        return new ClWidgetBasicSetting;
+    case ClPageMode::Stream:
+        return new ClWidgetStreamSetting;
+    case ClPageMode::Schedule:
+        return new ClWidgetScheduleSetting;
+    default:
+        return nullptr;
+    }
 }
 
 void ClMainWidget::connectSession()
@@ -176,6 +195,7 @@ qint32 ClMainWidget::currentPage() const
 
 QWidget* ClMainWidget::page(qint32 lPageMode) const
 {
+    pageAt(lPageMode);
     return pclStack->widget(lPageMode);
 }
 
@@ -183,19 +203,37 @@ ClPage* ClMainWidget::pageAt(qint32 lMode) const
 {
     if (lMode < 0 || lMode >= ClPageMode::lCount)
         return nullptr;
+    if (apclPages[size_t(lMode)] == nullptr) {
+        ClPage* pclPage = makePage(lMode);
+        Q_ASSERT(pclPage != nullptr);
+        // The stand-in is never the page shown: a page is made before it is shown.
+        QWidget* pclStandIn = pclStack->widget(lMode);
+        Q_ASSERT(pclStandIn != pclStack->currentWidget());
+        pclStack->removeWidget(pclStandIn);
+        delete pclStandIn;
+        pclStack->insertWidget(lMode, pclPage->pageWidget());
+        apclPages[size_t(lMode)] = pclPage;
+        if (bCameraInfoGiven)
+            pclPage->setCameraInfo(lCameraModel, strCameraVersion);
+    }
     return apclPages[size_t(lMode)];
 }
 
-void ClMainWidget::giveCameraInfo(qint32 lCameraModel, const QString& strVersion)
+void ClMainWidget::giveCameraInfo(qint32 lModel, const QString& strVersion)
 {
     // The ends of the commands given to a camera that is gone never come.
-    if (lCameraModel < 0)
+    if (lModel < 0)
         forgetCommandsInFlight();
-    for (ClPage* pclPage : apclPages)
-        pclPage->setCameraInfo(lCameraModel, strVersion);
-    pclSelectMode->setCameraInfo(lCameraModel, QString());
+    bCameraInfoGiven = true;
+    lCameraModel = lModel;
+    strCameraVersion = strVersion;
+    for (ClPage* pclPage : apclPages) {
+        if (pclPage != nullptr)
+            pclPage->setCameraInfo(lModel, strVersion);
+    }
+    pclSelectMode->setCameraInfo(lModel, QString());
     // Once the update controller knows the camera's version too (right after this).
-    if (lCameraModel >= 0 && !strFirmwareFileToWrite.isEmpty()) {
+    if (lModel >= 0 && !strFirmwareFileToWrite.isEmpty()) {
         QTimer::singleShot(0, pclUpdateView, [this, strPath = std::exchange(strFirmwareFileToWrite, QString())] {
             pclUpdateView->installFromFile(strPath);
         });
@@ -222,11 +260,12 @@ void ClMainWidget::slotChangeMode(qint32 lNewMode)
         return;
     if (lShown != ClPageMode::NotConnected)
         pageAt(lShown)->deactivate(this);
+    ClPage* pclNew = pageAt(lNewMode);
     pclStack->setCurrentIndex(lNewMode);
     pclSession->setShownMode(lNewMode);
     const bool bSettings = ClPageMode::hasReloadApply(lNewMode);
     Q_EMIT sigSetButtonEnable(bSettings, bSettings);
-    pageAt(lNewMode)->activate(this);
+    pclNew->activate(this);
     pclSession->setSelectedMode(lNewMode);
 }
 

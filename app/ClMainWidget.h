@@ -31,7 +31,8 @@ public:
     explicit ClMainWidget(ClUsbApi* pclUsbApi = nullptr);
     ~ClMainWidget() override;
 
-    // Read-only views for tests and scripts.
+    // Read-only views for tests and scripts. A settings page is made when it is first
+    // shown or asked for here.
     qint32 currentPage() const;
     QWidget* page(qint32 lMode) const;
     ClWidgetSelectMode* modeBar() const { return pclSelectMode; }
@@ -55,9 +56,11 @@ protected:
 private:
     void createPages();
     void connectSession();
-    void giveCameraInfo(qint32 lCameraModel, const QString& strVersion);
+    void giveCameraInfo(qint32 lModel, const QString& strVersion);
     void showMessage(const QString& strText);
+    // The page of a mode, made now if it is not yet.
     ClPage* pageAt(qint32 lMode) const;
+    ClPage* makePage(qint32 lMode) const;
 
     ClUsbService* pclUsbService = nullptr;
     ClTovuDownload* pclDownload = nullptr;
@@ -71,8 +74,13 @@ private:
     // The window's own part where the window system cannot cut the rest away (Wayland).
     QRegion rgnShape;
     QStackedLayout* pclStack = nullptr;
-    // The page of each mode number, in the stack at that index.
-    std::array<ClPage*, 8> apclPages {};
+    // The page of each mode number, in the stack at that index; null while a stand-in
+    // holds the place of a page not made yet.
+    mutable std::array<ClPage*, 8> apclPages {};
+    // What the pages were last told of the camera, for a page made later.
+    bool bCameraInfoGiven = false;
+    qint32 lCameraModel = -1;
+    QString strCameraVersion;
     ClCaptionBar* pclCaption = nullptr;
     ClWidgetSelectMode* pclSelectMode = nullptr;
     ClWidgetSecureMode* pclSecureMode = nullptr;

@@ -25,27 +25,42 @@ void ClUpdateView::setFileChooserForTests(std::function<QString()> fnChooser)
 }
 
 ClUpdateView::ClUpdateView(ClTovuDownload* pclDownload, QWidget* pclWindow)
-    : QObject(pclWindow), pclDownload(pclDownload), pclWindow(pclWindow), pclDialog(new ClProgressDialog(pclWindow))
+    : QObject(pclWindow), pclDownload(pclDownload), pclWindow(pclWindow)
 {
-    pclDialog->setModal(true);
-    pclDialog->setWindowTitle(ClMessageBox::applicationTitle());
-
     connect(pclDownload, &ClTovuDownload::sigMessage, this, &ClUpdateView::slotMessage);
     connect(pclDownload, &ClTovuDownload::sigQuestion, this, &ClUpdateView::slotQuestion);
     connect(pclDownload, &ClDownload::sigProgressStart, this, &ClUpdateView::slotProgressStart);
-    connect(pclDownload, &ClDownload::sigTotalProgress, pclDialog, &ClProgressDialog::slotTotalProgress);
-    connect(pclDownload, &ClDownload::sigPartProgress, pclDialog, &ClProgressDialog::slotPartProgress);
-    connect(pclDownload, &ClDownload::sigProgressInstalling, pclDialog, &ClProgressDialog::slotChangeView);
-    connect(pclDownload, &ClTovuDownload::sigProgressEnd, pclDialog, &ClProgressDialog::close);
+    connect(pclDownload, &ClDownload::sigTotalProgress, this, [this](qint32 lReceived) {
+        if (ClProgressDialog* pclShown = progressDialog())
+            pclShown->slotTotalProgress(lReceived);
+    });
+    connect(pclDownload, &ClDownload::sigPartProgress, this, [this](qint64 llReceived, qint64 llTotal) {
+        if (ClProgressDialog* pclShown = progressDialog())
+            pclShown->slotPartProgress(llReceived, llTotal);
+    });
+    connect(pclDownload, &ClDownload::sigProgressInstalling, this, [this] {
+        if (ClProgressDialog* pclShown = progressDialog())
+            pclShown->slotChangeView();
+    });
+    connect(pclDownload, &ClTovuDownload::sigProgressEnd, this, [this] {
+        if (ClProgressDialog* pclShown = progressDialog())
+            pclShown->close();
+    });
     // Writing into the camera: the same dialog, without Cancel.
     connect(pclDownload, &ClTovuDownload::sigWriteStart, this, [this](qint32 lBlocks) {
-        pclDialog->showWriting(lBlocks);
-        pclDialog->show();
+        if (ClProgressDialog* pclShown = progressDialog()) {
+            pclShown->showWriting(lBlocks);
+            pclShown->show();
+        }
     });
-    connect(pclDownload, &ClTovuDownload::sigWriteProgress, pclDialog, &ClProgressDialog::slotTotalProgress);
-    connect(pclDownload, &ClTovuDownload::sigWriteEnd, pclDialog, &ClProgressDialog::slotWriteEnd);
-    // Cancel confirmed in the dialog abandons the run.
-    connect(pclDialog, &ClProgressDialog::sigCancel, pclDownload, &ClDownload::slotCancel);
+    connect(pclDownload, &ClTovuDownload::sigWriteProgress, this, [this](qint32 lWritten) {
+        if (ClProgressDialog* pclShown = progressDialog())
+            pclShown->slotTotalProgress(lWritten);
+    });
+    connect(pclDownload, &ClTovuDownload::sigWriteEnd, this, [this] {
+        if (ClProgressDialog* pclShown = progressDialog())
+            pclShown->slotWriteEnd();
+    });
 }
 
 ClUpdateView::~ClUpdateView()
@@ -56,6 +71,15 @@ ClUpdateView::~ClUpdateView()
 
 ClProgressDialog* ClUpdateView::progressDialog() const
 {
+    if (!bDialogMade) {
+        bDialogMade = true;
+        pclDialog = new ClProgressDialog(pclWindow);
+        pclDialog->setModal(true);
+        pclDialog->setWindowTitle(ClMessageBox::applicationTitle());
+        // Cancel confirmed in the dialog abandons the run.
+        if (pclDownload)
+            connect(pclDialog, &ClProgressDialog::sigCancel, pclDownload, &ClDownload::slotCancel);
+    }
     return pclDialog;
 }
 
@@ -75,9 +99,12 @@ void ClUpdateView::slotQuestion(QString strTitle, QString strText)
 
 void ClUpdateView::slotProgressStart(qint32 lFileCount)
 {
-    pclDialog->reset();
-    pclDialog->slotTotalFiles(lFileCount);
-    pclDialog->show();
+    ClProgressDialog* pclShown = progressDialog();
+    if (pclShown == nullptr)
+        return;
+    pclShown->reset();
+    pclShown->slotTotalFiles(lFileCount);
+    pclShown->show();
 }
 
 void ClUpdateView::slotInstallFromFile()

@@ -20,6 +20,7 @@ public:
     ClUpdateView(ClTovuDownload* pclDownload, QWidget* pclWindow);
     ~ClUpdateView() override;
 
+    // Made when first asked for: most runs of the tool never show it.
     ClProgressDialog* progressDialog() const;
 
     // For tests only: answers the file dialog with the path it returns (empty: none
@@ -41,5 +42,6 @@ public Q_SLOTS:
 private:
     QPointer<ClTovuDownload> pclDownload;
     QWidget* pclWindow = nullptr;
-    QPointer<ClProgressDialog> pclDialog;
+    mutable QPointer<ClProgressDialog> pclDialog;
+    mutable bool bDialogMade = false;
 };

@@ -1,10 +1,9 @@
 // The soak run at length: the real window offscreen on the virtual bus, cameras plugged
 // in and pulled out while the pages are switched, polled, reloaded and applied under
-// random faults. Prints what the run saw; exits 1 when a promise broke (a hang aborts).
+// random faults. Prints what the run saw, with the GUI thread's longest event and where it
+// happened; exits 1 when a promise broke (a hang aborts).
 //   build/benchmarks/soak [CYCLES [SEED]]     (500 cycles, seed 20140305)
 #include "tests/e2e/SoakRun.h"
-
-#include <QApplication>
 
 #include <cstdio>
 
@@ -12,7 +11,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication clApp(argc, argv);
+    StallTimingApplication clApp(argc, argv);
     const QStringList lstArgs = QCoreApplication::arguments();
     const int lCycles = lstArgs.size() > 1 ? lstArgs.at(1).toInt() : 500;
     const quint32 ulSeed = lstArgs.size() > 2 ? lstArgs.at(2).toUInt() : 20140305u;
@@ -35,6 +34,11 @@ int main(int argc, char** argv)
     std::printf("crashes: none (every cycle ran in this process)\n");
     std::printf("hangs: none (longest GUI thread stall %lld ms; the watchdog aborts after %d ms)\n",
                 static_cast<long long>(stFigures.llLongestStallMs), SoakRun::lHangMs);
+    std::printf("longest GUI thread event: %.1f ms (%.1f ms of it on the CPU), %s\n",
+                double(stFigures.llLongestEventUs) / 1000.0, double(stFigures.llLongestEventCpuUs) / 1000.0,
+                qPrintable(stFigures.strLongestEvent));
+    std::printf("most CPU in one GUI thread event: %.1f ms, %s\n", double(stFigures.llMostCpuEventUs) / 1000.0,
+                qPrintable(stFigures.strMostCpuEvent));
     std::printf("removal notices: %d for %d unplugs (%d of them in the middle of an exchange)\n", stFigures.lRemovals,
                 stFigures.lCycles, stFigures.lPulledInExchange);
     std::printf("boxes: at most %d for one unplug; %d while in use, for %d faults injected\n",

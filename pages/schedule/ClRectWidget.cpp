@@ -12,9 +12,24 @@ ClRectWidget::ClRectWidget(QWidget* parent) : QWidget(parent)
 void ClRectWidget::setImage(ePart ePartIndex, const QPixmap& clPixmap)
 {
     aImages[ePartIndex] = clPixmap;
-    bLayoutOutdated = true;
-    placeParts();
-    update();
+    aShapes[ePartIndex] = shapeOf(clPixmap);
+    markLayoutOutdated();
+}
+
+ClRectWidget::Shape ClRectWidget::shapeOf(const QPixmap& clPixmap)
+{
+    Shape stShape;
+    const QBitmap clMask = clPixmap.mask();
+    if (clMask.isNull())
+        return stShape;
+    // The mask keeps the pixels that are at least half opaque; a smooth stretch mixes
+    // neighbours only, so a picture wholly on one side of that stays so at any size.
+    const QRegion clRegion(clMask);
+    if (clRegion.isEmpty())
+        stShape.eKind = eCover::Clear;
+    else if (clRegion != QRegion(clPixmap.rect()))
+        stShape = Shape {eCover::Mixed, clRegion};
+    return stShape;
 }
 
 int ClRectWidget::hitTest(const QPoint& ptLocal) const
@@ -136,7 +151,10 @@ void ClRectWidget::mouseReleaseEvent(QMouseEvent* pclEvent)
 void ClRectWidget::markLayoutOutdated()
 {
     bLayoutOutdated = true;
-    placeParts();
+    // A hidden widget is placed when it is shown: pictures set one by one while it is
+    // built cost one placing, not one each.
+    if (isVisible())
+        placeParts();
     update();
 }
 
@@ -144,6 +162,12 @@ void ClRectWidget::resizeEvent(QResizeEvent* pclEvent)
 {
     QWidget::resizeEvent(pclEvent);
     bLayoutOutdated = true;
+    placeParts();
+}
+
+void ClRectWidget::showEvent(QShowEvent* pclEvent)
+{
+    QWidget::showEvent(pclEvent);
     placeParts();
 }
 
@@ -163,30 +187,38 @@ void ClRectWidget::placeParts()
     const int lGapW = qMax(0, lW - lLeftW - lRightW);
     const int lGapH = qMax(0, lH - lTopH - lBottomH);
 
-    auto add = [this](const QPixmap& clSource, const QRect& clRect, bool bScale) {
-        if (clSource.isNull() || clRect.width() <= 0 || clRect.height() <= 0)
+    auto add = [this](ePart ePartIndex, const QRect& clRect, bool bScale) {
+        const QPixmap& clSource = aImages[ePartIndex];
+        const Shape& stShape = aShapes[ePartIndex];
+        // A clear part neither paints nor takes clicks.
+        if (clSource.isNull() || clRect.width() <= 0 || clRect.height() <= 0 || stShape.eKind == eCover::Clear)
             return;
         const QPixmap clPixmap
             = bScale ? clSource.scaled(clRect.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation) : clSource;
-        const QBitmap clMask = clPixmap.mask();
-        QRegion clRegion = clMask.isNull() ? QRegion(0, 0, clPixmap.width(), clPixmap.height()) : QRegion(clMask);
+        QRegion clRegion;
+        if (stShape.eKind == eCover::Opaque)
+            clRegion = QRegion(0, 0, clPixmap.width(), clPixmap.height());
+        else if (!bScale)
+            clRegion = stShape.clRegion;
+        else
+            clRegion = QRegion(clPixmap.mask());
         clRegion.translate(clRect.topLeft());
         lstParts.append(Part {clPixmap, clRect.topLeft(), clRegion});
     };
-    add(aImages[TopLeft], QRect(0, 0, aImages[TopLeft].width(), aImages[TopLeft].height()), false);
-    add(aImages[TopRight],
+    add(TopLeft, QRect(0, 0, aImages[TopLeft].width(), aImages[TopLeft].height()), false);
+    add(TopRight,
         QRect(lW - aImages[TopRight].width(), 0, aImages[TopRight].width(), aImages[TopRight].height()), false);
-    add(aImages[BottomLeft],
+    add(BottomLeft,
         QRect(0, lH - aImages[BottomLeft].height(), aImages[BottomLeft].width(), aImages[BottomLeft].height()), false);
-    add(aImages[BottomRight],
+    add(BottomRight,
         QRect(lW - aImages[BottomRight].width(), lH - aImages[BottomRight].height(), aImages[BottomRight].width(),
               aImages[BottomRight].height()),
         false);
-    add(aImages[Top], QRect(lLeftW, 0, lGapW, aImages[Top].height()), true);
-    add(aImages[Bottom], QRect(lLeftW, lH - aImages[Bottom].height(), lGapW, aImages[Bottom].height()), true);
-    add(aImages[Left], QRect(0, lTopH, aImages[Left].width(), lGapH), true);
-    add(aImages[Right], QRect(lW - aImages[Right].width(), lTopH, aImages[Right].width(), lGapH), true);
-    add(aImages[Center], QRect(lLeftW, lTopH, lGapW, lGapH), true);
+    add(Top, QRect(lLeftW, 0, lGapW, aImages[Top].height()), true);
+    add(Bottom, QRect(lLeftW, lH - aImages[Bottom].height(), lGapW, aImages[Bottom].height()), true);
+    add(Left, QRect(0, lTopH, aImages[Left].width(), lGapH), true);
+    add(Right, QRect(lW - aImages[Right].width(), lTopH, aImages[Right].width(), lGapH), true);
+    add(Center, QRect(lLeftW, lTopH, lGapW, lGapH), true);
 
     QRegion clShape = extraShape();
     for (const Part& stPart : std::as_const(lstParts))

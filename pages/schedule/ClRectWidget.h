@@ -77,7 +77,8 @@ protected:
     virtual QRect resizedRect(int lEdges, const QPoint& ptEdge) const;
     // What the widget paints besides its parts, added to its shape (local coordinates).
     virtual QRegion extraShape() const { return QRegion(); }
-    // The shape changed outside the parts: placed again before the next paint.
+    // The shape changed outside the parts: placed again now when shown, else when the
+    // widget is shown.
     void markLayoutOutdated();
 
     void mousePressEvent(QMouseEvent* pclEvent) override;
@@ -85,6 +86,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* pclEvent) override;
     void paintEvent(QPaintEvent* pclEvent) override;
     void resizeEvent(QResizeEvent* pclEvent) override;
+    void showEvent(QShowEvent* pclEvent) override;
 
 private:
     struct Part
@@ -93,12 +95,24 @@ private:
         QPoint ptAt;
         QRegion clRegion;
     };
+    // How much of a picture is opaque. Read once when the picture is set: most parts are
+    // wholly opaque or wholly clear, and their shape at any size is then their rectangle
+    // or nothing, without reading pixels at every resize.
+    enum class eCover { Opaque, Clear, Mixed };
+    struct Shape
+    {
+        eCover eKind = eCover::Opaque;
+        // The unscaled picture's own shape, for a mixed one.
+        QRegion clRegion;
+    };
+    static Shape shapeOf(const QPixmap& clPixmap);
     void placeParts();
     void updateCursor(int lEdges);
 
     bool bDragMove = true;
     bool bDragChangeSize = true;
     QPixmap aImages[PartCount];
+    Shape aShapes[PartCount];
     QList<Part> lstParts;
     bool bLayoutOutdated = true;
     QPoint ptPress;

@@ -5,11 +5,15 @@
 // lying answers), then the cable pulled, sometimes in the middle of an exchange. The seed
 // fixes every choice, so a failing run can be repeated. A watchdog thread notices a GUI
 // thread that stops running (a hang aborts the process with the cycle it happened in).
+// Under a StallTimingApplication the run also says which event held the GUI thread longest
+// and what the run was doing then.
 // Shared by the e2e soak test and the soak benchmark.
+#include "StallTimingApplication.h"
 #include "WindowRig.h"
 #include "app/framework/ClWidgetBase.h"
 #include "protocol/ClCommandKinds.h"
 #include "protocol/ClEnvelope.h"
+#include "session/ClPageMode.h"
 
 #include <QFile>
 #include <QRandomGenerator>
@@ -39,7 +43,16 @@ public:
         qint64 llRssStartKiB = 0;
         qint64 llRssWarmKiB = 0;
         qint64 llRssEndKiB = 0;
+        // The longest gap between two heartbeats: the GUI thread away, whoever had it
+        // (the run's own waits sleep in steps of 10 ms on it too).
         qint64 llLongestStallMs = 0;
+        // The longest single event on the GUI thread by the clock and by the thread's
+        // CPU time, and where each was; 0 when the application does not time its events.
+        qint64 llLongestEventUs = 0;
+        qint64 llLongestEventCpuUs = 0;
+        QString strLongestEvent;
+        qint64 llMostCpuEventUs = 0;
+        QString strMostCpuEvent;
     };
 
     static constexpr int lHangMs = 15000;
@@ -53,6 +66,10 @@ public:
                                  ++stFigures.lRemovals;
                          });
         clRig.window().session()->setPollingInterval(lPollMs);
+        // The window makes a page when it is first shown: all of them now, so that every
+        // page polls at the run's pace.
+        for (qint32 lMode = 0; lMode < ClPageMode::lCount; ++lMode)
+            clRig.window().page(lMode);
         for (ClWidgetBase* pclPage : clRig.window().findChildren<ClWidgetBase*>())
             pclPage->setPollingInterval(lPollMs);
         clRig.window().show();
@@ -90,6 +107,13 @@ public:
                 stFigures.llRssWarmKiB = rssKiB();
         }
         stFigures.llRssEndKiB = rssKiB();
+        if (StallTimingApplication* pclTiming = StallTimingApplication::timing()) {
+            stFigures.llLongestEventUs = pclTiming->longest().llNs / 1000;
+            stFigures.llLongestEventCpuUs = pclTiming->longest().llCpuNs / 1000;
+            stFigures.strLongestEvent = pclTiming->longest().strWhere;
+            stFigures.llMostCpuEventUs = pclTiming->longestCpu().llCpuNs / 1000;
+            stFigures.strMostCpuEvent = pclTiming->longestCpu().strWhere;
+        }
         if (lWarmup >= lCycles)
             stFigures.llRssWarmKiB = stFigures.llRssEndKiB;
         return true;
@@ -101,7 +125,8 @@ public:
         const Figures& st = stFigures;
         return QStringLiteral("cycles %1 (%2 pulled in an exchange), removal notices %3, faults injected %4, "
                               "boxes in use %5, most boxes for one unplug %6, longest GUI stall %7 ms, "
-                              "RSS start %8 KiB, after warm-up %9 KiB, end %10 KiB")
+                              "RSS start %8 KiB, after warm-up %9 KiB, end %10 KiB; longest event %11 ms: %12; "
+                              "most CPU in one event %13 ms: %14")
             .arg(st.lCycles)
             .arg(st.lPulledInExchange)
             .arg(st.lRemovals)
@@ -111,7 +136,11 @@ public:
             .arg(st.llLongestStallMs)
             .arg(st.llRssStartKiB)
             .arg(st.llRssWarmKiB)
-            .arg(st.llRssEndKiB);
+            .arg(st.llRssEndKiB)
+            .arg(double(st.llLongestEventUs) / 1000.0, 0, 'f', 1)
+            .arg(st.strLongestEvent)
+            .arg(double(st.llMostCpuEventUs) / 1000.0, 0, 'f', 1)
+            .arg(st.strMostCpuEvent);
     }
     const QString& error() const { return strError; }
     // Every box's text, and those an unplug brought up.
@@ -141,10 +170,19 @@ private:
         return false;
     }
 
+    // What the run does now, for the longest event's record.
+    void doing(const QString& strWhat)
+    {
+        if (StallTimingApplication* pclTiming = StallTimingApplication::timing())
+            pclTiming->setContext(QStringLiteral("cycle %1, %2").arg(lCurrentCycle).arg(strWhat));
+    }
+
     bool cycle()
     {
-        ClVirtualCamera* pclCamera = apclCameras[clRandom.bounded(2)];
+        const quint32 ulModel = clRandom.bounded(2);
+        ClVirtualCamera* pclCamera = apclCameras[ulModel];
         pclCamera->clearAllFaults();
+        doing(QStringLiteral("camera of model %1 plugged in").arg(ulModel));
         clRig.bus().plug(pclCamera);
         if (!QTest::qWaitFor(
                 [this] { return clRig.window().session()->isConnected() && clRig.window().currentPage() != 0; },
@@ -159,11 +197,13 @@ private:
         // The faults armed so far end with the use: what follows is the unplug alone, and
         // a failure still on its way has time to show its box before the count starts.
         pclCamera->clearAllFaults();
+        doing(QStringLiteral("page %1 left alone").arg(clRig.window().currentPage()));
         QTest::qWait(2 * lPollMs);
         stFigures.lBoxesInUse += int(clRig.lstBoxes.size() - lBoxes);
         // Half the time the cable goes in the middle of the next exchanges, else at once.
         lBoxes = clRig.lstBoxes.size();
         const int lRemovals = stFigures.lRemovals;
+        doing(QStringLiteral("camera pulled out on page %1").arg(clRig.window().currentPage()));
         if (clRandom.bounded(2) == 0) {
             pclCamera->unplugAtTransfer(ClVirtualUsbDevice::Direction::Both, 1 + int(clRandom.bounded(4)));
             clRig.reload();
@@ -197,27 +237,37 @@ private:
     // One thing a user (or the camera) does.
     void act(ClVirtualCamera* pclCamera)
     {
+        const qint32 lPage = clRig.window().currentPage();
         switch (clRandom.bounded(6)) {
         case 0: {
-            ClButtonMode* pclButton = clRig.window().modeBar()->button(1 + qint32(clRandom.bounded(7)));
+            const qint32 lMode = 1 + qint32(clRandom.bounded(7));
+            ClButtonMode* pclButton = clRig.window().modeBar()->button(lMode);
+            doing(QStringLiteral("mode button %1 clicked on page %2").arg(lMode).arg(lPage));
             if (pclButton->isEnabled())
                 WindowRig::click(pclButton);
             break;
         }
         case 1:
-            if (auto* pclSection = qobject_cast<ClListWidgetBase*>(clRig.window().page(clRig.window().currentPage())))
-                WindowRig::openRow(pclSection, int(clRandom.bounded(pclSection->pageCount())));
+            if (auto* pclSection = qobject_cast<ClListWidgetBase*>(clRig.window().page(lPage))) {
+                const int lRow = int(clRandom.bounded(pclSection->pageCount()));
+                doing(QStringLiteral("row %1 of page %2 opened").arg(lRow).arg(lPage));
+                WindowRig::openRow(pclSection, lRow);
+            }
             break;
         case 2:
+            doing(QStringLiteral("Reload on page %1").arg(lPage));
             clRig.reload();
             break;
         case 3:
+            doing(QStringLiteral("Apply on page %1").arg(lPage));
             clRig.apply();
             break;
         case 4:
+            doing(QStringLiteral("fault armed on page %1").arg(lPage));
             injectFault(pclCamera);
             break;
         default:
+            doing(QStringLiteral("page %1 left alone").arg(lPage));
             break;
         }
         // Long enough for polls and answers to come and go.

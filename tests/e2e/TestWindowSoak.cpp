@@ -30,5 +30,14 @@ private Q_SLOTS:
     }
 };
 
-QTEST_MAIN(TestWindowSoak)
+// QTEST_MAIN with an application that times its events, so that the summary says where
+// the GUI thread was held longest.
+int main(int argc, char** argv)
+{
+    StallTimingApplication clApp(argc, argv);
+    clApp.setAttribute(Qt::AA_Use96Dpi, true);
+    TestWindowSoak clTest;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&clTest, argc, argv);
+}
 #include "TestWindowSoak.moc"
