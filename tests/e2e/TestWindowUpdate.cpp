@@ -44,6 +44,13 @@ private Q_SLOTS:
     void firmwareFromAFileWithNoServer();
 
 private:
+    // Plugs the camera in and waits until the window shows it on the camera state page.
+    static bool plugged(ClVirtualUsbBus& clBus, ClMainWidget& clWindow, ClVirtualCamera* pclCamera)
+    {
+        clBus.plug(pclCamera);
+        return QTest::qWaitFor([&] { return clWindow.session()->isConnected() && clWindow.currentPage() == 1; },
+                               10000);
+    }
     QTemporaryDir clDir;
     ClTestHttpServer clServer;
     QTranslator clLang;
@@ -86,9 +93,7 @@ void TestWindowUpdate::userUpdatesTheTovu()
     auto firmwareShown = [&] { return clWindow.page(7)->findChild<QLabel*>("labelFirmwareVersion")->text(); };
     auto* pclCamera = new ClVirtualCamera(0, "01.03.025");
     pclCamera->setRestartDelay(300);
-    clBus.plug(pclCamera);
-    QTRY_VERIFY_WITH_TIMEOUT(clWindow.session()->isConnected(), 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(clWindow.currentPage(), 1, 5000);
+    QVERIFY(plugged(clBus, clWindow, pclCamera));
 
     QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
     QCOMPARE(clWindow.currentPage(), 7);
@@ -149,9 +154,7 @@ void TestWindowUpdate::forgedFirmwareNeverReachesTheCamera()
                           + "</port><type>3</type></proxysetting><sourceurl>" + clServer.baseUrl().toUtf8()
                           + "</sourceurl><autoupdate>false</autoupdate></settings>"));
     auto* pclCamera = new ClVirtualCamera(0, "01.03.025");
-    clBus.plug(pclCamera);
-    QTRY_VERIFY_WITH_TIMEOUT(clWindow.session()->isConnected(), 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(clWindow.currentPage(), 1, 5000);
+    QVERIFY(plugged(clBus, clWindow, pclCamera));
     const int lServedBefore = clServer.requests().size();
 
     QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
@@ -183,9 +186,7 @@ void TestWindowUpdate::brokenTransferEndsTheUpdate()
     clWindow.usbService()->setSettleDelay(200);
     clWindow.show();
     auto* pclCamera = new ClVirtualCamera(0, "01.03.025");
-    clBus.plug(pclCamera);
-    QTRY_VERIFY_WITH_TIMEOUT(clWindow.session()->isConnected(), 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(clWindow.currentPage(), 1, 5000);
+    QVERIFY(plugged(clBus, clWindow, pclCamera));
     pclCamera->failNextFirmwareData(-116);
 
     QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
@@ -235,9 +236,7 @@ void TestWindowUpdate::unfitCameraIsNotWritten()
     auto* pclCamera = new ClVirtualCamera(0, "01.03.025");
     pclCamera->setBattery(lBattery, false);
     pclCamera->setRecording(bRecording);
-    clBus.plug(pclCamera);
-    QTRY_VERIFY_WITH_TIMEOUT(clWindow.session()->isConnected(), 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(clWindow.currentPage(), 1, 5000);
+    QVERIFY(plugged(clBus, clWindow, pclCamera));
 
     QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
     QTest::mouseClick(clWindow.page(7)->findChild<QPushButton*>("buttonUpdateTovu"), Qt::LeftButton);
@@ -263,9 +262,7 @@ void TestWindowUpdate::cameraPulledOutDuringTheWrite()
     clWindow.usbService()->setSettleDelay(200);
     clWindow.show();
     auto* pclCamera = new ClVirtualCamera(0, "01.03.025");
-    clBus.plug(pclCamera);
-    QTRY_VERIFY_WITH_TIMEOUT(clWindow.session()->isConnected(), 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(clWindow.currentPage(), 1, 5000);
+    QVERIFY(plugged(clBus, clWindow, pclCamera));
     // The cable goes with the block's data, after its command.
     connect(clWindow.downloader(), &ClTovuDownload::sigWriteStart, this,
             [pclCamera] { pclCamera->unplugAtTransfer(ClVirtualUsbDevice::Direction::Write, 2); });
@@ -339,9 +336,7 @@ void TestWindowUpdate::firmwareFromAFileWithNoServer()
     clWindow.show();
     auto* pclCamera = new ClVirtualCamera(0, "01.03.025");
     pclCamera->setRestartDelay(300);
-    clBus.plug(pclCamera);
-    QTRY_VERIFY_WITH_TIMEOUT(clWindow.session()->isConnected(), 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(clWindow.currentPage(), 1, 5000);
+    QVERIFY(plugged(clBus, clWindow, pclCamera));
     ClRunOptions::setCurrent(ClRunOptions());
     if (!bCommandLine) {
         QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
