@@ -100,7 +100,7 @@ ClWidgetHelp::ClWidgetHelp(QWidget* parent) : ClWidgetBase(parent)
     pclGrid->addWidget(captionLabel(tr("Tovu firmware version")), ++lRow, 0);
     pclGrid->addWidget(pclFirmware, lRow, 1);
     pclGrid->addWidget(pclUpdateTovu, ++lRow, 1);
-    pclGrid->addWidget(pclFirmwareFile, lRow, 2, Qt::AlignLeft);
+    pclGrid->addWidget(pclFirmwareFile, ++lRow, 1);
     pclGrid->addWidget(pclShowLicense, ++lRow, 1);
     pclGrid->addWidget(pclConfirm, ++lRow, 1);
     pclGrid->addWidget(captionLabel(tr("Serial number")), ++lRow, 0);
