@@ -1,7 +1,7 @@
 #include "ClButtonMode.h"
 
-#include "app/framework/ClAccessible.h"
-#include "app/framework/ClFocusFrame.h"
+#include "framework/ClAccessible.h"
+#include "framework/ClFocusFrame.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>

@@ -1,7 +1,7 @@
 #pragma once
 // One big button of the mode bar: the page's icon above its name, over the roll-over
 // picture while it is the selected mode.
-#include "app/framework/ClRollOverToolBtn.h"
+#include "framework/ClRollOverToolBtn.h"
 
 #include <QPixmap>
 

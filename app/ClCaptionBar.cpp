@@ -1,6 +1,6 @@
 #include "ClCaptionBar.h"
 
-#include "app/framework/ClRollOverToolBtn.h"
+#include "framework/ClRollOverToolBtn.h"
 #include "resources/ClArtPalette.h"
 
 #include <QLabel>

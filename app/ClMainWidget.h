@@ -2,7 +2,7 @@
 // The tool's only window: caption bar, mode bar, page stack and log bar. It shows what
 // the camera session reports (ClCameraSession holds the connection and routes every
 // envelope), attaches the page shown, and moves when dragged.
-#include "app/framework/ClPageHost.h"
+#include "framework/ClPageHost.h"
 
 #include <QPoint>
 #include <QRegion>

@@ -1,7 +1,7 @@
 #include "ClUpdateView.h"
 
 #include "ClProgressDialog.h"
-#include "app/framework/ClMessageBox.h"
+#include "framework/ClMessageBox.h"
 #include "update/ClDownload.h"
 #include "update/ClTovuDownload.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The page shown while no camera is connected. When a Tovu is on the bus but cannot be
 // used, it says why and what to do instead of asking for a cable that is plugged in.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 #include <QStringList>
 

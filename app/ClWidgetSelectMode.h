@@ -1,7 +1,7 @@
 #pragma once
 // The mode bar: one big button per page. Locks and unlocks the pages as the camera
 // comes, goes and changes between security and maintenance mode.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 #include <QHash>
 

@@ -1,10 +1,10 @@
 // The tool's entry point: application-wide look and language, the single-instance
 // check, then the main window until it is closed.
-#include "ClAppCheck.h"
 #include "ClMainWidget.h"
 #include "ClRunOptions.h"
 #include "ClStartup.h"
 #include "data/ClUpdateServer.h"
+#include "session/ClAppCheck.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
 

@@ -2,7 +2,7 @@
 // camera, and the longest time the GUI thread spends on one picture (taking the reply,
 // scaling and painting it into the preview) for 800x480 and 1920x1080 pictures. Decoding
 // happens on the worker thread in the tool; it is measured too, apart.
-#include "app/framework/ClPageHost.h"
+#include "framework/ClPageHost.h"
 #include "pages/stream/ClImageView2.h"
 #include "pages/stream/ClWidgetStreamBase.h"
 #include "protocol/ClEnvelope.h"

@@ -8,7 +8,7 @@
 #   scripts/mutate.sh [options] [SELECTION...]
 #
 # SELECTION: fault numbers and ranges (7 12-15), or folders (protocol, pages/basic,
-# pages, app/framework); nothing selects every fault.
+# pages, framework); nothing selects every fault.
 #   --list         print the selected faults, build nothing
 #   --check        check that every fault's text occurs exactly once in its file, build nothing
 #   --jobs N       parallel build and test jobs (default: number of processors)

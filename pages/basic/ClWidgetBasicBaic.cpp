@@ -1,7 +1,7 @@
 #include "ClWidgetBasicBaic.h"
 
 #include "BasicLook.h"
-#include "app/framework/ClMessageBox.h"
+#include "framework/ClMessageBox.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
 #include "protocol/SupportedCommands.h"

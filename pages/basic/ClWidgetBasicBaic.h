@@ -2,7 +2,7 @@
 // Row 4 of the basic settings: the camera's name, the security key lock, the mode it
 // starts in, its LEDs, the low-battery alarm and the automatic power-off time. Sections
 // whose commands the camera does not know are hidden and never asked for.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 class QButtonGroup;
 class QCheckBox;

@@ -2,7 +2,7 @@
 // Row 1 of the basic settings: the camera's GPS receiver on or off, whether it writes a
 // GPS log and in which sentence set. The GPS record is written whole, so the clock
 // adjustment the time page edits goes back as this page read it.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 class QButtonGroup;
 class QGroupBox;

@@ -2,7 +2,7 @@
 // Row 3 of the basic settings: password protection of the camera's video stream on or
 // off, and a new password, accepted only with the current one typed correctly and the
 // new one typed twice.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 class QCheckBox;
 class QGroupBox;

@@ -1,6 +1,6 @@
 #pragma once
 // Page 3, the basic settings: time, GPS, Wi-Fi, password and other settings.
-#include "app/framework/ClListWidgetBase.h"
+#include "framework/ClListWidgetBase.h"
 
 class ClWidgetBasicSetting : public ClListWidgetBase
 {

@@ -2,7 +2,7 @@
 
 #include "BasicLook.h"
 #include "ClTimeZoneTable.h"
-#include "app/framework/ClMessageBox.h"
+#include "framework/ClMessageBox.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
 #include "protocol/SupportedCommands.h"

@@ -3,7 +3,7 @@
 // the camera correct its clock from GPS, and the recording time stamp. The zone goes out
 // before the time, and the time then one second ahead of what was entered, so that the
 // camera's clock is right when the second command lands.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 #include <QDateTime>
 #include <QTimer>

@@ -1,7 +1,7 @@
 #pragma once
 // Row 2 of the basic settings: the Wi-Fi regulatory country and the delay after which the
 // camera switches Wi-Fi off by itself, in whole minutes from 1 to 10.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 class QComboBox;
 class QGroupBox;

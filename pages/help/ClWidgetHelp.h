@@ -2,7 +2,7 @@
 // The help page: the tool's and the camera's versions, serial number, MAC address and
 // country, the two update buttons and the one that writes firmware from a file, the
 // licence page and the automatic-update choice.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 #include <QLocale>
 

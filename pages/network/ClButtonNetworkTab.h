@@ -1,7 +1,7 @@
 #pragma once
 // A tab of the connection modes: only its caption while neither chosen nor under the
 // mouse, the hover face under the mouse and the chosen face while checked.
-#include "app/framework/ClRollOverToolBtn.h"
+#include "framework/ClRollOverToolBtn.h"
 
 class ClButtonNetworkTab : public ClRollOverToolBtn
 {

@@ -1,7 +1,7 @@
 #pragma once
 // The "Adhoc" tab: the camera's own network name and key, and the address and subnet
 // mask it uses in its own network.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 class QLabel;
 class QLineEdit;

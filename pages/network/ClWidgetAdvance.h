@@ -1,7 +1,7 @@
 #pragma once
 // Row 1 of the network settings: the camera's RTSP port and, where the camera has one,
 // its HTTP port. A port is sent only while its group is checked.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 #include <QUuid>
 

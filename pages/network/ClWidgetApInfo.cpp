@@ -4,8 +4,8 @@
 #include "ClWidgetEncryption.h"
 #include "ClWidgetRssi.h"
 #include "NetworkLook.h"
-#include "app/framework/ClAccessible.h"
-#include "app/framework/ClFocusFrame.h"
+#include "framework/ClAccessible.h"
+#include "framework/ClFocusFrame.h"
 
 #include <QKeyEvent>
 #include <QLabel>

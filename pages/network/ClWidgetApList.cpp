@@ -2,7 +2,7 @@
 
 #include "ClWidgetApInfo.h"
 #include "NetworkLook.h"
-#include "app/framework/ClAccessible.h"
+#include "framework/ClAccessible.h"
 
 #include <QFrame>
 #include <QVBoxLayout>

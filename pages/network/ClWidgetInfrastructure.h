@@ -2,7 +2,7 @@
 // The "Infrastructure" tab: the access-point list, manual entry, key entry and IP settings
 // in one stack. Passes the network page's envelopes and Apply to the sub-page shown and
 // its commands, messages and end of setting back.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 #include "protocol/AccesspointList.h"
 
 class ClWidgetInfrastructureApSelect;

@@ -1,7 +1,7 @@
 #pragma once
 // Sub-page 2 of the infrastructure tab: the key of the encrypted network chosen in the
 // list. Apply stores the name and then the key in the camera.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 class ClKeyField;
 class QLabel;

@@ -2,7 +2,7 @@
 
 #include "ClIpv4Validator.h"
 #include "NetworkLook.h"
-#include "app/framework/ClMessageBox.h"
+#include "framework/ClMessageBox.h"
 #include "protocol/ClCameraModel.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"

@@ -1,7 +1,7 @@
 #pragma once
 // Sub-page 3 of the infrastructure tab: DHCP, or the camera's fixed address, subnet mask
 // and default gateway in infrastructure mode.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 #include <QSet>
 #include <QUuid>

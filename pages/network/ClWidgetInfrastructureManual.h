@@ -1,7 +1,7 @@
 #pragma once
 // Sub-page 1 of the infrastructure tab: a network typed by hand (one that hides its name,
 // or one out of reach now). Apply stores the name, and the key when one was typed.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 #include <QUuid>
 

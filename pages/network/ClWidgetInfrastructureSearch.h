@@ -3,7 +3,7 @@
 // joined to first with its check mark and its button to the IP settings. Choosing an
 // open network stores it at once; an encrypted one opens the key entry. Polls the Wi-Fi
 // information while shown.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 #include "protocol/AccesspointList.h"
 
 class ClWidgetApList;

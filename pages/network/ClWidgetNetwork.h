@@ -3,7 +3,7 @@
 // (infrastructure, ad hoc, Wi-Fi off). Reads the mode on reload and shows its tab, passes
 // envelopes and Apply between the framework and the tab shown, and switches the camera to
 // the tab's mode once the tab has stored its own settings.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 #include "protocol/AccesspointList.h"
 
 class ClButtonNetworkTab;

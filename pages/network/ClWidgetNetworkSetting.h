@@ -1,6 +1,6 @@
 #pragma once
 // Page 2, the network settings: the connection page and the advanced (ports) page.
-#include "app/framework/ClListWidgetBase.h"
+#include "framework/ClListWidgetBase.h"
 
 class ClWidgetNetworkSetting : public ClListWidgetBase
 {

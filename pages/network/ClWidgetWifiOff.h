@@ -1,7 +1,7 @@
 #pragma once
 // The "WiFi Off" tab: a picture of the radio switched off. Apply has nothing of its own
 // to store and goes straight to the switch.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 class ClWidgetWifiOff : public ClWidgetBase
 {

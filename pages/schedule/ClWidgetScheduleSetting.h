@@ -4,7 +4,7 @@
 // the whole schedule. Reload reads the schedule; Apply writes the switch, then the rows
 // one after the other, and stops at the first failure.
 #include "ClWidgetWeekday.h"
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 #include <QMap>
 

@@ -2,7 +2,7 @@
 
 #include "ClWidgetScheduledBar.h"
 #include "ClWidgetScheduledBarEve.h"
-#include "app/framework/ClAccessible.h"
+#include "framework/ClAccessible.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "ClWidgetScheduleWeekName.h"
 
-#include "app/framework/ClAccessible.h"
+#include "framework/ClAccessible.h"
 #include "resources/ClArtPalette.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 #pragma once
 // The day-name button of a schedule row: it carries the day's switch (a check box named
 // after the day) and lights up while the mouse is on it or on the day's bars.
-#include "app/framework/ClRollOverToolBtn.h"
+#include "framework/ClRollOverToolBtn.h"
 
 class QCheckBox;
 

@@ -4,7 +4,7 @@
 // seconds while shown; and the three maintenance actions (format, initialise, restart),
 // each behind a confirmation.
 #include "ClPiechart.h"
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 class ClLabelWifiState;
 class ClPushButton;

@@ -1,7 +1,7 @@
 #include "ClWidgetSecureMode.h"
 
 #include "ClPushButton.h"
-#include "app/framework/ClMessageBox.h"
+#include "framework/ClMessageBox.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
 #include "protocol/ClSecureMode.h"

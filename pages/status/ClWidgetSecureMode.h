@@ -3,7 +3,7 @@
 // whether it records, polls the recording state while shown, and switches the camera to
 // the other mode (asking first when the switch to maintenance stops a recording). The
 // window polls the mode itself and tells this page through setSecureMode().
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 class ClPushButton;
 class QLabel;

@@ -1,6 +1,6 @@
 #include "ClRateCommands.h"
 
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 #include "protocol/ClEnvelope.h"
 
 #include <QSize>

@@ -1,7 +1,7 @@
 #pragma once
 // "Interval setting": the camera's interval (time-lapse) timer, on or off, with the wait
 // before the first picture and the time between pictures, each up to 72 hours.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 class QGroupBox;
 class QSpinBox;

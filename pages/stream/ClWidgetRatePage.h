@@ -3,7 +3,7 @@
 // bit rate rows, kept with the camera through three Get and three Set commands. The pages
 // differ in the commands, the sizes they offer and what more they show.
 #include "ClRateCommands.h"
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 #include <QSize>
 

@@ -3,7 +3,7 @@
 #include "ClRateRows.h"
 #include "ClStreamRates.h"
 #include "StreamText.h"
-#include "app/framework/ClMessageBox.h"
+#include "framework/ClMessageBox.h"
 #include "protocol/ClResultCode.h"
 #include "protocol/TypedKinds.h"
 

@@ -2,8 +2,8 @@
 
 #include "ClImageView2.h"
 #include "StreamText.h"
-#include "app/framework/ClAccessible.h"
-#include "app/framework/ClMessageBox.h"
+#include "framework/ClAccessible.h"
+#include "framework/ClMessageBox.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
 #include "protocol/TypedKinds.h"

@@ -2,7 +2,7 @@
 // The live preview above the stream pages: while the section is shown it asks the camera
 // for a picture, shows it, and asks again 333 ms later. Saves the picture shown on
 // Capture.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 #include <QDateTime>
 #include <QImage>

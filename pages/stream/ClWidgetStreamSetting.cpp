@@ -5,7 +5,7 @@
 #include "ClWidgetRecSetting.h"
 #include "ClWidgetStreamBase.h"
 #include "ClWidgetViewSetting.h"
-#include "app/framework/ClPageHost.h"
+#include "framework/ClPageHost.h"
 #include "protocol/SupportedCommands.h"
 #include "protocol/TypedKinds.h"
 

@@ -2,7 +2,7 @@
 // Page 4, the stream settings: the live preview above the common movie, recording and
 // live viewing pages, and the interval page for cameras that have an interval timer.
 // While the section is shown the preview hears the camera together with the page shown.
-#include "app/framework/ClListWidgetBase.h"
+#include "framework/ClListWidgetBase.h"
 
 #include <QPointer>
 

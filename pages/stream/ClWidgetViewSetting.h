@@ -1,7 +1,7 @@
 #pragma once
 // "Common movie setting": the picture quality (light to dark), the picture's rotation on
 // cameras that can turn it, and the Capture button for the preview's picture.
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 
 class QGroupBox;
 class QLabel;

@@ -1,6 +1,6 @@
 // The single-instance guard: in process, and with real copies of the tool started side by
 // side, killed, and run under another user; its messages in the system language.
-#include "app/ClAppCheck.h"
+#include "session/ClAppCheck.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -4,7 +4,7 @@
 // Japanese, and that it goes back to asking for the cable once the camera is usable.
 #include "app/ClMainWidget.h"
 #include "app/ClWidgetNotConnect.h"
-#include "app/framework/ClMessageBox.h"
+#include "framework/ClMessageBox.h"
 #include "update/ClTovuDownload.h"
 #include "usb/ClUsbApi.h"
 #include "virtualcamera/ClVirtualCamera.h"

@@ -4,7 +4,7 @@
 // the dialog.
 #include "app/ClProgressDialog.h"
 #include "app/ClUpdateView.h"
-#include "app/framework/ClMessageBox.h"
+#include "framework/ClMessageBox.h"
 #include "data/ClUpdateServer.h"
 #include "tests/support/ClTestHttpServer.h"
 #include "tests/support/UpdateTestSupport.h"

@@ -10,7 +10,7 @@
 // Shared by the e2e soak test and the soak benchmark.
 #include "StallTimingApplication.h"
 #include "WindowRig.h"
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 #include "protocol/ClCommandKinds.h"
 #include "protocol/ClEnvelope.h"
 #include "session/ClPageMode.h"

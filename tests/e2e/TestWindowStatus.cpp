@@ -3,7 +3,7 @@
 // format" confirmed empties the card; a recording Tovu-S in security mode is switched to
 // maintenance after a question, which unlocks the settings, and back, which locks them.
 #include "WindowRig.h"
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClWidgetBase.h"
 #include "virtualcamera/ClVirtualCameraStatusReport.h"
 
 class TestWindowStatus : public QObject

@@ -8,7 +8,7 @@
 #include "app/ClRunOptions.h"
 #include "app/ClUpdateView.h"
 #include "app/ClWidgetSelectMode.h"
-#include "app/framework/ClMessageBox.h"
+#include "framework/ClMessageBox.h"
 #include "data/ClDataFolder.h"
 #include "data/ClUpdateServer.h"
 #include "protocol/ClTovuCommands.h"

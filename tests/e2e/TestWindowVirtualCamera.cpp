@@ -4,7 +4,7 @@
 #include "app/ClButtonMode.h"
 #include "app/ClMainWidget.h"
 #include "app/ClWidgetSelectMode.h"
-#include "app/framework/ClMessageBox.h"
+#include "framework/ClMessageBox.h"
 #include "session/ClCameraSession.h"
 #include "update/ClTovuDownload.h"
 #include "usb/ClUsbService.h"

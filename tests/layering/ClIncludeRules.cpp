@@ -30,15 +30,17 @@ const QList<stLibrary>& libraries()
         {"resources", {}, false},
         {"update", {"data", "protocol"}, false},
         {"session", {"update", "data", "protocol"}, false},
-        {"app/framework", {"protocol", "resources"}, true},
-        {"pages/status", {"app/framework", "protocol", "resources"}, true},
-        {"pages/basic", {"app/framework", "protocol", "resources"}, true},
-        {"pages/network", {"app/framework", "protocol", "resources"}, true},
-        {"pages/stream", {"app/framework", "protocol", "resources"}, true},
-        {"pages/schedule", {"app/framework", "protocol", "resources"}, true},
-        {"pages/help", {"app/framework", "update", "data", "protocol", "resources"}, true},
+        {"settings", {"protocol"}, false},
+        {"cli", {"settings", "session", "update", "data", "virtualcamera", "usb", "protocol"}, false},
+        {"framework", {"protocol", "resources"}, true},
+        {"pages/status", {"framework", "settings", "protocol", "resources"}, true},
+        {"pages/basic", {"framework", "settings", "protocol", "resources"}, true},
+        {"pages/network", {"framework", "settings", "protocol", "resources"}, true},
+        {"pages/stream", {"framework", "settings", "protocol", "resources"}, true},
+        {"pages/schedule", {"framework", "settings", "protocol", "resources"}, true},
+        {"pages/help", {"framework", "settings", "update", "data", "protocol", "resources"}, true},
         {"app",
-         QStringList {"app/framework", "session", "update", "data", "virtualcamera", "usb", "protocol", "resources"}
+         QStringList {"framework", "settings", "session", "update", "data", "virtualcamera", "usb", "protocol", "resources"}
              + lstPages,
          true},
     };
@@ -63,7 +65,7 @@ bool isWidgetHeader(const QString& strHeader)
 
 QString ClIncludeRules::libraryOf(const QString& strRelativePath)
 {
-    // The longest folder that holds the file: "app/framework" before "app".
+    // The longest folder that holds the file: "pages/basic" before a "pages" library would.
     QString strBest;
     for (const stLibrary& stEntry : libraries()) {
         const QString strFolder = QLatin1String(stEntry.pszFolder);

@@ -4,9 +4,9 @@
 // to the worker, and what the worker answers about that camera comes back. Keeps what the
 // page sent, the log bar's messages and the boxes shown (answered with the button the test
 // chose), so that tests check what went out, what the user saw and what the camera keeps.
-#include "app/framework/ClMessageBox.h"
-#include "app/framework/ClPageHost.h"
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClMessageBox.h"
+#include "framework/ClPageHost.h"
+#include "framework/ClWidgetBase.h"
 #include "protocol/ClCommandKinds.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/PvCmd.h"

@@ -1,7 +1,7 @@
 // An Apply the user leaves before the camera has answered (another tab, another row,
 // another mode): it still ends as it would have, with its message, and the page applies
 // again when the user comes back.
-#include "app/framework/ClPageListView.h"
+#include "framework/ClPageListView.h"
 #include "pages/basic/ClWidgetBasicSetting.h"
 #include "pages/network/ClWidgetNetwork.h"
 #include "pages/schedule/ClWidgetScheduleSetting.h"

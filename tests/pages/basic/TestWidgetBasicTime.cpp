@@ -2,7 +2,7 @@
 // second the time goes out ahead, a date that does not exist, a camera time the PC's zone
 // skips, synchronising with the PC, the time stamp group by model, failures; and the
 // composite page moving the attachment.
-#include "app/framework/ClPageListView.h"
+#include "framework/ClPageListView.h"
 #include "pages/basic/ClTimeZoneTable.h"
 #include "pages/basic/ClWidgetBasicSetting.h"
 #include "pages/basic/ClWidgetBasicTime.h"

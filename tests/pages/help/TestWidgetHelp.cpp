@@ -1,7 +1,7 @@
 // The help page: the versions and the firmware button, the camera's identity asked as a
 // chain, the country names, which failures it shows, and the licence page by language.
-#include "app/framework/ClMessageBox.h"
-#include "app/framework/ClPageHost.h"
+#include "framework/ClMessageBox.h"
+#include "framework/ClPageHost.h"
 #include "data/ClDataFolder.h"
 #include "data/ClNetworkSettings.h"
 #include "data/ClUpdateServer.h"

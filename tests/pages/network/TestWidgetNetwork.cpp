@@ -2,7 +2,7 @@
 // does not know), the commands of the mode switch and their message, one error box for
 // an Apply whose mode commands fail, answers that arrive after a tab switch, and no value
 // of a camera left on any tab or row once another camera is plugged in.
-#include "app/framework/ClPageListView.h"
+#include "framework/ClPageListView.h"
 #include "pages/network/ClWidgetAdhoc.h"
 #include "pages/network/ClWidgetInfrastructure.h"
 #include "pages/network/ClWidgetNetwork.h"

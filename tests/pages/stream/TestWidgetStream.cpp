@@ -1,7 +1,7 @@
 // The stream section's pages against the real USB worker and an emulated camera: the
 // preview loop and its bad pictures, capture, the view page, the recording and live pages'
 // rows and limits, and the interval page.
-#include "app/framework/ClPageListView.h"
+#include "framework/ClPageListView.h"
 #include "pages/stream/ClImageView2.h"
 #include "pages/stream/ClRateRows.h"
 #include "pages/stream/ClSliderBitrate.h"

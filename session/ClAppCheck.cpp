@@ -1,6 +1,6 @@
 #include "ClAppCheck.h"
 
-#include "AppLog.h"
+#include "SessionLog.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
@@ -54,7 +54,7 @@ qint32 ownerResult(const AbstractAddress& clAddress)
             lResult = ClAppCheck::lOtherUser;
     } else {
         // Refused or backlog full: the name is still taken, by a copy we cannot ask.
-        qCInfo(lcTovuApp) << "instance lock held, owner not reachable:" << std::strerror(errno);
+        qCInfo(lcTovuSession) << "instance lock held, owner not reachable:" << std::strerror(errno);
     }
     ::close(lFd);
     return lResult;
@@ -89,12 +89,12 @@ qint32 ClAppCheck::checkInstance(QString strKey)
 
     AbstractAddress clAddress;
     if (!makeAddress(strKey, clAddress)) {
-        qCWarning(lcTovuApp) << "instance key unusable as a lock name:" << strKey;
+        qCWarning(lcTovuSession) << "instance key unusable as a lock name:" << strKey;
         return lCannotInit;
     }
     const int lFd = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
     if (lFd < 0) {
-        qCWarning(lcTovuApp) << "instance lock: socket:" << std::strerror(errno);
+        qCWarning(lcTovuSession) << "instance lock: socket:" << std::strerror(errno);
         return lCannotInit;
     }
     if (::bind(lFd, reinterpret_cast<const sockaddr*>(&clAddress.clAddr), clAddress.lLength) != 0) {
@@ -102,12 +102,12 @@ qint32 ClAppCheck::checkInstance(QString strKey)
         ::close(lFd);
         if (lError == EADDRINUSE)
             return ownerResult(clAddress);
-        qCWarning(lcTovuApp) << "instance lock: bind:" << std::strerror(lError);
+        qCWarning(lcTovuSession) << "instance lock: bind:" << std::strerror(lError);
         return lCannotInit;
     }
     // Listening records our credentials on the socket, which is what a later copy reads.
     if (::listen(lFd, 8) != 0) {
-        qCWarning(lcTovuApp) << "instance lock: listen:" << std::strerror(errno);
+        qCWarning(lcTovuSession) << "instance lock: listen:" << std::strerror(errno);
         ::close(lFd);
         return lCannotInit;
     }

@@ -1,12 +1,12 @@
 // The page framework: the base every page builds on (sending, Apply, polling, Reload,
 // error boxes, attaching to the window), the message box, the log bar, and the container
 // of composite pages.
-#include "app/framework/ClListWidgetBase.h"
-#include "app/framework/ClLogWidget.h"
-#include "app/framework/ClMessageBox.h"
-#include "app/framework/ClPageHost.h"
-#include "app/framework/ClPageListView.h"
-#include "app/framework/ClWidgetBase.h"
+#include "framework/ClListWidgetBase.h"
+#include "framework/ClLogWidget.h"
+#include "framework/ClMessageBox.h"
+#include "framework/ClPageHost.h"
+#include "framework/ClPageListView.h"
+#include "framework/ClWidgetBase.h"
 #include "protocol/ClCommandKinds.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/TypedKinds.h"
