@@ -6,6 +6,7 @@
 #include "protocol/ClResultCode.h"
 #include "protocol/SupportedCommands.h"
 #include "protocol/TypedKinds.h"
+#include "settings/ClSettingRules.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -51,7 +52,7 @@ bool isOwnGet(const QUuid& uuidKind)
 // The characters a camera name may hold, as the field's validator allows them.
 const QRegularExpression& nameCharacter()
 {
-    static const QRegularExpression clCharacter(QStringLiteral("[0-9a-zA-Z\\-._~]"));
+    static const QRegularExpression clCharacter(ClSettingRules::cameraNameCharacter());
     return clCharacter;
 }
 
@@ -110,7 +111,7 @@ void ClWidgetBasicBaic::buildControls()
     pclName->setObjectName(QStringLiteral("editCameraName"));
     // What the camera keeps: 1 to 8 letters, digits and "-._~".
     pclName->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9a-zA-Z\\-._~]{1,8}")), pclName));
+        new QRegularExpressionValidator(QRegularExpression(ClSettingRules::cameraNamePattern()), pclName));
     pclName->setMaxLength(lMaxNameLength);
 
     pclKeyLock = named(new QCheckBox(trBasic("Set valid security key lock"), this), "checkKeyLock");
@@ -157,7 +158,7 @@ void ClWidgetBasicBaic::buildControls()
     pclPowerOffSection->setObjectName(QStringLiteral("sectionAutoPowerOff"));
     pclPowerOff = BasicLook::groupBox(trBasic("Auto power off"), QStringLiteral("groupAutoPowerOff"), true,
                                       pclPowerOffSection);
-    pclHours = durationField(72, "spinPowerOffHours", pclPowerOff);
+    pclHours = durationField(int(ClSettingRules::llMaxPowerOff / 3600), "spinPowerOffHours", pclPowerOff);
     pclMinutes = durationField(59, "spinPowerOffMinutes", pclPowerOff);
     pclSeconds = durationField(59, "spinPowerOffSeconds", pclPowerOff);
     for (const auto& [pclField, pszName] :

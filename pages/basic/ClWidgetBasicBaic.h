@@ -3,6 +3,7 @@
 // starts in, its LEDs, the low-battery alarm and the automatic power-off time. Sections
 // whose commands the camera does not know are hidden and never asked for.
 #include "framework/ClWidgetBase.h"
+#include "settings/ClSettingRules.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -23,7 +24,7 @@ public:
     void setCameraInfo(qint32 lModel, QString strVersion) override;
 
     // The longest name the camera keeps, and the longest power-off time (72:00:00).
-    static constexpr int lMaxNameLength = 8;
+    static constexpr int lMaxNameLength = ClSettingRules::lMaxCameraName;
     static constexpr quint32 ulMaxPowerOff = 72 * 3600;
 
 public Q_SLOTS:

@@ -5,6 +5,7 @@
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
 #include "protocol/TypedKinds.h"
+#include "settings/ClSettingRules.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
@@ -62,7 +63,7 @@ QLineEdit* ClWidgetBasicPassword::passwordEdit(const char* pszName)
     auto* pclEdit = new QLineEdit(this);
     pclEdit->setObjectName(QLatin1String(pszName));
     // What the camera can keep: 1 to 16 printable ASCII characters, no space.
-    pclEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[!-~]{1,16}")), pclEdit));
+    pclEdit->setValidator(new QRegularExpressionValidator(QRegularExpression(ClSettingRules::streamPasswordPattern()), pclEdit));
     pclEdit->setMaxLength(lMaxLength);
     pclEdit->setEchoMode(QLineEdit::Password);
     pclEdit->setMinimumWidth(200);

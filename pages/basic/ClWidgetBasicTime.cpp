@@ -1,7 +1,7 @@
 #include "ClWidgetBasicTime.h"
 
 #include "BasicLook.h"
-#include "ClTimeZoneTable.h"
+#include "settings/ClTimeZoneTable.h"
 #include "framework/ClMessageBox.h"
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"

@@ -4,6 +4,7 @@
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
 #include "protocol/TypedKinds.h"
+#include "settings/ClSettingRules.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -52,7 +53,7 @@ ClWidgetBasicWifi::ClWidgetBasicWifi(QWidget* parent) : ClWidgetBase(parent)
     pclAutoOff = BasicLook::groupBox(trBasic("Setting auto Wi-Fi off"), QStringLiteral("groupAutoWifiOff"), true, this);
     pclMinutes = new QSpinBox(pclAutoOff);
     pclMinutes->setObjectName(QStringLiteral("spinAutoOffMinutes"));
-    pclMinutes->setRange(1, 10);
+    pclMinutes->setRange(ClSettingRules::lMinAutoWifiOffMinutes, ClSettingRules::lMaxAutoWifiOffMinutes);
     pclMinutes->setAlignment(Qt::AlignRight);
     connect(pclAutoOff, &QGroupBox::toggled, pclMinutes, &QWidget::setEnabled);
     auto* pclAutoOffLayout = new QHBoxLayout(pclAutoOff);

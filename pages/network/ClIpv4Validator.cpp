@@ -1,34 +1,8 @@
 #include "ClIpv4Validator.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
-#include <algorithm>
-#include <iterator>
 
-namespace {
-const QString& partPattern()
-{
-    static const QString str = QStringLiteral("(?:[0-1]?[0-9]?[0-9]|2[0-4][0-9]|25[0-5])");
-    return str;
-}
-
-const QRegularExpression& hostExpression()
-{
-    static const QRegularExpression clExpression(QStringLiteral("^") + partPattern() + QStringLiteral("\\.")
-                                                 + partPattern() + QStringLiteral("\\.") + partPattern()
-                                                 + QStringLiteral("\\.(?:[1-9]|[1-9][0-9]|1[0-9][0-9]|2[0-4][0-9]|25[0-4])$"));
-    return clExpression;
-}
-
-const QRegularExpression& maskExpression()
-{
-    static const QRegularExpression clExpression(QStringLiteral("^") + partPattern() + QStringLiteral("\\.")
-                                                 + partPattern() + QStringLiteral("\\.") + partPattern()
-                                                 + QStringLiteral("\\.") + partPattern() + QStringLiteral("$"));
-    return clExpression;
-}
-}  // namespace
 
 ClIpv4Validator::ClIpv4Validator(QObject* parent) : QValidator(parent) {}
 
@@ -67,29 +41,4 @@ QValidator::State ClIpv4Validator::validate(QString& strInput, int& lPos) const
     }
     strLastAccepted = strInput;
     return Acceptable;
-}
-
-bool ClIpv4Validator::isHostAddress(const QString& strText)
-{
-    return hostExpression().match(strText).hasMatch();
-}
-
-bool ClIpv4Validator::isSubnetMask(const QString& strText)
-{
-    if (!maskExpression().match(strText).hasMatch())
-        return false;
-    bool bOnesEnded = false;
-    for (const QString& strPart : strText.split(QLatin1Char('.'))) {
-        const int lValue = strPart.toInt();
-        if (bOnesEnded) {
-            if (lValue != 0)
-                return false;
-        } else if (lValue != 255) {
-            static const int aEdges[] = {0, 128, 192, 224, 240, 248, 252, 254};
-            if (std::find(std::begin(aEdges), std::end(aEdges), lValue) == std::end(aEdges))
-                return false;
-            bOnesEnded = true;
-        }
-    }
-    return true;
 }

@@ -13,16 +13,3 @@ QValidator::State ClNetworkPortValidator::validate(QString& strInput, int&) cons
     }
     return strInput.size() < 6 ? Acceptable : Invalid;
 }
-
-int ClNetworkPortValidator::correctedPort(const QString& strText, int lDefault)
-{
-    bool bNumber = false;
-    const qlonglong llValue = strText.toLongLong(&bNumber);
-    if (!bNumber)
-        return lDefault;
-    if (llValue >= 65536)
-        return 65535;
-    if (llValue < 1024 && llValue != lDefault)
-        return lDefault;
-    return int(llValue);
-}

@@ -1,6 +1,7 @@
 #pragma once
 // Validator of a port field: digits only, at most five of them; an empty field is allowed
-// while typing and corrected when editing finishes (ClWidgetAdvance::slotCorrectPortValue).
+// while typing and corrected when editing finishes (ClWidgetAdvance::slotCorrectPortValue, by
+// ClSettingRules::correctedPort).
 #include <QValidator>
 
 class ClNetworkPortValidator : public QValidator
@@ -12,7 +13,4 @@ public:
 
     State validate(QString& strInput, int& lPos) const override;
 
-    // The value a finished field is corrected to: the default for no number or one below
-    // 1024, 65535 for one above it, the number itself otherwise.
-    static int correctedPort(const QString& strText, int lDefault);
 };

@@ -1,6 +1,7 @@
 #include "ClWidgetAdhoc.h"
 
 #include "ClIpv4Validator.h"
+#include "settings/ClSettingRules.h"
 #include "NetworkLook.h"
 #include "framework/ClMessageBox.h"
 #include "protocol/ClCameraModel.h"
@@ -104,7 +105,7 @@ void ClWidgetAdhoc::setCameraInfo(qint32 lModel, QString)
 
 void ClWidgetAdhoc::slotApply()
 {
-    if (!ClIpv4Validator::isSubnetMask(pclMask->text()) || !ClIpv4Validator::isHostAddress(pclAddress->text())) {
+    if (!ClSettingRules::isSubnetMask(pclMask->text()) || !ClSettingRules::isHostAddress(pclAddress->text())) {
         ClMessageBox(this, trNet("Not valid settings of network"), ClMessageBox::applicationTitle(), QMessageBox::Ok)
             .exec();
         return;

@@ -79,7 +79,7 @@ void ClWidgetAdvance::requestData(bool)
 
 void ClWidgetAdvance::correct(QLineEdit* pclEdit, int lDefault)
 {
-    const QString strCorrected = QString::number(ClNetworkPortValidator::correctedPort(pclEdit->text(), lDefault));
+    const QString strCorrected = QString::number(ClSettingRules::correctedPort(pclEdit->text(), lDefault));
     if (strCorrected != pclEdit->text())
         pclEdit->setText(strCorrected);
 }

@@ -2,6 +2,7 @@
 // Row 1 of the network settings: the camera's RTSP port and, where the camera has one,
 // its HTTP port. A port is sent only while its group is checked.
 #include "framework/ClWidgetBase.h"
+#include "settings/ClSettingRules.h"
 
 #include <QUuid>
 
@@ -18,8 +19,8 @@ public:
     void setCameraInfo(qint32 lModel, QString strVersion) override;
     void requestData(bool bIsPolling) override;
 
-    static constexpr int lDefaultRtsp = 554;
-    static constexpr int lDefaultHttp = 80;
+    static constexpr int lDefaultRtsp = ClSettingRules::lDefaultRtspPort;
+    static constexpr int lDefaultHttp = ClSettingRules::lDefaultHttpPort;
 
 public Q_SLOTS:
     void slotApply() override;

@@ -1,6 +1,7 @@
 #include "ClWidgetInfrastructureIp.h"
 
 #include "ClIpv4Validator.h"
+#include "settings/ClSettingRules.h"
 #include "NetworkLook.h"
 #include "framework/ClMessageBox.h"
 #include "protocol/ClCameraModel.h"
@@ -139,8 +140,8 @@ void ClWidgetInfrastructureIp::slotApply()
 {
     const bool bOn = pclOn->isChecked();
     if (!bOn
-        && (!ClIpv4Validator::isSubnetMask(pclMask->text()) || !ClIpv4Validator::isHostAddress(pclAddress->text())
-            || !ClIpv4Validator::isHostAddress(pclGateway->text()))) {
+        && (!ClSettingRules::isSubnetMask(pclMask->text()) || !ClSettingRules::isHostAddress(pclAddress->text())
+            || !ClSettingRules::isHostAddress(pclGateway->text()))) {
         ClMessageBox(this, trNet("Not valid settings of network"), ClMessageBox::applicationTitle(), QMessageBox::Ok)
             .exec();
         return;

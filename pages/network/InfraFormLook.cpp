@@ -2,6 +2,7 @@
 
 #include "ClKeyField.h"
 #include "NetworkLook.h"
+#include "settings/ClSettingRules.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -16,13 +17,13 @@ namespace InfraFormLook {
 ClKeyField* keyField(QWidget* pclParent)
 {
     // A WPA passphrase is any printable ASCII, spaces included.
-    return new ClKeyField(QStringLiteral("editKey"), QStringLiteral("[ -~]{1,63}"),
+    return new ClKeyField(QStringLiteral("editKey"), ClSettingRules::networkKeyPattern(),
                           trNet("The key is 1 to 63 letters, digits, symbols or spaces"), pclParent);
 }
 
 ClKeyField* ssidField(QWidget* pclParent)
 {
-    return new ClKeyField(QStringLiteral("editSsid"), QStringLiteral("[ -~]{1,32}"),
+    return new ClKeyField(QStringLiteral("editSsid"), ClSettingRules::ssidPattern(),
                           trNet("The SSID is 1 to 32 letters, digits, symbols or spaces"), pclParent);
 }
 

@@ -3,6 +3,7 @@
 #include "ClWidgetScheduledBar.h"
 #include "ClWidgetScheduledBarEve.h"
 #include "framework/ClAccessible.h"
+#include "settings/ClSettingRules.h"
 
 #include <QCoreApplication>
 #include <QKeyEvent>
@@ -95,8 +96,9 @@ QTime ClWidgetScheduleSlider::timeAt(int x) const
     const int lMinutes = int(double(lX) / lW * lDayMinutes);
     int lHour = lMinutes / 60;
     int lMinute = lMinutes % 60;
-    if (lMinute % 10 != 0)
-        lMinute = (lMinute / 10 + 1) * 10;
+    constexpr int lStep = ClSettingRules::lScheduleStepMinutes;
+    if (lMinute % lStep != 0)
+        lMinute = (lMinute / lStep + 1) * lStep;
     if (lMinute == 60) {
         ++lHour;
         lMinute = 0;
@@ -322,7 +324,8 @@ bool ClWidgetScheduleSlider::filterPrimary(QEvent* pclEvent)
         break;
     case QEvent::KeyPress: {
         auto* pclKey = static_cast<QKeyEvent*>(pclEvent);
-        const int lStep = pclKey->key() == Qt::Key_Left ? -10 : pclKey->key() == Qt::Key_Right ? 10 : 0;
+        constexpr int lKeyStep = ClSettingRules::lScheduleStepMinutes;
+        const int lStep = pclKey->key() == Qt::Key_Left ? -lKeyStep : pclKey->key() == Qt::Key_Right ? lKeyStep : 0;
         if (pclKey->key() == Qt::Key_Space) {
             toggleAllOfDay();
             return true;

@@ -1,7 +1,7 @@
 #include "ClRateRows.h"
 
 #include "ClSliderBitrate.h"
-#include "ClStreamRates.h"
+#include "settings/ClStreamRates.h"
 #include "StreamText.h"
 
 #include <QGridLayout>

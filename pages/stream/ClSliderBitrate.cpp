@@ -1,6 +1,6 @@
 #include "ClSliderBitrate.h"
 
-#include "ClStreamRates.h"
+#include "settings/ClStreamRates.h"
 
 ClSliderBitrate::ClSliderBitrate(QWidget* parent) : ClSliderFramerate(parent)
 {

@@ -1,7 +1,7 @@
 #include "ClSliderFramerate.h"
 
 #include "ClSliderStyle.h"
-#include "ClStreamRates.h"
+#include "settings/ClStreamRates.h"
 #include "resources/ClArtPalette.h"
 
 #include <QPainter>

@@ -2,6 +2,7 @@
 // "Interval setting": the camera's interval (time-lapse) timer, on or off, with the wait
 // before the first picture and the time between pictures, each up to 72 hours.
 #include "framework/ClWidgetBase.h"
+#include "settings/ClSettingRules.h"
 
 class QGroupBox;
 class QSpinBox;
@@ -19,7 +20,7 @@ public:
     quint32 rowSeconds(int lRow) const;
     void showRowSeconds(int lRow, qint64 llSeconds);
 
-    static constexpr int lMaxHours = 72;
+    static constexpr int lMaxHours = ClSettingRules::lMaxIntervalHours;
 
 public Q_SLOTS:
     void slotApply() override;

@@ -1,7 +1,7 @@
 #include "ClWidgetRecSetting.h"
 
 #include "ClRateRows.h"
-#include "ClStreamRates.h"
+#include "settings/ClStreamRates.h"
 #include "StreamText.h"
 #include "framework/ClMessageBox.h"
 #include "protocol/ClResultCode.h"

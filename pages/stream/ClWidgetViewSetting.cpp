@@ -6,6 +6,7 @@
 #include "protocol/ClResultCode.h"
 #include "protocol/SupportedCommands.h"
 #include "protocol/TypedKinds.h"
+#include "settings/ClSettingRules.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -30,7 +31,7 @@ ClWidgetViewSetting::ClWidgetViewSetting(QWidget* parent) : ClWidgetBase(parent)
     auto* pclStyle = new ClSliderStyle(QStringLiteral("contrast"));
     pclStyle->setParent(pclQuality);
     pclQuality->setStyle(pclStyle);
-    pclQuality->setRange(0, 4);
+    pclQuality->setRange(ClSettingRules::lMinImageQuality, ClSettingRules::lMaxImageQuality);
     pclQuality->setPageStep(1);
     pclQuality->setMinimumWidth(300);
     // One slider for both: light and low contrast at one end, dark and high at the other.

@@ -3,7 +3,7 @@
 // skips, synchronising with the PC, the time stamp group by model, failures; and the
 // composite page moving the attachment.
 #include "framework/ClPageListView.h"
-#include "pages/basic/ClTimeZoneTable.h"
+#include "settings/ClTimeZoneTable.h"
 #include "pages/basic/ClWidgetBasicSetting.h"
 #include "pages/basic/ClWidgetBasicTime.h"
 #include "tests/pages/PageRig.h"

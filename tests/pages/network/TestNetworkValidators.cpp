@@ -6,6 +6,7 @@
 #include "pages/network/ClSsidText.h"
 #include "pages/network/ClWidgetEncryption.h"
 #include "pages/network/ClWidgetRssi.h"
+#include "settings/ClSettingRules.h"
 
 #include <QLineEdit>
 #include <QtTest>
@@ -37,7 +38,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, strMask);
         QFETCH(bool, bValid);
-        QCOMPARE(ClIpv4Validator::isSubnetMask(strMask), bValid);
+        QCOMPARE(ClSettingRules::isSubnetMask(strMask), bValid);
     }
 
     void hosts_data()
@@ -61,7 +62,7 @@ private Q_SLOTS:
     {
         QFETCH(QString, strHost);
         QFETCH(bool, bValid);
-        QCOMPARE(ClIpv4Validator::isHostAddress(strHost), bValid);
+        QCOMPARE(ClSettingRules::isHostAddress(strHost), bValid);
     }
 
     void typing_data()
@@ -154,7 +155,7 @@ private Q_SLOTS:
         QFETCH(QString, strText);
         QFETCH(int, lDefault);
         QFETCH(int, lCorrected);
-        QCOMPARE(ClNetworkPortValidator::correctedPort(strText, lDefault), lCorrected);
+        QCOMPARE(ClSettingRules::correctedPort(strText, lDefault), lCorrected);
     }
 
     void signalLevels_data()

@@ -1,6 +1,6 @@
 // The numbers of the recording page: the highest bit rate by resolution and frame rate,
 // the recordable time by card size and bit rate, and the frame-rate positions.
-#include "pages/stream/ClStreamRates.h"
+#include "settings/ClStreamRates.h"
 
 #include <QtTest>
 

@@ -17,4 +17,9 @@ public:
     static int indexOf(quint32 ulCode);
     // The translated two-line name of entry lIndex (context "QObject").
     static QString name(int lIndex);
+    // The untranslated offset of entry lIndex, as "GMT+9:00": how the command line and
+    // profiles name a zone. Empty for an index outside the table.
+    static QString token(int lIndex);
+    // The entry of a token (case-insensitive, "UTC" taken for "GMT"); -1 for none.
+    static int indexOfToken(const QString& strToken);
 };

@@ -55,6 +55,26 @@ int ClTimeZoneTable::indexOf(quint32 ulCode)
     return -1;
 }
 
+QString ClTimeZoneTable::token(int lIndex)
+{
+    if (lIndex < 0 || lIndex >= lCount)
+        return QString();
+    const QString strName = QLatin1String(aZones[lIndex].pszName);
+    return strName.mid(strName.indexOf(QLatin1Char('\n')) + 1);
+}
+
+int ClTimeZoneTable::indexOfToken(const QString& strToken)
+{
+    QString strWanted = strToken.trimmed().toUpper();
+    if (strWanted.startsWith(QLatin1String("UTC")))
+        strWanted.replace(0, 3, QStringLiteral("GMT"));
+    for (int i = 0; i < lCount; ++i) {
+        if (token(i).toUpper() == strWanted)
+            return i;
+    }
+    return -1;
+}
+
 QString ClTimeZoneTable::name(int lIndex)
 {
     if (lIndex < 0 || lIndex >= lCount)
