@@ -158,10 +158,7 @@ void ClSettingsExchange::slotReceiveCommand(PV_CMD clCommand)
         return;
     const QUuid uuidKind = ClEnvelope::kind(clCommand);
     if (uuidKind == ClCommandKinds::cameraRemoved()) {
-        stReport.bCameraGone = true;
-        clDeadline.stop();
-        bWaiting = false;
-        failRemaining(tr("the camera was disconnected"));
+        cameraGone();
         return;
     }
     if (!bWaiting || lstSteps.isEmpty())
@@ -172,10 +169,7 @@ void ClSettingsExchange::slotReceiveCommand(PV_CMD clCommand)
             return;
         const quint16 usCode = ClEnvelope::resultCode(clCommand);
         if (ClEnvelope::isCameraGone(clCommand)) {
-            stReport.bCameraGone = true;
-            clDeadline.stop();
-            bWaiting = false;
-            failRemaining(tr("the camera was disconnected"));
+            cameraGone();
             return;
         }
         finishStep(clCommand, usCode == ClResultCode::usSuccess ? QString() : ClResultText::text(usCode));
@@ -213,6 +207,16 @@ void ClSettingsExchange::finishStep(const PV_CMD& clAnswer, const QString& strFa
             stReport.mapFailed.insert(strName, tr("the camera kept %1").arg(ClSettingValue::toText(*pstSetting, clValue)));
     }
     next();
+}
+
+void ClSettingsExchange::cameraGone()
+{
+    if (eState == State::Idle)
+        return;
+    stReport.bCameraGone = true;
+    clDeadline.stop();
+    bWaiting = false;
+    failRemaining(tr("the camera was disconnected"));
 }
 
 void ClSettingsExchange::failRemaining(const QString& strWhy)

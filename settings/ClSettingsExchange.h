@@ -35,6 +35,9 @@ public:
     // the camera's values as read: a setting sharing its Set with a written one keeps its
     // current value. Ends with sigWriteDone, after reading every written setting back.
     void write(const QMap<QString, QVariant>& mapValues, const QMap<QString, QVariant>& mapCurrent);
+    // The camera is gone (for a front end that learns it other than by the removal
+    // notice): what is under way ends now, reporting what was and was not written.
+    void cameraGone();
 
 Q_SIGNALS:
     void sigSendCommand(PV_CMD clCommand);

@@ -2,6 +2,7 @@
 
 #include "ClSettingTable.h"
 #include "ClSettingValue.h"
+#include "protocol/ClCameraModel.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -30,6 +31,18 @@ const QString& ClSettingsProfile::formatName()
 {
     static const QString str = QStringLiteral("tovu-settings-profile");
     return str;
+}
+
+QString ClSettingsProfile::modelName(int lModel)
+{
+    switch (lModel) {
+    case ClCameraModel::Tovu:
+        return QStringLiteral("Tovu");
+    case ClCameraModel::TovuS:
+        return QStringLiteral("Tovu-S");
+    default:
+        return QString();
+    }
 }
 
 QByteArray ClSettingsProfile::toJson(bool bIncludeSecrets) const

@@ -16,6 +16,8 @@ public:
     static const QString& formatName();  // "tovu-settings-profile"
     static constexpr int lFormatVersion = 1;
     static constexpr qint64 llMaxFileSize = 1024 * 1024;
+    // The name a profile gives a camera model: "Tovu", "Tovu-S"; empty for another.
+    static QString modelName(int lModel);
 
     QString strModel;
     QString strFirmware;

@@ -63,18 +63,6 @@ QString ClTimeZoneTable::token(int lIndex)
     return strName.mid(strName.indexOf(QLatin1Char('\n')) + 1);
 }
 
-int ClTimeZoneTable::indexOfToken(const QString& strToken)
-{
-    QString strWanted = strToken.trimmed().toUpper();
-    if (strWanted.startsWith(QLatin1String("UTC")))
-        strWanted.replace(0, 3, QStringLiteral("GMT"));
-    for (int i = 0; i < lCount; ++i) {
-        if (token(i).toUpper() == strWanted)
-            return i;
-    }
-    return -1;
-}
-
 QString ClTimeZoneTable::name(int lIndex)
 {
     if (lIndex < 0 || lIndex >= lCount)

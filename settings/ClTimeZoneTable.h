@@ -20,6 +20,4 @@ public:
     // The untranslated offset of entry lIndex, as "GMT+9:00": how the command line and
     // profiles name a zone. Empty for an index outside the table.
     static QString token(int lIndex);
-    // The entry of a token (case-insensitive, "UTC" taken for "GMT"); -1 for none.
-    static int indexOfToken(const QString& strToken);
 };

@@ -1,6 +1,7 @@
 #include "ClWidgetHelp.h"
 
 #include "ClDialogConnection.h"
+#include "ClSettingsTransfer.h"
 #include "data/ClDataFolder.h"
 
 #include "data/ClUpdateServer.h"
@@ -118,12 +119,31 @@ ClWidgetHelp::ClWidgetHelp(QWidget* parent) : ClWidgetBase(parent)
     pclLayout->addLayout(pclGrid);
     pclLayout->addStretch();
     auto* pclConnection = makeButton(tr("Connection settings..."), QStringLiteral("buttonConnection"), this);
+    pclTransfer = new ClSettingsTransfer(this);
+    pclSaveSettings = makeButton(tr("Save settings..."), QStringLiteral("buttonSaveSettings"), this);
+    pclLoadSettings = makeButton(tr("Load settings..."), QStringLiteral("buttonLoadSettings"), this);
+    for (QPushButton* pclButton : {pclSaveSettings, pclLoadSettings}) {
+        pclButton->setMinimumWidth(0);
+        pclButton->setEnabled(false);
+    }
+    auto* pclProfiles = new QHBoxLayout;
+    pclProfiles->addStretch();
+    pclProfiles->addWidget(pclSaveSettings);
+    pclProfiles->addWidget(pclLoadSettings);
+    pclLayout->addLayout(pclProfiles);
     auto* pclBottom = new QHBoxLayout;
     pclBottom->addWidget(pclAutoUpdate);
     pclBottom->addStretch();
     pclBottom->addWidget(pclConnection);
     pclLayout->addLayout(pclBottom);
     connect(pclConnection, &QPushButton::clicked, this, &ClWidgetHelp::slotConnectionSettings);
+    connect(pclSaveSettings, &QPushButton::clicked, pclTransfer, &ClSettingsTransfer::slotSave);
+    connect(pclLoadSettings, &QPushButton::clicked, pclTransfer, &ClSettingsTransfer::slotLoad);
+    connect(pclTransfer, &ClSettingsTransfer::sigBusyChanged, this, [this](bool bBusy) {
+        const bool bCamera = pclUpdateTovu->isEnabled();
+        pclSaveSettings->setEnabled(bCamera && !bBusy);
+        pclLoadSettings->setEnabled(bCamera && !bBusy);
+    });
 
     connect(pclUpdateOwn, &QPushButton::clicked, this, &ClWidgetHelp::slotUpdateOwn);
     connect(pclUpdateTovu, &QPushButton::clicked, this, &ClWidgetHelp::slotUpdateTovu);
@@ -172,6 +192,9 @@ void ClWidgetHelp::setCameraInfo(qint32 lModel, QString strVersion)
     setValue(pclFirmware, bCamera ? strVersion : QStringLiteral("--"));
     pclUpdateTovu->setEnabled(bCamera);
     pclFirmwareFile->setEnabled(bCamera);
+    pclTransfer->setCamera(lModel, strVersion);
+    pclSaveSettings->setEnabled(bCamera && !pclTransfer->isBusy());
+    pclLoadSettings->setEnabled(bCamera && !pclTransfer->isBusy());
     // The page may stay shown without a camera: nothing of the one gone stays on it.
     if (!bCamera) {
         for (QLabel* pclLabel : {pclSerialNo, pclMacAddress, pclCountry})
@@ -198,10 +221,12 @@ QString ClWidgetHelp::countryName(const QString& strCode)
 
 void ClWidgetHelp::receiveCommand(const PV_CMD& clCommand)
 {
+    pclTransfer->receive(clCommand);
     const QUuid uuidCmd = ClEnvelope::kind(clCommand);
     const QString strValue = clCommand.value(ClEnvelope::keyParam(2)).toString();
     if (uuidCmd == replyKind<ClTovuCommandGetSerialNo>()) {
         setValue(pclSerialNo, strValue);
+        pclTransfer->setSerialNumber(strValue);
         sendCommand(requestKind<ClTovuCommandGetMacAddress>(), PV_CMD(), false, 0);
     } else if (uuidCmd == replyKind<ClTovuCommandGetMacAddress>()) {
         setValue(pclMacAddress, strValue);

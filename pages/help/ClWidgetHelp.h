@@ -1,11 +1,12 @@
 #pragma once
 // The help page: the tool's and the camera's versions, serial number, MAC address and
 // country, the two update buttons and the one that writes firmware from a file, the
-// licence page and the automatic-update choice.
+// licence page, the automatic-update choice, and saving and loading the camera's settings.
 #include "framework/ClWidgetBase.h"
 
 #include <QLocale>
 
+class ClSettingsTransfer;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -61,4 +62,7 @@ private:
     QPushButton* pclFirmwareFile = nullptr;
     QPushButton* pclShowLicense = nullptr;
     QCheckBox* pclAutoUpdate = nullptr;
+    QPushButton* pclSaveSettings = nullptr;
+    QPushButton* pclLoadSettings = nullptr;
+    ClSettingsTransfer* pclTransfer = nullptr;
 };

@@ -76,6 +76,14 @@
         <translation>Connection settings...</translation>
     </message>
     <message>
+        <source>Save settings...</source>
+        <translation>Save settings...</translation>
+    </message>
+    <message>
+        <source>Load settings...</source>
+        <translation>Load settings...</translation>
+    </message>
+    <message>
         <source>Install firmware from a file...</source>
         <translation>Install firmware from a file...</translation>
     </message>

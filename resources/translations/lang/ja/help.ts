@@ -76,6 +76,14 @@
         <translation>接続の設定...</translation>
     </message>
     <message>
+        <source>Save settings...</source>
+        <translation>設定を保存...</translation>
+    </message>
+    <message>
+        <source>Load settings...</source>
+        <translation>設定を読み込み...</translation>
+    </message>
+    <message>
         <source>Install firmware from a file...</source>
         <translation>ファイルからファームウェアをインストール...</translation>
     </message>
