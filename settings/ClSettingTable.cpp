@@ -1,5 +1,6 @@
 #include "ClSettingTable.h"
 
+#include "ClSettingCodes.h"
 #include "ClSettingRules.h"
 #include "ClStreamRates.h"
 #include "ClTimeZoneTable.h"
@@ -98,24 +99,24 @@ QVector<ClSettingDefinition> build()
         setting<ClTovuCommandGetGpsSetting, ClTovuCommandSetGpsSetting>("basic.gps.save_log", T::Switch, 1),
         setting<ClTovuCommandGetGpsSetting, ClTovuCommandSetGpsSetting>("basic.gps.adjust_time", T::Switch, 2),
         withChoices(setting<ClTovuCommandGetGpsSetting, ClTovuCommandSetGpsSetting>("basic.gps.log_format", T::Choice, 3),
-                    {{1, QStringLiteral("short")}, {2, QStringLiteral("full")}}),
+                    {{ClSettingCodes::ulGpsFormatShort, QStringLiteral("short")}, {ClSettingCodes::ulGpsFormatFull, QStringLiteral("full")}}),
         setting<ClTovuCommandGetStreamAuthorizationUse, ClTovuCommandSetStreamAuthorizationUse>(
             "basic.stream_password.enabled", T::Switch),
         withPattern(setting<ClTovuCommandGetStreamAuthorizationPassword, ClTovuCommandSetStreamAuthorizationPassword>(
                         "basic.stream_password.password", T::Text),
                     R::streamPasswordPattern(), true),
         withChoices(setting<ClTovuCommandGetWifiCountry, ClTovuCommandSetWifiCountry>("basic.wifi_country", T::Choice),
-                    {{1, QStringLiteral("japan")},
-                     {2, QStringLiteral("us-canada-taiwan")},
-                     {3, QStringLiteral("eu")},
-                     {4, QStringLiteral("auto")}}),
+                    {{ClSettingCodes::lCountryJapan, QStringLiteral("japan")},
+                     {ClSettingCodes::lCountryAmericas, QStringLiteral("us-canada-taiwan")},
+                     {ClSettingCodes::lCountryEu, QStringLiteral("eu")},
+                     {ClSettingCodes::lCountryAuto, QStringLiteral("auto")}}),
         withRange(setting<ClTovuCommandGetAutoWiFiOffSetting, ClTovuCommandSetAutoWiFiOffSetting>("basic.auto_wifi_off",
                                                                                                 T::Number),
                   R::lMinAutoWifiOffMinutes, R::lMaxAutoWifiOffMinutes, "min", 60),
         setting<ClTovuCommandGetSecureKeyLock, ClTovuCommandSetSecureKeyLock>("basic.key_lock", T::Switch),
         setting<ClTovuCommandGetLedOnSecure, ClTovuCommandSetLedOnSecure>("basic.led_off_in_security", T::Switch),
         withChoices(setting<ClTovuCommandGetStartMode, ClTovuCommandSetStartMode>("basic.start_mode", T::Choice),
-                    {{1, QStringLiteral("security")}, {2, QStringLiteral("maintenance")}}),
+                    {{ClSettingCodes::ulStartSecurity, QStringLiteral("security")}, {ClSettingCodes::ulStartMaintenance, QStringLiteral("maintenance")}}),
         setting<ClTovuCommandGetLedStart, ClTovuCommandSetLedStart>("basic.led_at_start", T::Switch),
         setting<ClTovuCommandGetBatteryAlarm, ClTovuCommandSetBatteryAlarm>("basic.battery_alarm", T::Switch),
         withRange(setting<ClTovuCommandGetAutoPoweroffSetting, ClTovuCommandSetAutoPoweroffSetting>("basic.auto_power_off",
@@ -143,7 +144,7 @@ QVector<ClSettingDefinition> build()
                                                                                     T::Number),
                   R::lMinImageQuality, R::lMaxImageQuality, ""),
         withChoices(setting<ClTovuCommandGetRotate180, ClTovuCommandSetRotate180>("stream.rotation", T::Choice),
-                    {{1, QStringLiteral("normal")}, {2, QStringLiteral("180")}}),
+                    {{ClSettingCodes::llRotationNormal, QStringLiteral("normal")}, {ClSettingCodes::llRotation180, QStringLiteral("180")}}),
         setting<ClTovuCommandGetIntervalTimer, ClTovuCommandSetIntervalTimer>("stream.interval.enabled", T::Switch, 0),
         withRange(setting<ClTovuCommandGetIntervalTimer, ClTovuCommandSetIntervalTimer>("stream.interval.start",
                                                                                       T::Number, 1),
@@ -197,7 +198,7 @@ QVector<ClSettingDefinition> build()
                             R::networkKeyPattern(), true),
                 lStageNetwork),
         inStage(withChoices(setting<ClTovuCommandGetWifiMode, ClTovuCommandSetWifiMode>("network.mode", T::Choice),
-                            {{1, QStringLiteral("infrastructure")}, {2, QStringLiteral("adhoc")}}),
+                            {{ClSettingCodes::ulModeInfrastructure, QStringLiteral("infrastructure")}, {ClSettingCodes::ulModeAdhoc, QStringLiteral("adhoc")}}),
                 lStageNetworkLink),
         inStage(setting<ClTovuCommandGetWiFiOnOff, ClTovuCommandSetWiFiOnOff>("network.wifi", T::Switch),
                 lStageNetworkLink),

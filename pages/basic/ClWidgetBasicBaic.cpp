@@ -7,6 +7,7 @@
 #include "protocol/SupportedCommands.h"
 #include "protocol/TypedKinds.h"
 #include "settings/ClSettingRules.h"
+#include "settings/ClSettingCodes.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -23,8 +24,8 @@
 using BasicLook::trBasic;
 
 namespace {
-constexpr quint32 ulSecurityMode = 1;
-constexpr quint32 ulMaintenanceMode = 2;
+constexpr quint32 ulSecurityMode = ClSettingCodes::ulStartSecurity;
+constexpr quint32 ulMaintenanceMode = ClSettingCodes::ulStartMaintenance;
 
 // The commands whose failures the page reports; the LED in security mode's are not.
 bool isReported(const QUuid& uuidKind)

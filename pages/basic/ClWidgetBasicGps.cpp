@@ -4,6 +4,7 @@
 #include "protocol/ClEnvelope.h"
 #include "protocol/ClResultCode.h"
 #include "protocol/TypedKinds.h"
+#include "settings/ClSettingCodes.h"
 
 #include <QButtonGroup>
 #include <QGroupBox>
@@ -14,8 +15,8 @@
 using BasicLook::trBasic;
 
 namespace {
-constexpr quint32 ulFormatShort = 1;  // GGA+RMC
-constexpr quint32 ulFormatFull = 2;   // GGA+GLL+GSA+GSV+RMC+VTG+ZDA
+constexpr quint32 ulFormatShort = ClSettingCodes::ulGpsFormatShort;
+constexpr quint32 ulFormatFull = ClSettingCodes::ulGpsFormatFull;
 
 QRadioButton* radio(const QString& strText, const char* pszName, QWidget* pclParent)
 {

@@ -5,6 +5,7 @@
 #include "protocol/ClResultCode.h"
 #include "protocol/TypedKinds.h"
 #include "settings/ClSettingRules.h"
+#include "settings/ClSettingCodes.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -23,8 +24,9 @@ constexpr const char* aCountries[] = {
     QT_TRANSLATE_NOOP("ClWidgetBasicSetting", "EU"),
     QT_TRANSLATE_NOOP("ClWidgetBasicSetting", "Auto"),
 };
-constexpr int lCountryCount = int(sizeof(aCountries) / sizeof(aCountries[0]));
-constexpr qint32 lCountryAuto = 4;
+constexpr int lCountryCount = ClSettingCodes::lCountryCount;
+constexpr qint32 lCountryAuto = ClSettingCodes::lCountryAuto;
+static_assert(sizeof(aCountries) / sizeof(aCountries[0]) == lCountryCount, "one name for each country code");
 
 bool isOwn(const QUuid& uuidKind)
 {

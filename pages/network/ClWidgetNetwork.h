@@ -5,6 +5,7 @@
 // the tab's mode once the tab has stored its own settings.
 #include "framework/ClWidgetBase.h"
 #include "protocol/AccesspointList.h"
+#include "settings/ClSettingCodes.h"
 
 class ClButtonNetworkTab;
 class ClWidgetAdhoc;
@@ -29,8 +30,8 @@ public:
     ClWidgetInfrastructure* infrastructurePage() const { return pclInfra; }
 
     // Wi-Fi mode codes on the wire.
-    static constexpr quint32 ulModeInfrastructure = 1;
-    static constexpr quint32 ulModeAdhoc = 2;
+    static constexpr quint32 ulModeInfrastructure = ClSettingCodes::ulModeInfrastructure;
+    static constexpr quint32 ulModeAdhoc = ClSettingCodes::ulModeAdhoc;
 
 Q_SIGNALS:
     void sigReceiveCommand(PV_CMD clCommand);

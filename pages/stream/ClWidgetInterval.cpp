@@ -51,7 +51,8 @@ ClWidgetInterval::ClWidgetInterval(QWidget* parent) : ClWidgetBase(parent)
     pclGrid->setRowMinimumHeight(2, 34);
     const char* const apszRows[2] = {QT_TRANSLATE_NOOP("ClWidgetStreamSetting", "Time of until start \ninterval timer"),
                                      QT_TRANSLATE_NOOP("ClWidgetStreamSetting", "Time of interval that captured")};
-    const QString astrRanges[2] = {QStringLiteral("(0:0:0 - 72:0:0)"), QStringLiteral("(0:0:1 - 72:0:0)")};
+    const QString astrRanges[2] = {QStringLiteral("(0:0:0 - %1:0:0)").arg(lMaxHours),
+                                   QStringLiteral("(0:0:1 - %1:0:0)").arg(lMaxHours)};
     for (int lRow = 0; lRow < 2; ++lRow) {
         // Each row: caption and the three boxes, its range written small below the boxes.
         const int lGridRow = lRow * 2;

@@ -7,6 +7,7 @@
 #include "protocol/SupportedCommands.h"
 #include "protocol/TypedKinds.h"
 #include "settings/ClSettingRules.h"
+#include "settings/ClSettingCodes.h"
 
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -83,8 +84,8 @@ ClWidgetViewSetting::ClWidgetViewSetting(QWidget* parent) : ClWidgetBase(parent)
 }
 
 namespace {
-constexpr qint64 llNormal = 1;
-constexpr qint64 llRotated = 2;
+constexpr qint64 llNormal = ClSettingCodes::llRotationNormal;
+constexpr qint64 llRotated = ClSettingCodes::llRotation180;
 }  // namespace
 
 void ClWidgetViewSetting::setCameraInfo(qint32 lModel, QString strVersion)
