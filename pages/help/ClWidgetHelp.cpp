@@ -123,7 +123,7 @@ ClWidgetHelp::ClWidgetHelp(QWidget* parent) : ClWidgetBase(parent)
     pclSaveSettings = makeButton(tr("Save settings..."), QStringLiteral("buttonSaveSettings"), this);
     pclLoadSettings = makeButton(tr("Load settings..."), QStringLiteral("buttonLoadSettings"), this);
     for (QPushButton* pclButton : {pclSaveSettings, pclLoadSettings}) {
-        pclButton->setMinimumWidth(0);
+        pclButton->setMinimumWidth(130);
         pclButton->setEnabled(false);
     }
     auto* pclProfiles = new QHBoxLayout;
