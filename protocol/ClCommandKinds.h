@@ -7,6 +7,9 @@
 class ClCommandKinds
 {
 public:
+    // A camera was opened and asked its name: "PARAM1" its handle, "PARAM2" its model (-1
+    // when it did not say), "PARAM3" the outcome of the query, "PARAM4" where it sits on
+    // the bus ("<bus folder>/<device file>", as under /dev/bus/usb).
     static QUuid cameraConnected();
     static QUuid cameraRemoved();
     // A camera on the bus that cannot be used: "PARAM2" why (ClUnusableReason, 0 when it

@@ -33,6 +33,8 @@ public:
     Failure lastFailure() const { return m_eFailure; }
     // The device node behind the camera, "/dev/bus/usb/<bus>/<device>".
     QString deviceNode() const;
+    // Where it sits: "<bus folder>/<device file>", as under /dev/bus/usb.
+    QString location() const { return QString::fromLocal8Bit(m_clLocation); }
     void close();
 
     // The endpoint a transfer to or from `ucAddress` uses (exact match first, then the first

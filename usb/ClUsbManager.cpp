@@ -310,6 +310,8 @@ void ClUsbManager::announce(const ClCommandEntry& stEntry, const ClTovuCommand& 
     // The outcome of the query: the camera's status when it answered, else the transport
     // code (the command's own code field still holds the request's code then).
     clConnected.insert(ClEnvelope::keyParam(3), QVariant::fromValue<quint16>(usResult));
+    if (pclCamera)
+        clConnected.insert(ClEnvelope::keyParam(4), pclCamera->location());
     Q_EMIT sigSendCommand(clConnected);
     Q_EMIT sigSendCommand(ClEnvelope::outcome(stEntry.uuidRequest, ClEnvelope::device(clRequest), usResult));
 }
