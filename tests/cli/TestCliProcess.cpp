@@ -1,0 +1,91 @@
+// The real tovu-settings executable: it runs with no display and no platform plugin set,
+// lists every setting in --help and tells bad usage by its exit code.
+#include "settings/ClSettingTable.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTest>
+
+class TestCliProcess : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void getsWithoutDisplay();
+    void helpListsEverySetting();
+    void badUsageExitsTwo();
+
+private:
+    static QProcessEnvironment withoutDisplay();
+    struct Result
+    {
+        int lExit = -1;
+        QString strOut;
+        QString strErr;
+    };
+    static Result run(const QStringList& lstArguments);
+};
+
+QProcessEnvironment TestCliProcess::withoutDisplay()
+{
+    QProcessEnvironment clEnvironment = QProcessEnvironment::systemEnvironment();
+    for (const char* pszName : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        clEnvironment.remove(QString::fromLatin1(pszName));
+    return clEnvironment;
+}
+
+TestCliProcess::Result TestCliProcess::run(const QStringList& lstArguments)
+{
+    QProcess clProcess;
+    clProcess.setProcessEnvironment(withoutDisplay());
+    clProcess.start(QStringLiteral(TOVU_CLI_PATH), lstArguments);
+    Result stResult;
+    if (!clProcess.waitForFinished(30000)) {
+        clProcess.kill();
+        clProcess.waitForFinished();
+        return stResult;
+    }
+    stResult.lExit = clProcess.exitStatus() == QProcess::NormalExit ? clProcess.exitCode() : -1;
+    stResult.strOut = QString::fromUtf8(clProcess.readAllStandardOutput());
+    stResult.strErr = QString::fromUtf8(clProcess.readAllStandardError());
+    return stResult;
+}
+
+void TestCliProcess::getsWithoutDisplay()
+{
+    const Result stResult = run({QStringLiteral("--virtual-camera=tovu-s"), QStringLiteral("--get"),
+                                 QStringLiteral("basic.camera_name"), QStringLiteral("stream.live.frame_rate")});
+    QVERIFY2(stResult.lExit == 0, qPrintable(stResult.strErr));
+    const QStringList lstLines = stResult.strOut.split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lstLines.size(), 2);
+    QVERIFY(lstLines.at(0).startsWith(QLatin1String("basic.camera_name ")));
+    QVERIFY2(lstLines.at(1).contains(QRegularExpression(QStringLiteral("^stream\\.live\\.frame_rate +\\d+ fps$"))),
+             qPrintable(lstLines.at(1)));
+}
+
+void TestCliProcess::helpListsEverySetting()
+{
+    const Result stResult = run({QStringLiteral("--help")});
+    QCOMPARE(stResult.lExit, 0);
+    for (const ClSettingDefinition& stSetting : ClSettingTable::all()) {
+        const QString strLine = QStringLiteral("  ") + stSetting.strName.leftJustified(36) + QLatin1Char(' ')
+                              + stSetting.describe();
+        QVERIFY2(stResult.strOut.contains(strLine), qPrintable(strLine));
+    }
+}
+
+void TestCliProcess::badUsageExitsTwo()
+{
+    const Result stUnknown = run({QStringLiteral("--frobnicate")});
+    QCOMPARE(stUnknown.lExit, 2);
+    QVERIFY(stUnknown.strOut.isEmpty());
+    QVERIFY(stUnknown.strErr.contains(QLatin1String("frobnicate")));
+    // Several virtual cameras and none chosen: the command would have to guess.
+    const Result stSeveral = run({QStringLiteral("--virtual-cameras"), QStringLiteral("2"), QStringLiteral("--get")});
+    QCOMPARE(stSeveral.lExit, 2);
+    QVERIFY(stSeveral.strErr.contains(QLatin1String("VT0000001")));
+    QVERIFY(stSeveral.strErr.contains(QLatin1String("VT0000002")));
+}
+
+QTEST_GUILESS_MAIN(TestCliProcess)
+#include "TestCliProcess.moc"
