@@ -29,6 +29,8 @@ cmp "$deb" "$work/again/$(basename "$deb")" || fail "two packagings of one build
 # Files.
 dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|' >"$work/files"
 expected=(/usr/bin/tovu-setting-tool
+          /usr/bin/tovu-settings
+          /usr/share/man/man1/tovu-settings.1.gz
           /usr/share/applications/com.parvik.TovuSettingTool.desktop
           /usr/share/metainfo/com.parvik.TovuSettingTool.metainfo.xml
           /usr/lib/udev/rules.d/70-tovu-camera.rules
@@ -109,3 +111,12 @@ env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY LD_LIBRARY_PATH= \
 # (The name is the translated application name, so only its first word is fixed.)
 [[ "$out" == "Tovu "*" $version" ]] || fail "--version printed \"$out\""
 echo "installed binary: $out"
+# The command line, too, runs without any display and lists the settings.
+cli=$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY LD_LIBRARY_PATH= \
+      "$work/root/usr/bin/tovu-settings" --version) || fail "tovu-settings --version without a display failed"
+[[ "$cli" == "tovu-settings $version" ]] || fail "tovu-settings --version printed \"$cli\""
+cli_help=$(env -u QT_QPA_PLATFORM -u DISPLAY -u WAYLAND_DISPLAY LD_LIBRARY_PATH= \
+           "$work/root/usr/bin/tovu-settings" --help) || fail "tovu-settings --help without a display failed"
+grep -q -- "basic.camera_name" <<<"$cli_help" || fail "tovu-settings --help does not list the settings"
+# It never loads the widgets.
+if ldd "$work/root/usr/bin/tovu-settings" | grep -q libQt6Widgets; then fail "tovu-settings links QtWidgets"; fi
