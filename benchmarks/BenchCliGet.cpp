@@ -8,6 +8,7 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QLoggingCategory>
 #include <QTextStream>
 
 #include <algorithm>
@@ -16,6 +17,7 @@
 int main(int argc, char* argv[])
 {
     QCoreApplication clApp(argc, argv);
+    QLoggingCategory::setFilterRules(QStringLiteral("tovu.*.info=false"));
     const int lRuns = argc > 1 ? qBound(1, QByteArray(argv[1]).toInt(), 1000) : 15;
     ClVirtualUsbBus clBus;
     clBus.plug(new ClVirtualCamera(1));

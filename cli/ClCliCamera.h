@@ -1,5 +1,7 @@
 #pragma once
 // One attached camera as the command line knows it once it has been found and asked.
+#include "settings/ClSettingsProfile.h"
+
 #include <QString>
 
 struct ClCliCamera
@@ -10,8 +12,10 @@ struct ClCliCamera
     QString strFirmware;
     QString strBusPosition;  // "<bus folder>/<device file>"
 
+    // The name profiles give the model, so that a listing and a profile name it alike.
     QString modelName() const
     {
-        return lModel == 0 ? QStringLiteral("Tovu") : lModel == 1 ? QStringLiteral("Tovu-S") : QStringLiteral("unknown");
+        const QString strName = ClSettingsProfile::modelName(lModel);
+        return strName.isEmpty() ? QStringLiteral("unknown") : strName;
     }
 };
