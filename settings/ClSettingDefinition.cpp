@@ -18,7 +18,8 @@ QString ClSettingDefinition::describe() const
         strText = QStringLiteral("on|off");
         break;
     case ClSettingType::Number:
-        strText = QStringLiteral("number %1..%2").arg(llMin).arg(llMax);
+        strText = lstChoices.isEmpty() ? QStringLiteral("number %1..%2").arg(llMin).arg(llMax)
+                                       : QStringLiteral("number ") + choiceList(lstChoices);
         if (llDefault >= 0)
             strText += QStringLiteral(" or %1").arg(llDefault);
         if (!strUnit.isEmpty())
@@ -36,6 +37,8 @@ QString ClSettingDefinition::describe() const
     case ClSettingType::Choice:
     case ClSettingType::ImageSize:
         strText = choiceList(lstChoices);
+        if (!strUnit.isEmpty())
+            strText += QLatin1Char(' ') + strUnit;
         break;
     case ClSettingType::DayPeriod:
         strText = QStringLiteral("off|HH:MM-HH:MM (10-minute steps)");

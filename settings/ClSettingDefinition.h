@@ -38,7 +38,8 @@ struct ClSettingDefinition
     qint64 llScale = 1;         // Number: wire value = shown value * llScale
     qint64 llDefault = -1;      // Number: a value allowed besides the range (a port's default); -1 none
     QString strPattern;         // Text
-    QVector<ClSettingChoice> lstChoices;  // Choice, ImageSize
+    // Choice, ImageSize; for a Number, the only values allowed within its range, if any.
+    QVector<ClSettingChoice> lstChoices;
     int lDayCode = 0;           // DayPeriod: the camera's code of the day
     bool bSecret = false;       // never printed or saved unless asked for
     // Order of writing: lower first. The network comes last, since it can cut the camera off.

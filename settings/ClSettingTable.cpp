@@ -75,6 +75,20 @@ QVector<ClSettingChoice> imageSizes(ClImageSizes::Table eTable)
     return lstSizes;
 }
 
+// The frame rates the slider offers, in either of its modes.
+QVector<ClSettingChoice> frameRates()
+{
+    QVector<ClSettingChoice> lstRates;
+    for (int lPosition = 0; lPosition < ClStreamRates::lPositions; ++lPosition) {
+        for (bool bSecondMode : {true, false}) {
+            const int lFps = ClStreamRates::frameRateOf(lPosition, bSecondMode);
+            if (lstRates.isEmpty() || lstRates.constLast().llCode != lFps)
+                lstRates.append({lFps, QString::number(lFps)});
+        }
+    }
+    return lstRates;
+}
+
 ClSettingDefinition scheduleDay(const char* pszName, int lDayCode)
 {
     auto stDay = inStage(setting<ClTovuCommandGetScheSetting, ClTovuCommandSetScheSetting>(pszName, ClSettingType::DayPeriod),
@@ -127,17 +141,15 @@ QVector<ClSettingDefinition> build()
         withChoices(setting<ClTovuCommandGetRecImagesize, ClTovuCommandSetRecImagesize>("stream.recording.image_size",
                                                                                       T::ImageSize),
                     imageSizes(ClImageSizes::Rec)),
-        withRange(setting<ClTovuCommandGetRecFramerate, ClTovuCommandSetRecFramerate>("stream.recording.frame_rate",
-                                                                                    T::Number),
-                  ClStreamRates::lMinFrameRate, ClStreamRates::lMaxFrameRate, "fps"),
+        withChoices(withRange(setting<ClTovuCommandGetRecFramerate, ClTovuCommandSetRecFramerate>("stream.recording.frame_rate", T::Number), 1, 30, "fps"),
+                    frameRates()),
         withRange(setting<ClTovuCommandGetRecBitrate, ClTovuCommandSetRecBitRate>("stream.recording.bit_rate", T::Number),
                   ClStreamRates::lMinBitRate / llKbit, ClStreamRates::lMaxBitRate / llKbit, "kbit/s", llKbit),
         withChoices(setting<ClTovuCommandGetLiveImagesize, ClTovuCommandSetLiveImagesize>("stream.live.image_size",
                                                                                         T::ImageSize),
                     imageSizes(ClImageSizes::Live)),
-        withRange(setting<ClTovuCommandGetLiveFramerate, ClTovuCommandSetLiveFramerate>("stream.live.frame_rate",
-                                                                                      T::Number),
-                  ClStreamRates::lMinFrameRate, ClStreamRates::lMaxFrameRate, "fps"),
+        withChoices(withRange(setting<ClTovuCommandGetLiveFramerate, ClTovuCommandSetLiveFramerate>("stream.live.frame_rate", T::Number), 1, 30, "fps"),
+                    frameRates()),
         withRange(setting<ClTovuCommandGetLiveBitrate, ClTovuCommandSetLiveBitrae>("stream.live.bit_rate", T::Number),
                   ClStreamRates::lMinBitRate / llKbit, ClStreamRates::lMaxBitRate / llKbit, "kbit/s", llKbit),
         withRange(setting<ClTovuCommandGetImageQuarity, ClTovuCommandSetImageQuarity>("stream.image_quality",

@@ -151,7 +151,8 @@ QString ClSettingValue::check(const ClSettingDefinition& stSetting, const QVaria
     case ClSettingType::Number: {
         const qint64 llWire = clValue.toLongLong();
         const qint64 llShown = llWire / stSetting.llScale;
-        if (llWire % stSetting.llScale == 0
+        const bool bStep = stSetting.lstChoices.isEmpty() || choiceOfCode(stSetting, llShown);
+        if (llWire % stSetting.llScale == 0 && bStep
             && ((llShown >= stSetting.llMin && llShown <= stSetting.llMax) || llShown == stSetting.llDefault))
             return QString();
         return tr("out of range (%1)").arg(stSetting.describe());

@@ -11,8 +11,6 @@ public:
     static constexpr int lMinBitRate = 384000;    // bits per second
     static constexpr int lMaxBitRate = 15360000;  // bits per second
     static constexpr int lPositions = 5;          // frame-rate slider positions 0 ... 4
-    static constexpr int lMinFrameRate = 1;       // frames per second, the slider's ends
-    static constexpr int lMaxFrameRate = 30;
 
     // Frame rate of a slider position; the second mode has 5 fps where the first has 6.
     static int frameRateOf(int lPosition, bool bSecondMode);

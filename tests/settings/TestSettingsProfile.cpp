@@ -52,6 +52,8 @@ private Q_SLOTS:
         QTest::newRow("port reserved") << "network.rtsp_port" << "1023" << QVariant();
         QTest::newRow("port top") << "network.http_port" << "65535" << QVariant(qint64(65535));
         QTest::newRow("port over") << "network.http_port" << "65536" << QVariant();
+        QTest::newRow("frame rate the slider has") << "stream.live.frame_rate" << "6" << QVariant(qint64(6));
+        QTest::newRow("frame rate between its steps") << "stream.live.frame_rate" << "20" << QVariant();
         QTest::newRow("minutes to seconds") << "basic.auto_wifi_off" << "10" << QVariant(qint64(600));
         QTest::newRow("minutes zero") << "basic.auto_wifi_off" << "0" << QVariant();
         QTest::newRow("switch") << "basic.battery_alarm" << "off" << QVariant(false);
