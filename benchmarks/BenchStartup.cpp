@@ -96,8 +96,8 @@ private:
     bool hasSize(xcb_window_t ulWindow, int lWidth, int lHeight)
     {
         // A window already gone has no geometry: not the one waited for.
-        xcb_get_geometry_reply_t* pclGeometry =
-            xcb_get_geometry_reply(pclConnection, xcb_get_geometry(pclConnection, ulWindow), nullptr);
+        xcb_get_geometry_reply_t* pclGeometry
+            = xcb_get_geometry_reply(pclConnection, xcb_get_geometry(pclConnection, ulWindow), nullptr);
         const bool bSize = pclGeometry != nullptr && pclGeometry->width == lWidth && pclGeometry->height == lHeight;
         std::free(pclGeometry);
         return bSize;
@@ -225,8 +225,8 @@ int main(int argc, char** argv)
         }
         std::printf("  run %d:", lRun + 1);
         for (qsizetype i = 0; i < lstTools.size(); ++i) {
-            std::printf(" tool %lld %.1f ms, peak %lld KiB;", static_cast<long long>(i + 1),
-                        lstTool[i].last().dMapMs, static_cast<long long>(lstTool[i].last().llPeakKiB));
+            std::printf(" tool %lld %.1f ms, peak %lld KiB;", static_cast<long long>(i + 1), lstTool[i].last().dMapMs,
+                        static_cast<long long>(lstTool[i].last().llPeakKiB));
             if (lstTool[i].last().lOtherWindows > 0)
                 std::printf(" (%d other window(s) mapped first)", lstTool[i].last().lOtherWindows);
         }
