@@ -74,8 +74,7 @@ int main(int argc, char* argv[])
     // group the window with its launcher.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.parvik.TovuSettingTool"));
     // From the picture, not the path: an icon made from a path without a suffix reads the
-    // whole MIME database to tell the file's type, a few milliseconds and half a
-    // megabyte before the window can show.
+    // MIME database to tell the file's type, before the window can show.
     QApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/imglang/icon_s"))));
     QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath() + QStringLiteral("/imageformats"));
 
