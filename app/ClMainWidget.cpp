@@ -117,9 +117,9 @@ ClMainWidget::~ClMainWidget()
 
 void ClMainWidget::createPages()
 {
-    // The pages the window itself talks to are made now; the camera state and schedule
-    // pages when first shown (most runs see few pages), so that the window shows sooner
-    // and a page never opened costs no memory.
+    // The pages the window itself talks to are made now; the camera's pages when first
+    // shown (most runs see few of them), so that the window shows sooner and a page never
+    // opened costs no memory.
     pclSecureMode = new ClWidgetSecureMode;
     pclHelp = new ClWidgetHelp;
     pclNotConnect = new ClWidgetNotConnect;
@@ -127,10 +127,6 @@ void ClMainWidget::createPages()
     apclPages[ClPageMode::NotConnected] = pclNotConnect;
     apclPages[ClPageMode::Secure] = pclSecureMode;
     apclPages[ClPageMode::Help] = pclHelp;
-    // The sections with a list of sub-pages are made with the window too: one made later
-    // leaves the window without a keyboard focus, and Tab then reaches nothing.
-    for (qint32 lMode : {ClPageMode::Network, ClPageMode::Basic, ClPageMode::Stream})
-        apclPages[size_t(lMode)] = makePage(lMode);
 
     auto* pclPageArea = new QWidget(this);
     pclPageArea->setObjectName(QStringLiteral("pageArea"));
@@ -143,20 +139,20 @@ void ClMainWidget::createPages()
     }
 }
 
-ClPage* ClMainWidget::makePage(qint32 lMode) const
+ClPage* ClMainWidget::makePage(qint32 lMode, QWidget* pclParent) const
 {
     // Which page sits at which mode number, stated once.
     switch (lMode) {
     case ClPageMode::CameraState:
-        return new ClWidgetCameraState;
+        return new ClWidgetCameraState(pclParent);
     case ClPageMode::Network:
-        return new ClWidgetNetworkSetting;
+        return new ClWidgetNetworkSetting(pclParent);
     case ClPageMode::Basic:
-        return new ClWidgetBasicSetting;
+        return new ClWidgetBasicSetting(pclParent);
     case ClPageMode::Stream:
-        return new ClWidgetStreamSetting;
+        return new ClWidgetStreamSetting(pclParent);
     case ClPageMode::Schedule:
-        return new ClWidgetScheduleSetting;
+        return new ClWidgetScheduleSetting(pclParent);
     default:
         return nullptr;
     }
@@ -204,7 +200,8 @@ ClPage* ClMainWidget::pageAt(qint32 lMode) const
     if (lMode < 0 || lMode >= ClPageMode::lCount)
         return nullptr;
     if (apclPages[size_t(lMode)] == nullptr) {
-        ClPage* pclPage = makePage(lMode);
+        // Made inside the page area, never a window of its own, not even for a moment.
+        ClPage* pclPage = makePage(lMode, pclStack->parentWidget());
         Q_ASSERT(pclPage != nullptr);
         // The stand-in is never the page shown: a page is made before it is shown.
         QWidget* pclStandIn = pclStack->widget(lMode);

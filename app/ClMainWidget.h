@@ -60,7 +60,7 @@ private:
     void showMessage(const QString& strText);
     // The page of a mode, made now if it is not yet.
     ClPage* pageAt(qint32 lMode) const;
-    ClPage* makePage(qint32 lMode) const;
+    ClPage* makePage(qint32 lMode, QWidget* pclParent) const;
 
     ClUsbService* pclUsbService = nullptr;
     ClTovuDownload* pclDownload = nullptr;

@@ -11,6 +11,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QPixmap>
 
 #include <cstdio>
 #include <memory>
@@ -72,7 +73,9 @@ int main(int argc, char* argv[])
     // The desktop entry's name: Wayland's app_id, so that docks show the tool's icon and
     // group the window with its launcher.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.parvik.TovuSettingTool"));
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/imglang/icon_s")));
+    // From the picture, not the path: an icon made from a path without a suffix reads the
+    // MIME database to tell the file's type, before the window can show.
+    QApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/imglang/icon_s"))));
     QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath() + QStringLiteral("/imageformats"));
 
     const QFont clFont = ClStartup::applyFonts();

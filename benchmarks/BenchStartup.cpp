@@ -1,13 +1,14 @@
 // Start-up against a bare window: starts the tool (on its virtual camera) and the bare
-// window of the same size in turn, times each from exec to its window being mapped (the
-// X server's MapNotify, so neither program needs a hook), reads each one's peak and
+// window of the same size in turn, times each from exec to its 600x620 window being mapped
+// (the X server's MapNotify, so neither program needs a hook), reads each one's peak and
 // current RSS once the tool has had time to announce the camera and show the camera state
 // page, and prints both medians and their ratio. Needs an X display of its own:
 //   xvfb-run -a -s "-screen 0 1024x768x24" build/benchmarks/bench_startup [RUNS [SETTLE_MS [TOOL...]]]
 // (9 runs of each, 5000 ms before the RSS is read, the tool built beside it). Several
 // tools (an older build kept aside, say) are started in the same turns, each against the
-// same bare window; each turn starts with the next program, half a second apart. The machine's load is printed beside the figures: on a busy machine
-// compare ratios from one run, not times across runs.
+// same bare window; each turn starts with the next program, half a second apart. The
+// machine's load is printed beside the figures: on a busy machine compare ratios from one
+// run, not times across runs.
 #include "data/ClDataFolder.h"
 #include "data/ClNetworkSettings.h"
 
@@ -25,14 +26,20 @@
 #include <cstdlib>
 #include <memory>
 #include <poll.h>
+#include <utility>
 
 namespace {
+
+// The tool's window, and the bare window made the same size.
+constexpr int lWindowWidth = 600;
+constexpr int lWindowHeight = 620;
 
 struct Sample
 {
     double dMapMs = -1;
     qint64 llPeakKiB = -1;
     qint64 llRssKiB = -1;
+    int lOtherWindows = 0;
 };
 
 // Tells when a new top-level window is mapped on the display.
@@ -59,25 +66,46 @@ public:
             std::free(pclEvent);
     }
 
-    // True when a window was mapped before lTimeoutMs passed.
-    bool waitForMap(const QElapsedTimer& clClock, qint64 llTimeoutMs)
+    // True when a window of the given size was mapped before lTimeoutMs passed. Only that
+    // size counts: a program may map (and at once destroy) some other window first, a
+    // widget shown before it had a parent, and that is not its window showing.
+    bool waitForMap(const QElapsedTimer& clClock, qint64 llTimeoutMs, int lWidth, int lHeight)
     {
         pollfd stPoll {xcb_get_file_descriptor(pclConnection), POLLIN, 0};
         while (clClock.elapsed() < llTimeoutMs) {
             while (xcb_generic_event_t* pclEvent = xcb_poll_for_event(pclConnection)) {
-                const bool bMapped = (pclEvent->response_type & 0x7f) == XCB_MAP_NOTIFY;
+                xcb_window_t ulWindow = XCB_WINDOW_NONE;
+                if ((pclEvent->response_type & 0x7f) == XCB_MAP_NOTIFY)
+                    ulWindow = reinterpret_cast<xcb_map_notify_event_t*>(pclEvent)->window;
                 std::free(pclEvent);
-                if (bMapped)
+                if (ulWindow == XCB_WINDOW_NONE)
+                    continue;
+                if (hasSize(ulWindow, lWidth, lHeight))
                     return true;
+                ++lOtherWindows;
             }
             ::poll(&stPoll, 1, 5);
         }
         return false;
     }
 
+    // Windows of another size mapped since the last call.
+    int takeOtherWindows() { return std::exchange(lOtherWindows, 0); }
+
 private:
+    bool hasSize(xcb_window_t ulWindow, int lWidth, int lHeight)
+    {
+        // A window already gone has no geometry: not the one waited for.
+        xcb_get_geometry_reply_t* pclGeometry
+            = xcb_get_geometry_reply(pclConnection, xcb_get_geometry(pclConnection, ulWindow), nullptr);
+        const bool bSize = pclGeometry != nullptr && pclGeometry->width == lWidth && pclGeometry->height == lHeight;
+        std::free(pclGeometry);
+        return bSize;
+    }
+
     xcb_connection_t* pclConnection = nullptr;
     bool bOk = false;
+    int lOtherWindows = 0;
 };
 
 qint64 statusKiB(qint64 llPid, const char* pszField)
@@ -116,8 +144,9 @@ Sample runOnce(MapWatch& clWatch, const QString& strProgram, const QStringList& 
         std::fprintf(stderr, "bench_startup: cannot start %s\n", qPrintable(strProgram));
         return stSample;
     }
-    if (clWatch.waitForMap(clClock, 20000))
+    if (clWatch.waitForMap(clClock, 20000, lWindowWidth, lWindowHeight))
         stSample.dMapMs = double(clClock.nsecsElapsed()) / 1e6;
+    stSample.lOtherWindows = clWatch.takeOtherWindows();
     while (clClock.elapsed() < lSettleMs && clProcess.state() == QProcess::Running)
         QThread::msleep(20);
     stSample.llPeakKiB = statusKiB(clProcess.processId(), "VmHWM:");
@@ -195,9 +224,12 @@ int main(int argc, char** argv)
                 lstBare.append(runOnce(clWatch, strBare, {}, clEnv, lSettleMs));
         }
         std::printf("  run %d:", lRun + 1);
-        for (qsizetype i = 0; i < lstTools.size(); ++i)
-            std::printf(" tool %lld %.1f ms, peak %lld KiB;", static_cast<long long>(i + 1),
-                        lstTool[i].last().dMapMs, static_cast<long long>(lstTool[i].last().llPeakKiB));
+        for (qsizetype i = 0; i < lstTools.size(); ++i) {
+            std::printf(" tool %lld %.1f ms, peak %lld KiB;", static_cast<long long>(i + 1), lstTool[i].last().dMapMs,
+                        static_cast<long long>(lstTool[i].last().llPeakKiB));
+            if (lstTool[i].last().lOtherWindows > 0)
+                std::printf(" (%d other window(s) mapped first)", lstTool[i].last().lOtherWindows);
+        }
         std::printf(" bare %.1f ms, peak %lld KiB\n", lstBare.last().dMapMs,
                     static_cast<long long>(lstBare.last().llPeakKiB));
         std::fflush(stdout);

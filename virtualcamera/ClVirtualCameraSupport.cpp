@@ -2,8 +2,6 @@
 
 #include "protocol/ClTovuCommands.h"
 
-#include <QRegularExpression>
-
 #include <array>
 
 namespace {
@@ -166,10 +164,17 @@ const QList<Release>& releases()
 // "01.03.025" reads 103025; -1 for a text of another form.
 qint64 versionNumber(const QString& strVersion)
 {
-    static const QRegularExpression clForm(
-        QRegularExpression::anchoredPattern(QStringLiteral("[0-9]{2}\\.[0-9]{2}\\.[0-9]{3}")));
-    if (!clForm.match(strVersion).hasMatch())
+    // Read character by character: a regular expression here loaded and compiled PCRE in
+    // every run of the demo mode, for this one form.
+    static constexpr char szForm[] = "00.00.000";
+    if (strVersion.size() != qsizetype(sizeof(szForm) - 1))
         return -1;
+    for (qsizetype i = 0; i < strVersion.size(); ++i) {
+        const char16_t cChar = strVersion.at(i).unicode();
+        const bool bFits = szForm[i] == '.' ? cChar == u'.' : (cChar >= u'0' && cChar <= u'9');
+        if (!bFits)
+            return -1;
+    }
     return QString(strVersion).remove(QLatin1Char('.')).toLongLong();
 }
 }  // namespace

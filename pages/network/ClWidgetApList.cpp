@@ -25,7 +25,8 @@ void ClWidgetApList::addRow(ClWidgetApInfo* pclRow)
         pclLine->setStyleSheet(QStringLiteral("background-color: rgb(136, 140, 145);"));
         pclLayout->addWidget(pclLine);
     }
-    pclRow->setParent(this);
+    if (pclRow->parentWidget() != this)
+        pclRow->setParent(this);
     pclLayout->addWidget(pclRow);
     lstRows.append(pclRow);
 }

@@ -103,8 +103,11 @@ void ClWidgetInfrastructureSearch::rebuild()
 {
     const int lScroll = pclScroll->verticalScrollBar()->value();
     pclScroll->hide();
-    delete pclScroll->takeWidget();
-    pclList = new ClWidgetApList;
+    // The new list and its rows are made where they stay, and the old list goes when the
+    // new one is set: taking the old list out, or moving a list made outside in, would
+    // re-parent every row (fonts, palette, style sheet), most of a rebuild's time, and a
+    // rebuild comes with every answer to the polling.
+    pclList = new ClWidgetApList(pclScroll->viewport());
 
     auto connectRow = [this](ClWidgetApInfo* pclRow) {
         connect(pclRow, &ClWidgetApInfo::sigSelect, this, &ClWidgetInfrastructureSearch::slotSelect);
@@ -115,8 +118,8 @@ void ClWidgetInfrastructureSearch::rebuild()
     const bool bShowConnected = !strConnectedSsid.isEmpty() && strConnectedSsid != strCamSsid;
     bShowsJoined = bShowConnected;
     if (bShowConnected) {
-        connectRow(
-            new ClWidgetApInfo(strConnectedSsid, ulConnectedEncryption, ulConnectedSignal, true, bConnectedSendable));
+        connectRow(new ClWidgetApInfo(strConnectedSsid, ulConnectedEncryption, ulConnectedSignal, true,
+                                      bConnectedSendable, pclList));
     }
 
     // One row per name: joining goes by name, so several access points of one network are
@@ -147,8 +150,8 @@ void ClWidgetInfrastructureSearch::rebuild()
         }
     }
     for (const Entry& stEntry : std::as_const(lstEntries))
-        connectRow(
-            new ClWidgetApInfo(stEntry.strSsid, stEntry.ulEncryption, stEntry.ulSignal, false, stEntry.bSendable));
+        connectRow(new ClWidgetApInfo(stEntry.strSsid, stEntry.ulEncryption, stEntry.ulSignal, false, stEntry.bSendable,
+                                      pclList));
 
     pclList->resize(pclList->sizeHint());
     pclScroll->setWidget(pclList);

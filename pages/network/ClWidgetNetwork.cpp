@@ -78,18 +78,21 @@ ClWidgetNetwork::ClWidgetNetwork(QWidget* parent) : ClWidgetBase(parent)
     pclHeadingLayout->addWidget(pclTitle);
     pclHeadingLayout->addLayout(pclTabRow);
 
-    pclInfra = new ClWidgetInfrastructure;
-    pclAdhoc = new ClWidgetAdhoc;
-    pclWifiOff = new ClWidgetWifiOff;
-    pclStack = new QStackedLayout;
-    pclStack->addWidget(pclInfra);
-    pclStack->addWidget(pclAdhoc);
-    pclStack->addWidget(pclWifiOff);
     auto* pclLayout = new QVBoxLayout(this);
     pclLayout->setContentsMargins(0, 0, 0, 0);
     pclLayout->setSpacing(0);
     pclLayout->addWidget(pclHeading);
+    // The stack belongs to the page before the first tab's page goes in: a stack without
+    // a widget shows its first page as a window of its own, which takes the activation
+    // (and with it the keyboard focus) from the main window.
+    pclStack = new QStackedLayout;
     pclLayout->addLayout(pclStack, 1);
+    pclInfra = new ClWidgetInfrastructure;
+    pclAdhoc = new ClWidgetAdhoc;
+    pclWifiOff = new ClWidgetWifiOff;
+    pclStack->addWidget(pclInfra);
+    pclStack->addWidget(pclAdhoc);
+    pclStack->addWidget(pclWifiOff);
 
     connect(pclTabs, &QButtonGroup::buttonClicked, this, &ClWidgetNetwork::slotClicked);
     connect(this, &ClWidgetNetwork::sigChangeTab, pclInfra, &ClWidgetInfrastructure::slotChangeTab);

@@ -10,6 +10,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QGuiApplication>
+#include <QHash>
 #include <QPainter>
 #include <QSaveFile>
 
@@ -22,6 +23,33 @@ QString fileNameFor(const QString& strAlias)
     return QString(strAlias).replace(QLatin1Char('/'), QLatin1Char('_')) + QStringLiteral(".png");
 }
 
+// The picture with a colour table when it has 256 colours or fewer, pixel for pixel the
+// same: the tool decodes such a PNG a few times faster (one byte a pixel to inflate, not
+// four), and the window's picture is decoded before the window can show.
+QImage withColourTable(const QImage& clImage)
+{
+    const QImage clArgb = clImage.convertToFormat(QImage::Format_ARGB32);
+    QList<QRgb> lstColours;
+    QHash<QRgb, int> hashIndex;
+    QImage clIndexed(clArgb.size(), QImage::Format_Indexed8);
+    for (int lY = 0; lY < clArgb.height(); ++lY) {
+        const auto* pulLine = reinterpret_cast<const QRgb*>(clArgb.constScanLine(lY));
+        uchar* pucOut = clIndexed.scanLine(lY);
+        for (int lX = 0; lX < clArgb.width(); ++lX) {
+            auto it = hashIndex.constFind(pulLine[lX]);
+            if (it == hashIndex.constEnd()) {
+                if (lstColours.size() == 256)
+                    return clImage;
+                it = hashIndex.insert(pulLine[lX], int(lstColours.size()));
+                lstColours.append(pulLine[lX]);
+            }
+            pucOut[lX] = uchar(it.value());
+        }
+    }
+    clIndexed.setColorTable(lstColours);
+    return clIndexed.convertToFormat(QImage::Format_ARGB32) == clArgb ? clIndexed : clImage;
+}
+
 bool writeAll(const QString& strFolder)
 {
     if (!QDir().mkpath(strFolder))
@@ -29,7 +57,7 @@ bool writeAll(const QString& strFolder)
     QString strCollection = QStringLiteral("<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n");
     for (const auto& clPicture : ClArtCatalogue::all()) {
         const QString strFile = fileNameFor(clPicture.strAlias);
-        const QImage clImage = clPicture.fnDraw();
+        const QImage clImage = withColourTable(clPicture.fnDraw());
         if (clImage.isNull() || !clImage.save(strFolder + QLatin1Char('/') + strFile, "PNG")) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(strFile));
             return false;

@@ -6,7 +6,9 @@
 #include "app/ClMainWidget.h"
 #include "app/ClStartup.h"
 #include "app/ClWidgetSelectMode.h"
+#include "framework/ClListWidgetBase.h"
 #include "framework/ClLogWidget.h"
+#include "framework/ClPageListView.h"
 #include "framework/ClMessageBox.h"
 #include "protocol/ClCommandKinds.h"
 #include "protocol/TypedKinds.h"
@@ -143,6 +145,45 @@ private Q_SLOTS:
         QCOMPARE(clApply.count(), 1);
         Q_EMIT pclWindow->sigSetLog(QStringLiteral("The mode has been changed"));
         QCOMPARE(pclWindow->logBar()->messageLabel()->text(), QStringLiteral("The mode has been changed"));
+    }
+
+    void pagesMadeWhenFirstShownStayInTheWindow()
+    {
+        // A page or sub-page that showed itself while it had no parent would be a window of
+        // its own for a moment, taking the activation and the keyboard focus with it.
+        pclWindow->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(pclWindow.get()));
+        struct WindowsShown : QObject
+        {
+            QWidget* pclMain;
+            QStringList lstOthers;
+            explicit WindowsShown(QWidget* pclOwn) : pclMain(pclOwn) {}
+            bool eventFilter(QObject* pclObject, QEvent* pclEvent) override
+            {
+                auto* pclWidget = qobject_cast<QWidget*>(pclObject);
+                if (pclEvent->type() == QEvent::Show && pclWidget != nullptr && pclWidget->isWindow()
+                    && pclWidget != pclMain)
+                    lstOthers.append(QString::fromLatin1(pclWidget->metaObject()->className()));
+                return false;
+            }
+        } clShown(pclWindow.get());
+        qApp->installEventFilter(&clShown);
+        connectCamera(pCamera, 1);
+        for (qint32 lMode : lstAll) {
+            click(lMode);
+            QCOMPARE(pclWindow->currentPage(), lMode);
+            if (auto* pclSection = qobject_cast<ClListWidgetBase*>(pclWindow->page(lMode))) {
+                ClPageListView* pclList = pclSection->listView();
+                for (int lRow = 1; lRow < pclSection->pageCount(); ++lRow) {
+                    const QRect clRow = pclList->visualRect(pclList->model()->index(lRow, 0));
+                    QTest::mouseClick(pclList->viewport(), Qt::LeftButton, {}, clRow.center());
+                    QCOMPARE(pclSection->currentRow(), lRow);
+                }
+            }
+        }
+        qApp->removeEventFilter(&clShown);
+        QCOMPARE(clShown.lstOthers, QStringList());
+        QCOMPARE(QApplication::activeWindow(), pclWindow.get());
     }
 
     void unusableCameraExplainedInABox()
