@@ -191,6 +191,29 @@ private Q_SLOTS:
         QVERIFY(!clCamera.stLast.mapValues.value(QStringLiteral("basic.battery_alarm")).toBool());
     }
 
+    void networkIsWrittenLastAndItsModeAfterItsAddresses()
+    {
+        Camera clCamera(0);
+        QVERIFY(clCamera.read());
+        const QMap<QString, QVariant> mapCurrent = clCamera.stLast.mapValues;
+        clCamera.pclCamera->clearRequests();
+        const quint32 ulOtherMode = mapCurrent.value(QStringLiteral("network.mode")).toUInt() == 2 ? 1 : 2;
+        const QMap<QString, QVariant> mapWanted = {{QStringLiteral("network.mode"), qint64(ulOtherMode)},
+                                                   {QStringLiteral("network.adhoc.address"), QStringLiteral("10.9.8.7")},
+                                                   {QStringLiteral("basic.battery_alarm"),
+                                                    !mapCurrent.value(QStringLiteral("basic.battery_alarm")).toBool()}};
+        QVERIFY(clCamera.write(mapWanted, mapCurrent));
+        QVERIFY(clCamera.stLast.isComplete());
+        QList<quint16> lstSets;
+        for (const ClVirtualCamera::Request& stRequest : clCamera.pclCamera->requests()) {
+            if ((stRequest.stPacket.usCode & 0xF800) == 0x5800)
+                lstSets.append(stRequest.stPacket.usCode);
+        }
+        QCOMPARE(lstSets, (QList<quint16> {ClTovuCommandSetBatteryAlarm::usCommandCode,
+                                           ClTovuCommandSetAdhocAddress::usCommandCode,
+                                           ClTovuCommandSetWifiMode::usCommandCode}));
+    }
+
     void cameraPulledOutMidWriteSaysWhatWasWritten()
     {
         Camera clCamera(1);
