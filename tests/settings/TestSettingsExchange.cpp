@@ -191,6 +191,21 @@ private Q_SLOTS:
         QVERIFY(!clCamera.stLast.mapValues.value(QStringLiteral("basic.battery_alarm")).toBool());
     }
 
+    void valueTheCameraDidNotKeepIsAFailure()
+    {
+        Camera clCamera(1);
+        QVERIFY(clCamera.read());
+        const QMap<QString, QVariant> mapCurrent = clCamera.stLast.mapValues;
+        // The camera confirms the name, then holds another one when it is read back.
+        QObject::connect(&clCamera.clExchange, &ClSettingsExchange::sigWritten, &clCamera.clRig, [&clCamera] {
+            clCamera.pclCamera->setText(ClTovuCommandGetCameraName::usCommandCode, "other");
+        });
+        QVERIFY(clCamera.write({{QStringLiteral("basic.camera_name"), QStringLiteral("mine")}}, mapCurrent));
+        QVERIFY(!clCamera.stLast.isComplete());
+        QCOMPARE(clCamera.stLast.lstWritten, QStringList {QStringLiteral("basic.camera_name")});
+        QVERIFY(clCamera.stLast.mapFailed.value(QStringLiteral("basic.camera_name")).contains(QStringLiteral("other")));
+    }
+
     void networkIsWrittenLastAndItsModeAfterItsAddresses()
     {
         Camera clCamera(0);
