@@ -103,8 +103,13 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
     if (pclDownload->isAutoUpdate())
         pclSession->startUpdate(0, true);
 
-    if (!pclUsbService->init({ulTovuIdentity}))
-        qCWarning(lcTovuApp) << "USB discovery could not start; no camera will be found";
+    // Opening the bus and the first scan take the worker a while: the window shows
+    // meanwhile, on the not-connected page, until the worker reports a camera.
+    connect(pclUsbService, &ClUsbService::sigBusReady, this, [](bool bBus) {
+        if (!bBus)
+            qCWarning(lcTovuApp) << "USB discovery could not start; no camera will be found";
+    });
+    pclUsbService->start({ulTovuIdentity});
 }
 
 ClMainWidget::~ClMainWidget()
