@@ -12,8 +12,14 @@ ClCaptionBar::ClCaptionBar(const QString& strTitle, QWidget* parent) : QWidget(p
 
     pclTitle = new QLabel(strTitle, this);
     pclTitle->setObjectName(QStringLiteral("labelTitle"));
-    pclTitle->setStyleSheet(
-        QStringLiteral("color: %1; font-weight: bold;").arg(ClArtPalette::css(ClArtPalette::captionText())));
+    // A palette and a font, not a style sheet: a sheet is parsed and polished at start
+    // for each widget that has one.
+    QPalette clTitlePalette = pclTitle->palette();
+    clTitlePalette.setColor(QPalette::WindowText, ClArtPalette::captionText());
+    pclTitle->setPalette(clTitlePalette);
+    QFont clTitleFont = pclTitle->font();
+    clTitleFont.setBold(true);
+    pclTitle->setFont(clTitleFont);
     pclTitle->resize(pclTitle->sizeHint());
     pclTitle->move((600 - pclTitle->width()) / 2, 10);
 

@@ -94,39 +94,36 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
     // The window's child: the runs' dialog and boxes, and the firmware file the user picks.
     pclUpdateView = new ClUpdateView(pclDownload, this);
     strFirmwareFileToWrite = ClRunOptions::current().firmwareFile();
-    connect(pclHelp, &ClWidgetHelp::sigInstallFirmwareFile, pclUpdateView, &ClUpdateView::slotInstallFromFile);
     pclSession = new ClCameraSession(pclDownload, this);
     connectSession();
 
-    pclHelp->setAutoUpdateChecked(pclDownload->isAutoUpdate());
-    connect(pclHelp, &ClWidgetHelp::sigAutoUpdateChanged, pclDownload, &ClTovuDownload::setAutoUpdate);
     if (pclDownload->isAutoUpdate())
         pclSession->startUpdate(0, true);
 
-    if (!pclUsbService->init({ulTovuIdentity}))
-        qCWarning(lcTovuApp) << "USB discovery could not start; no camera will be found";
+    // Opening the bus and the first scan take the worker a while: the window shows
+    // meanwhile, on the not-connected page, until the worker reports a camera.
+    connect(pclUsbService, &ClUsbService::sigBusReady, this, [](bool bBus) {
+        if (!bBus)
+            qCWarning(lcTovuApp) << "USB discovery could not start; no camera will be found";
+    });
+    pclUsbService->start({ulTovuIdentity});
 }
 
 ClMainWidget::~ClMainWidget()
 {
     pclDownload->stop();
-    pclDownload->setAutoUpdate(pclHelp->isAutoUpdateChecked());
+    pclDownload->setAutoUpdate(pclHelp != nullptr ? pclHelp->isAutoUpdateChecked() : pclDownload->isAutoUpdate());
     delete pclUsbService;
     pclUsbService = nullptr;
 }
 
 void ClMainWidget::createPages()
 {
-    // The pages the window itself talks to are made now; the camera's pages when first
-    // shown (most runs see few of them), so that the window shows sooner and a page never
-    // opened costs no memory.
-    pclSecureMode = new ClWidgetSecureMode;
-    pclHelp = new ClWidgetHelp;
+    // Only the page shown first is made now; every other page when first shown (most runs
+    // see few of them), so that the window shows sooner and a page never opened costs no
+    // memory.
     pclNotConnect = new ClWidgetNotConnect;
-    connect(pclHelp, &ClWidgetHelp::sigUpdate, this, &ClMainWidget::slotUpdate);
     apclPages[ClPageMode::NotConnected] = pclNotConnect;
-    apclPages[ClPageMode::Secure] = pclSecureMode;
-    apclPages[ClPageMode::Help] = pclHelp;
 
     auto* pclPageArea = new QWidget(this);
     pclPageArea->setObjectName(QStringLiteral("pageArea"));
@@ -153,6 +150,10 @@ ClPage* ClMainWidget::makePage(qint32 lMode, QWidget* pclParent) const
         return new ClWidgetStreamSetting(pclParent);
     case ClPageMode::Schedule:
         return new ClWidgetScheduleSetting(pclParent);
+    case ClPageMode::Secure:
+        return new ClWidgetSecureMode(pclParent);
+    case ClPageMode::Help:
+        return new ClWidgetHelp(pclParent);
     default:
         return nullptr;
     }
@@ -180,7 +181,12 @@ void ClMainWidget::connectSession()
     connect(pclSession, &ClCameraSession::sigCameraInfo, this, &ClMainWidget::giveCameraInfo);
     connect(pclSession, &ClCameraSession::sigSelectMode, pclSelectMode, &ClWidgetSelectMode::selectMode);
     connect(pclSession, &ClCameraSession::sigButtonsState, pclSelectMode, &ClWidgetSelectMode::setButtonsState);
-    connect(pclSession, &ClCameraSession::sigSecureMode, pclSecureMode, &ClWidgetSecureMode::setSecureMode);
+    connect(pclSession, &ClCameraSession::sigSecureMode, this, [this](qint32 lMode) {
+        bSecureModeGiven = true;
+        lSecureMode = lMode;
+        if (pclSecureMode != nullptr)
+            pclSecureMode->setSecureMode(lMode);
+    });
     connect(pclSession, &ClCameraSession::sigMessage, this, &ClMainWidget::showMessage);
 }
 
@@ -210,10 +216,28 @@ ClPage* ClMainWidget::pageAt(qint32 lMode) const
         delete pclStandIn;
         pclStack->insertWidget(lMode, pclPage->pageWidget());
         apclPages[size_t(lMode)] = pclPage;
+        // Callers see no change: to them the page was there all along.
+        const_cast<ClMainWidget*>(this)->attachPage(lMode, pclPage);
         if (bCameraInfoGiven)
             pclPage->setCameraInfo(lCameraModel, strCameraVersion);
     }
     return apclPages[size_t(lMode)];
+}
+
+void ClMainWidget::attachPage(qint32 lMode, ClPage* pclPage)
+{
+    // The two pages the window talks to itself, told what they missed before they were made.
+    if (lMode == ClPageMode::Secure) {
+        pclSecureMode = static_cast<ClWidgetSecureMode*>(pclPage);
+        if (bSecureModeGiven)
+            pclSecureMode->setSecureMode(lSecureMode);
+    } else if (lMode == ClPageMode::Help) {
+        pclHelp = static_cast<ClWidgetHelp*>(pclPage);
+        connect(pclHelp, &ClWidgetHelp::sigUpdate, this, &ClMainWidget::slotUpdate);
+        connect(pclHelp, &ClWidgetHelp::sigInstallFirmwareFile, pclUpdateView, &ClUpdateView::slotInstallFromFile);
+        pclHelp->setAutoUpdateChecked(pclDownload->isAutoUpdate());
+        connect(pclHelp, &ClWidgetHelp::sigAutoUpdateChanged, pclDownload, &ClTovuDownload::setAutoUpdate);
+    }
 }
 
 void ClMainWidget::giveCameraInfo(qint32 lModel, const QString& strVersion)

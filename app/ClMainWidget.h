@@ -61,6 +61,7 @@ private:
     // The page of a mode, made now if it is not yet.
     ClPage* pageAt(qint32 lMode) const;
     ClPage* makePage(qint32 lMode, QWidget* pclParent) const;
+    void attachPage(qint32 lMode, ClPage* pclPage);
 
     ClUsbService* pclUsbService = nullptr;
     ClTovuDownload* pclDownload = nullptr;
@@ -81,8 +82,12 @@ private:
     bool bCameraInfoGiven = false;
     qint32 lCameraModel = -1;
     QString strCameraVersion;
+    // The camera's mode as the session last said it, for a secure page made later.
+    bool bSecureModeGiven = false;
+    qint32 lSecureMode = 0;
     ClCaptionBar* pclCaption = nullptr;
     ClWidgetSelectMode* pclSelectMode = nullptr;
+    // Null until first shown.
     ClWidgetSecureMode* pclSecureMode = nullptr;
     ClWidgetHelp* pclHelp = nullptr;
     ClWidgetNotConnect* pclNotConnect = nullptr;

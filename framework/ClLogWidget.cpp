@@ -33,27 +33,32 @@ ClLogWidget::ClLogWidget(QWidget* parent) : QWidget(parent), clBackground(QStrin
 
     pclMessage = new QLabel(this);
     pclMessage->setObjectName(QStringLiteral("labelLog"));
-    pclMessage->setStyleSheet(QStringLiteral("color: white;"));
+    // A palette, not a style sheet: a sheet is parsed and polished at start for each widget.
+    QPalette clMessagePalette = pclMessage->palette();
+    clMessagePalette.setColor(QPalette::WindowText, Qt::white);
+    pclMessage->setPalette(clMessagePalette);
     pclMessage->setMinimumHeight(lHeight);
     pclMessage->move(lMessageX, 0);
 
+    // The buttons draw where the keyboard is in the tool's colours. One sheet for both,
+    // set once: each setting is parsed and polished again.
+    const QString strButtonStyle
+        = QString::fromLatin1(pszButtonStyle)
+        + QStringLiteral("QPushButton:focus{border: 2px solid %1; border-radius: 4px;}")
+              .arg(ClArtPalette::css(ClArtPalette::accentLight()));
+
     pclReload = new QPushButton(tr("Reload"), this);
     pclReload->setObjectName(QStringLiteral("buttonReload"));
-    pclReload->setStyleSheet(QString::fromLatin1(pszButtonStyle));
+    pclReload->setStyleSheet(strButtonStyle);
     pclReload->move(401, 0);
     connect(pclReload, &QPushButton::clicked, this, &ClLogWidget::sigReload);
 
     pclApply = new QPushButton(tr("Apply"), this);
     pclApply->setObjectName(QStringLiteral("buttonApply"));
-    pclApply->setStyleSheet(QString::fromLatin1(pszButtonStyle));
+    pclApply->setStyleSheet(strButtonStyle);
     pclApply->move(495, 0);
     connect(pclApply, &QPushButton::clicked, this, &ClLogWidget::sigApply);
 
-    // The buttons draw where the keyboard is in the tool's colours.
-    const QString strFocus = QStringLiteral("QPushButton:focus{border: 2px solid %1; border-radius: 4px;}")
-                                 .arg(ClArtPalette::css(ClArtPalette::accentLight()));
-    for (QPushButton* pclButton : {pclReload, pclApply})
-        pclButton->setStyleSheet(pclButton->styleSheet() + strFocus);
     pclApply->setToolTip(tr("Apply (%1)").arg(QKeySequence(Qt::Key_Return).toString(QKeySequence::NativeText)));
     // Return applies wherever Apply is shown: what the field with the focus does with it
     // (a port or a rate put right) comes first, then the Return reaches the window.

@@ -42,6 +42,15 @@ bool ClUsbService::init(QList<quint32> lstIdentities)
     return bReady;
 }
 
+void ClUsbService::start(QList<quint32> lstIdentities)
+{
+    // The answer comes back as a queued call on this object: dropped if it is gone first.
+    queue([this, lstIdentities](ClUsbManager& clWorker) {
+        const bool bBus = clWorker.init(lstIdentities);
+        QMetaObject::invokeMethod(this, [this, bBus] { Q_EMIT sigBusReady(bBus); }, Qt::QueuedConnection);
+    });
+}
+
 template <class Call> void ClUsbService::queue(Call fnCall)
 {
     ClUsbManager* pclWorker = m_pclWorker;

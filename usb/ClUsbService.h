@@ -29,6 +29,10 @@ public:
     // Vendor in the low 16 bits, product in the high 16 bits. Waits for the worker; true
     // when a bus was found.
     bool init(QList<quint32> lstIdentities);
+    // The same without waiting: the worker opens the bus and scans it after whatever was
+    // queued before, then reports through sigBusReady. Requests queued after it come after
+    // the first scan, as they do after init().
+    void start(QList<quint32> lstIdentities);
     // They take effect for the requests and cameras that come after them.
     void setResponseTimeout(int lTimeoutMs);
     void setSettleDelay(int lDelayMs);
@@ -37,6 +41,8 @@ public:
 Q_SIGNALS:
     // Replies and notices, delivered on the owner's thread.
     void sigSendCommand(PV_CMD clCommand);
+    // After start(): bBus false when no bus was found, and no camera ever will be.
+    void sigBusReady(bool bBus);
 
 public Q_SLOTS:
     // Requests, queued to the worker in the order they come.

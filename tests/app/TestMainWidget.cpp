@@ -92,7 +92,7 @@ private Q_SLOTS:
         QObject::disconnect(pclWindow->usbService(), nullptr, pclWindow->downloader(), nullptr);
         // No update checks: the one started with the window is abandoned and none follows a camera.
         pclWindow->downloader()->stop();
-        pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
+        pclWindow->page(7)->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
         pclWindow->show();
     }
 

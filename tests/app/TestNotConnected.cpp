@@ -55,7 +55,7 @@ void TestNotConnected::openWindow()
 {
     pclWindow = std::make_unique<ClMainWidget>(pclBus.get());
     pclWindow->downloader()->stop();
-    pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
+    pclWindow->page(7)->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
     pclWindow->show();
 }
 

@@ -56,7 +56,7 @@ private Q_SLOTS:
         pclWindow->usbService()->setSettleDelay(400);
         // No update checks: the one started with the window is abandoned and none follows a camera.
         pclWindow->downloader()->stop();
-        pclWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
+        pclWindow->page(7)->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
         pclWindow->session()->setPollingInterval(100);
         pclWindow->show();
     }

@@ -31,7 +31,7 @@ public:
         upWindow = std::make_unique<ClMainWidget>(upBus.get());
         upWindow->usbService()->setSettleDelay(lSettleMs);
         upWindow->downloader()->stop();
-        upWindow->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
+        upWindow->page(7)->findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
     }
     ~WindowRig()
     {

@@ -86,6 +86,13 @@ private:
     std::atomic<QThread*> m_pclClosedOn {nullptr};
 };
 
+// A machine whose USB has no bus at all.
+class ClBuslessBus : public ClVirtualUsbBus
+{
+public:
+    int findBusses() override { return 0; }
+};
+
 // What a test does to the camera before its request.
 using Arrange = std::function<void(ClScriptedCamera&)>;
 
@@ -115,6 +122,7 @@ private Q_SLOTS:
     void unplugAnnouncedOnce();
     void unknownKindRefusedAsNothingSent();
     void ownerDeletesWorkerSilently();
+    void startReportsBusAfterFirstScan();
     void exchanges_data();
     void exchanges();
     void deadlineFollowsSize_data();
@@ -251,6 +259,45 @@ void TestUsbManager::ownerDeletesWorkerSilently()
     QCOMPARE(clBus.invalidHandleUses(), 0);
     QVERIFY(pclCamera->closedOn());
     QVERIFY(pclCamera->closedOn() != QThread::currentThread());
+}
+
+void TestUsbManager::startReportsBusAfterFirstScan()
+{
+    // What the worker reports, in the order it reaches the owner: the bus is ready before
+    // a request queued at once after start() is answered, and a camera already on the bus
+    // is announced once it has settled.
+    const quint32 ulIdentity = 0x09A1u | (0x0201u << 16);
+    QStringList lstSeen;
+    ClVirtualUsbBus clBus;
+    clBus.plug(new ClVirtualCamera());
+    ClUsbService clService(&clBus);
+    connect(&clService, &ClUsbService::sigBusReady, &clService,
+            [&](bool bBus) { lstSeen.append(bBus ? QStringLiteral("ready") : QStringLiteral("no bus")); });
+    connect(&clService, &ClUsbService::sigSendCommand, &clService, [&](const PV_CMD& clReply) {
+        const QUuid uuidKind = clReply.value(QStringLiteral("CMD")).toUuid();
+        lstSeen.append(uuidKind == ClCommandKinds::cameraConnected() ? QStringLiteral("camera")
+                       : uuidKind == ClCommandKinds::transportError() ? QStringLiteral("no camera")
+                                                                      : QStringLiteral("other"));
+    });
+    clService.start({ulIdentity});
+    PV_CMD clRequest;
+    clRequest.insert(QStringLiteral("CMD"), ClCommandCatalogue::requestKindOf("ClTovuCommandGetTimezone"));
+    clService.slotReceiveCommand(clRequest);
+    QVERIFY(lstSeen.isEmpty());
+    QTRY_VERIFY(lstSeen.contains(QStringLiteral("camera")));
+    QCOMPARE(lstSeen.mid(0, 2), QStringList({"ready", "no camera"}));
+
+    // No bus: said once, and nothing is ever announced.
+    ClBuslessBus clNoBus;
+    clNoBus.plug(new ClVirtualCamera());
+    ClUsbService clBusless(&clNoBus);
+    QSignalSpy clReady(&clBusless, &ClUsbService::sigBusReady);
+    QSignalSpy clReplies(&clBusless, &ClUsbService::sigSendCommand);
+    clBusless.start({ulIdentity});
+    QTRY_COMPARE(clReady.size(), 1);
+    QCOMPARE(clReady.first().first().toBool(), false);
+    QTest::qWait(50);
+    QCOMPARE(clReplies.size(), 0);
 }
 
 void TestUsbManager::exchanges_data()
