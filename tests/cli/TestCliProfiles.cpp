@@ -22,6 +22,7 @@ private Q_SLOTS:
     void refusesBadProfiles_data();
     void refusesBadProfiles();
     void tellsWhatWasWrittenWhenTheCameraGoes();
+    void anyCameraThatFailsFailsTheRun();
 
 private:
     QString writeProfile(const QTemporaryDir& clDir, const QJsonObject& clSettings, int lVersion = 1);
@@ -187,6 +188,24 @@ void TestCliProfiles::tellsWhatWasWrittenWhenTheCameraGoes()
     QVERIFY(stRun.strOut.contains(QLatin1String("TS0000001: 1 changed, 0 skipped, 2 failed")));
     QCOMPARE(pclCamera->text(ClTovuCommandGetCameraName::usCommandCode), QByteArray("Gone"));
     QVERIFY(pclCamera->numbers(ClTovuCommandGetRecFramerate::usCommandCode)[0] != 15u);
+}
+
+void TestCliProfiles::anyCameraThatFailsFailsTheRun()
+{
+    CliRig clRig;
+    ClVirtualCamera* pclRecording = clRig.plug(1, "TS0000001");
+    ClVirtualCamera* pclIdle = clRig.plug(1, "TS0000002");
+    // A camera that is recording refuses changes; the other one takes them.
+    pclRecording->setRecording(true);
+    const QTemporaryDir clDir;
+    const QString strProfile = writeProfile(clDir, {{QStringLiteral("basic.camera_name"), QStringLiteral("Same")},
+                                                    {QStringLiteral("stream.recording.bit_rate"), 2000}});
+    const CliRun stRun = clRig.run({QStringLiteral("--apply-profile"), strProfile, QStringLiteral("--all")});
+    QCOMPARE(stRun.lExit, 1);
+    QVERIFY2(stRun.strOut.contains(QLatin1String("TS0000001: 1 changed, 0 skipped, 1 failed")), qPrintable(stRun.strOut));
+    QVERIFY2(stRun.strOut.contains(QLatin1String("TS0000002: 2 changed, 0 skipped, 0 failed")), qPrintable(stRun.strOut));
+    QCOMPARE(pclIdle->numbers(ClTovuCommandGetRecBitrate::usCommandCode)[0], 2000000u);
+    QVERIFY(pclRecording->numbers(ClTovuCommandGetRecBitrate::usCommandCode)[0] != 2000000u);
 }
 
 QTEST_GUILESS_MAIN(TestCliProfiles)
