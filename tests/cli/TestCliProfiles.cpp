@@ -193,17 +193,19 @@ void TestCliProfiles::tellsWhatWasWrittenWhenTheCameraGoes()
 void TestCliProfiles::anyCameraThatFailsFailsTheRun()
 {
     CliRig clRig;
-    ClVirtualCamera* pclRecording = clRig.plug(1, "TS0000001");
-    ClVirtualCamera* pclIdle = clRig.plug(1, "TS0000002");
-    // A camera that is recording refuses changes; the other one takes them.
+    // The one that fails sits between the others, whichever way they are taken.
+    clRig.plug(1, "TS0000001");
+    ClVirtualCamera* pclRecording = clRig.plug(1, "TS0000002");
+    ClVirtualCamera* pclIdle = clRig.plug(1, "TS0000003");
+    // A camera that is recording refuses changes to its recording; the others take them.
     pclRecording->setRecording(true);
     const QTemporaryDir clDir;
     const QString strProfile = writeProfile(clDir, {{QStringLiteral("basic.camera_name"), QStringLiteral("Same")},
                                                     {QStringLiteral("stream.recording.bit_rate"), 2000}});
     const CliRun stRun = clRig.run({QStringLiteral("--apply-profile"), strProfile, QStringLiteral("--all")});
     QCOMPARE(stRun.lExit, 1);
-    QVERIFY2(stRun.strOut.contains(QLatin1String("TS0000001: 1 changed, 0 skipped, 1 failed")), qPrintable(stRun.strOut));
-    QVERIFY2(stRun.strOut.contains(QLatin1String("TS0000002: 2 changed, 0 skipped, 0 failed")), qPrintable(stRun.strOut));
+    QVERIFY2(stRun.strOut.contains(QLatin1String("TS0000002: 1 changed, 0 skipped, 1 failed")), qPrintable(stRun.strOut));
+    QVERIFY2(stRun.strOut.contains(QLatin1String("TS0000003: 2 changed, 0 skipped, 0 failed")), qPrintable(stRun.strOut));
     QCOMPARE(pclIdle->numbers(ClTovuCommandGetRecBitrate::usCommandCode)[0], 2000000u);
     QVERIFY(pclRecording->numbers(ClTovuCommandGetRecBitrate::usCommandCode)[0] != 2000000u);
 }
