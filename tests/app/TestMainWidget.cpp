@@ -27,8 +27,6 @@
 namespace {
 using namespace ReplyTestSupport;
 // Kinds are looked up when used, not during static initialisation.
-#define uuidSecureAnswer replyKind<ClTovuCommandGetSecureCurr>()
-#define uuidSetTime requestKind<ClTovuCommandSetTime>()
 
 void* const pCamera = reinterpret_cast<void*>(quintptr(0x1000));
 void* const pOther = reinterpret_cast<void*>(quintptr(0x2000));
@@ -45,8 +43,6 @@ QList<qint32> enabledModes(const ClWidgetSelectMode* pclBar)
     }
     return lstModes;
 }
-
-// The envelopes a spy on sigSendCommand or sigReceiveCommand has seen.
 
 }  // namespace
 
@@ -131,6 +127,8 @@ private Q_SLOTS:
         receive(versionAnswer(pCamera));
         QCOMPARE(pclWindow->currentPage(), 1);
         QCOMPARE(enabled(), lstAll);
+        // Schedule and Mode are the Tovu-S's alone.
+        QCOMPARE(pclWindow->modeBar()->button(5)->isVisible(), lModel == 1);
         QCOMPARE(pclWindow->modeBar()->button(6)->isVisible(), lModel == 1);
 
         // Settings pages show Reload and Apply; the log bar reaches the page and back.
@@ -155,22 +153,6 @@ private Q_SLOTS:
                      "Communication failed.\nIf this error repeatedly occurs, please contact your dealer or Parvik."});
         QCOMPARE(enabled(), lstHelpOnly);
         QCOMPARE(pclWindow->currentPage(), 0);
-    }
-
-    void standardModelAfterSecureModelLeavesItsPages()
-    {
-        for (qint32 lPage : {5, 6}) {
-            connectCamera(pCamera, 1, 2);
-            click(lPage);
-            QCOMPARE(pclWindow->currentPage(), lPage);
-            receive(removalNotice(pCamera));
-            QCOMPARE(pclWindow->currentPage(), 0);
-            connectCamera(pOther, 0);
-            QCOMPARE(pclWindow->currentPage(), 1);
-            QCOMPARE(pclWindow->modeBar()->checkedMode(), 1);
-            QVERIFY(!pclWindow->modeBar()->button(lPage)->isVisible());
-            receive(removalNotice(pOther));
-        }
     }
 
     void disconnect()
@@ -200,27 +182,7 @@ private Q_SLOTS:
         connectCamera(pCamera, 1, 1);
         QCOMPARE(enabled(), lstSecurity);
         QCOMPARE(pclWindow->currentPage(), 7);
-        // The same mode again changes nothing, and still reaches the page shown.
-        QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
-        receive(secureAnswer(pCamera, 1));
-        QCOMPARE(kinds(clToPage), QList<QUuid> {uuidSecureAnswer});
-        QCOMPARE(enabled(), lstSecurity);
         QCOMPARE(pclWindow->modeBar()->checkedMode(), 7);
-    }
-
-    void securityModeReachedAfterAFailureShowsModePage()
-    {
-        // The camera's answer to the question a held-back failure raised locks the pages.
-        connectCamera(pCamera, 1, 2);
-        click(3);
-        QSignalSpy clToPage(pclWindow.get(), &ClPageHost::sigReceiveCommand);
-        receive(outcome(pCamera, uuidSetTime, 0xFFFA));
-        receive(secureAnswer(pCamera, 1, pclWindow->session()));
-        QCOMPARE(pclWindow->currentPage(), 6);
-        QCOMPARE(enabled(), lstSecurity);
-        QCOMPARE(pclWindow->modeBar()->checkedMode(), 6);
-        // Only the mode answer reached a page; the failure was explained by the mode.
-        QCOMPARE(clToPage.count(), 1);
     }
 
     // bShaped false: a picture without cut-away corners, so (0, 0) belongs to the window.
