@@ -19,6 +19,8 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include <functional>
+
 namespace {
 enum class Section { Basic, Network, Schedule, Stream };
 
@@ -61,43 +63,64 @@ private Q_SLOTS:
         QTest::addColumn<Change>("stChange");
         QTest::addColumn<bool>("bTransport");
         const QList<std::pair<const char*, Change>> lstChanges {
-            {"time", {Section::Basic, 0, [](QWidget* p, PageRig&) { child<QSpinBox>(p, "spinYear")->stepBy(1); }}},
-            {"time's GPS switch", {Section::Basic, 0, [](QWidget* p, PageRig&) { child<QCheckBox>(p, "checkAdjustGps")->toggle(); }}},
-            {"GPS", {Section::Basic, 1, [](QWidget* p, PageRig&) { toggleGroup(p, "groupGps"); }}},
-            {"Wi-Fi country", {Section::Basic, 2, [](QWidget* p, PageRig&) { nextIndex(p, "comboWifiCountry"); }}},
-            {"password switch", {Section::Basic, 3, [](QWidget* p, PageRig&) { toggleGroup(p, "groupPasswordUse"); }}},
-            {"camera name", {Section::Basic, 4, [](QWidget* p, PageRig&) { child<QLineEdit>(p, "editCameraName")->setText(QStringLiteral("Porch")); }}},
-            {"Wi-Fi off", {Section::Network, 0, [](QWidget* p, PageRig&) { qobject_cast<ClWidgetNetwork*>(p)->slotChangeTab(2); }}},
+            {"time",
+             {Section::Basic, 0, [](QWidget* pclPage, PageRig&) { child<QSpinBox>(pclPage, "spinYear")->stepBy(1); }}},
+            {"time's GPS switch",
+             {Section::Basic, 0,
+              [](QWidget* pclPage, PageRig&) { child<QCheckBox>(pclPage, "checkAdjustGps")->toggle(); }}},
+            {"GPS", {Section::Basic, 1, [](QWidget* pclPage, PageRig&) { toggleGroup(pclPage, "groupGps"); }}},
+            {"Wi-Fi country",
+             {Section::Basic, 2, [](QWidget* pclPage, PageRig&) { nextIndex(pclPage, "comboWifiCountry"); }}},
+            {"password switch",
+             {Section::Basic, 3, [](QWidget* pclPage, PageRig&) { toggleGroup(pclPage, "groupPasswordUse"); }}},
+            {"camera name",
+             {Section::Basic, 4,
+              [](QWidget* pclPage, PageRig&) {
+                  child<QLineEdit>(pclPage, "editCameraName")->setText(QStringLiteral("Porch"));
+              }}},
+            {"Wi-Fi off",
+             {Section::Network, 0,
+              [](QWidget* pclPage, PageRig&) { qobject_cast<ClWidgetNetwork*>(pclPage)->slotChangeTab(2); }}},
             {"ad hoc address",
              {Section::Network, 0,
-              [](QWidget* p, PageRig& clRig) {
-                  qobject_cast<ClWidgetNetwork*>(p)->slotChangeTab(1);
+              [](QWidget* pclPage, PageRig& clRig) {
+                  qobject_cast<ClWidgetNetwork*>(pclPage)->slotChangeTab(1);
                   QVERIFY(clRig.settle());
-                  child<QLineEdit>(p, "editAdhocAddress")->setText(QStringLiteral("192.168.10.20"));
+                  child<QLineEdit>(pclPage, "editAdhocAddress")->setText(QStringLiteral("192.168.10.20"));
               }}},
             {"fixed IP address",
              {Section::Network, 0,
-              [](QWidget* p, PageRig& clRig) {
+              [](QWidget* pclPage, PageRig& clRig) {
                   // Through the joined network's button, as the user gets there.
-                  for (QPushButton* pclButton : p->findChildren<QPushButton*>(QStringLiteral("buttonIpSetting"))) {
+                  for (QPushButton* pclButton :
+                       pclPage->findChildren<QPushButton*>(QStringLiteral("buttonIpSetting"))) {
                       if (!pclButton->isHidden())
                           pclButton->click();
                   }
                   QVERIFY(clRig.settle());
-                  child<QRadioButton>(p, "radioDhcpOff")->setChecked(true);
-                  child<QLineEdit>(p, "editInfraAddress")->setText(QStringLiteral("192.168.0.77"));
+                  child<QRadioButton>(pclPage, "radioDhcpOff")->setChecked(true);
+                  child<QLineEdit>(pclPage, "editInfraAddress")->setText(QStringLiteral("192.168.0.77"));
               }}},
             {"RTSP port",
              {Section::Network, 1,
-              [](QWidget* p, PageRig&) {
-                  child<QGroupBox>(p, "groupRtsp")->setChecked(true);
-                  child<QLineEdit>(p, "editRtspPort")->setText(QStringLiteral("8554"));
+              [](QWidget* pclPage, PageRig&) {
+                  child<QGroupBox>(pclPage, "groupRtsp")->setChecked(true);
+                  child<QLineEdit>(pclPage, "editRtspPort")->setText(QStringLiteral("8554"));
               }}},
-            {"schedule switch", {Section::Schedule, 0, [](QWidget* p, PageRig&) { child<QCheckBox>(p, "checkScheduleEnable")->toggle(); }}},
-            {"picture quality", {Section::Stream, 0, [](QWidget* p, PageRig&) { child<QAbstractSlider>(p, "sliderQuality")->triggerAction(QAbstractSlider::SliderSingleStepAdd); }}},
-            {"recording size", {Section::Stream, 1, [](QWidget* p, PageRig&) { nextIndex(p, "comboRecResolution"); }}},
-            {"live size", {Section::Stream, 2, [](QWidget* p, PageRig&) { nextIndex(p, "comboLiveResolution"); }}},
-            {"interval timer", {Section::Stream, 3, [](QWidget* p, PageRig&) { toggleGroup(p, "groupInterval"); }}},
+            {"schedule switch",
+             {Section::Schedule, 0,
+              [](QWidget* pclPage, PageRig&) { child<QCheckBox>(pclPage, "checkScheduleEnable")->toggle(); }}},
+            {"picture quality",
+             {Section::Stream, 0,
+              [](QWidget* pclPage, PageRig&) {
+                  child<QAbstractSlider>(pclPage, "sliderQuality")->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+              }}},
+            {"recording size",
+             {Section::Stream, 1, [](QWidget* pclPage, PageRig&) { nextIndex(pclPage, "comboRecResolution"); }}},
+            {"live size",
+             {Section::Stream, 2, [](QWidget* pclPage, PageRig&) { nextIndex(pclPage, "comboLiveResolution"); }}},
+            {"interval timer",
+             {Section::Stream, 3, [](QWidget* pclPage, PageRig&) { toggleGroup(pclPage, "groupInterval"); }}},
         };
         for (const auto& [pszName, stChange] : lstChanges) {
             QTest::addRow("%s, refused", pszName) << stChange << false;
@@ -124,8 +147,9 @@ private Q_SLOTS:
         }
         clRig.lstLogs.clear();
         clRig.apply(pclPage);
-        QCOMPARE(clRig.lstBoxes, QStringList(bTransport ? QStringLiteral("Exec failed, unknown error")
-                                                        : QStringLiteral("Parameter setting failed")));
+        QCOMPARE(clRig.lstBoxes,
+                 QStringList(bTransport ? QStringLiteral("Exec failed, unknown error")
+                                        : QStringLiteral("Parameter setting failed")));
         clRig.lstLogs.removeAll(QString());
         QCOMPARE(clRig.lstLogs, QStringList());
 
