@@ -6,8 +6,10 @@
 #include "app/ClMainWidget.h"
 #include "app/ClStartup.h"
 #include "app/ClWidgetSelectMode.h"
+#include "framework/ClListWidgetBase.h"
 #include "framework/ClLogWidget.h"
 #include "framework/ClMessageBox.h"
+#include "framework/ClWidgetBase.h"
 #include "protocol/ClCommandKinds.h"
 #include "protocol/TypedKinds.h"
 #include "session/ClCameraSession.h"
@@ -131,9 +133,13 @@ private Q_SLOTS:
         QCOMPARE(pclWindow->modeBar()->button(5)->isVisible(), lModel == 1);
         QCOMPARE(pclWindow->modeBar()->button(6)->isVisible(), lModel == 1);
 
-        // Settings pages show Reload and Apply; the log bar reaches the page and back.
+        // Settings pages show Reload and Apply; the log bar reaches the page and back. The
+        // page left asks the camera nothing more.
+        auto* pclState = qobject_cast<ClWidgetBase*>(pclWindow->page(1));
+        QVERIFY(pclState->isPolling());
         click(3);
         QCOMPARE(pclWindow->currentPage(), 3);
+        QVERIFY(!pclState->isPolling());
         auto* pclApply = pclWindow->logBar()->findChild<QPushButton*>("buttonApply");
         QVERIFY(pclApply->isVisible());
         QSignalSpy clApply(pclWindow.get(), &ClPageHost::sigApply);
@@ -165,8 +171,13 @@ private Q_SLOTS:
         QCOMPARE(enabled(), lstAll);
 
         // Ours, while Help is shown: the not-connected page, Camera state checked for later.
+        // An Apply the camera had not answered yet is over.
+        auto* pclTime = qobject_cast<ClWidgetBase*>(qobject_cast<ClListWidgetBase*>(pclWindow->page(3))->page(0));
+        pclTime->sendCommand(requestKind<ClTovuCommandSetTime>(), PV_CMD(), true, 0);
+        QCOMPARE(pclTime->pendingCommands().size(), 1);
         click(7);
         receive(removalNotice(pCamera));
+        QVERIFY(pclTime->pendingCommands().isEmpty());
         QCOMPARE(pclWindow->currentPage(), 0);
         QCOMPARE(pclWindow->modeBar()->checkedMode(), 1);
         QCOMPARE(enabled(), lstHelpOnly);
