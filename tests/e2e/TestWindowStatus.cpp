@@ -72,6 +72,14 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelFileSystem"), QStringLiteral("FAT16"), 5000);
         QCOMPARE(text(1, "labelWifiState"), QStringLiteral("Adhoc Link"));
         QCOMPARE(text(1, "labelRssi"), QStringLiteral("42dBm"));
+
+        // A camera slow to answer, waited for as a real one is: more than the three tries
+        // of a second each that a plain request gets by itself.
+        upRig->bus().setImmediateTimeouts(false);
+        pclCamera->setResponseDelay(3500);
+        pclCamera->setBattery(60, false);
+        QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelBattery"), QStringLiteral("60%"), 10000);
+        pclCamera->setResponseDelay(0);
         QCOMPARE(upRig->lstBoxes, QStringList());
     }
 
