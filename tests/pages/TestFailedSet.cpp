@@ -101,11 +101,13 @@ private Q_SLOTS:
                   child<QRadioButton>(pclPage, "radioDhcpOff")->setChecked(true);
                   child<QLineEdit>(pclPage, "editInfraAddress")->setText(QStringLiteral("192.168.0.77"));
               }}},
-            {"RTSP port",
+            {"both ports, the first failing",
              {Section::Network, 1,
               [](QWidget* pclPage, PageRig&) {
                   child<QGroupBox>(pclPage, "groupRtsp")->setChecked(true);
                   child<QLineEdit>(pclPage, "editRtspPort")->setText(QStringLiteral("8554"));
+                  child<QGroupBox>(pclPage, "groupHttp")->setChecked(true);
+                  child<QLineEdit>(pclPage, "editHttpPort")->setText(QStringLiteral("8080"));
               }}},
             {"schedule switch",
              {Section::Schedule, 0,
