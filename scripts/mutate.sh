@@ -147,7 +147,10 @@ def sync(checkout, tree, manifest):
             data = open(source, "rb").read()
             if not os.path.isfile(target) or open(target, "rb").read() != data:
                 os.makedirs(os.path.dirname(target), exist_ok=True)
-                shutil.copy2(source, target)
+                # A fresh time stamp, not the checkout's: a file edited before the copy's
+                # last build would otherwise look older than what was built from the text
+                # it replaces, and the build would keep the old objects and generated code.
+                shutil.copy(source, target)
             out.write(f"{hashlib.sha1(data).hexdigest()}\t{relative}\n")
 
 def verify(tree, manifest):

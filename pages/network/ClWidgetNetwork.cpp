@@ -215,6 +215,7 @@ void ClWidgetNetwork::slotApplyMode()
         if (sender() != nullptr && sender() == pageAt(lTab))
             lIndex = lTab;
     }
+    bModeFailed = false;
     if (lIndex == 2) {
         iModeApplying = 2;
         sendMode(requestKind<ClTovuCommandSetWiFiOnOff>(), false);
@@ -253,12 +254,13 @@ bool ClWidgetNetwork::handleModeOutcome(const PV_CMD& clCommand)
         // A camera gone is told by its removal notice, not by a box.
         if (ClEnvelope::isCameraGone(clCommand))
             return true;
+        bModeFailed = true;
         stopPolling();
         if (ClNetworkReport::take())
             showCommandError(usCode);
         return true;
     }
-    if (ClEnvelope::executedKind(clCommand) == requestKind<ClTovuCommandWifiSwitch>()) {
+    if (ClEnvelope::executedKind(clCommand) == requestKind<ClTovuCommandWifiSwitch>() && !bModeFailed) {
         if (iModeApplying == 0)
             Q_EMIT sigSetLog(trNet("Infrastructure communication mode is applied"));
         else if (iModeApplying == 1)

@@ -70,6 +70,8 @@ private:
     int lWired = -1;
     QList<QMetaObject::Connection> lstWiring;
     int iModeApplying = 0;
+    // A mode command of this Apply failed: its switch, even if the camera takes it, applied nothing.
+    bool bModeFailed = false;
     bool bWifiOn = true;
     quint32 ulWifiMode = 0;
 };

@@ -1,14 +1,12 @@
 // The network settings through the real window, the USB worker and the emulated camera, as
 // a user goes about them: search, pick a WPA network, type its key and Apply; a fixed
-// address with a wrong and then a right mask; the HTTP port typed out of range; one camera
-// running its own network pulled out and another plugged in.
+// address with a wrong and then a right mask; the HTTP port typed out of range.
 #include "WindowRig.h"
 #include "app/ClStartup.h"
 #include "pages/network/ClWidgetApInfo.h"
 #include "protocol/ClTovuCommands.h"
 
 #include <QGroupBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -94,38 +92,6 @@ private Q_SLOTS:
         QCOMPARE(find<QLineEdit>("editHttpPort")->text(), QStringLiteral("65535"));
         QTRY_COMPARE(upRig->log(), QStringLiteral("The port setting has been changed."));
         QCOMPARE(upRig->lstBoxes.size(), 1);
-    }
-
-    void anotherCameraOnTheAdhocTab()
-    {
-        upRig = std::make_unique<WindowRig>(50);
-        upRig->window().show();
-        auto* pclFirst = new ClVirtualCamera(0);
-        pclFirst->setNumbers(ClTovuCommandGetWifiMode::usCommandCode, {2});
-        pclFirst->setText(ClTovuCommandGetSsid::usCommandCode, "Tovu-First");
-        pclFirst->setText(ClTovuCommandGetAdhocKey::usCommandCode, "first-adhoc-key");
-        upRig->bus().plug(pclFirst);
-        QTRY_VERIFY_WITH_TIMEOUT(upRig->window().modeBar()->button(2)->isEnabled(), 5000);
-        WindowRig::click(upRig->window().modeBar()->button(2));
-        auto* pclSsid = find<QLabel>("labelAdhocSsid");
-        auto* pclKey = find<QLabel>("labelAdhocKey");
-        QTRY_COMPARE_WITH_TIMEOUT(pclKey->text(), QStringLiteral("first-adhoc-key"), 5000);
-
-        // Pulled out: its network's name and key leave the screen with it.
-        upRig->bus().unplug(pclFirst);
-        QTRY_VERIFY_WITH_TIMEOUT(!upRig->window().modeBar()->button(2)->isEnabled(), 5000);
-        QCOMPARE(pclSsid->text(), QString());
-        QCOMPARE(pclKey->text(), QString());
-
-        // Another camera comes back to the same page with its own.
-        auto* pclSecond = new ClVirtualCamera(0);
-        pclSecond->setNumbers(ClTovuCommandGetWifiMode::usCommandCode, {2});
-        upRig->bus().plug(pclSecond);
-        QTRY_COMPARE_WITH_TIMEOUT(pclSsid->text(),
-                                  QString::fromLatin1(pclSecond->text(ClTovuCommandGetSsid::usCommandCode)), 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(pclKey->text(),
-                                  QString::fromLatin1(pclSecond->text(ClTovuCommandGetAdhocKey::usCommandCode)), 5000);
-        QCOMPARE(upRig->lstBoxes, QStringList());
     }
 };
 

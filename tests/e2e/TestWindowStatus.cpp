@@ -1,7 +1,7 @@
 // The camera state and mode pages in the real window against the emulated camera, as a
-// person uses them: the Tovu's battery, link and SD figures follow the camera; "SD card
-// format" confirmed empties the card; a recording Tovu-S in security mode is switched to
-// maintenance after a question, which unlocks the settings, and back, which locks them.
+// person uses them: the Tovu's battery, link and SD figures follow the camera; a recording
+// Tovu-S in security mode is switched to maintenance after a question, which unlocks the
+// settings, and back, which locks them.
 #include "WindowRig.h"
 #include "framework/ClWidgetBase.h"
 #include "virtualcamera/ClVirtualCameraStatusReport.h"
@@ -43,7 +43,7 @@ private Q_SLOTS:
     }
     void cleanup() { upRig.reset(); }
 
-    void cameraStateFollowsTheCameraAndFormats()
+    void cameraStateFollowsTheCamera()
     {
         auto* pclCamera = new ClVirtualCamera(0);
         pclCamera->setBattery(80, false);
@@ -72,12 +72,15 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelFileSystem"), QStringLiteral("FAT16"), 5000);
         QCOMPARE(text(1, "labelWifiState"), QStringLiteral("Adhoc Link"));
         QCOMPARE(text(1, "labelRssi"), QStringLiteral("42dBm"));
-        QCOMPARE(upRig->lstBoxes, QStringList());
 
-        click(1, "buttonFormat");
-        QTRY_COMPARE_WITH_TIMEOUT(upRig->lstBoxes,
-                                  (QStringList {"All data delete on SD card", "Completed SD card format"}), 5000);
-        QCOMPARE(pclCamera->sdUsed(), quint64(0));
+        // A camera slow to answer, waited for as a real one is: more than the three tries
+        // of a second each that a plain request gets by itself.
+        upRig->bus().setImmediateTimeouts(false);
+        pclCamera->setResponseDelay(3500);
+        pclCamera->setBattery(60, false);
+        QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelBattery"), QStringLiteral("60%"), 10000);
+        pclCamera->setResponseDelay(0);
+        QCOMPARE(upRig->lstBoxes, QStringList());
     }
 
     void tovuSSwitchedToMaintenanceAndBack()

@@ -36,9 +36,6 @@ private Q_SLOTS:
     void initTestCase();
     void userUpdatesTheTovu();
     void forgedFirmwareNeverReachesTheCamera();
-    void unfitCameraIsNotWritten_data();
-    void unfitCameraIsNotWritten();
-    void brokenTransferEndsTheUpdate();
     void cameraPulledOutDuringTheWrite();
     void firmwareFromAFileWithNoServer_data();
     void firmwareFromAFileWithNoServer();
@@ -173,84 +170,6 @@ void TestWindowUpdate::forgedFirmwareNeverReachesTheCamera()
     QCOMPARE(pclCamera->firmwareVersion(), QStringLiteral("01.03.025"));
     QVERIFY(clWindow.session()->isConnected());
     QFile::remove(ClDataFolder::networkFile());  // the next window starts without the proxy
-}
-
-void TestWindowUpdate::brokenTransferEndsTheUpdate()
-{
-    // The block's data packet times out on the wire: the worker reports a transport error,
-    // the user hears of the failure, and the camera is never told to start an update.
-    lstBoxes.clear();
-    ClVirtualUsbBus clBus;
-    clBus.setImmediateTimeouts(true);
-    ClMainWidget clWindow(&clBus);
-    clWindow.usbService()->setSettleDelay(200);
-    clWindow.show();
-    auto* pclCamera = new ClVirtualCamera(0, "01.03.025");
-    QVERIFY(plugged(clBus, clWindow, pclCamera));
-    pclCamera->failNextFirmwareData(-116);
-
-    QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
-    QTest::mouseClick(clWindow.page(7)->findChild<QPushButton*>("buttonUpdateTovu"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(
-        lstBoxes,
-        QStringList({QStringLiteral("Firmware upgrade failed\nKeep the camera connected, switch it off and on, and "
-                                    "start the update again from the help page. If the camera does not start, "
-                                    "consult your dealer.")}),
-        10000);
-    QTest::qWait(300);
-    QCOMPARE(lstBoxes.size(), 1);
-    bool bStartSent = false;
-    for (const ClVirtualCamera::Request& stRequest : pclCamera->requests())
-        bStartSent = bStartSent || stRequest.stPacket.usCode == ClTovuCommandExecFwUpdat::usCommandCode;
-    QVERIFY(!bStartSent);
-    QVERIFY(clWindow.session()->isConnected());
-    QCOMPARE(pclCamera->firmwareVersion(), QStringLiteral("01.03.025"));
-    QVERIFY(pclCamera->pendingFirmwareVersion().isEmpty() || pclCamera->pendingFirmwareVersion() == "01.03.025");
-}
-
-void TestWindowUpdate::unfitCameraIsNotWritten_data()
-{
-    QTest::addColumn<int>("lBattery");
-    QTest::addColumn<bool>("bRecording");
-    QTest::addColumn<QString>("strTold");
-    QTest::newRow("battery low") << 12 << false
-                                 << "The camera's battery is at 12%, too low to write the firmware safely. Nothing "
-                                    "was written.\nCharge the camera to at least 30%, or keep it charging, and start "
-                                    "the update again.";
-    QTest::newRow("recording") << 80 << true
-                               << "The camera is recording, so the firmware was not written. Nothing was written.\n"
-                                  "Stop the recording and start the update again.";
-}
-
-void TestWindowUpdate::unfitCameraIsNotWritten()
-{
-    QFETCH(int, lBattery);
-    QFETCH(bool, bRecording);
-    QFETCH(QString, strTold);
-    lstBoxes.clear();
-    ClVirtualUsbBus clBus;
-    clBus.setImmediateTimeouts(true);
-    ClMainWidget clWindow(&clBus);
-    clWindow.usbService()->setSettleDelay(200);
-    clWindow.show();
-    auto* pclCamera = new ClVirtualCamera(0, "01.03.025");
-    pclCamera->setBattery(lBattery, false);
-    pclCamera->setRecording(bRecording);
-    QVERIFY(plugged(clBus, clWindow, pclCamera));
-
-    QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
-    QTest::mouseClick(clWindow.page(7)->findChild<QPushButton*>("buttonUpdateTovu"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(lstBoxes, QStringList({strTold}), 10000);
-    QTest::qWait(300);
-    QCOMPARE(lstBoxes.size(), 1);
-    // The camera received not one block, and runs on as it was.
-    int lBlocks = 0;
-    for (const ClVirtualCamera::Request& stRequest : pclCamera->requests())
-        lBlocks += stRequest.stPacket.usCode == ClTovuCommandExecFwUpdateData::usCommandCode ? 1 : 0;
-    QCOMPARE(lBlocks, 0);
-    QCOMPARE(pclCamera->firmwareVersion(), QStringLiteral("01.03.025"));
-    QVERIFY(clWindow.session()->isConnected());
-    QVERIFY(!clWindow.findChild<ClProgressDialog*>()->isVisible());
 }
 
 void TestWindowUpdate::cameraPulledOutDuringTheWrite()

@@ -11,6 +11,7 @@
 #include "protocol/ClEnvelope.h"
 #include "protocol/TypedKinds.h"
 
+#include <QAbstractEventDispatcher>
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -104,6 +105,8 @@ private Q_SLOTS:
         QCOMPARE(clSent.value("PARAM2").toInt(), 42);
         QTest::qWait(400);
         QCOMPARE(clSpy.count(), 1);
+        // Its timer went with it.
+        QCOMPARE(QAbstractEventDispatcher::instance()->registeredTimers(&clPage).size(), 0);
     }
 
     void reloadTwiceWithinGuardQueriesOnce()

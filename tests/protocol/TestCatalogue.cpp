@@ -59,43 +59,6 @@ private Q_SLOTS:
         QVERIFY(ClCommandCatalogue::requestKindOf("ClTovuCommandGetNothing").isNull());
     }
 
-    void radioStartAndEndShareTheirCode()
-    {
-        const ClCommandEntry& stStart = entry("ClTovuCommandRFStart");
-        const ClCommandEntry& stEnd = entry("ClTovuCommandRFEnd");
-        QCOMPARE(u32At(stStart.pfnBuild(PV_CMD())->toByteArray(), 8) & 0xFFFF, 0x680Bu);
-        QCOMPARE(u32At(stEnd.pfnBuild(PV_CMD())->toByteArray(), 8) & 0xFFFF, 0x680Bu);
-        QVERIFY(stStart.uuidRequest != stEnd.uuidRequest);
-    }
-
-    void setCodeIsGetCodePlus0x0800()
-    {
-        // Within the identity and settings families a setter's code is its getter's plus
-        // 0x0800; the names pair up too, but for the few the camera's makers spelled apart.
-        const QHash<QByteArray, QByteArray> hashOddPairs = {{"SecondaryDns", "Secondary"},
-                                                            {"RtstPort", "RtspPort"},
-                                                            {"LiveBitrate", "LiveBitrae"},
-                                                            {"RecBitrate", "RecBitRate"}};
-        QHash<quint16, QByteArray> hashGetters;
-        for (const ClCommandEntry& stEntry : ClCommandCatalogue::entries()) {
-            const QByteArray clName(stEntry.pszClassName);
-            if (clName.startsWith("ClTovuCommandGet"))
-                hashGetters.insert(stEntry.usCode, clName.mid(16));
-        }
-        int lPairs = 0;
-        for (const ClCommandEntry& stEntry : ClCommandCatalogue::entries()) {
-            const QByteArray clName(stEntry.pszClassName);
-            const quint16 usFamily = stEntry.usCode & 0xFF00;
-            if (!clName.startsWith("ClTovuCommandSet") || (usFamily != 0x4800 && usFamily != 0x5800))
-                continue;
-            const QByteArray clGetter = hashGetters.value(stEntry.usCode - 0x0800);
-            QVERIFY2(!clGetter.isEmpty(), stEntry.pszClassName);
-            QCOMPARE(hashOddPairs.value(clGetter, clGetter), clName.mid(16));
-            ++lPairs;
-        }
-        QCOMPARE(lPairs, 83);
-    }
-
     void arguments_data()
     {
         QTest::addColumn<QByteArray>("clClass");

@@ -1,9 +1,8 @@
 // Faults injected into the emulated camera while the real worker exchanges with it: the
-// cable pulled at every step of every kind of exchange, packets that lie about what
-// follows, and answers stretched past the time an exchange is given. Each ends with an
-// answer to the request, no hang, and exactly one removal notice where the camera went.
-// Transfer errors, lost and foreign answers and real time-outs are the USB tests'
-// (tests/usb).
+// cable pulled at every step of every kind of exchange, and answers stretched past the
+// time an exchange is given. Each ends with an answer to the request, no hang, and exactly
+// one removal notice where the camera went. Transfer errors, lost, foreign and lying
+// answers and real time-outs are the USB tests' (tests/usb).
 #include "protocol/AccesspointList.h"
 #include "protocol/ClCommandCatalogue.h"
 #include "protocol/ClCommandKinds.h"
@@ -41,8 +40,6 @@ private Q_SLOTS:
     void initTestCase();
     void unplugAtEveryStep_data();
     void unplugAtEveryStep();
-    void lyingPackets_data();
-    void lyingPackets();
     void deadline_data();
     void deadline();
 };
@@ -117,53 +114,6 @@ void TestWorkerFaults::unplugAtEveryStep()
     void* pBack = clRig.plug(pclCamera);
     QVERIFY(pBack);
     QVERIFY(answersPlainly(clRig, pBack));
-}
-
-void TestWorkerFaults::lyingPackets_data()
-{
-    QTest::addColumn<int>("lFault");
-    QTest::addColumn<QByteArray>("clClass");
-    QTest::addColumn<int>("lResult");
-    QTest::addColumn<int>("lReads");
-
-    // Refused on the claim: nothing of what it announces is read.
-    QTest::newRow("data length above 64 MiB")
-        << int(Fault::LyingDataLength) << QByteArray("ClTovuCommandReqLog") << 0xEF04 << 1;
-    QTest::newRow("more than 256 access points")
-        << int(Fault::LyingAccesspointCount) << QByteArray("ClTovuCommandGetAccesspointList") << 0xEF04 << 1;
-    // Packets of other sequences, forever: skipped up to a bound, then given up.
-    QTest::newRow("foreign sequences forever")
-        << int(Fault::ForeignSequenceForever) << QByteArray("ClTovuCommandGetTimezone") << 0xEF05
-        << ClUsbExchange::lMaxForeignPackets;
-}
-
-void TestWorkerFaults::lyingPackets()
-{
-    QFETCH(int, lFault);
-    QFETCH(QByteArray, clClass);
-    QFETCH(int, lResult);
-    QFETCH(int, lReads);
-
-    ClWorkerRig clRig;
-    auto* pclCamera = new ClVirtualCamera(0);
-    void* pHandle = clRig.plug(pclCamera);
-    QVERIFY(pHandle);
-    pclCamera->injectFault(Fault(lFault));
-    const int lReadsBefore = pclCamera->readCount();
-    QElapsedTimer clTimer;
-    clTimer.start();
-    const PV_CMD clAnswer = clRig.request(pHandle, clClass.constData());
-    QCOMPARE(ClWorkerRig::kindOf(clAnswer), ClCommandKinds::transportError());
-    QCOMPARE(ClWorkerRig::resultOf(clAnswer), lResult);
-    QCOMPARE(pclCamera->readCount() - lReadsBefore, lReads);
-    QVERIFY(clTimer.elapsed() < 2000);
-
-    // The camera stays. What it queued is skipped as foreign by the next request, provided
-    // that gets another sequence (sequences come from the clock's millisecond).
-    pclCamera->clearAllFaults();
-    QTest::qWait(3);
-    QVERIFY(answersPlainly(clRig, pHandle));
-    QCOMPARE(clRig.count(ClCommandKinds::cameraRemoved()), 0);
 }
 
 void TestWorkerFaults::deadline_data()

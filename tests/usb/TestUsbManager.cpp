@@ -342,6 +342,12 @@ void TestUsbManager::exchanges_data()
         << clFirmware << QVariantList {block(3000)}
         << Arrange([](ClScriptedCamera& c) { c.returnZeroBytes(Direction::Write, 1); }) << lstNone
         << int(ClResultCode::usTransferFailed) << 0;
+    // The block's own transfer breaks after its command went out: a transport error, and
+    // the camera is never asked for an answer it cannot give.
+    QTest::newRow("block lost on the wire after its command")
+        << clFirmware << QVariantList {block(3000)}
+        << Arrange([](ClScriptedCamera& c) { c.failNextFirmwareData(-116); }) << lstNone
+        << int(ClResultCode::usTimedOut) << 0;
     QTest::newRow("block sent after its command")
         << clFirmware << QVariantList {block(3000)} << Arrange() << lstNone << 0 << 1;
 

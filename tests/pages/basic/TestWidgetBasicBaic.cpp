@@ -94,6 +94,15 @@ private Q_SLOTS:
         upRig->apply(pclPage);
         QCOMPARE(upRig->sentKinds().isEmpty(), ulApplied == ulCamera);
         QCOMPARE(upRig->camera().numbers(usPowerOff)[0], ulApplied);
+        // Changed and changed back: each time the camera gets what is shown, even the
+        // limit shown for a time it could not tell.
+        if (bChecked) {
+            spin("spinPowerOffHours")->setValue(lHours == 72 ? 71 : lHours + 1);
+            upRig->apply(pclPage);
+            spin("spinPowerOffHours")->setValue(lHours);
+            upRig->apply(pclPage);
+            QCOMPARE(upRig->camera().numbers(usPowerOff)[0], quint32((lHours * 60 + lMinutes) * 60 + lSeconds));
+        }
         // The seconds taken away, a time that is on stays on.
         if (bChecked && lSeconds != 0) {
             spin("spinPowerOffSeconds")->setValue(0);

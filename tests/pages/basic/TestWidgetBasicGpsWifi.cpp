@@ -81,6 +81,9 @@ private Q_SLOTS:
         QVERIFY(upRig->camera().numbers(usGps) == arrAfter);
         QCOMPARE(upRig->lstBoxes, QStringList());
         QCOMPARE(upRig->lstLogs, bSent ? QStringList({"GPS settings is applied"}) : QStringList());
+        // Applied again untouched: the camera has it all already.
+        upRig->apply(pclPage);
+        QCOMPARE(upRig->sentKinds(), QList<QUuid>());
     }
 
     void autoOffDelay_data()

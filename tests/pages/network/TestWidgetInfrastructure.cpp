@@ -89,12 +89,14 @@ private Q_SLOTS:
 
     void joinedNetworkIsTheCamerasOwn()
     {
-        // In range and joined: shown first, once, checked, with its button to the IP settings.
+        // In range and joined: shown first, once, checked, with its button to the IP settings,
+        // and with the signal the camera has of it (a weak one, one bar).
         upRig->camera().setAccessPoints(
-            {point("Alpha", 0, 60), point("HomeNetwork", 4, 50, "correct-horse"), point("Beta", 2, 70)});
+            {point("Alpha", 0, 60), point("HomeNetwork", 4, 90, "correct-horse"), point("Beta", 2, 70)});
         open();
         QCOMPARE(rowNames(), QStringList({"HomeNetwork", "Alpha", "Beta"}));
         QVERIFY(row("HomeNetwork")->isConnected());
+        QCOMPARE(row("HomeNetwork")->signalLevel(), 1);
         QPushButton* pclIp = row("HomeNetwork")->findChild<QPushButton*>("buttonIpSetting");
         QVERIFY(!pclIp->isHidden());
         QVERIFY(row("Alpha")->findChild<QPushButton*>("buttonIpSetting")->isHidden());

@@ -164,6 +164,11 @@ private Q_SLOTS:
         QCOMPARE(upRig->camera().numbers(usHttp)[0], ulHttp);
         QCOMPARE(upRig->lstLogs, strLog.isEmpty() ? QStringList() : QStringList({strLog}));
         QCOMPARE(upRig->lstBoxes, QStringList());
+        // Applied again untouched: each port is where the camera has it, nothing goes out.
+        upRig->lstSent.clear();
+        pclPage->slotApply();
+        QVERIFY(upRig->settle());
+        QCOMPARE(upRig->sentKinds(), QList<QUuid>());
     }
 
     void httpGroupOnlyWhereSupported()

@@ -366,10 +366,14 @@ private Q_SLOTS:
         QCOMPARE(pclRates->bitRateEdit()->text(), QStringLiteral("768"));
         pclRates->bitRateSlider()->setValue(900000);
         QCOMPARE(pclRates->bitRate(), 768000);
+        // The maximum itself can be chosen on the slider.
+        pclRates->bitRateSlider()->setValue(400000);
+        pclRates->bitRateSlider()->setValue(768000);
+        QCOMPARE(pclRates->bitRateEdit()->text(), QStringLiteral("768"));
         // The estimate follows the bit rate and the card.
+        auto* pclEstimate = pclSection->findChild<QLabel*>("labelRecEstimate");
         pclSection->findChild<QComboBox*>("comboSdSize")->setCurrentIndex(2);
-        QCOMPARE(pclSection->findChild<QLabel*>("labelRecEstimate")->text(),
-                 QStringLiteral("Recordable up to approx. 23.4 hour(s)"));
+        QCOMPARE(pclEstimate->text(), QStringLiteral("Recordable up to approx. 23.4 hour(s)"));
         // A frame rate the camera does not take is put back when the edit is left.
         typeInto(pclRates->frameRateEdit(), QStringLiteral("6"));
         QCOMPARE(pclRates->frameRateEdit()->text(), QStringLiteral("5"));
@@ -383,6 +387,10 @@ private Q_SLOTS:
         QCOMPARE(pclRates->frameRate(), 15);
         QCOMPARE(pclRates->bitRate(), 8000000);
         QCOMPARE(pclRates->bitRateEdit()->text(), QStringLiteral("8000"));
+        // A day and a bit on a 32 GB card is counted in days.
+        pclSection->findChild<QComboBox*>("comboSdSize")->setCurrentIndex(4);
+        typeInto(pclRates->bitRateEdit(), QStringLiteral("3000"));
+        QCOMPARE(pclEstimate->text(), QStringLiteral("Recordable up to approx. 1 day(s)"));
     }
 
     void tovuIsNeverAskedWhatItCannotAnswer()
@@ -459,22 +467,41 @@ private Q_SLOTS:
         QVERIFY(upRig->lstBoxes.isEmpty());
     }
 
-    void refusedWhileRecording()
+    void sizeAndBitRateApplied_data()
     {
+        QTest::addColumn<bool>("bRecording");
+        QTest::newRow("stopped") << false;
+        QTest::newRow("recording") << true;
+    }
+
+    void sizeAndBitRateApplied()
+    {
+        QFETCH(bool, bRecording);
         ClWidgetRecSetting* pclRec = openRecording();
         QVERIFY(pclRec);
-        upRig->camera().setRecording(true);
+        upRig->camera().setRecording(bRecording);
         pclSection->findChild<QComboBox*>("comboRecResolution")->setCurrentIndex(2);
         pclRec->rateRows()->bitRateSlider()->setValue(2000000);
         QSignalSpy clApplied(pclRec, &ClWidgetBase::sigSetLog);
         upRig->worker().clear();
         pclRec->slotApply();
         QTRY_COMPARE_WITH_TIMEOUT(upRig->worker().count(ClCommandKinds::result()), 2, lWait);
-        // One box that says why, for both refused changes; nothing claimed as applied.
+        const quint32 ulSize = upRig->camera().numbers(ClTovuCommandGetRecImagesize::usCommandCode)[0];
+        const quint32 ulBitRate = upRig->camera().numbers(ClTovuCommandGetRecBitrate::usCommandCode)[0];
+        if (!bRecording) {
+            // 640 x 480 goes out as its code, 3.
+            QCOMPARE(ulSize, 3u);
+            QCOMPARE(ulBitRate, 2000000u);
+            QCOMPARE(clApplied.size(), 1);
+            QCOMPARE(upRig->lstBoxes, QStringList());
+            return;
+        }
+        // A recording camera refuses: one box that says why, for both refused changes;
+        // nothing claimed as applied.
         QCOMPARE(upRig->lstBoxes, QStringList({QStringLiteral("Set failed for recording")}));
         QCOMPARE(clApplied.size(), 0);
-        QCOMPARE(upRig->camera().numbers(ClTovuCommandGetRecImagesize::usCommandCode)[0], 2u);
-        QCOMPARE(upRig->camera().numbers(ClTovuCommandGetRecBitrate::usCommandCode)[0], 4000000u);
+        QCOMPARE(ulSize, 2u);
+        QCOMPARE(ulBitRate, 4000000u);
     }
 
     void liveBitRateOnlyWhereSupported()
