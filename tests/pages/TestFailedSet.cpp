@@ -8,6 +8,7 @@
 #include "pages/network/ClWidgetNetworkSetting.h"
 #include "pages/schedule/ClWidgetScheduleSetting.h"
 #include "pages/stream/ClWidgetStreamSetting.h"
+#include "protocol/ClResultCode.h"
 #include "tests/pages/PageRig.h"
 
 #include <QAbstractSlider>
@@ -160,6 +161,21 @@ private Q_SLOTS:
         clRig.lstLogs.removeAll(QString());
         QVERIFY(!clRig.lstLogs.isEmpty());
         QCOMPARE(clRig.lstBoxes.size(), 1);
+    }
+
+    // A camera that is broadcasting says so, and the user is told why, not just that it failed.
+    void broadcastingRefusalSaysWhy()
+    {
+        PageRig clRig(0);
+        const Change stChange {Section::Stream, 2,
+                               [](QWidget* pclPage, PageRig&) { nextIndex(pclPage, "comboLiveResolution"); }};
+        ClWidgetBase* pclPage = open(clRig, stChange);
+        QVERIFY(pclPage);
+        stChange.fnChange(pclPage, clRig);
+        clRig.camera().setFaultStatus(ClResultCode::usBroadcasting);
+        clRig.camera().injectFault(ClVirtualCamera::Fault::Status);
+        clRig.apply(pclPage);
+        QCOMPARE(clRig.lstBoxes, QStringList(QStringLiteral("The setting cannot be changed when broadcasting")));
     }
 
 private:
