@@ -1,4 +1,5 @@
 #include "ClRunOptions.h"
+#include "virtualcamera/ClVirtualCameraOption.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -13,36 +14,6 @@ ClRunOptions& currentOptions()
 {
     static ClRunOptions clOptions;
     return clOptions;
-}
-
-// "tovu" -> 0, "tovu-s" -> 1, anything else -> -1.
-qint32 modelFromName(const QString& strName)
-{
-    const QString strLower = strName.toLower();
-    if (strLower == QLatin1String("tovu"))
-        return 0;
-    if (strLower == QLatin1String("tovu-s"))
-        return 1;
-    return -1;
-}
-
-// QCommandLineParser has no options with an optional value: a bare "--virtual-camera"
-// becomes "--virtual-camera=tovu", and "--virtual-camera tovu-s" is taken as the value.
-QStringList withVirtualCameraValue(const QStringList& lstArguments)
-{
-    QStringList lstOut;
-    for (int i = 0; i < lstArguments.size(); ++i) {
-        const QString& strArg = lstArguments.at(i);
-        if (i > 0 && strArg == QLatin1String("--virtual-camera")) {
-            if (i + 1 < lstArguments.size() && modelFromName(lstArguments.at(i + 1)) >= 0)
-                lstOut << strArg + QLatin1Char('=') + lstArguments.at(++i);
-            else
-                lstOut << strArg + QLatin1String("=tovu");
-            continue;
-        }
-        lstOut << strArg;
-    }
-    return lstOut;
 }
 
 }  // namespace
@@ -73,7 +44,7 @@ ClRunOptions::ParseResult ClRunOptions::parse(const QStringList& lstArguments)
     clParser.addOption(clFirmware);
     strHelp = clParser.helpText();
 
-    if (!clParser.parse(withVirtualCameraValue(lstArguments))) {
+    if (!clParser.parse(ClVirtualCameraOption::withValue(lstArguments))) {
         strError = clParser.errorText();
         return ParseResult::Error;
     }
@@ -88,7 +59,7 @@ ClRunOptions::ParseResult ClRunOptions::parse(const QStringList& lstArguments)
 
     if (clParser.isSet(clVirtual)) {
         const QString strModel = clParser.value(clVirtual);
-        lVirtualModel = modelFromName(strModel);
+        lVirtualModel = ClVirtualCameraOption::modelFromName(strModel);
         if (lVirtualModel < 0) {
             strError = tr("Unknown camera model \"%1\" for --virtual-camera: use tovu or tovu-s.").arg(strModel);
             lVirtualModel = 0;

@@ -1,40 +1,11 @@
 #include "ClCliOptions.h"
 
 #include "settings/ClSettingTable.h"
+#include "virtualcamera/ClVirtualCameraOption.h"
 
 #include <QCommandLineParser>
 
 namespace {
-// "tovu" -> 0, "tovu-s" -> 1, anything else -> -1.
-int modelFromName(const QString& strName)
-{
-    const QString strLower = strName.toLower();
-    if (strLower == QLatin1String("tovu"))
-        return 0;
-    if (strLower == QLatin1String("tovu-s"))
-        return 1;
-    return -1;
-}
-
-// QCommandLineParser has no options with an optional value: a bare "--virtual-camera"
-// becomes "--virtual-camera=tovu", and "--virtual-camera tovu-s" takes the model.
-QStringList withVirtualCameraValue(const QStringList& lstArguments)
-{
-    QStringList lstOut;
-    for (int i = 0; i < lstArguments.size(); ++i) {
-        const QString& strArg = lstArguments.at(i);
-        if (i > 0 && strArg == QLatin1String("--virtual-camera")) {
-            if (i + 1 < lstArguments.size() && modelFromName(lstArguments.at(i + 1)) >= 0)
-                lstOut << strArg + QLatin1Char('=') + lstArguments.at(++i);
-            else
-                lstOut << strArg + QLatin1String("=tovu");
-            continue;
-        }
-        lstOut << strArg;
-    }
-    return lstOut;
-}
-
 struct OptionSpec
 {
     const char* pszName;
@@ -115,7 +86,7 @@ bool ClCliOptions::parse(const QStringList& lstArguments)
     }
     clParser.addOption(QCommandLineOption(QStringLiteral("manual"), QString(), QStringLiteral("DATE")));
 
-    if (!clParser.parse(withVirtualCameraValue(lstArguments))) {
+    if (!clParser.parse(ClVirtualCameraOption::withValue(lstArguments))) {
         strError = clParser.errorText();
         return false;
     }
@@ -199,7 +170,7 @@ bool ClCliOptions::parse(const QStringList& lstArguments)
     }
 
     for (const QString& strModel : clParser.values(QStringLiteral("virtual-camera"))) {
-        const int lModel = modelFromName(strModel);
+        const int lModel = ClVirtualCameraOption::modelFromName(strModel);
         if (lModel < 0) {
             strError = tr("Unknown camera model \"%1\" for --virtual-camera: use tovu or tovu-s.").arg(strModel);
             return false;
