@@ -15,9 +15,9 @@ const QString& partPattern()
 
 const QRegularExpression& hostExpression()
 {
-    static const QRegularExpression clExpression(QStringLiteral("^") + partPattern() + QStringLiteral("\\.")
-                                                 + partPattern() + QStringLiteral("\\.") + partPattern()
-                                                 + QStringLiteral("\\.(?:[1-9]|[1-9][0-9]|1[0-9][0-9]|2[0-4][0-9]|25[0-4])$"));
+    static const QRegularExpression clExpression(
+        QStringLiteral("^") + partPattern() + QStringLiteral("\\.") + partPattern() + QStringLiteral("\\.")
+        + partPattern() + QStringLiteral("\\.(?:[1-9]|[1-9][0-9]|1[0-9][0-9]|2[0-4][0-9]|25[0-4])$"));
     return clExpression;
 }
 

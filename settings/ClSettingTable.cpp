@@ -89,10 +89,19 @@ QVector<ClSettingChoice> frameRates()
     return lstRates;
 }
 
+// A frame rate: a number of the slider's steps, its range their ends.
+ClSettingDefinition frameRate(ClSettingDefinition stSetting)
+{
+    const QVector<ClSettingChoice> lstRates = frameRates();
+    return withChoices(withRange(stSetting, lstRates.constFirst().llCode, lstRates.constLast().llCode, "fps"),
+                       lstRates);
+}
+
 ClSettingDefinition scheduleDay(const char* pszName, int lDayCode)
 {
-    auto stDay = inStage(setting<ClTovuCommandGetScheSetting, ClTovuCommandSetScheSetting>(pszName, ClSettingType::DayPeriod),
-                         lStageSchedule);
+    auto stDay
+        = inStage(setting<ClTovuCommandGetScheSetting, ClTovuCommandSetScheSetting>(pszName, ClSettingType::DayPeriod),
+                  lStageSchedule);
     stDay.lDayCode = lDayCode;
     return stDay;
 }
@@ -112,8 +121,10 @@ QVector<ClSettingDefinition> build()
         setting<ClTovuCommandGetGpsSetting, ClTovuCommandSetGpsSetting>("basic.gps.enabled", T::Switch, 0),
         setting<ClTovuCommandGetGpsSetting, ClTovuCommandSetGpsSetting>("basic.gps.save_log", T::Switch, 1),
         setting<ClTovuCommandGetGpsSetting, ClTovuCommandSetGpsSetting>("basic.gps.adjust_time", T::Switch, 2),
-        withChoices(setting<ClTovuCommandGetGpsSetting, ClTovuCommandSetGpsSetting>("basic.gps.log_format", T::Choice, 3),
-                    {{ClSettingCodes::ulGpsFormatShort, QStringLiteral("short")}, {ClSettingCodes::ulGpsFormatFull, QStringLiteral("full")}}),
+        withChoices(
+            setting<ClTovuCommandGetGpsSetting, ClTovuCommandSetGpsSetting>("basic.gps.log_format", T::Choice, 3),
+            {{ClSettingCodes::ulGpsFormatShort, QStringLiteral("short")},
+             {ClSettingCodes::ulGpsFormatFull, QStringLiteral("full")}}),
         setting<ClTovuCommandGetStreamAuthorizationUse, ClTovuCommandSetStreamAuthorizationUse>(
             "basic.stream_password.enabled", T::Switch),
         withPattern(setting<ClTovuCommandGetStreamAuthorizationPassword, ClTovuCommandSetStreamAuthorizationPassword>(
@@ -125,44 +136,47 @@ QVector<ClSettingDefinition> build()
                      {ClSettingCodes::lCountryEu, QStringLiteral("eu")},
                      {ClSettingCodes::lCountryAuto, QStringLiteral("auto")}}),
         withRange(setting<ClTovuCommandGetAutoWiFiOffSetting, ClTovuCommandSetAutoWiFiOffSetting>("basic.auto_wifi_off",
-                                                                                                T::Number),
+                                                                                                  T::Number),
                   R::lMinAutoWifiOffMinutes, R::lMaxAutoWifiOffMinutes, "min", 60),
         setting<ClTovuCommandGetSecureKeyLock, ClTovuCommandSetSecureKeyLock>("basic.key_lock", T::Switch),
         setting<ClTovuCommandGetLedOnSecure, ClTovuCommandSetLedOnSecure>("basic.led_off_in_security", T::Switch),
         withChoices(setting<ClTovuCommandGetStartMode, ClTovuCommandSetStartMode>("basic.start_mode", T::Choice),
-                    {{ClSettingCodes::ulStartSecurity, QStringLiteral("security")}, {ClSettingCodes::ulStartMaintenance, QStringLiteral("maintenance")}}),
+                    {{ClSettingCodes::ulStartSecurity, QStringLiteral("security")},
+                     {ClSettingCodes::ulStartMaintenance, QStringLiteral("maintenance")}}),
         setting<ClTovuCommandGetLedStart, ClTovuCommandSetLedStart>("basic.led_at_start", T::Switch),
         setting<ClTovuCommandGetBatteryAlarm, ClTovuCommandSetBatteryAlarm>("basic.battery_alarm", T::Switch),
-        withRange(setting<ClTovuCommandGetAutoPoweroffSetting, ClTovuCommandSetAutoPoweroffSetting>("basic.auto_power_off",
-                                                                                                  T::Number),
+        withRange(setting<ClTovuCommandGetAutoPoweroffSetting, ClTovuCommandSetAutoPoweroffSetting>(
+                      "basic.auto_power_off", T::Number),
                   0, R::llMaxPowerOff, "s"),
 
         // Stream settings.
         withChoices(setting<ClTovuCommandGetRecImagesize, ClTovuCommandSetRecImagesize>("stream.recording.image_size",
-                                                                                      T::ImageSize),
-                    imageSizes(ClImageSizes::Rec)),
-        withChoices(withRange(setting<ClTovuCommandGetRecFramerate, ClTovuCommandSetRecFramerate>("stream.recording.frame_rate", T::Number), 1, 30, "fps"),
-                    frameRates()),
-        withRange(setting<ClTovuCommandGetRecBitrate, ClTovuCommandSetRecBitRate>("stream.recording.bit_rate", T::Number),
-                  ClStreamRates::lMinBitRate / llKbit, ClStreamRates::lMaxBitRate / llKbit, "kbit/s", llKbit),
-        withChoices(setting<ClTovuCommandGetLiveImagesize, ClTovuCommandSetLiveImagesize>("stream.live.image_size",
                                                                                         T::ImageSize),
+                    imageSizes(ClImageSizes::Rec)),
+        frameRate(setting<ClTovuCommandGetRecFramerate, ClTovuCommandSetRecFramerate>("stream.recording.frame_rate",
+                                                                                      T::Number)),
+        withRange(
+            setting<ClTovuCommandGetRecBitrate, ClTovuCommandSetRecBitRate>("stream.recording.bit_rate", T::Number),
+            ClStreamRates::lMinBitRate / llKbit, ClStreamRates::lMaxBitRate / llKbit, "kbit/s", llKbit),
+        withChoices(setting<ClTovuCommandGetLiveImagesize, ClTovuCommandSetLiveImagesize>("stream.live.image_size",
+                                                                                          T::ImageSize),
                     imageSizes(ClImageSizes::Live)),
-        withChoices(withRange(setting<ClTovuCommandGetLiveFramerate, ClTovuCommandSetLiveFramerate>("stream.live.frame_rate", T::Number), 1, 30, "fps"),
-                    frameRates()),
+        frameRate(
+            setting<ClTovuCommandGetLiveFramerate, ClTovuCommandSetLiveFramerate>("stream.live.frame_rate", T::Number)),
         withRange(setting<ClTovuCommandGetLiveBitrate, ClTovuCommandSetLiveBitrae>("stream.live.bit_rate", T::Number),
                   ClStreamRates::lMinBitRate / llKbit, ClStreamRates::lMaxBitRate / llKbit, "kbit/s", llKbit),
-        withRange(setting<ClTovuCommandGetImageQuarity, ClTovuCommandSetImageQuarity>("stream.image_quality",
-                                                                                    T::Number),
-                  R::lMinImageQuality, R::lMaxImageQuality, ""),
+        withRange(
+            setting<ClTovuCommandGetImageQuarity, ClTovuCommandSetImageQuarity>("stream.image_quality", T::Number),
+            R::lMinImageQuality, R::lMaxImageQuality, ""),
         withChoices(setting<ClTovuCommandGetRotate180, ClTovuCommandSetRotate180>("stream.rotation", T::Choice),
-                    {{ClSettingCodes::llRotationNormal, QStringLiteral("normal")}, {ClSettingCodes::llRotation180, QStringLiteral("180")}}),
+                    {{ClSettingCodes::llRotationNormal, QStringLiteral("normal")},
+                     {ClSettingCodes::llRotation180, QStringLiteral("180")}}),
         setting<ClTovuCommandGetIntervalTimer, ClTovuCommandSetIntervalTimer>("stream.interval.enabled", T::Switch, 0),
         withRange(setting<ClTovuCommandGetIntervalTimer, ClTovuCommandSetIntervalTimer>("stream.interval.start",
-                                                                                      T::Number, 1),
+                                                                                        T::Number, 1),
                   0, R::llMaxInterval, "s"),
         withRange(setting<ClTovuCommandGetIntervalTimer, ClTovuCommandSetIntervalTimer>("stream.interval.period",
-                                                                                      T::Number, 2),
+                                                                                        T::Number, 2),
                   1, R::llMaxInterval, "s"),
 
         // The weekly schedule: the days first, then the switch that puts them to work.
@@ -187,30 +201,31 @@ QVector<ClSettingDefinition> build()
         inStage(setting<ClTovuCommandGetAdhocAddress, ClTovuCommandSetAdhocAddress>("network.adhoc.address", T::Host),
                 lStageNetwork),
         inStage(setting<ClTovuCommandGetAdhocSubnetmask, ClTovuCommandSetAdhocSubnetmask>("network.adhoc.subnet_mask",
-                                                                                        T::Mask),
+                                                                                          T::Mask),
                 lStageNetwork),
         inStage(setting<ClTovuCommandGetInfraAddress, ClTovuCommandSetInfraAddress>("network.infrastructure.address",
-                                                                                  T::Host),
+                                                                                    T::Host),
                 lStageNetwork),
         inStage(setting<ClTovuCommandGetInfraSubnetmask, ClTovuCommandSetInfraSubnetmask>(
                     "network.infrastructure.subnet_mask", T::Mask),
                 lStageNetwork),
         inStage(setting<ClTovuCommandGetInfraGateway, ClTovuCommandSetInfraGateway>("network.infrastructure.gateway",
-                                                                                  T::Host),
+                                                                                    T::Host),
                 lStageNetwork),
         inStage(setting<ClTovuCommandGetInfraUseDhcp, ClTovuCommandSetInfraUseDhcp>("network.infrastructure.dhcp",
-                                                                                  T::Switch),
+                                                                                    T::Switch),
                 lStageNetwork),
         inStage(withPattern(setting<ClTovuCommandGetInfraSsid, ClTovuCommandSetInfraSsid>("network.infrastructure.ssid",
-                                                                                        T::Text),
+                                                                                          T::Text),
                             R::ssidPattern()),
                 lStageNetwork),
-        inStage(withPattern(setting<ClTovuCommandGetInfraKey, ClTovuCommandSetInfraKey>("network.infrastructure.key",
-                                                                                      T::Text),
-                            R::networkKeyPattern(), true),
+        inStage(withPattern(
+                    setting<ClTovuCommandGetInfraKey, ClTovuCommandSetInfraKey>("network.infrastructure.key", T::Text),
+                    R::networkKeyPattern(), true),
                 lStageNetwork),
         inStage(withChoices(setting<ClTovuCommandGetWifiMode, ClTovuCommandSetWifiMode>("network.mode", T::Choice),
-                            {{ClSettingCodes::ulModeInfrastructure, QStringLiteral("infrastructure")}, {ClSettingCodes::ulModeAdhoc, QStringLiteral("adhoc")}}),
+                            {{ClSettingCodes::ulModeInfrastructure, QStringLiteral("infrastructure")},
+                             {ClSettingCodes::ulModeAdhoc, QStringLiteral("adhoc")}}),
                 lStageNetworkLink),
         inStage(setting<ClTovuCommandGetWiFiOnOff, ClTovuCommandSetWiFiOnOff>("network.wifi", T::Switch),
                 lStageNetworkLink),

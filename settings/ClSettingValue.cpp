@@ -159,8 +159,8 @@ QString ClSettingValue::check(const ClSettingDefinition& stSetting, const QVaria
     }
     case ClSettingType::Text:
         return ClSettingRules::matches(stSetting.strPattern, clValue.toString())
-                   ? QString()
-                   : tr("does not match %1").arg(stSetting.strPattern);
+            ? QString()
+            : tr("does not match %1").arg(stSetting.strPattern);
     case ClSettingType::Host:
         return ClSettingRules::isHostAddress(clValue.toString()) ? QString() : tr("not an IPv4 host address");
     case ClSettingType::Mask:
@@ -174,8 +174,8 @@ QString ClSettingValue::check(const ClSettingDefinition& stSetting, const QVaria
     case ClSettingType::DayPeriod: {
         const auto stEntry = clValue.value<stScheduleEntry>();
         const bool bTimes = stEntry.tmStart.isValid() && stEntry.tmEnd.isValid()
-                         && ClSettingRules::isScheduleTime(stEntry.tmStart.hour(), stEntry.tmStart.minute())
-                         && ClSettingRules::isScheduleTime(stEntry.tmEnd.hour(), stEntry.tmEnd.minute());
+            && ClSettingRules::isScheduleTime(stEntry.tmStart.hour(), stEntry.tmStart.minute())
+            && ClSettingRules::isScheduleTime(stEntry.tmEnd.hour(), stEntry.tmEnd.minute());
         return !stEntry.bOn || bTimes ? QString() : tr("not a period in steps of 10 minutes");
     }
     }
@@ -236,7 +236,7 @@ QString ClSettingValue::toText(const ClSettingDefinition& stSetting, const QVari
         if (!stEntry.bOn)
             return QStringLiteral("off");
         return stEntry.tmStart.toString(QStringLiteral("HH:mm")) + QLatin1Char('-')
-             + stEntry.tmEnd.toString(QStringLiteral("HH:mm"));
+            + stEntry.tmEnd.toString(QStringLiteral("HH:mm"));
     }
     }
     return QString();
@@ -249,7 +249,8 @@ QVariant ClSettingValue::fromText(const ClSettingDefinition& stSetting, const QS
     const QString strTrimmed = strText.trimmed();
     switch (stSetting.eType) {
     case ClSettingType::Switch:
-        if (strTrimmed == QLatin1String("on") || strTrimmed == QLatin1String("true") || strTrimmed == QLatin1String("1"))
+        if (strTrimmed == QLatin1String("on") || strTrimmed == QLatin1String("true")
+            || strTrimmed == QLatin1String("1"))
             clValue = true;
         else if (strTrimmed == QLatin1String("off") || strTrimmed == QLatin1String("false")
                  || strTrimmed == QLatin1String("0"))

@@ -85,8 +85,9 @@ void ClSettingsExchange::write(const QMap<QString, QVariant>& mapValues, const Q
         else
             lstOrdered.append(&stSetting);
     }
-    std::stable_sort(lstOrdered.begin(), lstOrdered.end(),
-                     [](const ClSettingDefinition* pA, const ClSettingDefinition* pB) { return pA->lStage < pB->lStage; });
+    std::stable_sort(
+        lstOrdered.begin(), lstOrdered.end(),
+        [](const ClSettingDefinition* pA, const ClSettingDefinition* pB) { return pA->lStage < pB->lStage; });
 
     QStringList lstGroups;
     for (const ClSettingDefinition* pstSetting : lstOrdered) {
@@ -112,7 +113,8 @@ void ClSettingsExchange::write(const QMap<QString, QVariant>& mapValues, const Q
         }
         if (!strMissing.isEmpty()) {
             for (const QString& strName : std::as_const(stStep.lstNames)) {
-                stReport.mapFailed.insert(strName, tr("not sent: the camera's value of %1 is not known").arg(strMissing));
+                stReport.mapFailed.insert(strName,
+                                          tr("not sent: the camera's value of %1 is not known").arg(strMissing));
                 stReport.lstNotWritten.append(strName);
             }
             continue;
@@ -204,7 +206,8 @@ void ClSettingsExchange::finishStep(const PV_CMD& clAnswer, const QString& strFa
         }
         stReport.mapValues.insert(strName, clValue);
         if (eState == State::ReadingBack && !ClSettingValue::isSame(*pstSetting, clValue, mapWanted.value(strName)))
-            stReport.mapFailed.insert(strName, tr("the camera kept %1").arg(ClSettingValue::toText(*pstSetting, clValue)));
+            stReport.mapFailed.insert(strName,
+                                      tr("the camera kept %1").arg(ClSettingValue::toText(*pstSetting, clValue)));
     }
     next();
 }

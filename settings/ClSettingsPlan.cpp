@@ -14,8 +14,9 @@ ClSettingsPlan ClSettingsPlan::make(const QMap<QString, QVariant>& mapWanted, co
         if (mapWanted.contains(stSetting.strName))
             lstOrdered.append(&stSetting);
     }
-    std::stable_sort(lstOrdered.begin(), lstOrdered.end(),
-                     [](const ClSettingDefinition* pA, const ClSettingDefinition* pB) { return pA->lStage < pB->lStage; });
+    std::stable_sort(
+        lstOrdered.begin(), lstOrdered.end(),
+        [](const ClSettingDefinition* pA, const ClSettingDefinition* pB) { return pA->lStage < pB->lStage; });
     for (const ClSettingDefinition* pstSetting : lstOrdered) {
         const QString& strName = pstSetting->strName;
         if (!ClSettingTable::isSupported(*pstSetting, lstSupported)) {
@@ -46,10 +47,11 @@ QStringList ClSettingsPlan::describe(bool bShowSecrets) const
     for (const Change& stChange : lstChanges) {
         const ClSettingDefinition* pstSetting = ClSettingTable::find(stChange.strName);
         const bool bHide = pstSetting->bSecret && !bShowSecrets;
-        const QString strCurrent = bHide                          ? QStringLiteral("(secret)")
-                                 : stChange.clCurrent.isValid() ? ClSettingValue::toText(*pstSetting, stChange.clCurrent)
-                                                                : QStringLiteral("(unknown)");
-        const QString strWanted = bHide ? QStringLiteral("(secret)") : ClSettingValue::toText(*pstSetting, stChange.clWanted);
+        const QString strCurrent = bHide   ? QStringLiteral("(secret)")
+            : stChange.clCurrent.isValid() ? ClSettingValue::toText(*pstSetting, stChange.clCurrent)
+                                           : QStringLiteral("(unknown)");
+        const QString strWanted
+            = bHide ? QStringLiteral("(secret)") : ClSettingValue::toText(*pstSetting, stChange.clWanted);
         lstLines.append(QStringLiteral("%1: %2 -> %3").arg(stChange.strName, strCurrent, strWanted));
     }
     return lstLines;

@@ -30,9 +30,8 @@ QString failures(const QMap<QString, QString>& mapFailed)
 ClSettingsTransfer::ClSettingsTransfer(ClWidgetBase* pclOwner) : QObject(pclOwner), pclPage(pclOwner)
 {
     // Through the page, so that the answers come back to it by its "Sender".
-    connect(&clExchange, &ClSettingsExchange::sigSendCommand, this, [this](PV_CMD clCommand) {
-        pclPage->sendCommand(ClEnvelope::kind(clCommand), clCommand, false, 0);
-    });
+    connect(&clExchange, &ClSettingsExchange::sigSendCommand, this,
+            [this](PV_CMD clCommand) { pclPage->sendCommand(ClEnvelope::kind(clCommand), clCommand, false, 0); });
     connect(&clExchange, &ClSettingsExchange::sigReadDone, this, &ClSettingsTransfer::onRead);
     connect(&clExchange, &ClSettingsExchange::sigWriteDone, this, &ClSettingsTransfer::onWritten);
 }
@@ -131,7 +130,8 @@ void ClSettingsTransfer::onRead(const ClSettingsReport& stReport)
         QString strText = tr("The settings of this camera were saved to %1.\nPasswords and network keys are not saved.")
                               .arg(strPath);
         if (!stReport.mapFailed.isEmpty())
-            strText += QLatin1Char('\n') + tr("These settings could not be read:\n%1").arg(failures(stReport.mapFailed));
+            strText
+                += QLatin1Char('\n') + tr("These settings could not be read:\n%1").arg(failures(stReport.mapFailed));
         tell(strText);
         return;
     }
@@ -139,14 +139,16 @@ void ClSettingsTransfer::onRead(const ClSettingsReport& stReport)
     const ClSettingsPlan clPlan = ClSettingsPlan::make(clProfile.mapValues, stReport.mapValues, lstSupported);
     QString strSkipped;
     if (!clPlan.lstUnsupported.isEmpty())
-        strSkipped = QStringLiteral("\n\n") + tr("Not on this camera, skipped:\n%1").arg(clPlan.lstUnsupported.join(QLatin1Char('\n')));
+        strSkipped = QStringLiteral("\n\n")
+            + tr("Not on this camera, skipped:\n%1").arg(clPlan.lstUnsupported.join(QLatin1Char('\n')));
     if (clPlan.lstChanges.isEmpty()) {
         Q_EMIT sigBusyChanged(false);
         tell(tr("The camera already has every setting of this file.") + strSkipped);
         return;
     }
-    const QString strQuestion = tr("These settings will change:\n%1").arg(clPlan.describe(false).join(QLatin1Char('\n')))
-                              + strSkipped + QStringLiteral("\n\n") + tr("Apply them to the camera?");
+    const QString strQuestion
+        = tr("These settings will change:\n%1").arg(clPlan.describe(false).join(QLatin1Char('\n'))) + strSkipped
+        + QStringLiteral("\n\n") + tr("Apply them to the camera?");
     ClMessageBox clAsk(pclPage, strQuestion, ClMessageBox::applicationTitle(), QMessageBox::Yes | QMessageBox::No);
     // The camera may have gone while the question was open.
     if (clAsk.exec() != 1 || lModel < 0) {
@@ -161,7 +163,8 @@ void ClSettingsTransfer::onWritten(const ClSettingsReport& stReport)
     Q_EMIT sigBusyChanged(false);
     if (stReport.bCameraGone) {
         tell(tr("The camera was disconnected while the settings were written.\nWritten: %1\nNot written: %2")
-                 .arg(stReport.lstWritten.join(QStringLiteral(", ")), stReport.lstNotWritten.join(QStringLiteral(", "))));
+                 .arg(stReport.lstWritten.join(QStringLiteral(", ")),
+                      stReport.lstNotWritten.join(QStringLiteral(", "))));
         return;
     }
     if (stReport.mapFailed.isEmpty()) {

@@ -74,7 +74,8 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(upRig->lstBoxes.size(), 3, 10000);
         QVERIFY2(strQuestion.contains(QStringLiteral("basic.camera_name: second -> first")), qPrintable(strQuestion));
         QCOMPARE(strQuestion.count(QStringLiteral(" -> ")), 1);
-        QVERIFY2(upRig->lstBoxes.constLast().contains(QStringLiteral("applied")), qPrintable(upRig->lstBoxes.constLast()));
+        QVERIFY2(upRig->lstBoxes.constLast().contains(QStringLiteral("applied")),
+                 qPrintable(upRig->lstBoxes.constLast()));
         QCOMPARE(pclCamera->text(ClTovuCommandGetCameraName::usCommandCode), QByteArray("first"));
         QCOMPARE(setRequests(pclCamera), 1);
     }

@@ -84,7 +84,6 @@ private Q_SLOTS:
         QCOMPARE(ClSettingRules::correctedPort(strText, lDefault), lCorrected);
     }
 
-
     void patterns_data()
     {
         QTest::addColumn<QString>("strPattern");

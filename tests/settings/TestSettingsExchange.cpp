@@ -138,8 +138,9 @@ private Q_SLOTS:
             mapWanted.insert(it.key(), clOther);
         }
         QVERIFY(clCamera.write(mapWanted, stBefore.mapValues));
-        QVERIFY2(clCamera.stLast.isComplete(), qPrintable(QStringList(clCamera.stLast.mapFailed.values()).join(QLatin1Char('\n'))
-                                                            + clCamera.stLast.mapFailed.keys().join(QLatin1Char(' '))));
+        QVERIFY2(clCamera.stLast.isComplete(),
+                 qPrintable(QStringList(clCamera.stLast.mapFailed.values()).join(QLatin1Char('\n'))
+                            + clCamera.stLast.mapFailed.keys().join(QLatin1Char(' '))));
         QCOMPARE(clCamera.stLast.lstWritten.size(), mapWanted.size());
 
         // What the camera keeps, read again from scratch.
@@ -213,10 +214,10 @@ private Q_SLOTS:
         const QMap<QString, QVariant> mapCurrent = clCamera.stLast.mapValues;
         clCamera.pclCamera->clearRequests();
         const quint32 ulOtherMode = mapCurrent.value(QStringLiteral("network.mode")).toUInt() == 2 ? 1 : 2;
-        const QMap<QString, QVariant> mapWanted = {{QStringLiteral("network.mode"), qint64(ulOtherMode)},
-                                                   {QStringLiteral("network.adhoc.address"), QStringLiteral("10.9.8.7")},
-                                                   {QStringLiteral("basic.battery_alarm"),
-                                                    !mapCurrent.value(QStringLiteral("basic.battery_alarm")).toBool()}};
+        const QMap<QString, QVariant> mapWanted = {
+            {QStringLiteral("network.mode"), qint64(ulOtherMode)},
+            {QStringLiteral("network.adhoc.address"), QStringLiteral("10.9.8.7")},
+            {QStringLiteral("basic.battery_alarm"), !mapCurrent.value(QStringLiteral("basic.battery_alarm")).toBool()}};
         QVERIFY(clCamera.write(mapWanted, mapCurrent));
         QVERIFY(clCamera.stLast.isComplete());
         QList<quint16> lstSets;
@@ -224,9 +225,10 @@ private Q_SLOTS:
             if ((stRequest.stPacket.usCode & 0xF800) == 0x5800)
                 lstSets.append(stRequest.stPacket.usCode);
         }
-        QCOMPARE(lstSets, (QList<quint16> {ClTovuCommandSetBatteryAlarm::usCommandCode,
-                                           ClTovuCommandSetAdhocAddress::usCommandCode,
-                                           ClTovuCommandSetWifiMode::usCommandCode}));
+        QCOMPARE(
+            lstSets,
+            (QList<quint16> {ClTovuCommandSetBatteryAlarm::usCommandCode, ClTovuCommandSetAdhocAddress::usCommandCode,
+                             ClTovuCommandSetWifiMode::usCommandCode}));
     }
 
     void cameraPulledOutMidWriteSaysWhatWasWritten()

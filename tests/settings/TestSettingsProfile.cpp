@@ -16,8 +16,8 @@
 namespace {
 QByteArray profileWith(const QString& strSettings, const QString& strHead = QString())
 {
-    const QString strStart = strHead.isEmpty() ? QStringLiteral("\"format\": \"tovu-settings-profile\", \"version\": 1")
-                                               : strHead;
+    const QString strStart
+        = strHead.isEmpty() ? QStringLiteral("\"format\": \"tovu-settings-profile\", \"version\": 1") : strHead;
     return QStringLiteral("{%1, \"settings\": {%2}}").arg(strStart, strSettings).toUtf8();
 }
 
@@ -41,35 +41,62 @@ private Q_SLOTS:
         QTest::addColumn<QString>("strName");
         QTest::addColumn<QString>("strText");
         QTest::addColumn<QVariant>("clWire");  // invalid: refused
-        QTest::newRow("zone by offset") << "basic.time_zone" << "GMT+9:00" << QVariant(qint64(9));
-        QTest::newRow("zone west of Greenwich") << "basic.time_zone" << "gmt-5:00" << QVariant(qint64(17));
-        QTest::newRow("zone unknown") << "basic.time_zone" << "GMT+13:00" << QVariant();
-        QTest::newRow("bit rate in kbit/s") << "stream.recording.bit_rate" << "2000" << QVariant(qint64(2000000));
-        QTest::newRow("bit rate below") << "stream.recording.bit_rate" << "383" << QVariant();
-        QTest::newRow("bit rate above") << "stream.recording.bit_rate" << "15361" << QVariant();
-        QTest::newRow("bit rate huge") << "stream.recording.bit_rate" << "9223372036854775807" << QVariant();
-        QTest::newRow("port's own default") << "network.rtsp_port" << "554" << QVariant(qint64(554));
-        QTest::newRow("port reserved") << "network.rtsp_port" << "1023" << QVariant();
-        QTest::newRow("port top") << "network.http_port" << "65535" << QVariant(qint64(65535));
-        QTest::newRow("port over") << "network.http_port" << "65536" << QVariant();
-        QTest::newRow("frame rate the slider has") << "stream.live.frame_rate" << "6" << QVariant(qint64(6));
-        QTest::newRow("frame rate between its steps") << "stream.live.frame_rate" << "20" << QVariant();
-        QTest::newRow("minutes to seconds") << "basic.auto_wifi_off" << "10" << QVariant(qint64(600));
-        QTest::newRow("minutes zero") << "basic.auto_wifi_off" << "0" << QVariant();
-        QTest::newRow("switch") << "basic.battery_alarm" << "off" << QVariant(false);
-        QTest::newRow("switch word") << "basic.battery_alarm" << "maybe" << QVariant();
-        QTest::newRow("size") << "stream.live.image_size" << "320x240" << QVariant(QSize(320, 240));
-        QTest::newRow("size of the other table") << "stream.live.image_size" << "1920x1080" << QVariant();
-        QTest::newRow("name") << "basic.camera_name" << "cam-2" << QVariant(QStringLiteral("cam-2"));
-        QTest::newRow("name too long") << "basic.camera_name" << "camera-12" << QVariant();
-        QTest::newRow("mask") << "network.infrastructure.subnet_mask" << "255.255.252.0"
-                              << QVariant(QStringLiteral("255.255.252.0"));
-        QTest::newRow("mask with a hole") << "network.infrastructure.subnet_mask" << "255.0.255.0" << QVariant();
-        QTest::newRow("host ending in 255") << "network.infrastructure.address" << "192.168.1.255" << QVariant();
-        QTest::newRow("day off") << "schedule.days.friday" << "off" << QVariant(QStringLiteral("off"));
-        QTest::newRow("day period") << "schedule.days.friday" << "22:00-06:30" << QVariant(QStringLiteral("22:00-06:30"));
-        QTest::newRow("day off the step") << "schedule.days.friday" << "08:05-17:00" << QVariant();
-        QTest::newRow("day without end") << "schedule.days.friday" << "08:00" << QVariant();
+        QTest::newRow("zone by offset") << "basic.time_zone"
+                                        << "GMT+9:00" << QVariant(qint64(9));
+        QTest::newRow("zone west of Greenwich") << "basic.time_zone"
+                                                << "gmt-5:00" << QVariant(qint64(17));
+        QTest::newRow("zone unknown") << "basic.time_zone"
+                                      << "GMT+13:00" << QVariant();
+        QTest::newRow("bit rate in kbit/s") << "stream.recording.bit_rate"
+                                            << "2000" << QVariant(qint64(2000000));
+        QTest::newRow("bit rate below") << "stream.recording.bit_rate"
+                                        << "383" << QVariant();
+        QTest::newRow("bit rate above") << "stream.recording.bit_rate"
+                                        << "15361" << QVariant();
+        QTest::newRow("bit rate huge") << "stream.recording.bit_rate"
+                                       << "9223372036854775807" << QVariant();
+        QTest::newRow("port's own default") << "network.rtsp_port"
+                                            << "554" << QVariant(qint64(554));
+        QTest::newRow("port reserved") << "network.rtsp_port"
+                                       << "1023" << QVariant();
+        QTest::newRow("port top") << "network.http_port"
+                                  << "65535" << QVariant(qint64(65535));
+        QTest::newRow("port over") << "network.http_port"
+                                   << "65536" << QVariant();
+        QTest::newRow("frame rate the slider has") << "stream.live.frame_rate"
+                                                   << "6" << QVariant(qint64(6));
+        QTest::newRow("frame rate between its steps") << "stream.live.frame_rate"
+                                                      << "20" << QVariant();
+        QTest::newRow("minutes to seconds") << "basic.auto_wifi_off"
+                                            << "10" << QVariant(qint64(600));
+        QTest::newRow("minutes zero") << "basic.auto_wifi_off"
+                                      << "0" << QVariant();
+        QTest::newRow("switch") << "basic.battery_alarm"
+                                << "off" << QVariant(false);
+        QTest::newRow("switch word") << "basic.battery_alarm"
+                                     << "maybe" << QVariant();
+        QTest::newRow("size") << "stream.live.image_size"
+                              << "320x240" << QVariant(QSize(320, 240));
+        QTest::newRow("size of the other table") << "stream.live.image_size"
+                                                 << "1920x1080" << QVariant();
+        QTest::newRow("name") << "basic.camera_name"
+                              << "cam-2" << QVariant(QStringLiteral("cam-2"));
+        QTest::newRow("name too long") << "basic.camera_name"
+                                       << "camera-12" << QVariant();
+        QTest::newRow("mask") << "network.infrastructure.subnet_mask"
+                              << "255.255.252.0" << QVariant(QStringLiteral("255.255.252.0"));
+        QTest::newRow("mask with a hole") << "network.infrastructure.subnet_mask"
+                                          << "255.0.255.0" << QVariant();
+        QTest::newRow("host ending in 255") << "network.infrastructure.address"
+                                            << "192.168.1.255" << QVariant();
+        QTest::newRow("day off") << "schedule.days.friday"
+                                 << "off" << QVariant(QStringLiteral("off"));
+        QTest::newRow("day period") << "schedule.days.friday"
+                                    << "22:00-06:30" << QVariant(QStringLiteral("22:00-06:30"));
+        QTest::newRow("day off the step") << "schedule.days.friday"
+                                          << "08:05-17:00" << QVariant();
+        QTest::newRow("day without end") << "schedule.days.friday"
+                                         << "08:00" << QVariant();
     }
 
     void typedValues()
@@ -103,13 +130,14 @@ private Q_SLOTS:
         clProfile.mapValues.insert(QStringLiteral("basic.time_zone"), qint64(1));
         clProfile.mapValues.insert(QStringLiteral("stream.live.bit_rate"), qint64(1500000));
         clProfile.mapValues.insert(QStringLiteral("network.infrastructure.key"), QStringLiteral("top secret"));
-        clProfile.mapValues.insert(QStringLiteral("schedule.days.monday"),
-                                   ClSettingValue::fromText(setting("schedule.days.monday"), QStringLiteral("08:00-17:30"),
-                                                            &strError));
+        clProfile.mapValues.insert(
+            QStringLiteral("schedule.days.monday"),
+            ClSettingValue::fromText(setting("schedule.days.monday"), QStringLiteral("08:00-17:30"), &strError));
 
         const QByteArray baJson = clProfile.toJson(false);
         QVERIFY(!baJson.contains("top secret"));
-        const QJsonObject clSettings = QJsonDocument::fromJson(baJson).object().value(QStringLiteral("settings")).toObject();
+        const QJsonObject clSettings
+            = QJsonDocument::fromJson(baJson).object().value(QStringLiteral("settings")).toObject();
         QCOMPARE(clSettings.value(QStringLiteral("basic.time_zone")).toString(), QStringLiteral("GMT+1:00"));
         QCOMPARE(clSettings.value(QStringLiteral("stream.live.bit_rate")).toDouble(), 1500.0);
 
@@ -132,18 +160,27 @@ private Q_SLOTS:
         QTest::addColumn<QString>("strMessage");
         QTest::newRow("not JSON") << QByteArray("{\"format\": ") << "not valid JSON";
         QTest::newRow("an array") << QByteArray("[1, 2]") << "not a JSON object";
-        QTest::newRow("another format")
-            << profileWith(QString(), QStringLiteral("\"format\": \"something-else\", \"version\": 1")) << "not a settings profile";
-        QTest::newRow("newer version")
-            << profileWith(QString(), QStringLiteral("\"format\": \"tovu-settings-profile\", \"version\": 2")) << "format version 2";
-        QTest::newRow("version as text")
-            << profileWith(QString(), QStringLiteral("\"format\": \"tovu-settings-profile\", \"version\": \"1\"")) << "no valid format version";
-        QTest::newRow("no settings") << QByteArray("{\"format\": \"tovu-settings-profile\", \"version\": 1}") << "\"settings\"";
-        QTest::newRow("unknown name") << profileWith(QStringLiteral("\"basic.colour\": 3")) << "basic.colour: no such setting";
-        QTest::newRow("out of range") << profileWith(QStringLiteral("\"stream.live.bit_rate\": 20000")) << "stream.live.bit_rate: out of range";
-        QTest::newRow("fraction") << profileWith(QStringLiteral("\"network.http_port\": 8080.5")) << "network.http_port: expected a whole number";
-        QTest::newRow("wrong type") << profileWith(QStringLiteral("\"basic.battery_alarm\": \"on\"")) << "basic.battery_alarm: expected true or false";
-        QTest::newRow("wrong pattern") << profileWith(QStringLiteral("\"basic.camera_name\": \"my camera\"")) << "basic.camera_name: does not match";
+        QTest::newRow("another format") << profileWith(QString(),
+                                                       QStringLiteral("\"format\": \"something-else\", \"version\": 1"))
+                                        << "not a settings profile";
+        QTest::newRow("newer version") << profileWith(
+            QString(), QStringLiteral("\"format\": \"tovu-settings-profile\", \"version\": 2"))
+                                       << "format version 2";
+        QTest::newRow("version as text") << profileWith(
+            QString(), QStringLiteral("\"format\": \"tovu-settings-profile\", \"version\": \"1\""))
+                                         << "no valid format version";
+        QTest::newRow("no settings") << QByteArray("{\"format\": \"tovu-settings-profile\", \"version\": 1}")
+                                     << "\"settings\"";
+        QTest::newRow("unknown name") << profileWith(QStringLiteral("\"basic.colour\": 3"))
+                                      << "basic.colour: no such setting";
+        QTest::newRow("out of range") << profileWith(QStringLiteral("\"stream.live.bit_rate\": 20000"))
+                                      << "stream.live.bit_rate: out of range";
+        QTest::newRow("fraction") << profileWith(QStringLiteral("\"network.http_port\": 8080.5"))
+                                  << "network.http_port: expected a whole number";
+        QTest::newRow("wrong type") << profileWith(QStringLiteral("\"basic.battery_alarm\": \"on\""))
+                                    << "basic.battery_alarm: expected true or false";
+        QTest::newRow("wrong pattern") << profileWith(QStringLiteral("\"basic.camera_name\": \"my camera\""))
+                                       << "basic.camera_name: does not match";
         QTest::newRow("too big") << QByteArray(ClSettingsProfile::llMaxFileSize + 1, ' ') << "larger than";
     }
 
@@ -181,7 +218,9 @@ private Q_SLOTS:
         clFile.close();
         ClSettingsProfile clProfile;
         QVERIFY(clProfile.load(strPath).join(QString()).contains(QStringLiteral("larger than")));
-        QVERIFY(clProfile.load(clDir.filePath(QStringLiteral("missing.json"))).join(QString()).contains(QStringLiteral("Cannot read")));
+        QVERIFY(clProfile.load(clDir.filePath(QStringLiteral("missing.json")))
+                    .join(QString())
+                    .contains(QStringLiteral("Cannot read")));
     }
 
     void planSkipsWhatTheCameraLacksAndOrdersTheNetworkLast()
@@ -201,7 +240,8 @@ private Q_SLOTS:
         QCOMPARE(clPlan.lstUnsupported, QStringList {QStringLiteral("schedule.enabled")});
         QCOMPARE(clPlan.lstSame, QStringList {QStringLiteral("basic.battery_alarm")});
         QCOMPARE(clPlan.describe(false),
-                 (QStringList {QStringLiteral("basic.camera_name: a -> b"), QStringLiteral("network.mode: infrastructure -> adhoc")}));
+                 (QStringList {QStringLiteral("basic.camera_name: a -> b"),
+                               QStringLiteral("network.mode: infrastructure -> adhoc")}));
     }
 };
 
