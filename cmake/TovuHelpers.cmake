@@ -67,8 +67,11 @@ function(tovu_add_test name)
   if(ARG_LABEL STREQUAL "gui" OR ARG_LABEL STREQUAL "e2e")
     string(APPEND environment ";TZ=Europe/Berlin")
   endif()
+  # A second label names the test's folder ("in:pages/basic"), so that a tool can run the
+  # tests nearest to a change first.
+  file(RELATIVE_PATH folder "${PROJECT_SOURCE_DIR}/tests" "${CMAKE_CURRENT_SOURCE_DIR}")
   set_tests_properties(${name} PROPERTIES
-    LABELS "${ARG_LABEL}"
+    LABELS "${ARG_LABEL};in:${folder}"
     TIMEOUT ${ARG_TIMEOUT}
     ENVIRONMENT "${environment}")
   file(MAKE_DIRECTORY "${home}/run")

@@ -243,14 +243,27 @@ trap restore EXIT
 trap 'restore; exit 130' INT TERM
 
 build_tree() {
-  nice -n 5 cmake --build "$build" --parallel "$jobs" >"$1" 2>&1
+  nice -n 5 cmake --build "$build" --parallel "$jobs" "${@:2}" >"$1" 2>&1
+}
+# The tests nearest to a folder's code: its own test folder, and the one above it whose
+# tests drive it through the worker or the page base. A fault is looked for there first,
+# with only their executables rebuilt, and in the whole suite only when they pass.
+near_tests() {
+  case "$1" in
+    protocol|usb) echo "^in:($1|system)\$" ;;
+    pages/*) echo "^in:($1|pages)\$" ;;
+    settings) echo '^in:(settings|cli)$' ;;
+    *) echo "^in:$1\$" ;;
+  esac
 }
 # The suite without the package tests (they check the .deb, not behaviour) and the long
-# soak run; it stops at the first failing test, so a caught fault ends early.
+# soak run; it stops at the first failing test, so a caught fault ends early. Extra
+# arguments narrow it (-L) or leave tests out (-LE).
 run_suite() {
+  local log="$1"; shift
   (cd "$build" && timeout --kill-after=20 "$time_limit" \
-     ctest --parallel "$jobs" --stop-on-failure --label-exclude package \
-           --exclude-regex '^test_e2e_soak$' --output-on-failure) >"$1" 2>&1
+     ctest --parallel "$jobs" --stop-on-failure --exclude-regex '^test_e2e_soak$' \
+           --output-on-failure "$@") >"$log" 2>&1
 }
 
 if [[ ! -f "$build/build.ninja" ]]; then
@@ -262,7 +275,7 @@ build_tree "$work/logs/baseline-build.log" || {
   echo "mutate.sh: the unchanged tree does not build; see $work/logs/baseline-build.log" >&2; exit 1; }
 if [[ $baseline -eq 1 ]]; then
   echo "Running the suite on the unchanged tree"
-  run_suite "$work/logs/baseline-test.log" || {
+  run_suite "$work/logs/baseline-test.log" --label-exclude '^package$' || {
     echo "mutate.sh: the suite fails on the unchanged tree; see $work/logs/baseline-test.log" >&2
     exit 1; }
 fi
@@ -279,21 +292,35 @@ for entry in "${chosen[@]}"; do
   planted_file="$file"
   py plant "$faults" "$tree" "$number"
   failed=""
-  if ! build_tree "$log"; then
-    result="not building"
-  else
-    status=0
-    run_suite "$log.test" || status=$?
-    cat "$log.test" >>"$log" && rm -f "$log.test"
-    if [[ $status -eq 0 ]]; then
-      result="missed"
-    elif [[ $status -eq 124 || $status -eq 137 ]]; then
-      result="caught"; failed="(time limit)"
+  near="$(near_tests "$folder")"
+  mapfile -t near_targets < <(cd "$build" && ctest -N -L "$near" | sed -n 's/^ *Test *#[0-9]*: //p')
+  status=0
+  if [[ ${#near_targets[@]} -gt 0 ]]; then
+    if ! build_tree "$log" --target "${near_targets[@]}"; then
+      status=-1
     else
-      result="caught"
-      failed="$(sed -n 's/^[0-9]*:\([^:]*\)$/\1/p' "$build/Testing/Temporary/LastTestsFailed.log" \
-                2>/dev/null | head -1)"
+      run_suite "$log.test" --label-regex "$near" || status=$?
+      cat "$log.test" >>"$log" && rm -f "$log.test"
     fi
+  fi
+  if [[ $status -eq 0 ]]; then
+    if ! build_tree "$log.build"; then
+      status=-1
+    else
+      run_suite "$log.test" --label-exclude "^package\$|$near" || status=$?
+    fi
+    cat "$log.build" "$log.test" >>"$log" 2>/dev/null; rm -f "$log.build" "$log.test"
+  fi
+  if [[ $status -eq -1 ]]; then
+    result="not building"
+  elif [[ $status -eq 0 ]]; then
+    result="missed"
+  elif [[ $status -eq 124 || $status -eq 137 ]]; then
+    result="caught"; failed="(time limit)"
+  else
+    result="caught"
+    failed="$(sed -n 's/^[0-9]*:\([^:]*\)$/\1/p' "$build/Testing/Temporary/LastTestsFailed.log" \
+              2>/dev/null | head -1)"
   fi
   restore
   py verify "$tree" "$manifest"
