@@ -2,6 +2,7 @@
 
 #include "framework/ClAccessible.h"
 #include "framework/ClFocusFrame.h"
+#include "framework/ClPictures.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -15,7 +16,7 @@ constexpr int lTextFlags = Qt::AlignCenter | Qt::TextWordWrap;
 }  // namespace
 
 ClButtonMode::ClButtonMode(const QString& strText, const QString& strIcon, QWidget* parent)
-    : ClRollOverToolBtn(parent), clModeIcon(strIcon)
+    : ClRollOverToolBtn(parent), clModeIcon(ClPictures::pixmap(strIcon))
 {
     setText(strText);
     setCheckable(true);
@@ -27,10 +28,10 @@ ClButtonMode::ClButtonMode(const QString& strText, const QString& strIcon, QWidg
     ClAccessible::setRole(this, QAccessible::PageTab);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     QIcon clRollOver;
-    const QPixmap clActive(QStringLiteral(":/img/button1"));
+    const QPixmap clActive = ClPictures::pixmap(QStringLiteral(":/img/button1"));
     if (!clActive.isNull())
         clRollOver.addPixmap(clActive, QIcon::Active);
-    const QPixmap clSelected(QStringLiteral(":/img/button2"));
+    const QPixmap clSelected = ClPictures::pixmap(QStringLiteral(":/img/button2"));
     if (!clSelected.isNull())
         clRollOver.addPixmap(clSelected, QIcon::Selected);
     setImgShow(clRollOver);

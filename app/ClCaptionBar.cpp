@@ -1,5 +1,6 @@
 #include "ClCaptionBar.h"
 
+#include "framework/ClPictures.h"
 #include "framework/ClRollOverToolBtn.h"
 #include "resources/ClArtPalette.h"
 
@@ -30,9 +31,9 @@ ClCaptionBar::ClCaptionBar(const QString& strTitle, QWidget* parent) : QWidget(p
     pclClose->setFixedSize(74, 20);
     pclClose->move(526, 0);
     QIcon clImages;
-    clImages.addPixmap(QPixmap(QStringLiteral(":/img/close_win1")), QIcon::Normal);
-    clImages.addPixmap(QPixmap(QStringLiteral(":/img/close_win2")), QIcon::Active);
-    clImages.addPixmap(QPixmap(QStringLiteral(":/img/close_win3")), QIcon::Selected);
+    clImages.addPixmap(ClPictures::pixmap(QStringLiteral(":/img/close_win1")), QIcon::Normal);
+    clImages.addPixmap(ClPictures::pixmap(QStringLiteral(":/img/close_win2")), QIcon::Active);
+    clImages.addPixmap(ClPictures::pixmap(QStringLiteral(":/img/close_win3")), QIcon::Selected);
     pclClose->setImgShow(clImages);
     connect(pclClose, &QAbstractButton::clicked, this, &ClCaptionBar::sigClose);
 }

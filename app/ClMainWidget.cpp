@@ -10,6 +10,7 @@
 #include "framework/ClLogWidget.h"
 #include "framework/ClMessageBox.h"
 #include "framework/ClPage.h"
+#include "framework/ClPictures.h"
 #include "pages/basic/ClWidgetBasicSetting.h"
 #include "pages/help/ClWidgetHelp.h"
 #include "pages/network/ClWidgetNetworkSetting.h"
@@ -48,22 +49,6 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
     // Frameless, so nothing tells a screen reader it is a window but the window itself.
     ClAccessible::setRole(this, QAccessible::Window);
     resize(lWidth, lHeight);
-
-    // Only the opaque part of the picture belongs to the window. Wayland has no window
-    // masks: there the window is see-through and the picture's clear corners show what is
-    // behind it; clicks on them are still not the window's.
-    const QPixmap clShape = QPixmap(QStringLiteral(":/img/window"))
-                                .scaled(lWidth, lHeight, Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    // The mask is read from the picture's pixels at every call: once here.
-    const QBitmap clMask = clShape.mask();
-    if (!clShape.isNull() && !clMask.isNull()) {
-        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
-            setAttribute(Qt::WA_TranslucentBackground);
-            rgnShape = QRegion(clMask);
-        } else {
-            setMask(clMask);
-        }
-    }
 
     const QString strTitle = ClMessageBox::applicationTitle();
     setWindowTitle(strTitle);
@@ -107,6 +92,24 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
             qCWarning(lcTovuApp) << "USB discovery could not start; no camera will be found";
     });
     pclUsbService->start({ulTovuIdentity});
+
+    // Only the opaque part of the picture belongs to the window. Wayland has no window
+    // masks: there the window is see-through and the picture's clear corners show what is
+    // behind it; clicks on them are still not the window's. Last in the constructor: the
+    // picture and its mask are decoded beside it (see main) and are needed only to show.
+    const QString strWindowPicture = QStringLiteral(":/img/window");
+    const QPixmap clShape = ClPictures::pixmap(strWindowPicture);
+    const QBitmap clMask = clShape.size() == size()
+        ? ClPictures::mask(strWindowPicture)
+        : clShape.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation).mask();
+    if (!clShape.isNull() && !clMask.isNull()) {
+        if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
+            setAttribute(Qt::WA_TranslucentBackground);
+            rgnShape = QRegion(clMask);
+        } else {
+            setMask(clMask);
+        }
+    }
 }
 
 ClMainWidget::~ClMainWidget()
@@ -348,7 +351,7 @@ void ClMainWidget::mouseReleaseEvent(QMouseEvent* pclEvent)
 void ClMainWidget::paintEvent(QPaintEvent*)
 {
     QPainter clPainter(this);
-    const QPixmap clBackground(QStringLiteral(":/img/window"));
+    const QPixmap clBackground = ClPictures::pixmap(QStringLiteral(":/img/window"));
     if (clBackground.isNull())
         clPainter.fillRect(rect(), ClArtPalette::list());
     else

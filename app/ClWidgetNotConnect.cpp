@@ -1,6 +1,7 @@
 #include "ClWidgetNotConnect.h"
 
 #include "protocol/ClUnusableReason.h"
+#include "framework/ClPictures.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -36,7 +37,7 @@ ClWidgetNotConnect::ClWidgetNotConnect(QWidget* parent) : ClWidgetBase(parent)
 
     auto* pclImage = new QLabel(this);
     pclImage->setObjectName(QStringLiteral("labelNotConnectedImage"));
-    pclImage->setPixmap(QPixmap(QStringLiteral(":/img/camera_notconnect")));
+    pclImage->setPixmap(ClPictures::pixmap(QStringLiteral(":/img/camera_notconnect")));
     pclImage->setAlignment(Qt::AlignCenter);
     pclLayout->addWidget(pclImage);
 

@@ -1,6 +1,7 @@
 #include "ClWidgetSelectMode.h"
 
 #include "ClButtonMode.h"
+#include "framework/ClPictures.h"
 
 #include <QButtonGroup>
 #include <QHBoxLayout>
@@ -74,7 +75,7 @@ ClWidgetSelectMode::ClWidgetSelectMode(QWidget* parent) : ClWidgetBase(parent)
 QLabel* ClWidgetSelectMode::addSeparator()
 {
     auto* pclSeparator = new QLabel(this);
-    pclSeparator->setPixmap(QPixmap(QStringLiteral(":/mode/separator")));
+    pclSeparator->setPixmap(ClPictures::pixmap(QStringLiteral(":/mode/separator")));
     pclSeparator->setMaximumWidth(2);
     layout()->addWidget(pclSeparator);
     return pclSeparator;

@@ -5,6 +5,7 @@
 #include "ClRunOptions.h"
 #include "ClStartup.h"
 #include "data/ClUpdateServer.h"
+#include "framework/ClPictures.h"
 #include "session/ClAppCheck.h"
 #include "virtualcamera/ClVirtualCamera.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
@@ -12,7 +13,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
-#include <QPixmap>
 
 #include <cstdio>
 #include <memory>
@@ -72,12 +72,22 @@ int main(int argc, char* argv[])
     // Resources are compiled into the executable and registered by their own
     // initialisers before main runs.
     QApplication clApp(argc, argv);
+    // The pictures of the first view, in the order the window is built, and its icon;
+    // decoded beside the start and waited for before the application ends.
+    const QString strWindowPicture = QStringLiteral(":/img/window");
+    const QString strIcon = QStringLiteral(":/imglang/icon_s");
+    const ClPictures clPreload({QStringLiteral(":/img/close_win1"), QStringLiteral(":/img/close_win2"),
+                                QStringLiteral(":/img/close_win3"), QStringLiteral(":/img/button1"),
+                                QStringLiteral(":/img/button2"), QStringLiteral(":/img/button_security"),
+                                QStringLiteral(":/img/button_camera"), QStringLiteral(":/img/button_network"),
+                                QStringLiteral(":/img/button_setting"), QStringLiteral(":/img/button_stream"),
+                                QStringLiteral(":/img/button_schedule"), QStringLiteral(":/img/button_help"),
+                                QStringLiteral(":/mode/separator"), QStringLiteral(":/log/bg"),
+                                QStringLiteral(":/img/camera_notconnect"), strWindowPicture, strIcon},
+                               {strWindowPicture});
     // The desktop entry's name: Wayland's app_id, so that docks show the tool's icon and
     // group the window with its launcher.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.parvik.TovuSettingTool"));
-    // From the picture, not the path: an icon made from a path without a suffix reads the
-    // MIME database to tell the file's type, before the window can show.
-    QApplication::setWindowIcon(QIcon(QPixmap(QStringLiteral(":/imglang/icon_s"))));
     QCoreApplication::addLibraryPath(QCoreApplication::applicationDirPath() + QStringLiteral("/imageformats"));
 
     const QFont clFont = ClStartup::applyFonts();
@@ -107,6 +117,9 @@ int main(int argc, char* argv[])
     // The window measures text as it is built.
     clFontPreload.wait();
     ClMainWidget clWindow(pclVirtualBus.get());
+    // From the picture, not the path: an icon made from a path without a suffix reads the
+    // MIME database to tell the file's type, before the window can show.
+    QApplication::setWindowIcon(QIcon(ClPictures::pixmap(strIcon)));
     clWindow.show();
     return QApplication::exec();
 }

@@ -1,5 +1,6 @@
 #include "ClLogWidget.h"
 
+#include "ClPictures.h"
 #include "resources/ClArtPalette.h"
 
 #include <QKeyEvent>
@@ -25,7 +26,8 @@ constexpr int lMessageX = 5;
 const QSize clFallbackSize(600, 33);
 }  // namespace
 
-ClLogWidget::ClLogWidget(QWidget* parent) : QWidget(parent), clBackground(QStringLiteral(":/log/bg"))
+ClLogWidget::ClLogWidget(QWidget* parent)
+    : QWidget(parent), clBackground(ClPictures::pixmap(QStringLiteral(":/log/bg")))
 {
     setObjectName(QStringLiteral("logBar"));
     setFixedSize(clBackground.isNull() ? clFallbackSize : clBackground.size());
@@ -42,8 +44,7 @@ ClLogWidget::ClLogWidget(QWidget* parent) : QWidget(parent), clBackground(QStrin
 
     // The buttons draw where the keyboard is in the tool's colours. One sheet for both,
     // set once: each setting is parsed and polished again.
-    const QString strButtonStyle
-        = QString::fromLatin1(pszButtonStyle)
+    const QString strButtonStyle = QString::fromLatin1(pszButtonStyle)
         + QStringLiteral("QPushButton:focus{border: 2px solid %1; border-radius: 4px;}")
               .arg(ClArtPalette::css(ClArtPalette::accentLight()));
 

@@ -1,0 +1,36 @@
+#pragma once
+// The pictures compiled into the tool, read into pixmaps. The pictures the first view
+// shows can be decoded on a thread of their own from the first line of main, while the
+// application connects to the display and builds its widgets: decoding them (inflating
+// and expanding every pixel) is, with the fonts, most of the work before the window maps.
+#include <QBitmap>
+#include <QPixmap>
+#include <QString>
+#include <QStringList>
+
+class ClPictures
+{
+public:
+    // Starts decoding lstPaths, in their order, on a thread of its own; for the paths also
+    // in lstMasked it makes the mask of the picture's visible pixels there too. The object
+    // lives on the GUI thread's stack, inside the application's lifetime; while it exists
+    // pixmap() and mask() take what it decoded. Only the first of several at once preloads.
+    explicit ClPictures(const QStringList& lstPaths, const QStringList& lstMasked = {});
+    // Waits for the thread: it must not outlive the application it reads resources in.
+    ~ClPictures();
+    ClPictures(const ClPictures&) = delete;
+    ClPictures& operator=(const ClPictures&) = delete;
+
+    // The picture at strPath, from the preload when it holds it (waiting for it if it is
+    // still being decoded), otherwise read as QPixmap reads it. GUI thread only.
+    static QPixmap pixmap(const QString& strPath);
+    // The mask of strPath's visible pixels (alpha above zero), the same as
+    // QPixmap(strPath).mask(); a null bitmap for a picture without transparency.
+    static QBitmap mask(const QString& strPath);
+
+    // The decoding thread and what it decoded, known only to the .cpp.
+    class Preload;
+
+private:
+    Preload* pclPreload = nullptr;
+};

@@ -1,0 +1,57 @@
+// Pictures decoded ahead on their own thread must be the pictures the plain way reads,
+// pixel for pixel, mask included, however the GUI thread's requests and the decoding
+// interleave.
+#include "framework/ClPictures.h"
+
+#include <QTest>
+
+class TestPictures : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void preloadedPicturesMatchThePlainReadAndTheirMasks();
+    void picturesNotPreloadedOrMissingReadAsBefore();
+};
+
+void TestPictures::preloadedPicturesMatchThePlainReadAndTheirMasks()
+{
+    // The window (shaped, with transparent corners), a bar, and a path that does
+    // not exist in the middle of the list: the ones after it must still arrive.
+    const QString strWindow = QStringLiteral(":/img/window");
+    const QString strBar = QStringLiteral(":/log/bg");
+    const QString strMissing = QStringLiteral(":/img/no_such_picture");
+    const QString strIcon = QStringLiteral(":/img/button_camera");
+    const ClPictures clPreload({strWindow, strBar, strMissing, strIcon}, {strWindow, strBar});
+
+    // Asked in another order than decoded, so that some requests wait and some do not.
+    for (const QString& strPath : {strIcon, strWindow, strBar}) {
+        const QPixmap clPlain(strPath);
+        QVERIFY2(!clPlain.isNull(), qPrintable(strPath));
+        const QPixmap clPreloaded = ClPictures::pixmap(strPath);
+        QCOMPARE(clPreloaded.size(), clPlain.size());
+        QCOMPARE(clPreloaded.hasAlphaChannel(), clPlain.hasAlphaChannel());
+        QCOMPARE(clPreloaded.toImage().convertToFormat(QImage::Format_ARGB32),
+                 clPlain.toImage().convertToFormat(QImage::Format_ARGB32));
+        // Asked again, it comes from the cache as the same picture.
+        QCOMPARE(ClPictures::pixmap(strPath).cacheKey(), clPreloaded.cacheKey());
+    }
+    QVERIFY(ClPictures::pixmap(strMissing).isNull());
+
+    const QImage clWindowMask = ClPictures::mask(strWindow).toImage();
+    QCOMPARE(clWindowMask, QPixmap(strWindow).mask().toImage());
+    // The corners are cut: the mask is not all set, and not empty.
+    QVERIFY(clWindowMask.pixelIndex(0, 0) != clWindowMask.pixelIndex(300, 300));
+    QCOMPARE(ClPictures::mask(strBar).toImage(), QPixmap(strBar).mask().toImage());
+}
+
+void TestPictures::picturesNotPreloadedOrMissingReadAsBefore()
+{
+    const QString strSeparator = QStringLiteral(":/mode/separator");
+    QCOMPARE(ClPictures::pixmap(strSeparator).toImage(), QPixmap(strSeparator).toImage());
+    QCOMPARE(ClPictures::mask(strSeparator).toImage(), QPixmap(strSeparator).mask().toImage());
+    QVERIFY(ClPictures::pixmap(QStringLiteral(":/nowhere")).isNull());
+}
+
+QTEST_MAIN(TestPictures)
+#include "TestPictures.moc"
