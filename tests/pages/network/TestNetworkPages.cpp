@@ -2,9 +2,8 @@
 // opens on and the mode switch of each tab; the access-point list (the joined network once
 // and first and only while joined, names that are hidden, doubled or no text) and joining
 // an open, an encrypted or a typed network; the IP settings, the ad hoc mask and the ports.
-// And the address, port and signal rules on their own.
+// And the address and signal rules on their own.
 #include "pages/network/ClIpv4Validator.h"
-#include "pages/network/ClNetworkPortValidator.h"
 #include "pages/network/ClWidgetAdvance.h"
 #include "pages/network/ClWidgetApInfo.h"
 #include "pages/network/ClWidgetApList.h"
@@ -603,16 +602,6 @@ private Q_SLOTS:
             QTest::keyClicks(&clEdit, QStringLiteral("8"));
             QCOMPARE(clEdit.text(), QStringLiteral("198."));
         }
-    }
-
-    void portField()
-    {
-        ClNetworkPortValidator clValidator;
-        int lPos = 0;
-        for (QString strText : {"", "80", "99999"})
-            QCOMPARE(clValidator.validate(strText, lPos), QValidator::Acceptable);
-        for (QString strText : {"100000", "8o", "-80"})
-            QCOMPARE(clValidator.validate(strText, lPos), QValidator::Invalid);
     }
 
     void signalLevels_data()

@@ -146,17 +146,6 @@ private Q_SLOTS:
         QCOMPARE(pclMonday->startTime(), t(8));
         QCOMPARE(pclMonday->endTime(), t(17));
 
-        // A change in between discards what was saved: the next double-click is all day again.
-        QTest::mouseDClick(pclBar, Qt::LeftButton, Qt::NoModifier, QPoint(100, 10));
-        QVERIFY(axis(pclMonday)->isAllOfDaySaved());
-        drag(pclBar, QPoint(100, 10), 60);
-        QVERIFY(!axis(pclMonday)->isAllOfDaySaved());
-        QCOMPARE(pclMonday->startTime(), t(1));
-        QCOMPARE(pclMonday->endTime(), t(1));
-        QTest::mouseDClick(pclBar, Qt::LeftButton, Qt::NoModifier, QPoint(100, 10));
-        QCOMPARE(pclMonday->startTime(), t(0));
-        QCOMPARE(pclMonday->endTime(), t(0));
-
         // Double-clicking the continuation toggles the day it belongs to.
         pclMonday->setPeriod(t(22), t(2));
         QTest::mouseDClick(axis(pclTuesday)->eveBar(), Qt::LeftButton, Qt::NoModifier,
