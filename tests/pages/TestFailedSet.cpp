@@ -62,7 +62,8 @@ private Q_SLOTS:
     void failedSetIsReportedAndWrittenNextTime_data()
     {
         QTest::addColumn<Change>("stChange");
-        QTest::addColumn<bool>("bTransport");
+        QTest::addColumn<int>("lStatus");  // the camera's refusal; 0: lost on the wire
+        QTest::addColumn<QString>("strBox");
         const QList<std::pair<const char*, Change>> lstChanges {
             {"time",
              {Section::Basic, 0, [](QWidget* pclPage, PageRig&) { child<QSpinBox>(pclPage, "spinYear")->stepBy(1); }}},
@@ -126,15 +127,20 @@ private Q_SLOTS:
              {Section::Stream, 3, [](QWidget* pclPage, PageRig&) { toggleGroup(pclPage, "groupInterval"); }}},
         };
         for (const auto& [pszName, stChange] : lstChanges) {
-            QTest::addRow("%s, refused", pszName) << stChange << false;
-            QTest::addRow("%s, lost on the wire", pszName) << stChange << true;
+            QTest::addRow("%s, refused", pszName) << stChange << 0xFFFB << "Parameter setting failed";
+            QTest::addRow("%s, lost on the wire", pszName) << stChange << 0 << "Exec failed, unknown error";
         }
+        // A camera that is broadcasting says so, and the user is told why, not just that it failed.
+        QTest::addRow("live size, while broadcasting")
+            << lstChanges.at(13).second << int(ClResultCode::usBroadcasting)
+            << "The setting cannot be changed when broadcasting";
     }
 
     void failedSetIsReportedAndWrittenNextTime()
     {
         QFETCH(Change, stChange);
-        QFETCH(bool, bTransport);
+        QFETCH(int, lStatus);
+        QFETCH(QString, strBox);
         // The schedule is the Tovu-S's; the rest is on the Tovu.
         PageRig clRig(stChange.eSection == Section::Schedule ? 1 : 0);
         ClWidgetBase* pclPage = open(clRig, stChange);
@@ -142,17 +148,15 @@ private Q_SLOTS:
         stChange.fnChange(pclPage, clRig);
         if (QTest::currentTestFailed())
             return;
-        if (bTransport) {
+        if (lStatus == 0) {
             clRig.camera().failTransfers(ClVirtualUsbDevice::Direction::Write, 1, -116);
         } else {
-            clRig.camera().setFaultStatus(0xFFFB);
+            clRig.camera().setFaultStatus(quint16(lStatus));
             clRig.camera().injectFault(ClVirtualCamera::Fault::Status);
         }
         clRig.lstLogs.clear();
         clRig.apply(pclPage);
-        QCOMPARE(clRig.lstBoxes,
-                 QStringList(bTransport ? QStringLiteral("Exec failed, unknown error")
-                                        : QStringLiteral("Parameter setting failed")));
+        QCOMPARE(clRig.lstBoxes, QStringList(strBox));
         clRig.lstLogs.removeAll(QString());
         QCOMPARE(clRig.lstLogs, QStringList());
 
@@ -161,21 +165,6 @@ private Q_SLOTS:
         clRig.lstLogs.removeAll(QString());
         QVERIFY(!clRig.lstLogs.isEmpty());
         QCOMPARE(clRig.lstBoxes.size(), 1);
-    }
-
-    // A camera that is broadcasting says so, and the user is told why, not just that it failed.
-    void broadcastingRefusalSaysWhy()
-    {
-        PageRig clRig(0);
-        const Change stChange {Section::Stream, 2,
-                               [](QWidget* pclPage, PageRig&) { nextIndex(pclPage, "comboLiveResolution"); }};
-        ClWidgetBase* pclPage = open(clRig, stChange);
-        QVERIFY(pclPage);
-        stChange.fnChange(pclPage, clRig);
-        clRig.camera().setFaultStatus(ClResultCode::usBroadcasting);
-        clRig.camera().injectFault(ClVirtualCamera::Fault::Status);
-        clRig.apply(pclPage);
-        QCOMPARE(clRig.lstBoxes, QStringList(QStringLiteral("The setting cannot be changed when broadcasting")));
     }
 
 private:

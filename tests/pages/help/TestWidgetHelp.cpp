@@ -1,5 +1,6 @@
 // The help page: the versions and the firmware button, the camera's identity asked as a
-// chain, the country names, which failures it shows, and the licence page by language.
+// chain and the country names, which failures it shows, the licence page by language, and
+// the connection dialog.
 #include "framework/ClMessageBox.h"
 #include "framework/ClPageHost.h"
 #include "data/ClDataFolder.h"
@@ -39,7 +40,6 @@ private Q_SLOTS:
     void cleanup() { pclHost.reset(); }
     void versionsAndFirmwareButton();
     void identityAskedOneAfterAnother();
-    void countryNames();
     void showsOwnQueriesFailures();
     void licenceByLanguage();
     void connectionDialogKeepsWhatItDoesNotShow();
@@ -123,6 +123,8 @@ void TestWidgetHelp::identityAskedOneAfterAnother()
     QCOMPARE(text("labelSerialNo"), QStringLiteral("TV0001234"));
     QCOMPARE(text("labelMacAddress"), QStringLiteral("00:1A:2B:3C:4D:5E"));
     QCOMPARE(text("labelCountry"), QStringLiteral("Europe"));
+    // A country without a name of its own shows its code, in capitals.
+    QCOMPARE(ClWidgetHelp::countryName("kr"), QStringLiteral("KR"));
 
     // Asked again, the old values do not stay on show while the new ones are on their way.
     pclPage->requestData(false);
@@ -137,14 +139,6 @@ void TestWidgetHelp::identityAskedOneAfterAnother()
     pclPage->setCameraInfo(-1, QString());
     for (const char* pszLabel : {"labelSerialNo", "labelMacAddress", "labelCountry"})
         QCOMPARE(text(pszLabel), QStringLiteral("--"));
-}
-
-void TestWidgetHelp::countryNames()
-{
-    QCOMPARE(ClWidgetHelp::countryName("jp"), QStringLiteral("Japan"));
-    // A country without a name of its own shows its code, in capitals.
-    QCOMPARE(ClWidgetHelp::countryName("KR"), QStringLiteral("KR"));
-    QCOMPARE(ClWidgetHelp::countryName("kr"), QStringLiteral("KR"));
 }
 
 void TestWidgetHelp::showsOwnQueriesFailures()
@@ -234,5 +228,17 @@ void TestWidgetHelp::connectionDialogKeepsWhatItDoesNotShow()
     QVERIFY(clSettings.proxy() == stProxy);
     QCOMPARE(clAuto.count(), 1);
     QVERIFY(pclPage->findChild<QCheckBox*>("checkAutoUpdate")->isChecked());
+
+    // Another user name: the password kept was the other user's, and goes.
+    QTimer::singleShot(0, this, [] {
+        auto* pclDialog = qobject_cast<ClDialogConnection*>(QApplication::activeModalWidget());
+        QVERIFY(pclDialog);
+        pclDialog->findChild<QLineEdit*>("editProxyUser")->setText(QStringLiteral("bob"));
+        pclDialog->findChild<QPushButton*>("buttonSave")->click();
+    });
+    button("buttonConnection")->click();
+    clSettings.reload();
+    QCOMPARE(clSettings.proxy().strUser, QStringLiteral("bob"));
+    QCOMPARE(clSettings.proxy().strPassword, QString());
     QFile::remove(strPath);
 }

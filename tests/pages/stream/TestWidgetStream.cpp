@@ -162,9 +162,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<PictureFault>("eFault");
         QTest::newRow("not a JPEG") << PictureFault::NotJpeg;
-        QTest::newRow("cut short") << PictureFault::Truncated;
         QTest::newRow("65535 x 65535") << PictureFault::HugeDimensions;
-        QTest::newRow("20000 x 20000") << PictureFault::LargeDimensions;
     }
 
     void previewKeepsItsPictureOnBadOnes()
@@ -216,25 +214,17 @@ private Q_SLOTS:
             QVERIFY(clFile.open(QIODevice::WriteOnly));
             clFile.write("what was there before");
         }
-        QImage clPicture(64, 48, QImage::Format_RGB32);
-        clPicture.fill(Qt::blue);
-        // A format no writer knows, and a folder that does not exist.
-        QString strError;
-        QVERIFY(!ClWidgetStreamBase::savePicture(clPicture, strOld, &strError));
-        QVERIFY(!strError.isEmpty());
-        QVERIFY(!ClWidgetStreamBase::savePicture(clPicture, clDir.filePath(QStringLiteral("none/x.jpg"))));
-        QFile clFile(strOld);
-        QVERIFY(clFile.open(QIODevice::ReadOnly));
-        QCOMPARE(clFile.readAll(), QByteArray("what was there before"));
-        QCOMPARE(QDir(clDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({QStringLiteral("old.xyz")}));
-
-        // Through the button the user is told.
+        // A format no writer knows: the user is told, and the old file stays as it was.
         openSection(1);
         QVERIFY(waitForPicture());
         ClWidgetStreamBase::setTestFileDialog([&](const QString&) { return strOld; });
         QTest::mouseClick(pclSection->findChild<QPushButton*>("buttonCapture"), Qt::LeftButton);
         QCOMPARE(upRig->lstBoxes.size(), 1);
         QVERIFY(upRig->lstBoxes.first().startsWith(QStringLiteral("The picture could not be saved.")));
+        QFile clFile(strOld);
+        QVERIFY(clFile.open(QIODevice::ReadOnly));
+        QCOMPARE(clFile.readAll(), QByteArray("what was there before"));
+        QCOMPARE(QDir(clDir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({QStringLiteral("old.xyz")}));
     }
 
     void viewPageSendsOnlyChanges()
@@ -370,10 +360,6 @@ private Q_SLOTS:
         pclRates->bitRateSlider()->setValue(400000);
         pclRates->bitRateSlider()->setValue(768000);
         QCOMPARE(pclRates->bitRateEdit()->text(), QStringLiteral("768"));
-        // The estimate follows the bit rate and the card.
-        auto* pclEstimate = pclSection->findChild<QLabel*>("labelRecEstimate");
-        pclSection->findChild<QComboBox*>("comboSdSize")->setCurrentIndex(2);
-        QCOMPARE(pclEstimate->text(), QStringLiteral("Recordable up to approx. 23.4 hour(s)"));
         // A frame rate the camera does not take is put back when the edit is left.
         typeInto(pclRates->frameRateEdit(), QStringLiteral("6"));
         QCOMPARE(pclRates->frameRateEdit()->text(), QStringLiteral("5"));
@@ -387,10 +373,12 @@ private Q_SLOTS:
         QCOMPARE(pclRates->frameRate(), 15);
         QCOMPARE(pclRates->bitRate(), 8000000);
         QCOMPARE(pclRates->bitRateEdit()->text(), QStringLiteral("8000"));
-        // A day and a bit on a 32 GB card is counted in days.
+        // The estimate follows the bit rate and the card: a day and a bit on a 32 GB card is
+        // counted in days.
         pclSection->findChild<QComboBox*>("comboSdSize")->setCurrentIndex(4);
         typeInto(pclRates->bitRateEdit(), QStringLiteral("3000"));
-        QCOMPARE(pclEstimate->text(), QStringLiteral("Recordable up to approx. 1 day(s)"));
+        QCOMPARE(pclSection->findChild<QLabel*>("labelRecEstimate")->text(),
+                 QStringLiteral("Recordable up to approx. 1 day(s)"));
     }
 
     void tovuIsNeverAskedWhatItCannotAnswer()
@@ -428,8 +416,6 @@ private Q_SLOTS:
         QTest::addColumn<ClVirtualCamera::Params>("arrWritten");
         const int lSize = ClTovuCommandGetRecImagesize::usCommandCode;
         QTest::newRow("no size of the list is Full HD") << 1 << 1 << lSize << params(9) << params(1);
-        QTest::newRow("7 fps is the nearest, 5")
-            << 1 << 1 << int(ClTovuCommandGetRecFramerate::usCommandCode) << params(7) << params(5);
         // 1280 x 720 at 30 fps allows 13824 kbps.
         QTest::newRow("bit rate above the maximum")
             << 1 << 1 << int(ClTovuCommandGetRecBitrate::usCommandCode) << params(99999999) << params(13824000);
@@ -437,8 +423,6 @@ private Q_SLOTS:
                                          << params(6);
         QTest::newRow("quality 9 is the darkest")
             << 1 << 0 << int(ClTovuCommandGetImageQuarity::usCommandCode) << params(9) << params(4);
-        QTest::newRow("rotation 3 is shown normal")
-            << 1 << 0 << int(ClTovuCommandGetRotate180::usCommandCode) << params(3) << params(1);
         QTest::newRow("interval wait beyond 72 hours, interval 0")
             << 0 << 3 << int(ClTovuCommandGetIntervalTimer::usCommandCode) << params(2, 4000000000u, 0)
             << params(2, 72 * 3600, 1);
