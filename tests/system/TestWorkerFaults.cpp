@@ -58,25 +58,17 @@ void TestWorkerFaults::unplugAtEveryStep_data()
     auto addRow = [](const char* pszName, const char* pszClass, bool bRead, int lNth) {
         QTest::newRow(pszName) << QByteArray(pszClass) << bRead << lNth;
     };
+    // Every exchange writes its request and reads its first response as a plain one does.
     addRow("plain: request", "ClTovuCommandGetTimezone", false, 1);
     addRow("plain: response", "ClTovuCommandGetTimezone", true, 1);
-    addRow("data send: command", "ClTovuCommandExecFwUpdateData", false, 1);
     addRow("data send: block", "ClTovuCommandExecFwUpdateData", false, 2);
     addRow("data send: response", "ClTovuCommandExecFwUpdateData", true, 1);
-    addRow("collection: request", "ClTovuCommandReqJpeg", false, 1);
-    addRow("collection: response", "ClTovuCommandReqJpeg", true, 1);
     addRow("collection: first packet", "ClTovuCommandReqJpeg", true, 2);
     addRow("collection: later transfer", "ClTovuCommandReqJpeg", true, 5);
-    addRow("Wi-Fi state: request", "ClTovuCommandGetWifiInfo", false, 1);
-    addRow("Wi-Fi state: response", "ClTovuCommandGetWifiInfo", true, 1);
     addRow("Wi-Fi state: text packet", "ClTovuCommandGetWifiInfo", true, 2);
     addRow("Wi-Fi state: number packet", "ClTovuCommandGetWifiInfo", true, 3);
-    addRow("access points: request", "ClTovuCommandGetAccesspointList", false, 1);
-    addRow("access points: count", "ClTovuCommandGetAccesspointList", true, 1);
     addRow("access points: first text", "ClTovuCommandGetAccesspointList", true, 2);
-    addRow("access points: a number", "ClTovuCommandGetAccesspointList", true, 5);
     addRow("access points: the last", "ClTovuCommandGetAccesspointList", true, 11);
-    addRow("schedule: request", "ClTovuCommandGetScheSetting", false, 1);
     addRow("schedule: first entry", "ClTovuCommandGetScheSetting", true, 1);
     addRow("schedule: last entry", "ClTovuCommandGetScheSetting", true, 8);
 }
@@ -136,6 +128,9 @@ void TestWorkerFaults::deadline_data()
                                            << -1 << 0 << 0 << stTool << 0 << 20000;
     QTest::newRow("256 access points") << QByteArray("ClTovuCommandGetAccesspointList") << QVariantList() << -1 << 256
                                        << 0 << stTool << 0 << 5000;
+    // No time at all: the exchange ends at once, past its deadline, never waiting for ever.
+    QTest::newRow("no time given") << QByteArray("ClTovuCommandGetTimezone") << QVariantList() << -1 << 0 << 0
+                                   << Allowance {0, 1, 0} << int(ClUsbExchange::usPastDeadline) << 3000;
 
     // Time scaled down: transfers of a few ms and allowances to match. A picture of some
     // 14 KB sent at 256 KiB/s needs more than the fixed 30 ms, and gets it from its length
