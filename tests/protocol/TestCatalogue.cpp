@@ -154,8 +154,8 @@ private Q_SLOTS:
         }
     }
 
-    // Versions and models the table cannot read list nothing; the boundaries of each
-    // model's firmware are held against the camera in tests/system.
+    // Versions and models the table cannot read or has no commands for list nothing; the
+    // boundaries of each model's firmware are held against the camera in tests/system.
     void unreadableVersions_data()
     {
         QTest::addColumn<int>("lModel");
@@ -171,6 +171,10 @@ private Q_SLOTS:
         QTest::newRow("letters") << 0 << QStringLiteral("01.03.02a") << false;
         QTest::newRow("leading text") << 0 << QStringLiteral("v01.03.025") << false;
         QTest::newRow("trailing space") << 1 << QStringLiteral("01.00.011 ") << false;
+        // Older than each model's first firmware; the first itself is held against the camera.
+        QTest::newRow("Tovu before its first") << 0 << QStringLiteral("01.03.022") << false;
+        QTest::newRow("Tovu-S before its first") << 1 << QStringLiteral("01.00.010") << false;
+        QTest::newRow("Tovu-D before its first") << 2 << QStringLiteral("00.00.000") << false;
     }
 
     void unreadableVersions()

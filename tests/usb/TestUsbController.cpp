@@ -1,9 +1,10 @@
 // ClUsbController driven through the virtual bus: descriptor walking, endpoint choice, why
-// a camera cannot be opened, and reads. How each transfer error becomes a transport code
+// a camera cannot be opened, reads, and an exchange over a write cut short. How each transfer error becomes a transport code
 // and what the worker does with it is the manager's exchange table; the close a pulled
 // camera causes, the real backend's test.
 #include "protocol/ClResultCode.h"
 #include "usb/ClUsbController.h"
+#include "usb/ClUsbExchange.h"
 #include "virtualcamera/ClVirtualEchoDevice.h"
 #include "virtualcamera/ClVirtualUsbBus.h"
 
@@ -24,6 +25,21 @@ struct usb_device* plugAndFind(ClVirtualUsbBus& clBus, ClVirtualUsbDevice* pclDe
     return clBus.getBusses()->devices;
 }
 
+// A bus whose next writes take all but the last byte of a packet.
+class ClShortWriteBus : public ClVirtualUsbBus
+{
+public:
+    int bulkWrite(usb_dev_handle* pclHandle, int lEndpoint, const char* pBytes, int lSize, int lTimeoutMs) override
+    {
+        if (lShortWrites > 0 && lSize > 1) {
+            --lShortWrites;
+            --lSize;
+        }
+        return ClVirtualUsbBus::bulkWrite(pclHandle, lEndpoint, pBytes, lSize, lTimeoutMs);
+    }
+    int lShortWrites = 0;
+};
+
 // An echo device alone on a bus whose reads time out at once, and a controller (not yet
 // open) made from the bus's record of it.
 struct Rig
@@ -33,7 +49,7 @@ struct Rig
     {
         clBus.setImmediateTimeouts(true);
     }
-    ClVirtualUsbBus clBus;
+    ClShortWriteBus clBus;
     ClVirtualEchoDevice* pclDevice;
     ClUsbController clController;
 };
@@ -60,6 +76,7 @@ private Q_SLOTS:
     void notOpened_data();
     void notOpened();
     void reads();
+    void shortWriteEndsTheExchange();
 };
 
 void TestUsbController::endpointChoice_data()
@@ -167,6 +184,21 @@ void TestUsbController::reads()
         clCollected += clPart;
     }
     QCOMPARE(clCollected, clBlock);
+}
+
+void TestUsbController::shortWriteEndsTheExchange()
+{
+    // Part of the request went out: the camera cannot answer what it never got whole, so
+    // the exchange ends at once rather than waiting through three reads.
+    Rig stRig;
+    QVERIFY(stRig.clController.open());
+    stRig.clBus.lShortWrites = 1;
+    ClTovuCommand clCommand(0x5003);
+    QCOMPARE(ClUsbExchange(stRig.clController, 100).run(ClExchange::Plain, clCommand), ClResultCode::usTransferFailed);
+    QCOMPARE(stRig.pclDevice->readCount(), 0);
+    // The next goes out whole and is answered.
+    QCOMPARE(ClUsbExchange(stRig.clController, 100).run(ClExchange::Plain, clCommand), quint16(0));
+    QCOMPARE(stRig.pclDevice->readCount(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestUsbController)
