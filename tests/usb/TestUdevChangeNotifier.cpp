@@ -80,9 +80,9 @@ void TestUdevChangeNotifier::pollsWithoutMonitorOrDaemon()
     ClFakeMonitorNotifier clFake(true);
     clReal.setUdevControlPath(strMissing);
     clFake.setUdevControlPath(strMissing);
-    for (ClUdevChangeNotifier* pclNotifier : {static_cast<ClUdevChangeNotifier*>(&clWithout),
-                                              static_cast<ClUdevChangeNotifier*>(&clReal),
-                                              static_cast<ClUdevChangeNotifier*>(&clFake)}) {
+    for (ClUdevChangeNotifier* pclNotifier :
+         {static_cast<ClUdevChangeNotifier*>(&clWithout), static_cast<ClUdevChangeNotifier*>(&clReal),
+          static_cast<ClUdevChangeNotifier*>(&clFake)}) {
         pclNotifier->setPollInterval(30);
         QSignalSpy clChanged(pclNotifier, &ClUsbChangeNotifier::sigChanged);
         pclNotifier->start();

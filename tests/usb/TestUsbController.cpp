@@ -1,7 +1,7 @@
 // ClUsbController driven through the virtual bus: descriptor walking, endpoint choice, why
-// a camera cannot be opened, reads, and an exchange over a write cut short. How each transfer error becomes a transport code
-// and what the worker does with it is the manager's exchange table; the close a pulled
-// camera causes, the real backend's test.
+// a camera cannot be opened, reads, and an exchange over a write cut short. How each
+// transfer error becomes a transport code and what the worker does with it is the
+// manager's exchange table; the close a pulled camera causes, the real backend's test.
 #include "protocol/ClResultCode.h"
 #include "usb/ClUsbController.h"
 #include "usb/ClUsbExchange.h"
