@@ -1,6 +1,7 @@
 // The command catalogue and the availability table: kinds and lookups, how arguments
-// become request parameters and parameters become reply values where a pattern has an
-// edge, and firmware versions the availability table cannot read. Every command's full
+// become request parameters and parameters become reply values where a pattern or a
+// command's own encoding (addresses, sizes, countries) has an edge, and firmware versions
+// the availability table cannot read. Every command's full
 // round trip is in tests/system (TestWorkerCatalogue), and which model and firmware lists
 // which kind is held against the camera there too (TestWorkerAvailability).
 #include <QSet>
@@ -64,34 +65,36 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("clClass");
         QTest::addColumn<QVariantList>("lstArgs");
         QTest::addColumn<QList<quint32>>("lstParams");
-
-        QTest::newRow("-1") << QByteArray("ClTovuCommandSetTimezone") << QVariantList {-1}
-                            << QList<quint32> {0xFFFFFFFF};
-        QTest::newRow("a number as text")
-            << QByteArray("ClTovuCommandSetTimezone") << QVariantList {QStringLiteral("12")} << QList<quint32> {12};
-        QTest::newRow("no number") << QByteArray("ClTovuCommandSetTimezone") << QVariantList {} << QList<quint32> {0};
-        QTest::newRow("switch off") << QByteArray("ClTovuCommandSetLedStart") << QVariantList {false}
-                                    << QList<quint32> {1};
-        QTest::newRow("no switch is off")
-            << QByteArray("ClTovuCommandSetLedStart") << QVariantList {} << QList<quint32> {1};
+        auto addRow = [](const char* pszName, const char* pszCommand, const QVariantList& lstArgs,
+                         const QList<quint32>& lstParams) {
+            QTest::newRow(pszName) << QByteArray("ClTovuCommand") + pszCommand << lstArgs << lstParams;
+        };
+        addRow("-1", "SetTimezone", {-1}, {0xFFFFFFFF});
+        addRow("a number as text", "SetTimezone", {QStringLiteral("12")}, {12});
+        addRow("no number", "SetTimezone", {}, {0});
+        addRow("switch off", "SetLedStart", {false}, {1});
+        addRow("no switch is off", "SetLedStart", {}, {1});
         // The two switches that take a number: anything but 0 is on.
-        QTest::newRow("switch by number 5")
-            << QByteArray("ClTovuCommandSetLedOnSecure") << QVariantList {5} << QList<quint32> {2};
-        QTest::newRow("switch by number 0")
-            << QByteArray("ClTovuCommandSetLedOnSecure") << QVariantList {0} << QList<quint32> {1};
-        QTest::newRow("operations ignore arguments")
-            << QByteArray("ClTovuCommandRestart") << QVariantList {7} << QList<quint32> {};
+        addRow("switch by number 5", "SetLedOnSecure", {5}, {2});
+        addRow("switch by number 0", "SetLedOnSecure", {0}, {1});
+        addRow("operations ignore arguments", "Restart", {7}, {});
         // Factory checks: a negative number is replaced by the check's default.
-        QTest::newRow("white balance -1")
-            << QByteArray("ClTovuCommandExecAwbCheck") << QVariantList {-1} << QList<quint32> {50};
-        QTest::newRow("white balance -80")
-            << QByteArray("ClTovuCommandExecAwbCheck") << QVariantList {-80} << QList<quint32> {50};
-        QTest::newRow("white balance 0") << QByteArray("ClTovuCommandExecAwbCheck") << QVariantList {0}
-                                         << QList<quint32> {0};
-        QTest::newRow("dot errors -1") << QByteArray("ClTovuCommandExecDotErrorCheck") << QVariantList {-1}
-                                       << QList<quint32> {4};
-        QTest::newRow("negative inside a layout") << QByteArray("ClTovuCommandSetRecParameter")
-                                                  << QVariantList {1, -2, 3} << QList<quint32> {1, 0xFFFFFFFE, 3};
+        addRow("white balance -1", "ExecAwbCheck", {-1}, {50});
+        addRow("white balance -80", "ExecAwbCheck", {-80}, {50});
+        addRow("white balance 0", "ExecAwbCheck", {0}, {0});
+        addRow("dot errors -1", "ExecDotErrorCheck", {-1}, {4});
+        addRow("negative inside a layout", "SetRecParameter", {1, -2, 3}, {1, 0xFFFFFFFE, 3});
+        // Neither a part beyond 255 nor a fifth part may change the other bytes.
+        addRow("address part beyond 255", "SetInfraAddress", {QStringLiteral("10.300.0.1")}, {0x0A000001});
+        addRow("address of five parts", "SetInfraAddress", {QStringLiteral("1.2.3.4.5")}, {0x01020304});
+        addRow("address of letters", "SetInfraAddress", {QStringLiteral("a.b.c.d")}, {0});
+        addRow("largest recording size", "SetRecImagesize", {QSize(1920, 1080)}, {1});
+        addRow("smallest recording size", "SetRecImagesize", {QSize(320, 240)}, {4});
+        addRow("largest live size", "SetLiveImagesize", {QSize(800, 480)}, {1});
+        // A size the table does not know goes out as 0.
+        addRow("unknown recording size", "SetRecImagesize", {QSize(1280, 960)}, {0});
+        addRow("unknown live size", "SetLiveImagesize", {QSize(1280, 720)}, {0});
+        addRow("country of one letter", "SetCountry", {QStringLiteral("U")}, {'U', 0});
     }
 
     void arguments()
@@ -113,22 +116,25 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("clClass");
         QTest::addColumn<QList<quint32>>("lstParams");
         QTest::addColumn<QVariantList>("lstValues");
-
+        auto addRow = [](const char* pszName, const char* pszCommand, const QList<quint32>& lstParams,
+                         const QVariantList& lstValues) {
+            QTest::newRow(pszName) << QByteArray("ClTovuCommand") + pszCommand << lstParams << lstValues;
+        };
         // A switch is on for 2 alone.
-        QTest::newRow("switch 1") << QByteArray("ClTovuCommandGetBatteryAlarm") << QList<quint32> {1}
-                                  << QVariantList {false};
-        QTest::newRow("switch 0") << QByteArray("ClTovuCommandGetBatteryAlarm") << QList<quint32> {0}
-                                  << QVariantList {false};
-        QTest::newRow("switch 3") << QByteArray("ClTovuCommandGetBatteryAlarm") << QList<quint32> {3}
-                                  << QVariantList {false};
+        addRow("switch 1", "GetBatteryAlarm", {1}, {false});
+        addRow("switch 0", "GetBatteryAlarm", {0}, {false});
+        addRow("switch 3", "GetBatteryAlarm", {3}, {false});
         // Total and used bytes in two 32-bit halves each, high half first.
-        QTest::newRow("storage") << QByteArray("ClTovuCommandGetSdInfo") << QList<quint32> {1, 5, 0, 7, 9}
-                                 << QVariantList {qulonglong(4294967301ull), qulonglong(7), uint(9)};
-        QTest::newRow("signed values") << QByteArray("ClTovuCommandGetScheCycle")
-                                       << QList<quint32> {0xFFFFFFFF, 2, 3, 2} << QVariantList {-1, 2, 3, true};
-        QTest::newRow("signed and unsigned")
-            << QByteArray("ClTovuCommandGetLiveParameter") << QList<quint32> {1, 0xFFFFFFFF, 0xFFFFFFFF}
-            << QVariantList {1, -1, uint(0xFFFFFFFF)};
+        addRow("storage", "GetSdInfo", {1, 5, 0, 7, 9}, {qulonglong(4294967301ull), qulonglong(7), uint(9)});
+        addRow("signed values", "GetScheCycle", {0xFFFFFFFF, 2, 3, 2}, {-1, 2, 3, true});
+        addRow("signed and unsigned", "GetLiveParameter", {1, 0xFFFFFFFF, 0xFFFFFFFF}, {1, -1, uint(0xFFFFFFFF)});
+        // A code the table does not know reads as an invalid size.
+        addRow("unknown recording size", "GetRecImagesize", {0}, {QSize(-1, -1)});
+        addRow("smallest live size", "GetLiveImagesize", {2}, {QSize(320, 240)});
+        addRow("unknown live size", "GetLiveImagesize", {3}, {QSize(-1, -1)});
+        // Each letter is the low byte of its parameter.
+        addRow("country", "GetCountry", {0x1275, 0x73}, {QStringLiteral("us")});
+        addRow("no country", "GetCountry", {0, 0}, {QString()});
     }
 
     void replies()
@@ -148,8 +154,8 @@ private Q_SLOTS:
         }
     }
 
-    // Versions and models the table cannot read list nothing; the boundaries of each
-    // model's firmware are held against the camera in tests/system.
+    // Versions and models the table cannot read or has no commands for list nothing; the
+    // boundaries of each model's firmware are held against the camera in tests/system.
     void unreadableVersions_data()
     {
         QTest::addColumn<int>("lModel");
@@ -165,6 +171,10 @@ private Q_SLOTS:
         QTest::newRow("letters") << 0 << QStringLiteral("01.03.02a") << false;
         QTest::newRow("leading text") << 0 << QStringLiteral("v01.03.025") << false;
         QTest::newRow("trailing space") << 1 << QStringLiteral("01.00.011 ") << false;
+        // Older than each model's first firmware; the first itself is held against the camera.
+        QTest::newRow("Tovu before its first") << 0 << QStringLiteral("01.03.022") << false;
+        QTest::newRow("Tovu-S before its first") << 1 << QStringLiteral("01.00.010") << false;
+        QTest::newRow("Tovu-D before its first") << 2 << QStringLiteral("00.00.000") << false;
     }
 
     void unreadableVersions()

@@ -46,8 +46,7 @@ class TestUdevChangeNotifier : public QObject
 
 private Q_SLOTS:
     void monitorNoticesAreForwarded();
-    void pollsWithoutMonitor();
-    void pollsWithoutDaemon();
+    void pollsWithoutMonitorOrDaemon();
 };
 
 void TestUdevChangeNotifier::monitorNoticesAreForwarded()
@@ -69,27 +68,21 @@ void TestUdevChangeNotifier::monitorNoticesAreForwarded()
     QTRY_COMPARE(clChanged.count(), 2);
 }
 
-void TestUdevChangeNotifier::pollsWithoutMonitor()
+void TestUdevChangeNotifier::pollsWithoutMonitorOrDaemon()
 {
-    ClFakeMonitorNotifier clNotifier(false);
-    clNotifier.setPollInterval(30);
-    QSignalSpy clChanged(&clNotifier, &ClUsbChangeNotifier::sigChanged);
-    clNotifier.start();
-    QVERIFY(clNotifier.isPolling());
-    QTRY_VERIFY_WITH_TIMEOUT(clChanged.count() >= 3, 2000);
-}
-
-void TestUdevChangeNotifier::pollsWithoutDaemon()
-{
-    // A monitor opens without a daemon but would never hear of a camera; the real one and
-    // a stand-in whose monitor opens both rescan instead.
+    // No monitor opens: a rescan at each interval. A monitor opens without a daemon but
+    // would never hear of a camera; the real one and a stand-in whose monitor opens both
+    // rescan instead.
     const QString strMissing
         = QDir::temp().filePath(QStringLiteral("no-udev-%1/control").arg(QCoreApplication::applicationPid()));
+    ClFakeMonitorNotifier clWithout(false);
     ClUdevChangeNotifier clReal;
     ClFakeMonitorNotifier clFake(true);
+    clReal.setUdevControlPath(strMissing);
+    clFake.setUdevControlPath(strMissing);
     for (ClUdevChangeNotifier* pclNotifier :
-         {static_cast<ClUdevChangeNotifier*>(&clReal), static_cast<ClUdevChangeNotifier*>(&clFake)}) {
-        pclNotifier->setUdevControlPath(strMissing);
+         {static_cast<ClUdevChangeNotifier*>(&clWithout), static_cast<ClUdevChangeNotifier*>(&clReal),
+          static_cast<ClUdevChangeNotifier*>(&clFake)}) {
         pclNotifier->setPollInterval(30);
         QSignalSpy clChanged(pclNotifier, &ClUsbChangeNotifier::sigChanged);
         pclNotifier->start();
