@@ -165,6 +165,9 @@ private Q_SLOTS:
         // Just under a day still counts in hours.
         QTest::newRow("8G at 768000") << 2 << qint64(768000) << false << 23.4
                                       << QStringLiteral("Recordable up to approx. 23.4 hour(s)");
+        // t = 898844: a day's worth, the first that counts in days.
+        QTest::newRow("8G at 720000") << 2 << qint64(720000) << true << 1.0
+                                      << QStringLiteral("Recordable up to approx. 1 day(s)");
         // No bit rate or no card: nothing to divide by, nothing recorded.
         QTest::newRow("no bit rate") << 0 << qint64(0) << false << 0.0
                                      << QStringLiteral("Recordable up to approx. 0 hour(s)");
