@@ -36,17 +36,7 @@ QByteArray written(const QString& strPath)
     return readFile(strPath).simplified().replace("> <", "><");
 }
 
-// What the tool writes: proxy and credentials off with nothing more about them, and the
-// built-in server.
-QByteArray defaults(bool bAutoUpdate)
-{
-    return "<settings><proxysetting><use>false</use><authorization><use>false</use></authorization></proxysetting>"
-           "<sourceurl>"
-        + ClUpdateServer::builtInUrl().toUtf8() + "</sourceurl><autoupdate>" + (bAutoUpdate ? "true" : "false")
-        + "</autoupdate></settings>";
-}
-
-// The same with the proxy setting's inside given.
+// What the tool writes with the built-in server and the proxy setting's inside given.
 QByteArray withProxy(const QByteArray& clProxy, bool bAutoUpdate)
 {
     return "<settings><proxysetting>" + clProxy + "</proxysetting><sourceurl>" + ClUpdateServer::builtInUrl().toUtf8()
@@ -95,7 +85,8 @@ void TestSettingsFile::firstStartWritesDefaultsForOwnerOnly()
     clSettings.keepCurrent();
     QVERIFY(!clSettings.isAutoUpdate());
 
-    QCOMPARE(written(strPath), defaults(false));
+    // Proxy and credentials off with nothing more about them.
+    QCOMPARE(written(strPath), withProxy("<use>false</use><authorization><use>false</use></authorization>", false));
     struct stat stInfo = {};
     QCOMPARE(::stat(QFile::encodeName(strPath).constData(), &stInfo), 0);
     QCOMPARE(stInfo.st_mode & 0777, mode_t(0600));

@@ -61,9 +61,10 @@ bool isWidgetHeader(const QString& strHeader)
     static const QString strWidgets = QLibraryInfo::path(QLibraryInfo::HeadersPath) + QStringLiteral("/QtWidgets/");
     return strHeader.startsWith(QLatin1String("QtWidgets/")) || QFileInfo::exists(strWidgets + strHeader);
 }
-}  // namespace
 
-QString ClIncludeRules::libraryOf(const QString& strRelativePath)
+// The library a file belongs to ("pages/basic", "framework", "protocol"...), or empty
+// for folders the rules leave alone (tests, tools, benchmarks).
+QString libraryOf(const QString& strRelativePath)
 {
     // The longest folder that holds the file: "pages/basic" before a "pages" library would.
     QString strBest;
@@ -75,17 +76,18 @@ QString ClIncludeRules::libraryOf(const QString& strRelativePath)
     return strBest;
 }
 
-bool ClIncludeRules::mayInclude(const QString& strFrom, const QString& strTo)
+bool mayInclude(const QString& strFrom, const QString& strTo)
 {
     const stLibrary* pstFrom = find(strFrom);
     return pstFrom && (strFrom == strTo || pstFrom->lstBelow.contains(strTo));
 }
 
-bool ClIncludeRules::isBelowWidgets(const QString& strLibrary)
+bool isBelowWidgets(const QString& strLibrary)
 {
     const stLibrary* pstLibrary = find(strLibrary);
     return pstLibrary && !pstLibrary->bWidgets;
 }
+}  // namespace
 
 QStringList ClIncludeRules::check(const QString& strRoot)
 {

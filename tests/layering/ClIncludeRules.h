@@ -10,10 +10,4 @@ class ClIncludeRules
 public:
     // One finding per offending include: "file:line: text".
     static QStringList check(const QString& strRoot);
-
-    // The library a file belongs to ("pages/basic", "framework", "protocol"...), or
-    // empty for folders the rules leave alone (tests, tools, benchmarks).
-    static QString libraryOf(const QString& strRelativePath);
-    static bool mayInclude(const QString& strFrom, const QString& strTo);
-    static bool isBelowWidgets(const QString& strLibrary);
 };

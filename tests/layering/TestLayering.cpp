@@ -49,15 +49,6 @@ private Q_SLOTS:
         };
         QCOMPARE(lstFindings, lstExpected);
     }
-
-    void libraryIsTheLongestFolder()
-    {
-        QCOMPARE(ClIncludeRules::libraryOf(QStringLiteral("pages/basic/ClWidgetBasicTime.h")),
-                 QStringLiteral("pages/basic"));
-        QCOMPARE(ClIncludeRules::libraryOf(QStringLiteral("app/ClMainWidget.h")), QStringLiteral("app"));
-        QCOMPARE(ClIncludeRules::libraryOf(QStringLiteral("tests/app/TestMainWidget.cpp")), QString());
-        QCOMPARE(ClIncludeRules::libraryOf(QStringLiteral("application/X.h")), QString());
-    }
 };
 
 QTEST_MAIN(TestLayering)

@@ -4,7 +4,6 @@
 #include "protocol/ScheduleSettings.h"
 #include "settings/ClSettingTable.h"
 #include "settings/ClSettingValue.h"
-#include "settings/ClSettingsPlan.h"
 #include "settings/ClSettingsProfile.h"
 
 #include <QJsonDocument>
@@ -182,6 +181,11 @@ private Q_SLOTS:
         QTest::newRow("wrong pattern") << profileWith(QStringLiteral("\"basic.camera_name\": \"my camera\""))
                                        << "basic.camera_name: does not match";
         QTest::newRow("too big") << QByteArray(ClSettingsProfile::llMaxFileSize + 1, ' ') << "larger than";
+        // One fault among good settings refuses them all; every fault is named.
+        QTest::newRow("good settings and two faults")
+            << profileWith(QStringLiteral("\"basic.camera_name\": \"good\", \"network.rtsp_port\": 80, "
+                                          "\"basic.nothing\": 1"))
+            << "basic.nothing: no such setting\nnetwork.rtsp_port: out of range";
     }
 
     void unfitFilesAreRefused()
@@ -194,16 +198,6 @@ private Q_SLOTS:
         QVERIFY(!lstFaults.isEmpty());
         QVERIFY2(lstFaults.join(QLatin1Char('\n')).contains(strMessage), qPrintable(lstFaults.join(QLatin1Char('\n'))));
         QCOMPARE(clProfile.strSerial, QStringLiteral("kept"));
-        QVERIFY(clProfile.mapValues.isEmpty());
-    }
-
-    void oneFaultRefusesTheWholeFile()
-    {
-        ClSettingsProfile clProfile;
-        const QStringList lstFaults = clProfile.fromJson(
-            profileWith(QStringLiteral("\"basic.camera_name\": \"good\", \"basic.time_zone\": \"GMT+1:00\", "
-                                       "\"network.rtsp_port\": 80, \"basic.nothing\": 1")));
-        QCOMPARE(lstFaults.size(), 2);
         QVERIFY(clProfile.mapValues.isEmpty());
     }
 
@@ -221,27 +215,6 @@ private Q_SLOTS:
         QVERIFY(clProfile.load(clDir.filePath(QStringLiteral("missing.json")))
                     .join(QString())
                     .contains(QStringLiteral("Cannot read")));
-    }
-
-    void planSkipsWhatTheCameraLacksAndOrdersTheNetworkLast()
-    {
-        const QMap<QString, QVariant> mapWanted = {{QStringLiteral("network.mode"), qint64(2)},
-                                                   {QStringLiteral("basic.camera_name"), QStringLiteral("b")},
-                                                   {QStringLiteral("schedule.enabled"), true},
-                                                   {QStringLiteral("basic.battery_alarm"), true}};
-        const QMap<QString, QVariant> mapCurrent = {{QStringLiteral("network.mode"), qint64(1)},
-                                                    {QStringLiteral("basic.camera_name"), QStringLiteral("a")},
-                                                    {QStringLiteral("basic.battery_alarm"), true}};
-        QList<QUuid> lstSupported;
-        for (const char* pszName : {"network.mode", "basic.camera_name", "basic.battery_alarm"}) {
-            lstSupported << setting(pszName).uuidGet << setting(pszName).uuidSet;
-        }
-        const ClSettingsPlan clPlan = ClSettingsPlan::make(mapWanted, mapCurrent, lstSupported);
-        QCOMPARE(clPlan.lstUnsupported, QStringList {QStringLiteral("schedule.enabled")});
-        QCOMPARE(clPlan.lstSame, QStringList {QStringLiteral("basic.battery_alarm")});
-        QCOMPARE(clPlan.describe(false),
-                 (QStringList {QStringLiteral("basic.camera_name: a -> b"),
-                               QStringLiteral("network.mode: infrastructure -> adhoc")}));
     }
 };
 
