@@ -1,5 +1,6 @@
 // The tool's entry point: application-wide look and language, the single-instance
 // check, then the main window until it is closed.
+#include "ClFontConfigPreload.h"
 #include "ClMainWidget.h"
 #include "ClRunOptions.h"
 #include "ClStartup.h"
@@ -67,6 +68,7 @@ int main(int argc, char* argv[])
     if (const int lExit = handleOptions(argc, argv, clOptions); lExit >= 0)
         return lExit;
 
+    ClFontConfigPreload clFontPreload;
     // Resources are compiled into the executable and registered by their own
     // initialisers before main runs.
     QApplication clApp(argc, argv);
@@ -102,6 +104,8 @@ int main(int argc, char* argv[])
                                                                                         : QStringLiteral("tovu")));
     }
 
+    // The window measures text as it is built.
+    clFontPreload.wait();
     ClMainWidget clWindow(pclVirtualBus.get());
     clWindow.show();
     return QApplication::exec();

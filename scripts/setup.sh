@@ -6,7 +6,7 @@ set -euo pipefail
 
 packages=(build-essential cmake ninja-build pkg-config
           qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
-          libgl-dev libusb-dev libudev-dev libssl-dev fonts-dejavu-core)
+          libgl-dev libusb-dev libudev-dev libssl-dev libfontconfig-dev fonts-dejavu-core)
 if [[ "${1:-}" == "--test" ]]; then
   packages+=(umockdev libumockdev-dev tinyproxy xvfb xauth openssl
              dpkg-dev file lintian desktop-file-utils appstream

@@ -2,9 +2,7 @@
 
 #include "TovuUpdateLog.h"
 
-#include <openssl/evp.h>
-
-#include <memory>
+#include "ClCryptoLibrary.h"
 
 namespace {
 // The public half of the project's release key pair (openssl genpkey -algorithm ed25519).
@@ -21,14 +19,6 @@ QByteArray& testKey()
     return clKey;
 }
 
-struct PkeyFree
-{
-    void operator()(EVP_PKEY* pclKey) const { EVP_PKEY_free(pclKey); }
-};
-struct MdCtxFree
-{
-    void operator()(EVP_MD_CTX* pclContext) const { EVP_MD_CTX_free(pclContext); }
-};
 }  // namespace
 
 QByteArray ClReleaseKey::publicKey()
@@ -59,18 +49,5 @@ bool ClReleaseKey::verifyWith(const QByteArray& clPublicKey, const QByteArray& c
 {
     if (clPublicKey.size() != lKeyBytes || clSignature.size() != lSignatureBytes)
         return false;
-    const std::unique_ptr<EVP_PKEY, PkeyFree> upKey(EVP_PKEY_new_raw_public_key(
-        EVP_PKEY_ED25519, nullptr, reinterpret_cast<const unsigned char*>(clPublicKey.constData()), lKeyBytes));
-    const std::unique_ptr<EVP_MD_CTX, MdCtxFree> upContext(EVP_MD_CTX_new());
-    if (!upKey || !upContext) {
-        qCWarning(lcTovuUpdate) << "cannot set up the signature check";
-        return false;
-    }
-    // Ed25519 hashes the message itself: no digest is named.
-    if (EVP_DigestVerifyInit(upContext.get(), nullptr, nullptr, nullptr, upKey.get()) != 1)
-        return false;
-    return EVP_DigestVerify(upContext.get(), reinterpret_cast<const unsigned char*>(clSignature.constData()),
-                            size_t(clSignature.size()), reinterpret_cast<const unsigned char*>(clMessage.constData()),
-                            size_t(clMessage.size()))
-        == 1;
+    return ClCryptoLibrary::verifyEd25519(clPublicKey, clMessage, clSignature) == ClCryptoLibrary::Result::Valid;
 }

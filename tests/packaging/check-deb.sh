@@ -51,7 +51,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 # (One package name a line, versions and alternatives' bars dropped.)
 names=$(tr ',|' '\n\n' <<<"$depends" | sed 's/^ *//; s/ .*//')
-for package in libc6 libqt6widgets6 libqt6network6 libqt6xml6 libusb-0.1-4 libudev1 ca-certificates; do
+for package in libc6 libqt6widgets6 libqt6network6 libqt6xml6 libusb-0.1-4 libudev1 ca-certificates libssl3; do
   grep -qx -- "$package" <<<"$names" || fail "Depends lacks $package"
 done
 
