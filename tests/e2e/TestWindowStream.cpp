@@ -57,15 +57,6 @@ private:
         // Leaving the field finishes the edit; Return would apply it as well.
         QTest::keyClick(pclEdit, Qt::Key_Tab);
     }
-    ClVirtualCamera* plugAndOpenStream(int lModel)
-    {
-        auto* pclCamera = new ClVirtualCamera(lModel);
-        upRig->bus().plug(pclCamera);
-        if (!QTest::qWaitFor([this] { return upRig->window().modeBar()->button(lStreamMode)->isEnabled(); }, lWait))
-            return nullptr;
-        click(upRig->window().modeBar()->button(lStreamMode));
-        return pclCamera;
-    }
 
 private Q_SLOTS:
     void init()
@@ -75,11 +66,22 @@ private Q_SLOTS:
     }
     void cleanup() { upRig.reset(); }
 
-    void rotationAndRecordingApplied()
+    // The values applied, and the first camera's own quality and schedule, are then gone
+    // with it: none is left on the stream and schedule pages, and the next camera shows its
+    // own.
+    void appliedThenPulledOutForASecondCamera()
     {
-        ClVirtualCamera* pclCamera = plugAndOpenStream(1);
-        QVERIFY(pclCamera);
-        QCOMPARE(upRig->window().currentPage(), lStreamMode);
+        auto* pclCamera = new ClVirtualCamera(1);
+        pclCamera->setNumbers(ClTovuCommandGetImageQuarity::usCommandCode, {4, 0, 0, 0, 0});
+        pclCamera->setNumbers(ClTovuCommandGetScheOnOff::usCommandCode, {2, 0, 0, 0, 0});
+        pclCamera->setNumbers(
+            ClTovuCommandGetScheSetting::usCommandCode,
+            {2, 2, ClVirtualCameraWire::packHhmm(QTime(22, 0)), ClVirtualCameraWire::packHhmm(QTime(2, 0)), 0}, 2);
+        upRig->bus().plug(pclCamera);
+        QTRY_VERIFY_WITH_TIMEOUT(upRig->window().modeBar()->button(lStreamMode)->isEnabled(), lWait);
+        click(upRig->window().modeBar()->button(lStreamMode));
+        auto* pclQuality = find<QSlider>("sliderQuality");
+        QTRY_COMPARE_WITH_TIMEOUT(pclQuality->value(), 4, lWait);
         ClWidgetStreamBase* pclPreview = section()->preview();
         // The camera's picture, upright.
         QTRY_VERIFY_WITH_TIMEOUT(markerAt(pclPreview->picture(), false), lWait);
@@ -123,40 +125,13 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(pclFps->text(), QStringLiteral("10"), lWait);
         QTRY_COMPARE_WITH_TIMEOUT(pclBitRate->text(), QStringLiteral("1500"), lWait);
 
-        QVERIFY(upRig->lstBoxes.isEmpty());
-    }
-
-    // Unplugged, a camera leaves nothing of its own on the stream and schedule pages; the
-    // next one shows its own values.
-    void secondCameraShowsNothingOfTheFirst()
-    {
-        auto* pclFirst = new ClVirtualCamera(1);
-        pclFirst->setNumbers(ClTovuCommandGetRecImagesize::usCommandCode, {3, 0, 0, 0, 0});
-        pclFirst->setNumbers(ClTovuCommandGetRecFramerate::usCommandCode, {10, 0, 0, 0, 0});
-        pclFirst->setNumbers(ClTovuCommandGetRecBitrate::usCommandCode, {1200000, 0, 0, 0, 0});
-        pclFirst->setNumbers(ClTovuCommandGetImageQuarity::usCommandCode, {4, 0, 0, 0, 0});
-        pclFirst->setNumbers(ClTovuCommandGetRotate180::usCommandCode, {2, 0, 0, 0, 0});
-        pclFirst->setNumbers(ClTovuCommandGetScheOnOff::usCommandCode, {2, 0, 0, 0, 0});
-        pclFirst->setNumbers(
-            ClTovuCommandGetScheSetting::usCommandCode,
-            {2, 2, ClVirtualCameraWire::packHhmm(QTime(22, 0)), ClVirtualCameraWire::packHhmm(QTime(2, 0)), 0}, 2);
-        upRig->bus().plug(pclFirst);
-        QTRY_VERIFY_WITH_TIMEOUT(upRig->window().modeBar()->button(lStreamMode)->isEnabled(), lWait);
-        click(upRig->window().modeBar()->button(lStreamMode));
-        auto* pclBitRate = find<QLineEdit>("editRecBitRate");
-        auto* pclQuality = find<QSlider>("sliderQuality");
-        QTRY_VERIFY_WITH_TIMEOUT(find<QRadioButton>("radioRotate180")->isChecked(), lWait);
-        QCOMPARE(pclQuality->value(), 4);
-        QTRY_VERIFY_WITH_TIMEOUT(!section()->preview()->picture().isNull(), lWait);
-        WindowRig::openRow(section(), 1);
-        QTRY_COMPARE_WITH_TIMEOUT(pclBitRate->text(), QStringLiteral("1200"), lWait);
         click(upRig->window().modeBar()->button(lScheduleMode));
         auto* pclMonday = upRig->window().page(lScheduleMode)->findChild<ClWidgetWeekday*>("rowDay1");
         auto* pclEnable = find<QCheckBox>("checkScheduleEnable");
         QTRY_VERIFY_WITH_TIMEOUT(pclEnable->isChecked(), lWait);
         QCOMPARE(pclMonday->startTime(), QTime(22, 0));
 
-        upRig->bus().unplug(pclFirst);
+        upRig->bus().unplug(pclCamera);
         QTRY_COMPARE_WITH_TIMEOUT(upRig->window().currentPage(), 0, lWait);
         QCOMPARE(find<QComboBox>("comboRecResolution")->currentIndex(), 0);
         QCOMPARE(find<QLineEdit>("editRecFrameRate")->text(), QStringLiteral("30"));
