@@ -34,27 +34,20 @@ int main(int argc, char** argv)
     std::printf("crashes: none (every cycle ran in this process)\n");
     std::printf("hangs: none (longest GUI thread stall %lld ms; the watchdog aborts after %d ms)\n",
                 static_cast<long long>(stFigures.llLongestStallMs), SoakRun::lHangMs);
-    std::printf("longest GUI thread event: %.1f ms (%.1f ms of it on the CPU), %s\n",
-                double(stFigures.llLongestEventUs) / 1000.0, double(stFigures.llLongestEventCpuUs) / 1000.0,
+    std::printf("longest GUI thread event: %.1f ms, %s\n", double(stFigures.llLongestEventUs) / 1000.0,
                 qPrintable(stFigures.strLongestEvent));
-    std::printf("most CPU in one GUI thread event: %.1f ms, %s\n", double(stFigures.llMostCpuEventUs) / 1000.0,
-                qPrintable(stFigures.strMostCpuEvent));
-    std::printf("removal notices: %d for %d unplugs (%d of them in the middle of an exchange)\n", stFigures.lRemovals,
-                stFigures.lCycles, stFigures.lPulledInExchange);
-    std::printf("boxes: at most %d for one unplug; %d while in use, for %d faults injected\n",
-                stFigures.lMostUnplugBoxes, stFigures.lBoxesInUse, stFigures.lFaults);
+    std::printf("removal notices: %d for %d unplugs\n", stFigures.lRemovals, stFigures.lCycles);
+    std::printf("faults injected: %d\n", stFigures.lFaults);
     std::printf("RSS: start %lld KiB, after %d warm-up cycles %lld KiB, end %lld KiB (growth %lld KiB)\n",
                 static_cast<long long>(stFigures.llRssStartKiB), lWarmup,
                 static_cast<long long>(stFigures.llRssWarmKiB), static_cast<long long>(stFigures.llRssEndKiB),
                 static_cast<long long>(llGrowthKiB));
     // What the boxes said, and how often.
-    for (const auto& [strWhen, lstTexts] : {std::pair {"seen", clRun.boxes()}, {"at an unplug", clRun.unplugBoxes()}}) {
-        QMap<QString, int> mapCounts;
-        for (const QString& strText : lstTexts)
-            ++mapCounts[QString(strText).replace(QLatin1Char('\n'), QLatin1Char(' '))];
-        for (auto it = mapCounts.cbegin(); it != mapCounts.cend(); ++it)
-            std::printf("  box %s: %dx \"%s\"\n", strWhen, it.value(), qPrintable(it.key()));
-    }
+    QMap<QString, int> mapCounts;
+    for (const QString& strText : clRun.boxes())
+        ++mapCounts[QString(strText).replace(QLatin1Char('\n'), QLatin1Char(' '))];
+    for (auto it = mapCounts.cbegin(); it != mapCounts.cend(); ++it)
+        std::printf("  box: %dx \"%s\"\n", it.value(), qPrintable(it.key()));
     if (!bRan) {
         std::printf("FAILED: %s\n", qPrintable(clRun.error()));
         return 1;

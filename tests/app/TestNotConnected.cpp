@@ -1,7 +1,7 @@
 // The not-connected page when a Tovu is on the bus but cannot be used: the real window
 // and worker on a virtual bus whose camera refuses to be opened or is held elsewhere.
-// What the page says, with and without the udev rule installed, in English and
-// Japanese, and that it goes back to asking for the cable once the camera is usable.
+// What the page says, with and without the udev rule installed, and that it goes back to
+// asking for the cable once the camera is usable.
 #include "app/ClMainWidget.h"
 #include "app/ClWidgetNotConnect.h"
 #include "framework/ClMessageBox.h"
@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
-#include <QTranslator>
 #include <QtTest>
 
 class TestNotConnected : public QObject
@@ -27,7 +26,6 @@ private Q_SLOTS:
     void refusedCameraExplained_data();
     void refusedCameraExplained();
     void busyCameraExplainedUntilFree();
-    void japaneseTexts();
 
 private:
     void openWindow();
@@ -38,7 +36,6 @@ private:
     std::unique_ptr<ClVirtualUsbBus> pclBus;
     std::unique_ptr<ClMainWidget> pclWindow;
     ClVirtualCamera* pclCamera = nullptr;  // the bus's
-    std::unique_ptr<QTranslator> pclTranslator;
 };
 
 void TestNotConnected::init()
@@ -63,10 +60,6 @@ void TestNotConnected::cleanup()
 {
     pclWindow.reset();
     pclBus.reset();
-    if (pclTranslator) {
-        QCoreApplication::removeTranslator(pclTranslator.get());
-        pclTranslator.reset();
-    }
     ClMessageBox::setTestResponder({});
 }
 
@@ -118,26 +111,5 @@ void TestNotConnected::busyCameraExplainedUntilFree()
     QTRY_VERIFY_WITH_TIMEOUT(pclWindow->currentPage() != 0, 8000);
 }
 
-void TestNotConnected::japaneseTexts()
-{
-    pclTranslator = std::make_unique<QTranslator>();
-    QVERIFY(pclTranslator->load(QStringLiteral(":/lang/ja")));
-    QCoreApplication::installTranslator(pclTranslator.get());
-    pclCamera->setOpenFails(true);
-    pclBus->plug(pclCamera);
-    openWindow();
-    QTRY_COMPARE(headline(), QString::fromUtf8("Tovu は接続されていますが、このユーザーでは使用できません。"));
-    QVERIFY2(diagnosis()->text().contains(QString::fromUtf8("インストールされていません")),
-             qPrintable(diagnosis()->text()));
-
-    pclCamera->setOpenFails(false);
-    pclCamera->setClaimError(ClUsbApi::lErrorBusy);
-    QTRY_COMPARE_WITH_TIMEOUT(headline(), QString::fromUtf8("Tovu は接続されていますが、別のプログラムが使用中です。"),
-                              5000);
-    QVERIFY2(diagnosis()->text().contains(QString::fromUtf8("を使用している別のプログラムを終了してください")),
-             qPrintable(diagnosis()->text()));
-}
-
 QTEST_MAIN(TestNotConnected)
-
 #include "TestNotConnected.moc"

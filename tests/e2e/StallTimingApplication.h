@@ -4,15 +4,11 @@
 // parent, which tells whose timer a QTimer is) and what the run was doing at the time.
 // Only the outermost delivery is timed: an event sent from inside another one is part of
 // it. Other threads' events pass untimed. Used by the soak, where the heartbeat alone
-// says how long the GUI thread was away but not where. Two are kept: the longest by the
-// clock, and the longest by the thread's own CPU time, which a busy machine taking the
-// CPU away in the middle of an event does not lengthen.
+// says how long the GUI thread was away but not where.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMetaEnum>
 #include <QThread>
-
-#include <ctime>
 
 class StallTimingApplication : public QApplication
 {
@@ -20,8 +16,6 @@ public:
     struct Stall
     {
         qint64 llNs = 0;
-        // The thread's CPU time in it.
-        qint64 llCpuNs = 0;
         QString strWhere;
     };
 
@@ -42,28 +36,21 @@ public:
         const QEvent::Type eType = pclEvent->type();
         bInside = true;
         clClock.start();
-        const qint64 llCpuStart = threadCpuNs();
         const bool bResult = QApplication::notify(pclReceiver, pclEvent);
         const qint64 llNs = clClock.nsecsElapsed();
-        const qint64 llCpuNs = threadCpuNs() - llCpuStart;
         bInside = false;
-        const bool bLongerByClock = llNs > stLongest.llNs;
-        const bool bLongerByCpu = llCpuNs > stLongestCpu.llCpuNs;
-        if (bLongerByClock || bLongerByCpu) {
+        if (llNs > stLongest.llNs) {
             const char* pszType = QMetaEnum::fromType<QEvent::Type>().valueToKey(eType);
-            const QString strWhere
+            stLongest.llNs = llNs;
+            stLongest.strWhere
                 = QStringLiteral("%1 to %2%3%4, %5")
                       .arg(pszType != nullptr ? QString::fromLatin1(pszType) : QString::number(eType),
                            QString::fromLatin1(pclClass->className()),
                            strName.isEmpty() ? QString() : QStringLiteral(" \"%1\"").arg(strName),
-                           pclParentClass == nullptr ? QString()
-                                                     : QStringLiteral(" (child of %1)").arg(
-                                                           QString::fromLatin1(pclParentClass->className())),
+                           pclParentClass == nullptr
+                               ? QString()
+                               : QStringLiteral(" (child of %1)").arg(QString::fromLatin1(pclParentClass->className())),
                            strContext);
-            if (bLongerByClock)
-                stLongest = Stall {llNs, llCpuNs, strWhere};
-            if (bLongerByCpu)
-                stLongestCpu = Stall {llNs, llCpuNs, strWhere};
         }
         return bResult;
     }
@@ -71,19 +58,10 @@ public:
     // What the run is doing now, kept with the longest event.
     void setContext(const QString& strWhat) { strContext = strWhat; }
     const Stall& longest() const { return stLongest; }
-    const Stall& longestCpu() const { return stLongestCpu; }
 
 private:
-    static qint64 threadCpuNs()
-    {
-        timespec stTime {};
-        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &stTime);
-        return qint64(stTime.tv_sec) * 1000000000 + stTime.tv_nsec;
-    }
-
     bool bInside = false;
     QElapsedTimer clClock;
     Stall stLongest;
-    Stall stLongestCpu;
     QString strContext;
 };

@@ -261,12 +261,7 @@ private Q_SLOTS:
         QCOMPARE(upRig->lstBoxes, QStringList());
     }
 
-    void everyControlNamed_data()
-    {
-        QTest::addColumn<int>("lModel");
-        QTest::newRow("Tovu") << 0;
-        QTest::newRow("Tovu-S") << 1;
-    }
+    void everyControlNamed_data() { keyboardOnly_data(); }
     void everyControlNamed()
     {
         QFETCH(int, lModel);

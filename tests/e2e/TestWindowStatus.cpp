@@ -1,7 +1,7 @@
 // The camera state and mode pages in the real window against the emulated camera, as a
-// person uses them: the Tovu's battery, link and SD figures follow the camera; a recording
-// Tovu-S in security mode is switched to maintenance after a question, which unlocks the
-// settings, and back, which locks them.
+// person uses them: a recording Tovu-S in security mode is switched to maintenance after a
+// question, which unlocks the settings; its battery, link and SD figures follow the
+// camera, a slow one too; and back to security, which locks them.
 #include "WindowRig.h"
 #include "framework/ClWidgetBase.h"
 #include "virtualcamera/ClVirtualCameraStatusReport.h"
@@ -32,7 +32,7 @@ private:
     }
 
 private Q_SLOTS:
-    void init()
+    void initTestCase()
     {
         upRig = std::make_unique<WindowRig>(100);
         // Polled often, so that the pages follow the camera within the test's patience.
@@ -41,11 +41,14 @@ private Q_SLOTS:
             static_cast<ClWidgetBase*>(upRig->window().page(lPage))->setPollingInterval(100);
         upRig->window().show();
     }
-    void cleanup() { upRig.reset(); }
+    void cleanupTestCase() { upRig.reset(); }
 
-    void cameraStateFollowsTheCamera()
+    void modeSwitchedThenCameraStateFollowsTheCamera()
     {
-        auto* pclCamera = new ClVirtualCamera(0);
+        const QList<qint32> lstSecurity {6, 7};
+        const QList<qint32> lstAll {1, 2, 3, 4, 5, 6, 7};
+        auto* pclCamera = new ClVirtualCamera(1, QString(), 1);
+        pclCamera->setRecording(true);
         pclCamera->setBattery(80, false);
         pclCamera->setSdCard(8ull << 30, 2ull << 30, 3);
         ClVirtualCameraStatusReport stLink;
@@ -54,46 +57,11 @@ private Q_SLOTS:
         stLink.oChannel = 6;
         pclCamera->setStatusReport(stLink);
         upRig->bus().plug(pclCamera);
-        QTRY_COMPARE_WITH_TIMEOUT(upRig->window().currentPage(), 1, 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelBattery"), QStringLiteral("80%"), 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelFileSystem"), QStringLiteral("FAT32"), 5000);
-        QCOMPARE(text(1, "labelWifiState"), QStringLiteral("Link"));
-        QCOMPARE(text(1, "labelRssi"), QStringLiteral("55dBm"));
-        QCOMPARE(text(1, "labelChannel"), QStringLiteral("6ch"));
-
-        // The camera changes; the page follows within a poll or two.
-        pclCamera->setBattery(8, false);
-        stLink.oLinkState = 3;
-        stLink.oSignal = 42;
-        stLink.oChannel = 11;
-        pclCamera->setStatusReport(stLink);
-        pclCamera->setSdCard(8ull << 30, 6ull << 30, 2);
-        QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelBattery"), QStringLiteral("8%"), 5000);
-        QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelFileSystem"), QStringLiteral("FAT16"), 5000);
-        QCOMPARE(text(1, "labelWifiState"), QStringLiteral("Adhoc Link"));
-        QCOMPARE(text(1, "labelRssi"), QStringLiteral("42dBm"));
-
-        // A camera slow to answer, waited for as a real one is: more than the three tries
-        // of a second each that a plain request gets by itself.
-        upRig->bus().setImmediateTimeouts(false);
-        pclCamera->setResponseDelay(3500);
-        pclCamera->setBattery(60, false);
-        QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelBattery"), QStringLiteral("60%"), 10000);
-        pclCamera->setResponseDelay(0);
-        QCOMPARE(upRig->lstBoxes, QStringList());
-    }
-
-    void tovuSSwitchedToMaintenanceAndBack()
-    {
-        const QList<qint32> lstSecurity {6, 7};
-        const QList<qint32> lstAll {1, 2, 3, 4, 5, 6, 7};
-        auto* pclCamera = new ClVirtualCamera(1, QString(), 1);
-        pclCamera->setRecording(true);
-        upRig->bus().plug(pclCamera);
         QTRY_COMPARE_WITH_TIMEOUT(upRig->window().currentPage(), 6, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(enabled(), lstSecurity, 5000);
         QTRY_COMPARE_WITH_TIMEOUT(text(6, "labelRecValue"), QStringLiteral("Running recording"), 5000);
 
+        // To maintenance, after a question: the recording stops and the settings open.
         click(6, "buttonToggleMode");
         QCOMPARE(upRig->lstBoxes, QStringList {"Are you sure you want, but I will stop recording?"});
         QTRY_COMPARE_WITH_TIMEOUT(enabled(), lstAll, 5000);
@@ -103,6 +71,33 @@ private Q_SLOTS:
         QTRY_COMPARE_WITH_TIMEOUT(text(6, "labelRecValue"), QStringLiteral("Recording stopped"), 5000);
         QCOMPARE(upRig->window().currentPage(), 6);
 
+        WindowRig::click(upRig->window().modeBar()->button(1));
+        QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelBattery"), QStringLiteral("80%"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelFileSystem"), QStringLiteral("FAT32"), 5000);
+        QCOMPARE(text(1, "labelWifiState"), QStringLiteral("Link"));
+        QCOMPARE(text(1, "labelRssi"), QStringLiteral("55dBm"));
+        QCOMPARE(text(1, "labelChannel"), QStringLiteral("6ch"));
+        // The camera changes; the page follows within a poll or two.
+        pclCamera->setBattery(8, false);
+        stLink.oLinkState = 3;
+        stLink.oSignal = 42;
+        pclCamera->setStatusReport(stLink);
+        pclCamera->setSdCard(8ull << 30, 6ull << 30, 2);
+        QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelBattery"), QStringLiteral("8%"), 5000);
+        QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelFileSystem"), QStringLiteral("FAT16"), 5000);
+        QCOMPARE(text(1, "labelWifiState"), QStringLiteral("Adhoc Link"));
+        QCOMPARE(text(1, "labelRssi"), QStringLiteral("42dBm"));
+        // A camera slow to answer, waited for as a real one is: more than the three tries
+        // of a second each that a plain request gets by itself.
+        upRig->bus().setImmediateTimeouts(false);
+        pclCamera->setResponseDelay(3500);
+        pclCamera->setBattery(60, false);
+        QTRY_COMPARE_WITH_TIMEOUT(text(1, "labelBattery"), QStringLiteral("60%"), 10000);
+        pclCamera->setResponseDelay(0);
+        upRig->bus().setImmediateTimeouts(true);
+
+        // Back to security mode, which locks the settings again.
+        WindowRig::click(upRig->window().modeBar()->button(6));
         click(6, "buttonToggleMode");
         QTRY_COMPARE_WITH_TIMEOUT(enabled(), lstSecurity, 5000);
         QCOMPARE(pclCamera->secureMode(), 1);

@@ -2,31 +2,24 @@
 // camera on the virtual bus, and an update site built and signed by
 // tools/make-update-site.sh and served on 127.0.0.1. The texts checked are the English
 // catalogue's.
-#include "app/ClButtonMode.h"
-#include "app/ClMainWidget.h"
+#include "WindowRig.h"
 #include "app/ClProgressDialog.h"
 #include "app/ClRunOptions.h"
 #include "app/ClUpdateView.h"
-#include "app/ClWidgetSelectMode.h"
-#include "framework/ClMessageBox.h"
 #include "data/ClDataFolder.h"
 #include "data/ClUpdateServer.h"
 #include "protocol/ClTovuCommands.h"
-#include "session/ClCameraSession.h"
-#include "update/ClTovuDownload.h"
 #include "tests/support/ClTestHttpServer.h"
 #include "tests/support/UpdateTestSupport.h"
-#include "usb/ClUsbService.h"
-#include "virtualcamera/ClVirtualCamera.h"
-#include "virtualcamera/ClVirtualUsbBus.h"
 
-#include <QLabel>
 #include <QProcess>
-#include <QPushButton>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTranslator>
-#include <QtTest>
+
+namespace {
+const QString strUpgrading = QString::fromUtf8("Now upgrading\u2026\nPlease wait until Tovu turns off.");
+}
 
 class TestWindowUpdate : public QObject
 {
@@ -34,25 +27,37 @@ class TestWindowUpdate : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void userUpdatesTheTovu();
+    void cleanup() { upRig.reset(); }
+    void userUpdatesTheTovuAfterTheCableWasPulled();
     void forgedFirmwareNeverReachesTheCamera();
-    void cameraPulledOutDuringTheWrite();
     void firmwareFromAFileWithNoServer_data();
     void firmwareFromAFileWithNoServer();
 
 private:
-    // Plugs the camera in and waits until the window shows it on the camera state page.
-    static bool plugged(ClVirtualUsbBus& clBus, ClMainWidget& clWindow, ClVirtualCamera* pclCamera)
+    // The window with a Tovu on 01.03.025, once it shows the camera state page.
+    bool plugTovu()
     {
-        clBus.plug(pclCamera);
-        return QTest::qWaitFor([&] { return clWindow.session()->isConnected() && clWindow.currentPage() == 1; },
-                               10000);
+        upRig = std::make_unique<WindowRig>(200);
+        upRig->window().show();
+        pclCamera = new ClVirtualCamera(0, "01.03.025");
+        pclCamera->setRestartDelay(300);
+        upRig->bus().plug(pclCamera);
+        return QTest::qWaitFor(
+            [this] { return upRig->window().session()->isConnected() && upRig->window().currentPage() == 1; }, 10000);
     }
+    void clickOnHelp(const char* pszButton)
+    {
+        WindowRig::click(upRig->window().modeBar()->button(7));
+        WindowRig::click(upRig->find<QPushButton>(pszButton));
+    }
+    QString firmwareShown() const { return upRig->find<QLabel>("labelFirmwareVersion")->text(); }
+
     QTemporaryDir clDir;
     ClTestHttpServer clServer;
     QTranslator clLang;
     QTranslator clUpdate;
-    QStringList lstBoxes;
+    std::unique_ptr<WindowRig> upRig;
+    ClVirtualCamera* pclCamera = nullptr;  // the bus's
 };
 
 void TestWindowUpdate::initTestCase()
@@ -61,68 +66,75 @@ void TestWindowUpdate::initTestCase()
     QVERIFY(clLang.load(":/lang/en") && clUpdate.load(":/en/update"));
     QCoreApplication::installTranslator(&clLang);
     QCoreApplication::installTranslator(&clUpdate);
-    // No automatic-update choice from an earlier window.
+    // No proxy or update choice from an earlier window.
     QFile::remove(ClDataFolder::networkFile());
-    ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons clButtons) {
-        lstBoxes.append(strText);
-        return clButtons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
-    });
 
     // Firmware 01.03.026 for both models, published and signed as a release is (with a
     // key pair of the test's own, the tool pointed at its public half).
     QVERIFY(!UpdateTestSupport::testKeyFile().isEmpty());
     const QString strSite = clDir.filePath("site");
-    QCOMPARE(QProcess::execute("bash", {TOVU_SITE_SCRIPT, "--key", UpdateTestSupport::testKeyFile(),
-                                        "--virtual-firmware", "01.03.026", strSite}),
+    QCOMPARE(QProcess::execute("bash",
+                               {TOVU_SITE_SCRIPT, "--key", UpdateTestSupport::testKeyFile(), "--virtual-firmware",
+                                "01.03.026", strSite}),
              0);
     QVERIFY(clServer.listen());
     clServer.setDocumentRoot(strSite);
     ClUpdateServer::setUrl(clServer.baseUrl());
 }
 
-void TestWindowUpdate::userUpdatesTheTovu()
+void TestWindowUpdate::userUpdatesTheTovuAfterTheCableWasPulled()
 {
-    ClVirtualUsbBus clBus;
-    clBus.setImmediateTimeouts(true);
-    ClMainWidget clWindow(&clBus);
-    clWindow.usbService()->setSettleDelay(200);
-    clWindow.show();
-    auto firmwareShown = [&] { return clWindow.page(7)->findChild<QLabel*>("labelFirmwareVersion")->text(); };
-    auto* pclCamera = new ClVirtualCamera(0, "01.03.025");
-    pclCamera->setRestartDelay(300);
-    QVERIFY(plugged(clBus, clWindow, pclCamera));
+    QVERIFY(plugTovu());
+    // The first try: the cable goes with the block's data, after its command.
+    const QMetaObject::Connection clPull
+        = connect(upRig->window().downloader(), &ClTovuDownload::sigWriteStart, this,
+                  [this] { pclCamera->unplugAtTransfer(ClVirtualUsbDevice::Direction::Write, 2); });
+    clickOnHelp("buttonUpdateTovu");
+    QTRY_COMPARE_WITH_TIMEOUT(upRig->lstBoxes.size(), 1, 10000);
+    QVERIFY2(upRig->lstBoxes.first().startsWith("The camera was disconnected while the firmware was being written."),
+             qPrintable(upRig->lstBoxes.first()));
+    QTRY_VERIFY_WITH_TIMEOUT(!upRig->window().session()->isConnected(), 5000);
+    QTest::qWait(500);
+    QCOMPARE(upRig->lstBoxes.size(), 1);
+    QVERIFY(!upRig->window().findChild<ClProgressDialog*>()->isVisible());
+    disconnect(clPull);
+    upRig->lstBoxes.clear();
 
-    QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
-    QCOMPARE(clWindow.currentPage(), 7);
-    QCOMPARE(firmwareShown(), QStringLiteral("01.03.025"));
-    auto* pclUpgrade = clWindow.page(7)->findChild<QPushButton*>("buttonUpdateTovu");
+    // Plugged in again, the camera is found and can be updated.
+    upRig->bus().unplug(pclCamera);
+    pclCamera = new ClVirtualCamera(0, "01.03.025");
+    pclCamera->setRestartDelay(300);
+    upRig->bus().plug(pclCamera);
+    QTRY_VERIFY_WITH_TIMEOUT(upRig->window().session()->isConnected(), 5000);
+    WindowRig::click(upRig->window().modeBar()->button(7));
+    QTRY_COMPARE_WITH_TIMEOUT(firmwareShown(), QStringLiteral("01.03.025"), 5000);
+    const int lFetched = clServer.requestCount("/tovuupdate/firm/tovu-01.03.026.bin");
+    auto* pclUpgrade = upRig->find<QPushButton>("buttonUpdateTovu");
     QCOMPARE(pclUpgrade->text(), QStringLiteral("Upgrade the Tovu"));
-    QVERIFY(pclUpgrade->isEnabled());
     // Once the first block is in the camera, the dialog offers no Cancel and says why.
     QStringList lstWhileWriting;
-    connect(clWindow.downloader(), &ClTovuDownload::sigWriteProgress, this, [&] {
-        auto* pclDialog = clWindow.findChild<ClProgressDialog*>();
+    connect(upRig->window().downloader(), &ClTovuDownload::sigWriteProgress, this, [&] {
+        auto* pclDialog = upRig->window().findChild<ClProgressDialog*>();
         lstWhileWriting << QStringLiteral("shown %1, Cancel %2, note %3")
                                .arg(pclDialog->isVisible())
                                .arg(pclDialog->findChild<QPushButton*>("buttonCancel")->isVisible())
                                .arg(pclDialog->findChild<QLabel*>("labelNoCancel")->isVisible());
     });
-    QTest::mouseClick(pclUpgrade, Qt::LeftButton);
+    WindowRig::click(pclUpgrade);
 
     // Fetched, sent to the camera, started: the camera says so and goes away.
-    QTRY_COMPARE_WITH_TIMEOUT(
-        lstBoxes, QStringList({QString::fromUtf8("Now upgrading\u2026\nPlease wait until Tovu turns off.")}), 10000);
-    QCOMPARE(clServer.requestCount("/tovuupdate/firm/tovu-01.03.026.bin"), 1);
+    QTRY_COMPARE_WITH_TIMEOUT(upRig->lstBoxes, QStringList({strUpgrading}), 10000);
+    QCOMPARE(clServer.requestCount("/tovuupdate/firm/tovu-01.03.026.bin"), lFetched + 1);
     QCOMPARE(lstWhileWriting, QStringList({"shown 1, Cancel 0, note 1"}));
-    QTRY_VERIFY_WITH_TIMEOUT(!clWindow.session()->isConnected(), 5000);
+    QTRY_VERIFY_WITH_TIMEOUT(!upRig->window().session()->isConnected(), 5000);
     QCOMPARE(firmwareShown(), QStringLiteral("--"));
 
     // It comes back with the new firmware, and the user is where they were.
-    QTRY_VERIFY_WITH_TIMEOUT(clWindow.session()->isConnected(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(upRig->window().session()->isConnected(), 10000);
     QTRY_COMPARE_WITH_TIMEOUT(firmwareShown(), QStringLiteral("01.03.026"), 5000);
     QCOMPARE(pclCamera->firmwareVersion(), QStringLiteral("01.03.026"));
-    QCOMPARE(clWindow.currentPage(), 7);
-    QCOMPARE(lstBoxes.size(), 1);
+    QCOMPARE(upRig->window().currentPage(), 7);
+    QCOMPARE(upRig->lstBoxes.size(), 1);
 }
 
 void TestWindowUpdate::forgedFirmwareNeverReachesTheCamera()
@@ -130,80 +142,33 @@ void TestWindowUpdate::forgedFirmwareNeverReachesTheCamera()
     // The tool's requests pass a proxy that answers them itself: a firmware image of its
     // own, a manifest listing it with matching MD5, and the genuine site's signature.
     using namespace UpdateTestSupport;
-    lstBoxes.clear();
-    const QString strSite = clDir.filePath("site/tovuupdate/");
     const QByteArray clForgedImage = "TOVU-FIRMWARE 09.99.999\nMODEL Tovu\n" + QByteArray(4096, 'X');
     ClTestHttpServer clProxy;
     QVERIFY(clProxy.listen());
     clProxy.setFile("/tovuupdate/update_firm.xml",
                     manifest({{"firm/tovu-01.03.026.bin", "09.99.999", md5(clForgedImage)}}, "firmware"));
-    clProxy.setFile("/tovuupdate/update_firm.xml.sig", readFile(strSite + "update_firm.xml.sig"));
+    clProxy.setFile("/tovuupdate/update_firm.xml.sig", readFile(clDir.filePath("site/tovuupdate/update_firm.xml.sig")));
     clProxy.setFile("/tovuupdate/firm/tovu-01.03.026.bin", clForgedImage);
-
-    ClVirtualUsbBus clBus;
-    clBus.setImmediateTimeouts(true);
-    ClMainWidget clWindow(&clBus);
-    clWindow.usbService()->setSettleDelay(200);
-    clWindow.show();
-    const QByteArray clProxyPort = QByteArray::number(QUrl(clProxy.baseUrl()).port());
     QVERIFY(writeFile(ClDataFolder::networkFile(),
-                      "<settings><proxysetting><use>true</use><ip>127.0.0.1</ip><port>" + clProxyPort
+                      "<settings><proxysetting><use>true</use><ip>127.0.0.1</ip><port>"
+                          + QByteArray::number(QUrl(clProxy.baseUrl()).port())
                           + "</port><type>3</type></proxysetting><sourceurl>" + clServer.baseUrl().toUtf8()
                           + "</sourceurl><autoupdate>false</autoupdate></settings>"));
-    auto* pclCamera = new ClVirtualCamera(0, "01.03.025");
-    QVERIFY(plugged(clBus, clWindow, pclCamera));
+    QVERIFY(plugTovu());
     const int lServedBefore = clServer.requests().size();
 
-    QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
-    QTest::mouseClick(clWindow.page(7)->findChild<QPushButton*>("buttonUpdateTovu"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(lstBoxes.size(), 1, 10000);
-    QVERIFY2(lstBoxes.first().startsWith("A new firmware is offered, but it cannot be verified"),
-             qPrintable(lstBoxes.first()));
-    QTest::qWait(300);
-    QCOMPARE(lstBoxes.size(), 1);
-    QCOMPARE(clProxy.requestCount("/tovuupdate/update_firm.xml"), 1);
+    clickOnHelp("buttonUpdateTovu");
+    QTRY_COMPARE_WITH_TIMEOUT(upRig->lstBoxes.size(), 1, 10000);
+    QVERIFY2(upRig->lstBoxes.first().startsWith("A new firmware is offered, but it cannot be verified"),
+             qPrintable(upRig->lstBoxes.first()));
     QCOMPARE(clProxy.requestCount("/tovuupdate/firm/tovu-01.03.026.bin"), 0);
     QCOMPARE(clServer.requests().size(), lServedBefore);
     // Not one block reached the camera, which still runs its own firmware.
     for (const ClVirtualCamera::Request& stRequest : pclCamera->requests())
         QVERIFY(stRequest.stPacket.usCode != ClTovuCommandExecFwUpdateData::usCommandCode);
     QCOMPARE(pclCamera->firmwareVersion(), QStringLiteral("01.03.025"));
-    QVERIFY(clWindow.session()->isConnected());
+    upRig.reset();
     QFile::remove(ClDataFolder::networkFile());  // the next window starts without the proxy
-}
-
-void TestWindowUpdate::cameraPulledOutDuringTheWrite()
-{
-    lstBoxes.clear();
-    ClVirtualUsbBus clBus;
-    clBus.setImmediateTimeouts(true);
-    ClMainWidget clWindow(&clBus);
-    clWindow.usbService()->setSettleDelay(200);
-    clWindow.show();
-    auto* pclCamera = new ClVirtualCamera(0, "01.03.025");
-    QVERIFY(plugged(clBus, clWindow, pclCamera));
-    // The cable goes with the block's data, after its command.
-    connect(clWindow.downloader(), &ClTovuDownload::sigWriteStart, this,
-            [pclCamera] { pclCamera->unplugAtTransfer(ClVirtualUsbDevice::Direction::Write, 2); });
-
-    QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
-    QTest::mouseClick(clWindow.page(7)->findChild<QPushButton*>("buttonUpdateTovu"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(lstBoxes.size(), 1, 10000);
-    QVERIFY2(lstBoxes.first().startsWith("The camera was disconnected while the firmware was being written."),
-             qPrintable(lstBoxes.first()));
-    QTRY_VERIFY_WITH_TIMEOUT(!clWindow.session()->isConnected(), 5000);
-    QTest::qWait(500);
-    QCOMPARE(lstBoxes.size(), 1);
-    QVERIFY(!clWindow.findChild<ClProgressDialog*>()->isVisible());
-    // Usable afterwards: the camera plugged in again is found and can be updated.
-    clBus.unplug(pclCamera);
-    auto* pclAgain = new ClVirtualCamera(0, "01.03.025");
-    clBus.plug(pclAgain);
-    QTRY_VERIFY_WITH_TIMEOUT(clWindow.session()->isConnected(), 5000);
-    QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
-    QTest::mouseClick(clWindow.page(7)->findChild<QPushButton*>("buttonUpdateTovu"), Qt::LeftButton);
-    QTRY_COMPARE_WITH_TIMEOUT(lstBoxes.size(), 2, 10000);
-    QCOMPARE(lstBoxes.at(1), QString::fromUtf8("Now upgrading\u2026\nPlease wait until Tovu turns off."));
 }
 
 void TestWindowUpdate::firmwareFromAFileWithNoServer_data()
@@ -215,10 +180,9 @@ void TestWindowUpdate::firmwareFromAFileWithNoServer_data()
     // An image as tools/make-update-site.sh --virtual-firmware makes them (picked on the
     // help page, or named by --firmware-file), and a file that is no firmware, which the
     // camera refuses.
-    const QString strSuccess = QString::fromUtf8("Now upgrading\u2026\nPlease wait until Tovu turns off.");
-    QTest::newRow("firmware image") << "firmware/firm/tovu-01.03.027.bin" << strSuccess << "01.03.027" << false;
+    QTest::newRow("firmware image") << "firmware/firm/tovu-01.03.027.bin" << strUpgrading << "01.03.027" << false;
     QTest::newRow("firmware image, --firmware-file")
-        << "firmware/firm/tovu-01.03.027.bin" << strSuccess << "01.03.027" << true;
+        << "firmware/firm/tovu-01.03.027.bin" << strUpgrading << "01.03.027" << true;
     QTest::newRow("not firmware") << "notes.txt"
                                   << "Firmware upgrade failed\nKeep the camera connected, switch it off and on, and "
                                      "start the update again from the help page. If the camera does not start, "
@@ -246,35 +210,23 @@ void TestWindowUpdate::firmwareFromAFileWithNoServer()
     if (bCommandLine)
         QCOMPARE(clOptions.parse({"tool", "--firmware-file", strPath}), ClRunOptions::ParseResult::Run);
     ClRunOptions::setCurrent(clOptions);
-    lstBoxes.clear();
-
-    ClVirtualUsbBus clBus;
-    clBus.setImmediateTimeouts(true);
-    ClMainWidget clWindow(&clBus);
-    clWindow.usbService()->setSettleDelay(200);
-    clWindow.show();
-    auto* pclCamera = new ClVirtualCamera(0, "01.03.025");
-    pclCamera->setRestartDelay(300);
-    QVERIFY(plugged(clBus, clWindow, pclCamera));
+    const bool bPlugged = plugTovu();
     ClRunOptions::setCurrent(ClRunOptions());
-    if (!bCommandLine) {
-        QTest::mouseClick(clWindow.modeBar()->button(7), Qt::LeftButton);
-        auto* pclButton = clWindow.page(7)->findChild<QPushButton*>("buttonFirmwareFile");
-        QVERIFY(pclButton->isEnabled());
-        QTest::mouseClick(pclButton, Qt::LeftButton);
-    }
+    QVERIFY(bPlugged);
+    if (!bCommandLine)
+        clickOnHelp("buttonFirmwareFile");
 
     // Asked first, with what the file is and what the camera has now.
-    QTRY_COMPARE_WITH_TIMEOUT(lstBoxes.size(), 2, 10000);
-    const QString strAsked = lstBoxes.first();
+    QTRY_COMPARE_WITH_TIMEOUT(upRig->lstBoxes.size(), 2, 10000);
+    const QString strAsked = upRig->lstBoxes.first();
     for (const QString& strShown :
          {QFileInfo(strPath).fileName(), "Size: " + QLocale().toString(clData.size()) + " bytes",
           "SHA-256: " + UpdateTestSupport::sha256(clData), QStringLiteral("Firmware in the camera now: 01.03.025")})
         QVERIFY2(strAsked.contains(strShown), qPrintable(strAsked + " lacks " + strShown));
-    QCOMPARE(lstBoxes.at(1), strResult);
+    QCOMPARE(upRig->lstBoxes.at(1), strResult);
     // Installed, the camera restarts and comes back with it.
     QTRY_COMPARE_WITH_TIMEOUT(pclCamera->firmwareVersion(), strVersionAfter, 10000);
-    QTRY_VERIFY_WITH_TIMEOUT(clWindow.session()->isConnected(), 10000);
+    QTRY_VERIFY_WITH_TIMEOUT(upRig->window().session()->isConnected(), 10000);
     QCOMPARE(clServer.requests().size(), lServed);
     ClUpdateView::setFileChooserForTests({});
     ClUpdateServer::setUrl(clServer.baseUrl());

@@ -1,6 +1,7 @@
 #pragma once
 // The real main window on a virtual USB bus, as the page e2e tests drive it: timeouts at
-// once, no update check reaching out, and every box answered OK with its text kept.
+// once, no update check reaching out, and every box answered Yes where it asks, else OK,
+// with its text kept.
 #include "app/ClButtonMode.h"
 #include "app/ClMainWidget.h"
 #include "app/ClWidgetSelectMode.h"
@@ -23,9 +24,9 @@ class WindowRig
 public:
     explicit WindowRig(int lSettleMs)
     {
-        ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons) {
+        ClMessageBox::setTestResponder([this](const QString& strText, QMessageBox::StandardButtons clButtons) {
             lstBoxes.append(strText);
-            return QMessageBox::Ok;
+            return clButtons.testFlag(QMessageBox::Yes) ? QMessageBox::Yes : QMessageBox::Ok;
         });
         upBus->setImmediateTimeouts(true);
         upWindow = std::make_unique<ClMainWidget>(upBus.get());
