@@ -137,7 +137,7 @@ private Q_SLOTS:
                                                                    {"de_DE.UTF-8", "is already running"}};
         for (const auto& [pLanguage, strExpected] : lstLanguages) {
             const auto [lExit, strErrors] = runRefusedCopy(QLatin1String(pLanguage));
-            QCOMPARE(lExit, 255);
+            QVERIFY2(lExit == 255, qPrintable(QStringLiteral("exit %1: %2").arg(lExit).arg(strErrors)));
             QVERIFY2(strErrors.contains(strExpected), qPrintable(strErrors));
         }
 
@@ -185,7 +185,7 @@ private Q_SLOTS:
 
         QCOMPARE(ClAppCheck(QStringLiteral("Tool")).checkInstance(strToolKey), 2);
         const auto [lExit, strErrors] = runRefusedCopy();
-        QCOMPARE(lExit, 255);
+        QVERIFY2(lExit == 255, qPrintable(QStringLiteral("exit %1: %2").arg(lExit).arg(strErrors)));
         QVERIFY2(strErrors.contains(QLatin1String("Unable to start because another user is running")),
                  qPrintable(strErrors));
         QCOMPARE(clOther.state(), QProcess::Running);

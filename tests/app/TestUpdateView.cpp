@@ -129,8 +129,16 @@ void TestUpdateView::dialogFollowsFiles()
                           .arg(bar("progressFiles")->value())
                           .arg(bar("progressFiles")->maximum());
     });
+    // The bytes bar's total follows each file's own size (6, 12, 18 bytes), never the run's.
+    QList<int> lstTotals;
+    connect(bar("progressBytes"), &QProgressBar::valueChanged, this, [&](int) {
+        const int lMaximum = bar("progressBytes")->maximum();
+        if (lMaximum > 0 && (lstTotals.isEmpty() || lstTotals.constLast() != lMaximum))
+            lstTotals << lMaximum;
+    });
     startCheck();
     QTRY_VERIFY(!pclDownload->isBusy());
+    QCOMPARE(lstTotals, QList<int>({6, 12, 18}));
     QCOMPARE(lstSeen, QStringList({"1 shown", "2 shown", "3 shown"}));
     QCOMPARE(bar("progressFiles")->maximum(), 3);
     // The bytes bar ends with the last file's.

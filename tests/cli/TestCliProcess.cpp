@@ -12,6 +12,7 @@ class TestCliProcess : public QObject
 private Q_SLOTS:
     void getsWithoutDisplay();
     void badUsageExitsTwo();
+    void helpListsSettingsOnStdout();
 
 private:
     static QProcessEnvironment withoutDisplay();
@@ -67,6 +68,19 @@ void TestCliProcess::badUsageExitsTwo()
     QCOMPARE(stUnknown.lExit, 2);
     QVERIFY(stUnknown.strOut.isEmpty());
     QVERIFY(stUnknown.strErr.contains(QLatin1String("frobnicate")));
+}
+
+void TestCliProcess::helpListsSettingsOnStdout()
+{
+    const Result stHelp = run({QStringLiteral("--help")});
+    QCOMPARE(stHelp.lExit, 0);
+    QVERIFY(stHelp.strErr.isEmpty());
+    // Settings of every group, each with what it takes.
+    for (const char* pszName : {"basic.camera_name", "basic.key_lock", "network.http_port", "network.wifi",
+                                "stream.live.frame_rate", "stream.recording.bit_rate", "schedule."}) {
+        QVERIFY2(stHelp.strOut.contains(QLatin1String(pszName)), pszName);
+    }
+    QVERIFY(stHelp.strOut.contains(QRegularExpression(QStringLiteral("network\\.http_port .*\\d+"))));
 }
 
 QTEST_GUILESS_MAIN(TestCliProcess)

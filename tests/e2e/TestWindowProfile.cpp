@@ -1,6 +1,7 @@
 // "Save settings..." and "Load settings..." on the help page, through the real window and
 // the emulated camera: a profile saved, the camera changed, the profile loaded back after
-// the user has seen the list of changes. Files unfit to load are the settings tests'.
+// the user has seen the list of changes; a file unfit to load refused with nothing sent.
+// (Each way a file can be unfit: the settings tests'.)
 #include "WindowRig.h"
 #include "pages/help/ClSettingsTransfer.h"
 #include "protocol/TypedKinds.h"
@@ -36,7 +37,7 @@ private Q_SLOTS:
         QVERIFY(clRig.lstBoxes.constLast().contains(strFile));
         QFile clFile(strFile);
         QVERIFY(clFile.open(QIODevice::ReadOnly));
-        const QJsonObject clRoot = QJsonDocument::fromJson(clFile.readAll()).object();
+        QJsonObject clRoot = QJsonDocument::fromJson(clFile.readAll()).object();
         QCOMPARE(clRoot.value(QStringLiteral("camera")).toObject().value(QStringLiteral("model")).toString(),
                  QStringLiteral("Tovu-S"));
         const QJsonObject clSettings = clRoot.value(QStringLiteral("settings")).toObject();
@@ -59,6 +60,37 @@ private Q_SLOTS:
         for (const ClVirtualCamera::Request& stRequest : pclCamera->requests())
             lSets += (stRequest.stPacket.usCode & 0xF800) == 0x5800 ? 1 : 0;
         QCOMPARE(lSets, 1);
+
+        // A file naming a setting no camera has is refused whole, and the camera is not written.
+        clRoot = QJsonDocument::fromJson(readAll(strFile)).object();
+        QJsonObject clUnfit = clRoot.value(QStringLiteral("settings")).toObject();
+        clUnfit.insert(QStringLiteral("basic.no_such_setting"), true);
+        clRoot.insert(QStringLiteral("settings"), clUnfit);
+        QVERIFY(writeAll(strFile, QJsonDocument(clRoot).toJson()));
+        pclCamera->setText(ClTovuCommandGetCameraName::usCommandCode, "third");
+        pclCamera->clearRequests();
+        WindowRig::click(clRig.find<QPushButton>("buttonLoadSettings"));
+        QTRY_COMPARE_WITH_TIMEOUT(clRig.lstBoxes.size(), 4, 10000);
+        QVERIFY2(clRig.lstBoxes.constLast().contains(QStringLiteral("This file cannot be loaded"))
+                     && clRig.lstBoxes.constLast().contains(QStringLiteral("basic.no_such_setting")),
+                 qPrintable(clRig.lstBoxes.constLast()));
+        QTest::qWait(200);
+        for (const ClVirtualCamera::Request& stRequest : pclCamera->requests())
+            QVERIFY((stRequest.stPacket.usCode & 0xF800) != 0x5800);
+        QCOMPARE(pclCamera->text(ClTovuCommandGetCameraName::usCommandCode), QByteArray("third"));
+        QVERIFY(clRig.find<QPushButton>("buttonLoadSettings")->isEnabled());
+    }
+
+private:
+    static QByteArray readAll(const QString& strFile)
+    {
+        QFile clFile(strFile);
+        return clFile.open(QIODevice::ReadOnly) ? clFile.readAll() : QByteArray();
+    }
+    static bool writeAll(const QString& strFile, const QByteArray& clData)
+    {
+        QFile clFile(strFile);
+        return clFile.open(QIODevice::WriteOnly | QIODevice::Truncate) && clFile.write(clData) == clData.size();
     }
 };
 

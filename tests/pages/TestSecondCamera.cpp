@@ -27,6 +27,8 @@ struct Section
     // The first camera's values (bFirst) or the second's, each its own.
     std::function<void(ClVirtualCamera&, bool bFirst)> fnGive;
     QStringList lstFirstValues;
+    // Some of the second camera's, to tell a section that read it from one that went blank.
+    QStringList lstSecondValues;
     // What the user opens on a row beyond the row itself (tabs, sub-pages).
     std::function<void(QWidget*, PageRig&)> fnVisit = {};
 };
@@ -82,41 +84,49 @@ private Q_SLOTS:
     void noValueOfTheFirstLeft_data()
     {
         QTest::addColumn<Section>("stSection");
-        QTest::newRow("basic") << Section {0, [] { return new ClWidgetBasicSetting(); },
-                                           [](ClVirtualCamera& clCamera, bool bFirst) {
-                                               clCamera.setText(ClTovuCommandGetCameraName::usCommandCode,
-                                                                bFirst ? "FIRST1" : "SECOND2");
-                                               clCamera.setCameraTime(
-                                                   QDateTime(QDate(bFirst ? 2031 : 2042, 1, 1), QTime(1, 0)));
-                                           },
-                                           {"FIRST1", "2031"}};
-        QTest::newRow("stream") << Section {1, [] { return new ClWidgetStreamSetting(); },
+        QTest::newRow("basic") << Section {
+            0,
+            [] { return new ClWidgetBasicSetting(); },
+            [](ClVirtualCamera& clCamera, bool bFirst) {
+                clCamera.setText(ClTovuCommandGetCameraName::usCommandCode, bFirst ? "FIRST1" : "SECOND2");
+                clCamera.setCameraTime(QDateTime(QDate(bFirst ? 2031 : 2042, 1, 1), QTime(1, 0)));
+            },
+            {"FIRST1", "2031"},
+            {"SECOND2", "2042"}};
+        QTest::newRow("stream") << Section {1,
+                                            [] { return new ClWidgetStreamSetting(); },
                                             [](ClVirtualCamera& clCamera, bool bFirst) {
                                                 clCamera.setNumbers(ClTovuCommandGetRecBitrate::usCommandCode,
                                                                     {bFirst ? 3333000u : 2222000u});
                                             },
-                                            {"3333"}};
-        QTest::newRow("camera state") << Section {0, [] { return new ClWidgetCameraState(); },
+                                            {"3333"},
+                                            {"2222"}};
+        QTest::newRow("camera state") << Section {0,
+                                                  [] { return new ClWidgetCameraState(); },
                                                   [](ClVirtualCamera& clCamera, bool bFirst) {
                                                       ClVirtualCameraStatusReport stReport;
                                                       stReport.oBatteryLevel = bFirst ? 37 : 64;
                                                       clCamera.setStatusReport(stReport);
                                                   },
-                                                  {"37%"}};
-        QTest::newRow("network") << Section {0, [] { return new ClWidgetNetworkSetting(); }, giveNetwork,
-                                             {"First-AP", "Tovu-First", "First-adhoc-key", "10.1.1.11",
-                                              "10.2.2.11", "2011"},
-                                             [](QWidget* pclSection, PageRig& clRig) {
-                                                 auto* pclNetwork = pclSection->findChild<ClWidgetNetwork*>();
-                                                 for (QPushButton* pclButton : pclNetwork->findChildren<QPushButton*>(
-                                                          QStringLiteral("buttonIpSetting"))) {
-                                                     if (!pclButton->isHidden())
-                                                         pclButton->click();
-                                                 }
-                                                 QVERIFY(clRig.settle());
-                                                 pclNetwork->slotChangeTab(1);
-                                                 QVERIFY(clRig.settle());
-                                             }};
+                                                  {"37%"},
+                                                  {"64%"}};
+        QTest::newRow("network") << Section {
+            0,
+            [] { return new ClWidgetNetworkSetting(); },
+            giveNetwork,
+            {"First-AP", "Tovu-First", "First-adhoc-key", "10.1.1.11", "10.2.2.11", "2011"},
+            {"Tovu-Second", "10.1.1.22"},
+            [](QWidget* pclSection, PageRig& clRig) {
+                auto* pclNetwork = pclSection->findChild<ClWidgetNetwork*>();
+                for (QPushButton* pclButton :
+                     pclNetwork->findChildren<QPushButton*>(QStringLiteral("buttonIpSetting"))) {
+                    if (!pclButton->isHidden())
+                        pclButton->click();
+                }
+                QVERIFY(clRig.settle());
+                pclNetwork->slotChangeTab(1);
+                QVERIFY(clRig.settle());
+            }};
     }
 
     void noValueOfTheFirstLeft()
@@ -141,6 +151,8 @@ private Q_SLOTS:
             const QStringList lstTexts = textsOf(upSection.get());
             for (const QString& strValue : stSection.lstFirstValues)
                 QVERIFY2(lstTexts.contains(strValue) == bFirst, qPrintable(strValue));
+            for (const QString& strValue : stSection.lstSecondValues)
+                QVERIFY2(lstTexts.contains(strValue) != bFirst, qPrintable(strValue));
             // It is pulled out, as the window tells its pages.
             pclPage->deactivate(&clRig.host());
             pclPage->setCameraInfo(-1, QString());

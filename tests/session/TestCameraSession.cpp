@@ -101,8 +101,8 @@ private Q_SLOTS:
                                        << "Not supported in this version. \nGo to help menu and update the setup tool.";
         QTest::newRow("time-out") << 0xFFFE << "Reboot and reconnect the Tovu." + strContact;
         QTest::newRow("transport") << 0xEF03 << "Communication failed." + strContact;
-        // Pulled out while asked its name: the worker announced the removal already, and a
-        // box would speak of a camera that is gone.
+        // Pulled out while asked its name: the worker's removal notice tells the user, and a
+        // box (for this camera or the next one so identified) would speak of one that is gone.
         QTest::newRow("gone") << 0xEF00 << QString();
     }
 

@@ -218,8 +218,10 @@ void TestToolUpdate::toolCheck_data()
     QTest::newRow("newer, signed, automatic: asked, answered No")
         << "01.00.038" << true << true << QStringList({"There are new Software.\nVersion up?"});
     // What an unsigned site offers may be anyone's: refused before it is fetched.
-    QTest::newRow("newer, unsigned, asked by the user") << "01.00.038" << false << false << QStringList({strUnverified});
-    QTest::newRow("newer, unsigned, automatic: not asked") << "01.00.038" << false << true << QStringList({strUnverified});
+    QTest::newRow("newer, unsigned, asked by the user")
+        << "01.00.038" << false << false << QStringList({strUnverified});
+    QTest::newRow("newer, unsigned, automatic: not asked")
+        << "01.00.038" << false << true << QStringList({strUnverified});
     // A genuine older release replayed to the tool is no update.
     QTest::newRow("older signed release replayed")
         << "01.00.036" << true << false << QStringList({"Your Software is the latest version."});
@@ -258,8 +260,7 @@ void TestToolUpdate::forgedToolReleaseIsRefused_data()
     QTest::addColumn<QString>("strForgery");
     QTest::addColumn<QString>("strTold");
     const QString strUnverified = QStringLiteral("A new version of this tool is offered, but it cannot be verified");
-    QTest::newRow("manifest and package swapped, MD5s matching, genuine signature kept")
-        << "swapped" << strUnverified;
+    QTest::newRow("manifest and package swapped, MD5s matching, genuine signature kept") << "swapped" << strUnverified;
     QTest::newRow("manifest and package swapped, signed with a key of their own") << "own key" << strUnverified;
     // As if MD5 had been made to collide: only the signed SHA-256 tells the packages apart.
     QTest::newRow("package swapped for one with the genuine MD5")
@@ -296,8 +297,8 @@ void TestToolUpdate::forgedToolReleaseIsRefused()
     clProxy.setFile(strTool + ".sig", clSignature);
     clProxy.setFile("/tovuupdate/" + strDeb, clEvil);
     QVERIFY(writeSettings(ClDataFolder::networkFile(), clGenuineSite.baseUrl(),
-                          "<use>true</use><ip>127.0.0.1</ip><port>" + clProxy.baseUrl().section(':', 2).chopped(1).toUtf8()
-                              + "</port><type>3</type>"));
+                          "<use>true</use><ip>127.0.0.1</ip><port>"
+                              + clProxy.baseUrl().section(':', 2).chopped(1).toUtf8() + "</port><type>3</type>"));
     const QString strCalled = standInInstaller();
     const QString strPackage = ClDataFolder::path() + strDeb;
     QFile::remove(strPackage);
@@ -413,9 +414,10 @@ void TestToolUpdate::firmwareFilesBecomeEnvelopesAndOneResult()
     camera("ClTovuCommandExecFwUpdateData", 0xFFFB);
     camera("ClTovuCommandExecFwUpdat", 0);
     // The camera holds part of a new firmware: the message says what to do.
-    QCOMPARE(lstTold, QStringList({"Firmware update failed\nKeep the camera connected, switch it off and on, and start "
-                                   "the update again from the help page. If the camera does not start, consult your "
-                                   "dealer."}));
+    QCOMPARE(lstTold,
+             QStringList({"Firmware update failed\nKeep the camera connected, switch it off and on, and start "
+                          "the update again from the help page. If the camera does not start, consult your "
+                          "dealer."}));
     QCOMPARE(lstSent.size(), 1);
 }
 
@@ -491,22 +493,39 @@ void TestToolUpdate::installerHandOver_data()
     QTest::addColumn<QString>("strArguments");  // before the package's path
     QTest::addColumn<QString>("strError");      // empty: the tool quit for the installer
     const QString strFailed = QStringLiteral("Faield to update.");
-    QTest::newRow("msi") << "setup.msi" << "stand-in" << "/i\n" << "";
+    QTest::newRow("msi") << "setup.msi"
+                         << "stand-in"
+                         << "/i\n"
+                         << "";
     // The name cannot leave the tool's folder.
-    QTest::newRow("sub-folder") << "sub/setup.msi" << "stand-in" << "" << strFailed;
-    QTest::newRow("parent") << "../setup.msi" << "stand-in" << "" << strFailed;
-    QTest::newRow("backslash") << "sub\\setup.msi" << "stand-in" << "" << strFailed;
-    QTest::newRow("absolute") << (clDir.path() + "/abs/setup.msi") << "stand-in" << "" << strFailed;
+    QTest::newRow("sub-folder") << "sub/setup.msi"
+                                << "stand-in"
+                                << "" << strFailed;
+    QTest::newRow("parent") << "../setup.msi"
+                            << "stand-in"
+                            << "" << strFailed;
+    QTest::newRow("backslash") << "sub\\setup.msi"
+                               << "stand-in"
+                               << "" << strFailed;
+    QTest::newRow("absolute") << (clDir.path() + "/abs/setup.msi") << "stand-in"
+                              << "" << strFailed;
     // Not an installer at all: the suffix after the first dot is "b.msi".
-    QTest::newRow("more than one dot") << "a.b.msi" << "stand-in" << "" << strFailed;
+    QTest::newRow("more than one dot") << "a.b.msi"
+                                       << "stand-in"
+                                       << "" << strFailed;
     // A Debian package goes to what is installed.
     const QString strDeb = QStringLiteral("tovu-setting-tool_1.0.38_all.deb");
-    QTest::newRow("PackageKit") << strDeb << "pkcon" << "--noninteractive\n--allow-untrusted\ninstall-local\n" << "";
-    QTest::newRow("pkexec only") << strDeb << "pkexec" << "apt-get\ninstall\n-y\n" << "";
+    QTest::newRow("PackageKit") << strDeb << "pkcon"
+                                << "--noninteractive\n--allow-untrusted\ninstall-local\n"
+                                << "";
+    QTest::newRow("pkexec only") << strDeb << "pkexec"
+                                 << "apt-get\ninstall\n-y\n"
+                                 << "";
     // Debian 12 as a new user has it: neither. The tool keeps running and says where the
     // package is.
     const QString strPackage = ClDataFolder::path() + strDeb;
-    QTest::newRow("neither") << strDeb << "" << ""
+    QTest::newRow("neither") << strDeb << ""
+                             << ""
                              << "The installer could not be started.\nThe new version was saved as:\n" + strPackage
             + "\n\nInstall it with your desktop's software installer, or in a terminal with:\nsudo apt install "
             + strPackage;
@@ -553,6 +572,9 @@ void TestToolUpdate::installerHandOver()
     QVERIFY(!QFile::exists(ClDataFolder::path() + "../setup.msi"));
     QVERIFY(!QFile::exists(clDir.path() + "/abs/setup.msi"));
     QVERIFY(!QDir(ClDataFolder::path() + "sub").exists());
+    // Where the box says the package was saved, it is.
+    if (strError.contains(strPackage))
+        QCOMPARE(readFile(strPackage), QByteArray("payload"));
 }
 
 void TestToolUpdate::packageForThisSystem_data()

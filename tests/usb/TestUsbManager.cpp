@@ -290,9 +290,9 @@ void TestUsbManager::startReportsBusAfterFirstScan()
             [&](bool bBus) { lstSeen.append(bBus ? QStringLiteral("ready") : QStringLiteral("no bus")); });
     connect(&clService, &ClUsbService::sigSendCommand, &clService, [&](const PV_CMD& clReply) {
         const QUuid uuidKind = clReply.value(QStringLiteral("CMD")).toUuid();
-        lstSeen.append(uuidKind == ClCommandKinds::cameraConnected() ? QStringLiteral("camera")
-                       : uuidKind == ClCommandKinds::transportError() ? QStringLiteral("no camera")
-                                                                      : QStringLiteral("other"));
+        lstSeen.append(uuidKind == ClCommandKinds::cameraConnected()      ? QStringLiteral("camera")
+                           : uuidKind == ClCommandKinds::transportError() ? QStringLiteral("no camera")
+                                                                          : QStringLiteral("other"));
     });
     clService.start({ulIdentity});
     PV_CMD clRequest;
@@ -503,7 +503,8 @@ void TestUsbManager::deadlineFollowsSize()
 void TestUsbManager::deadlineNeverWaitsForever()
 {
     // At and past its end, a wait is cut to 1 ms, never to the 0 libusb waits forever on.
-    // (Through the worker, an exchange given no time ends at once: the worker faults' test.)
+    // (Through the worker, an exchange given no time ends at once: the deadline table's
+    // "no time given" row.)
     ClExchangeDeadline clDeadline {ClExchangeDeadline::Allowance {20, 1, 1}};
     QVERIFY(clDeadline.cap(1000) <= 20);
     QTRY_VERIFY(clDeadline.hasExpired());
@@ -654,7 +655,7 @@ void TestUsbManager::deadline_data()
                                        << 0 << stTool << 0 << 5000;
     // No time at all: the exchange ends at once, past its deadline, never waiting for ever.
     QTest::newRow("no time given") << QByteArray("ClTovuCommandGetTimezone") << QVariantList() << -1 << 0 << 0
-                                   << Allowance {0, 1, 0} << int(ClUsbExchange::usPastDeadline) << 3000;
+                                   << Allowance {0, 1, 0} << int(ClUsbExchange::usPastDeadline) << 1000;
 
     // Time scaled down: transfers of a few ms and allowances to match. A picture of some
     // 14 KB sent at 256 KiB/s needs more than the fixed 30 ms, and gets it from its length
