@@ -74,8 +74,10 @@ private Q_SLOTS:
         upRig->apply();
         QTRY_COMPARE_WITH_TIMEOUT(pclCamera->numbers(ClTovuCommandGetInfraAddress::usCommandCode)[0],
                                   (192u << 24) | (168u << 16) | (10u << 8) | 50u, 5000);
-        QCOMPARE(pclCamera->numbers(ClTovuCommandGetInfraUseDhcp::usCommandCode)[0], 1u);
-        QCOMPARE(pclCamera->numbers(ClTovuCommandGetInfraSubnetmask::usCommandCode)[0], 0xFFFF0000u);
+        // The address, the mask and the switch are Sets of their own, one after the other.
+        QTRY_COMPARE_WITH_TIMEOUT(pclCamera->numbers(ClTovuCommandGetInfraSubnetmask::usCommandCode)[0], 0xFFFF0000u,
+                                  5000);
+        QTRY_COMPARE_WITH_TIMEOUT(pclCamera->numbers(ClTovuCommandGetInfraUseDhcp::usCommandCode)[0], 1u, 5000);
         QCOMPARE(upRig->lstBoxes, QStringList());
     }
 };
