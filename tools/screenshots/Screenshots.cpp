@@ -171,7 +171,7 @@ int main(int argc, char** argv)
         // No update checks in the pictures: the one started with the window is abandoned and
         // none follows a camera.
         clWindow.downloader()->stop();
-        clWindow.findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
+        clWindow.downloader()->setAutoUpdate(false);
         clWindow.session()->setPollingInterval(200);
         // The status pages follow the camera within the pictures' waits.
         for (qint32 lPage : {1, 6})
@@ -288,7 +288,7 @@ int main(int argc, char** argv)
         clUnusableBus.plug(pclTovu);
         ClMainWidget clWindow(&clUnusableBus);
         clWindow.downloader()->stop();
-        clWindow.findChild<QCheckBox*>("checkAutoUpdate")->setChecked(false);
+        clWindow.downloader()->setAutoUpdate(false);
         clWindow.show();
         auto* pclDiagnosis = clWindow.findChild<QLabel*>(QStringLiteral("labelNotConnectedDiagnosis"));
         if (!waitFor([&] { return pclDiagnosis->isVisible(); }))
