@@ -22,13 +22,16 @@ void TestPictures::preloadedPicturesMatchThePlainReadAndTheirMasks()
     const QString strBar = QStringLiteral(":/log/bg");
     const QString strMissing = QStringLiteral(":/img/no_such_picture");
     const QString strIcon = QStringLiteral(":/img/button_camera");
-    const ClPictures clPreload({strWindow, strBar, strMissing, strIcon}, {strWindow, strBar});
+    // The icon's soft edges hold every degree of transparency, which the mask must follow.
+    const ClPictures clPreload({strWindow, strBar, strMissing, strIcon}, {strWindow, strBar, strIcon});
 
     // Asked in another order than decoded, so that some requests wait and some do not.
     for (const QString& strPath : {strIcon, strWindow, strBar}) {
         const QPixmap clPlain(strPath);
         QVERIFY2(!clPlain.isNull(), qPrintable(strPath));
         const QPixmap clPreloaded = ClPictures::pixmap(strPath);
+        // Taken from the preload, not read a second time (which would hand back the plain one).
+        QVERIFY(clPreloaded.cacheKey() != clPlain.cacheKey());
         QCOMPARE(clPreloaded.size(), clPlain.size());
         QCOMPARE(clPreloaded.hasAlphaChannel(), clPlain.hasAlphaChannel());
         QCOMPARE(clPreloaded.toImage().convertToFormat(QImage::Format_ARGB32),
@@ -43,6 +46,7 @@ void TestPictures::preloadedPicturesMatchThePlainReadAndTheirMasks()
     // The corners are cut: the mask is not all set, and not empty.
     QVERIFY(clWindowMask.pixelIndex(0, 0) != clWindowMask.pixelIndex(300, 300));
     QCOMPARE(ClPictures::mask(strBar).toImage(), QPixmap(strBar).mask().toImage());
+    QCOMPARE(ClPictures::mask(strIcon).toImage(), QPixmap(strIcon).mask().toImage());
 }
 
 void TestPictures::picturesNotPreloadedOrMissingReadAsBefore()
