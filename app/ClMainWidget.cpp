@@ -99,15 +99,19 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
     // picture and its mask are decoded beside it (see main) and are needed only to show.
     const QString strWindowPicture = QStringLiteral(":/img/window");
     const QPixmap clShape = ClPictures::pixmap(strWindowPicture);
-    const QBitmap clMask = clShape.size() == size()
-        ? ClPictures::mask(strWindowPicture)
-        : clShape.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation).mask();
-    if (!clShape.isNull() && !clMask.isNull()) {
+    QRegion rgnVisible;
+    if (clShape.size() == size()) {
+        rgnVisible = ClPictures::shape(strWindowPicture);
+    } else if (const QBitmap clMask = clShape.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation).mask();
+               !clMask.isNull()) {
+        rgnVisible = QRegion(clMask);
+    }
+    if (!clShape.isNull() && !rgnVisible.isEmpty()) {
         if (QGuiApplication::platformName().startsWith(QLatin1String("wayland"))) {
             setAttribute(Qt::WA_TranslucentBackground);
-            rgnShape = QRegion(clMask);
+            rgnShape = rgnVisible;
         } else {
-            setMask(clMask);
+            setMask(rgnVisible);
         }
     }
 }

@@ -32,15 +32,27 @@ void showStartError(const QString& strTitle, const QString& strText)
     QMessageBox::critical(nullptr, strTitle, strText, QMessageBox::Ok, QMessageBox::NoButton);
 }
 
-// Reads the options with no window system: --help, --version and a wrong option print
-// and end the run in a terminal without a display, over ssh and in package checks.
-// Returns the exit code, or -1 to go on and start the window.
-int handleOptions(int& argc, char* argv[], ClRunOptions& clOptions)
+// The arguments as QCoreApplication::arguments() gives them, for a run that has no
+// application object yet.
+QStringList argumentList(int argc, char* argv[])
+{
+    QStringList lstArguments;
+    lstArguments.reserve(argc);
+    for (int i = 0; i < argc; ++i)
+        lstArguments.append(QString::fromLocal8Bit(argv[i]));
+    return lstArguments;
+}
+
+// Prints what the options asked for instead of a run (--help, --version or a wrong
+// option), in the user's language and with no window system, so that it works in a
+// terminal without a display, over ssh and in package checks. Returns the exit code.
+int reportOptions(int& argc, char* argv[], ClRunOptions& clOptions)
 {
     QCoreApplication clCore(argc, argv);
     ClStartup::applyLanguage(&clCore, QLocale::system().language());
     QCoreApplication::setApplicationName(QObject::tr("Tovu Setting Tool"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TOVU_VERSION));
+    // Parsed again now that the catalogues are in, so that the texts are translated.
     switch (clOptions.parse(QCoreApplication::arguments())) {
     case ClRunOptions::ParseResult::ShowHelp:
         std::fputs(qPrintable(clOptions.helpText()), stdout);
@@ -63,10 +75,14 @@ int handleOptions(int& argc, char* argv[], ClRunOptions& clOptions)
 
 int main(int argc, char* argv[])
 {
-    // Options are read before the instance check, so --help works beside a running copy.
+    // Options are read before the instance check, so --help works beside a running copy,
+    // and before any application object: a run that only starts the window does not pay
+    // for a second one, nor for loading the catalogues twice.
     ClRunOptions clOptions;
-    if (const int lExit = handleOptions(argc, argv, clOptions); lExit >= 0)
-        return lExit;
+    if (clOptions.parse(argumentList(argc, argv)) != ClRunOptions::ParseResult::Run) {
+        if (const int lExit = reportOptions(argc, argv, clOptions); lExit >= 0)
+            return lExit;
+    }
 
     ClFontConfigPreload clFontPreload;
     // Resources are compiled into the executable and registered by their own

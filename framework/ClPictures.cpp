@@ -1,21 +1,25 @@
 #include "ClPictures.h"
 
+#include <QBitmap>
 #include <QHash>
 #include <QImage>
 #include <QImageReader>
 #include <QPixmapCache>
+#include <QRegion>
 #include <QSet>
 
 #include <condition_variable>
 #include <mutex>
 #include <thread>
+#include <utility>
+#include <vector>
 
 namespace {
 
 struct Decoded
 {
     QImage clImage;
-    QImage clMask;
+    QRegion rgnShape;
 };
 
 }  // namespace
@@ -61,26 +65,46 @@ private:
         stDecoded.clImage.convertTo(stDecoded.clImage.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                                         : QImage::Format_RGB32);
         if (bMasked && stDecoded.clImage.hasAlphaChannel())
-            stDecoded.clMask = visiblePixels(stDecoded.clImage);
+            stDecoded.rgnShape = visibleRegion(stDecoded.clImage);
         return stDecoded;
     }
 
-    // One bit per pixel, set where the pixel is not fully transparent: QPixmap::mask()'s rule.
-    static QImage visiblePixels(const QImage& clImage)
+    // The pixels that are not fully transparent (QPixmap::mask()'s rule) as a region,
+    // built straight from the rows: each row's runs of visible pixels, rows with the same
+    // runs merged into one band, which is the banded form QRegion keeps. Turning a bitmap
+    // into a region on the GUI thread is what this saves.
+    static QRegion visibleRegion(const QImage& clImage)
     {
-        QImage clMask(clImage.size(), QImage::Format_MonoLSB);
-        clMask.setColor(0, QColor(Qt::color0).rgba());
-        clMask.setColor(1, QColor(Qt::color1).rgba());
+        using Runs = std::vector<std::pair<int, int>>;
+        std::vector<QRect> vecRects;
+        Runs vecBand;
+        Runs vecRow;
+        int lBandTop = 0;
+        const auto closeBand = [&](int lBottom) {
+            for (const auto& [lLeft, lRight] : vecBand)
+                vecRects.emplace_back(QPoint(lLeft, lBandTop), QPoint(lRight, lBottom));
+        };
         for (int y = 0; y < clImage.height(); ++y) {
-            const auto* pulSource = reinterpret_cast<const QRgb*>(clImage.constScanLine(y));
-            uchar* pucBits = clMask.scanLine(y);
-            std::fill(pucBits, pucBits + clMask.bytesPerLine(), uchar(0));
+            const auto* pulRow = reinterpret_cast<const QRgb*>(clImage.constScanLine(y));
+            vecRow.clear();
             for (int x = 0; x < clImage.width(); ++x) {
-                if (qAlpha(pulSource[x]) > 0)
-                    pucBits[x >> 3] |= uchar(1U << (x & 7));
+                if (qAlpha(pulRow[x]) == 0)
+                    continue;
+                const int lLeft = x;
+                while (x + 1 < clImage.width() && qAlpha(pulRow[x + 1]) > 0)
+                    ++x;
+                vecRow.emplace_back(lLeft, x);
+            }
+            if (y == 0 || vecRow != vecBand) {
+                closeBand(y - 1);
+                vecBand.swap(vecRow);
+                lBandTop = y;
             }
         }
-        return clMask;
+        closeBand(clImage.height() - 1);
+        QRegion rgnVisible;
+        rgnVisible.setRects(vecRects.data(), int(vecRects.size()));
+        return rgnVisible;
     }
 
     void deliver(const QString& strPath, Decoded stDecoded)
@@ -104,11 +128,11 @@ namespace {
 // The preload in progress; set and read on the GUI thread only.
 ClPictures::Preload* pclActive = nullptr;
 
-// Masks taken from the preload, kept for the one later call that asks for them.
-QHash<QString, QBitmap>& masks()
+// Shapes taken from the preload, kept for the one later call that asks for them.
+QHash<QString, QRegion>& shapes()
 {
-    static QHash<QString, QBitmap> hashMasks;
-    return hashMasks;
+    static QHash<QString, QRegion> hashShapes;
+    return hashShapes;
 }
 
 QString cacheKey(const QString& strPath)
@@ -139,16 +163,18 @@ QPixmap ClPictures::pixmap(const QString& strPath)
     Decoded stDecoded;
     if (pclActive == nullptr || !pclActive->take(strPath, stDecoded))
         return QPixmap(strPath);
-    if (!stDecoded.clMask.isNull())
-        masks().insert(strPath, QBitmap::fromImage(stDecoded.clMask));
+    if (!stDecoded.rgnShape.isEmpty())
+        shapes().insert(strPath, std::move(stDecoded.rgnShape));
     clPixmap = QPixmap::fromImage(std::move(stDecoded.clImage));
     QPixmapCache::insert(cacheKey(strPath), clPixmap);
     return clPixmap;
 }
 
-QBitmap ClPictures::mask(const QString& strPath)
+QRegion ClPictures::shape(const QString& strPath)
 {
     const QPixmap clPixmap = pixmap(strPath);
-    const QBitmap clMask = masks().take(strPath);
-    return clMask.isNull() ? clPixmap.mask() : clMask;
+    if (const auto itShape = shapes().constFind(strPath); itShape != shapes().constEnd())
+        return shapes().take(strPath);
+    const QBitmap clMask = clPixmap.mask();
+    return clMask.isNull() ? QRegion() : QRegion(clMask);
 }

@@ -3,8 +3,8 @@
 // shows can be decoded on a thread of their own from the first line of main, while the
 // application connects to the display and builds its widgets: decoding them (inflating
 // and expanding every pixel) is, with the fonts, most of the work before the window maps.
-#include <QBitmap>
 #include <QPixmap>
+#include <QRegion>
 #include <QString>
 #include <QStringList>
 
@@ -12,7 +12,7 @@ class ClPictures
 {
 public:
     // Starts decoding lstPaths, in their order, on a thread of its own; for the paths also
-    // in lstMasked it makes the mask of the picture's visible pixels there too. The object
+    // in lstMasked it makes the region of the picture's visible pixels there too. The object
     // lives on the GUI thread's stack, inside the application's lifetime; while it exists
     // pixmap() and mask() take what it decoded. Only the first of several at once preloads.
     explicit ClPictures(const QStringList& lstPaths, const QStringList& lstMasked = {});
@@ -24,9 +24,9 @@ public:
     // The picture at strPath, from the preload when it holds it (waiting for it if it is
     // still being decoded), otherwise read as QPixmap reads it. GUI thread only.
     static QPixmap pixmap(const QString& strPath);
-    // The mask of strPath's visible pixels (alpha above zero), the same as
-    // QPixmap(strPath).mask(); a null bitmap for a picture without transparency.
-    static QBitmap mask(const QString& strPath);
+    // The region of strPath's visible pixels (alpha above zero), the same as
+    // QRegion(QPixmap(strPath).mask()); empty for a picture without transparency.
+    static QRegion shape(const QString& strPath);
 
     // The decoding thread and what it decoded, known only to the .cpp.
     class Preload;

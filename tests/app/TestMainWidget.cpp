@@ -95,6 +95,12 @@ private Q_SLOTS:
         ClMessageBox::setTestResponder({});
     }
 
+    void windowTakesItsPicturesShape()
+    {
+        // Only the picture's visible pixels belong to the window: its rounded corners do not.
+        QCOMPARE(pclWindow->mask(), QRegion(QPixmap(QStringLiteral(":/img/window")).mask()));
+    }
+
     void connectAsksVersionThenUnlocks_data()
     {
         QTest::addColumn<qint32>("lModel");
