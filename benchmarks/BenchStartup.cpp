@@ -8,7 +8,9 @@
 // tools (an older build kept aside, say) are started in the same turns, each against the
 // same bare window; each turn starts with the next program, half a second apart. The
 // machine's load is printed beside the figures: on a busy machine compare ratios from one
-// run, not times across runs.
+// run, not times across runs. Without a D-Bus session bus (a bare server) run it under
+// dbus-run-session, as a desktop has one: otherwise Qt in each program forks to look for
+// dbus-launch during the start, which costs the larger process more and no user sees.
 #include "data/ClDataFolder.h"
 #include "data/ClNetworkSettings.h"
 
