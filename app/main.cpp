@@ -1,6 +1,6 @@
 // The tool's entry point: application-wide look and language, the single-instance
 // check, then the main window until it is closed.
-#include "ClFontPreload.h"
+#include "ClFontConfigPreload.h"
 #include "ClMainWidget.h"
 #include "ClRunOptions.h"
 #include "ClStartup.h"
@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
-#include <QScopeGuard>
 
 #include <cstdio>
 #include <memory>
@@ -85,13 +84,10 @@ int main(int argc, char* argv[])
             return lExit;
     }
 
-    ClFontPreload clFontPreload;
+    ClFontConfigPreload clFontPreload;
     // Resources are compiled into the executable and registered by their own
     // initialisers before main runs.
     QApplication clApp(argc, argv);
-    clFontPreload.fillDatabase();
-    // The font database belongs to the application: the thread is done before it goes.
-    const auto clFontsDone = qScopeGuard([&clFontPreload] { clFontPreload.wait(); });
     // The pictures of the first view, in the order the window is built, and its icon;
     // decoded beside the start and waited for before the application ends.
     const QString strWindowPicture = QStringLiteral(":/img/window");

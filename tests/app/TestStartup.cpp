@@ -1,11 +1,9 @@
 // Start-up: fonts, the choice and installation of the catalogues, and the command-line
 // options.
-#include "app/ClFontPreload.h"
 #include "app/ClRunOptions.h"
 #include "app/ClStartup.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -93,24 +91,6 @@ private Q_SLOTS:
         QTest::newRow("firmware file missing") << QStringList {"--firmware-file", "/nonexistent/fw.bin"}
                                                << Result::Error << -1 << "No firmware file to read at";
         QTest::newRow("help") << QStringList {"--help"} << Result::ShowHelp << -1 << "--virtual-camera <tovu|tovu-s>";
-    }
-
-    void fontPreloadEndsWhetherOrNotTheDatabaseIsAskedFor()
-    {
-        // Never asked for the database (a copy that stops at the instance check):
-        // waiting for it, or just leaving, must not hang on a decision never made.
-        {
-            ClFontPreload clUnasked;
-            clUnasked.wait();
-        }
-        {
-            const ClFontPreload clLeft;
-        }
-        // Asked for, with the application there: the fonts are listed once it is done.
-        ClFontPreload clAsked;
-        clAsked.fillDatabase();
-        clAsked.wait();
-        QVERIFY(QFontDatabase::families().contains(QFontInfo(QApplication::font()).family()));
     }
 
     void runOptions()
