@@ -96,7 +96,7 @@ ClMainWidget::ClMainWidget(ClUsbApi* pclUsbApi) : ClPageHost(nullptr)
     // Only the opaque part of the picture belongs to the window. Wayland has no window
     // masks: there the window is see-through and the picture's clear corners show what is
     // behind it; clicks on them are still not the window's. Last in the constructor: the
-    // picture and its mask are decoded beside it (see main) and are needed only to show.
+    // picture and its shape are decoded beside it (see main) and are needed only to show.
     const QString strWindowPicture = QStringLiteral(":/img/window");
     const QPixmap clShape = ClPictures::pixmap(strWindowPicture);
     QRegion rgnVisible;

@@ -173,7 +173,7 @@ QPixmap ClPictures::pixmap(const QString& strPath)
 QRegion ClPictures::shape(const QString& strPath)
 {
     const QPixmap clPixmap = pixmap(strPath);
-    if (const auto itShape = shapes().constFind(strPath); itShape != shapes().constEnd())
+    if (shapes().contains(strPath))
         return shapes().take(strPath);
     const QBitmap clMask = clPixmap.mask();
     return clMask.isNull() ? QRegion() : QRegion(clMask);

@@ -14,7 +14,7 @@ public:
     // Starts decoding lstPaths, in their order, on a thread of its own; for the paths also
     // in lstMasked it makes the region of the picture's visible pixels there too. The object
     // lives on the GUI thread's stack, inside the application's lifetime; while it exists
-    // pixmap() and mask() take what it decoded. Only the first of several at once preloads.
+    // pixmap() and shape() take what it decoded. Only the first of several at once preloads.
     explicit ClPictures(const QStringList& lstPaths, const QStringList& lstMasked = {});
     // Waits for the thread: it must not outlive the application it reads resources in.
     ~ClPictures();
